@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/ObservationSet.h"
+
+namespace isobra {
+
+// One plotted point: canvas position ((0, 0) = none), pressure in grid units
+// and, for fishery items, the kind text.
+struct PlotSlot {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t pressure = 0;
+    std::string kind;
+    bool operator==(const PlotSlot&) const = default;
+};
+
+// Every land station, ship report and fishery item with its canvas position,
+// laid out stations 0..n, ships n+1..n+s, fishery n+s+1..n+s+f. The counts it
+// was built or loaded with are remembered, and everything that reads the
+// table uses them rather than the live counts of the entry lists.
+struct PlotTable {
+    std::array<PlotSlot, kSlotCount> slots{};
+    std::int32_t lastPlotIndex = 0;
+    std::int32_t stationCount = 0;
+    std::int32_t shipCount = 0;
+    std::int32_t fisheryCount = 0;
+
+    PlotSlot& slot(int k) { return slots.at(static_cast<std::size_t>(k)); }
+    const PlotSlot& slot(int k) const { return slots.at(static_cast<std::size_t>(k)); }
+    bool operator==(const PlotTable&) const = default;
+};
+
+}  // namespace isobra

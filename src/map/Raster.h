@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <utility>
+
+namespace isobra {
+
+// Pixel rules shared by every canvas that lights pixels itself, so that a
+// drawing is the same pixel for pixel wherever it is made.
+//
+// A fractional coordinate goes to the nearest pixel, halves to the even
+// neighbour (std::nearbyint in the default rounding mode): 2.5 -> 2, 3.5 -> 4.
+inline int PixelOf(float v) {
+    if (!std::isfinite(v)) return v > 0 ? 1 << 20 : -(1 << 20);
+    double r = std::nearbyint(static_cast<double>(v));
+    if (r > 1e6) return 1000000;
+    if (r < -1e6) return -1000000;
+    return static_cast<int>(r);
+}
+
+using PlotFn = std::function<void(int x, int y)>;
+
+// One-pixel line, both end points included (Bresenham). The pixels are
+// clipped to the box 0 <= x < clipW, 0 <= y < clipH so that a line far off the
+// canvas costs no time.
+void RasterLine(int x1, int y1, int x2, int y2, int clipW, int clipH, const PlotFn& plot);
+
+// Circle outline (midpoint algorithm); radius 0 lights the centre pixel.
+void RasterCircle(int cx, int cy, int radius, const PlotFn& plot);
+
+// The part of that outline from `start` to `end` radians, counterclockwise on
+// screen with 0 pointing right and pi/2 up. When end < start the arc wraps
+// through 0; equal angles of different turns give the full circle.
+void RasterArc(int cx, int cy, int radius, double start, double end, const PlotFn& plot);
+
+// Filled rectangle, both edges included.
+void RasterBox(int x1, int y1, int x2, int y2, int clipW, int clipH, const PlotFn& plot);
+
+}  // namespace isobra

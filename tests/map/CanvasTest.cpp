@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <numbers>
+#include <set>
+
+#include "map/Raster.h"
+#include "map/RecordingCanvas.h"
+
+namespace isobra {
+namespace {
+
+using Pixels = std::set<std::pair<int, int>>;
+
+Pixels Collect(const std::function<void(const PlotFn&)>& draw) {
+    Pixels out;
+    draw([&](int x, int y) { out.insert({x, y}); });
+    return out;
+}
+
+TEST(Canvas, PenPositionRules) {
+    RecordingCanvas canvas;
+    canvas.DrawLine(1, 2, 30, 40, 5);
+    EXPECT_EQ(canvas.penX(), 30);
+    EXPECT_EQ(canvas.penY(), 40);
+    canvas.DrawLineTo(50, 60, 6);
+    ASSERT_EQ(canvas.calls.size(), 2u);
+    EXPECT_EQ(canvas.calls[1].x1, 30);
+    EXPECT_EQ(canvas.calls[1].y1, 40);
+    EXPECT_EQ(canvas.calls[1].colour, 6u);
+    canvas.DrawCircle(100, 110, 5, 7);
+    EXPECT_EQ(canvas.penX(), 100);
+    EXPECT_EQ(canvas.penY(), 110);
+    canvas.DrawTextAt(12.5f, 13, "高");
+    EXPECT_EQ(canvas.penX(), 12.5f);
+    EXPECT_EQ(canvas.calls.back().text, "高");
+    canvas.DrawArc(20, 21, 4, 8, 0, 3.14f);
+    EXPECT_EQ(canvas.penX(), 20);
+    EXPECT_EQ(canvas.penY(), 21);
+}
+
+TEST(Raster, PixelRoundingIsHalvesToEven) {
+    EXPECT_EQ(PixelOf(2.5f), 2);
+    EXPECT_EQ(PixelOf(3.5f), 4);
+    EXPECT_EQ(PixelOf(-0.5f), 0);
+    EXPECT_EQ(PixelOf(7.49f), 7);
+    EXPECT_EQ(PixelOf(std::numeric_limits<float>::infinity()), 1 << 20);
+}
+
+TEST(Raster, LinesIncludeBothEndsAndAreOnePixelWide) {
+    Pixels h = Collect([](const PlotFn& p) { RasterLine(2, 3, 9, 3, 100, 100, p); });
+    EXPECT_EQ(h.size(), 8u);
+    EXPECT_TRUE(h.count({2, 3}) && h.count({9, 3}));
+    Pixels d = Collect([](const PlotFn& p) { RasterLine(0, 0, 10, 5, 100, 100, p); });
+    EXPECT_EQ(d.size(), 11u);  // one pixel per column on a shallow line
+    EXPECT_TRUE(d.count({0, 0}) && d.count({10, 5}));
+    Pixels single = Collect([](const PlotFn& p) { RasterLine(4, 4, 4, 4, 100, 100, p); });
+    EXPECT_EQ(single, (Pixels{{4, 4}}));
+    // Reversed direction lights the same end points.
+    Pixels back = Collect([](const PlotFn& p) { RasterLine(10, 5, 0, 0, 100, 100, p); });
+    EXPECT_EQ(back.size(), 11u);
+}
+
+TEST(Raster, LinesAreClippedNotWrapped) {
+    Pixels p = Collect([](const PlotFn& f) { RasterLine(-5, 2, 5, 2, 4, 4, f); });
+    EXPECT_EQ(p, (Pixels{{0, 2}, {1, 2}, {2, 2}, {3, 2}}));
+    Pixels none = Collect([](const PlotFn& f) { RasterLine(-1000000, -5, 1000000, -5, 635, 425, f); });
+    EXPECT_TRUE(none.empty());
+}
+
+TEST(Raster, BoxCoversBothEdges) {
+    // A 16-pixel cell from x to x + 16 covers 17 x 17 pixels.
+    Pixels box = Collect([](const PlotFn& p) { RasterBox(16, 32, 32, 48, 635, 425, p); });
+    EXPECT_EQ(box.size(), 17u * 17u);
+    Pixels swapped = Collect([](const PlotFn& p) { RasterBox(32, 48, 16, 32, 635, 425, p); });
+    EXPECT_EQ(box, swapped);
+}
+
+TEST(Raster, CircleOfRadiusZeroLightsItsCentre) {
+    EXPECT_EQ(Collect([](const PlotFn& p) { RasterCircle(5, 6, 0, p); }), (Pixels{{5, 6}}));
+    Pixels c = Collect([](const PlotFn& p) { RasterCircle(50, 50, 5, p); });
+    EXPECT_TRUE(c.count({55, 50}) && c.count({45, 50}) && c.count({50, 55}) && c.count({50, 45}));
+    EXPECT_FALSE(c.count({50, 50}));
+    for (auto [x, y] : c) {
+        double r = std::hypot(x - 50.0, y - 50.0);
+        EXPECT_NEAR(r, 5.0, 0.75);
+    }
+}
+
+TEST(Raster, ArcsRunCounterclockwiseWithZeroToTheRight) {
+    const double pi = std::numbers::pi;
+    // 0 .. pi: the upper half on screen (smaller y), both diameter ends included.
+    Pixels upper = Collect([&](const PlotFn& p) { RasterArc(50, 50, 8, 0, pi, p); });
+    EXPECT_TRUE(upper.count({58, 50}));
+    EXPECT_TRUE(upper.count({42, 50}));
+    EXPECT_TRUE(upper.count({50, 42}));
+    EXPECT_FALSE(upper.count({50, 58}));
+    for (auto [x, y] : upper) EXPECT_LE(y, 50);
+    // pi .. 2 pi: the lower half.
+    Pixels lower = Collect([&](const PlotFn& p) { RasterArc(50, 50, 8, pi, 2 * pi, p); });
+    EXPECT_TRUE(lower.count({50, 58}));
+    for (auto [x, y] : lower) EXPECT_GE(y, 50);
+    // 3/2 pi .. 1/2 pi wraps through 0: the right half.
+    Pixels right = Collect([&](const PlotFn& p) { RasterArc(50, 50, 8, 1.5 * pi, 0.5 * pi, p); });
+    EXPECT_TRUE(right.count({58, 50}));
+    for (auto [x, y] : right) EXPECT_GE(x, 50);
+    // A full turn is the whole circle.
+    Pixels full = Collect([&](const PlotFn& p) { RasterArc(50, 50, 8, 0, 2 * pi, p); });
+    EXPECT_EQ(full, Collect([](const PlotFn& p) { RasterCircle(50, 50, 8, p); }));
+}
+
+}  // namespace
+}  // namespace isobra
