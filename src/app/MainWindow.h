@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <map>
+
+#include "app/Prompts.h"
+#include "model/AppState.h"
+
+class QAction;
+class QMenu;
+
+namespace isobra {
+
+class CanvasView;
+class PleaseWait;
+class QImageCanvas;
+class Tenki1;
+class Kaiyou1;
+class Gyogyou;
+
+// The program's frame: the menu bar and the map canvas Picture1. Owns no data
+// of its own; the process-wide state lives in the AppState it is given.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    MainWindow(AppState& state, Prompts& prompts, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up: settings, colours, canvas, station table, coastline and the
+    // hidden entry forms, in that order. The introduction is separate so the
+    // caller can show it before the window appears.
+    void Start();
+    void ShowIntroduction();
+
+    AppState& state() { return state_; }
+    Prompts& prompts() { return prompts_; }
+    QImageCanvas& canvas() { return *canvas_; }
+    CanvasView* canvasView() { return view_; }
+    // The menu item (or submenu action) with this control name, or null.
+    QAction* menuAction(const QString& controlName) const;
+
+    // The please-wait window MATTENE: shown and painted at once, centred on
+    // the screen. Hiding it twice is harmless.
+    void ShowPleaseWait(const QString& caption);
+    void HidePleaseWait();
+    PleaseWait* pleaseWait() const { return pleaseWait_; }
+
+    // A press on the canvas, dispatched by the mouse mode.
+    void OnCanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+
+    // Handlers for the correction ("+", "-", "?") and cross-section ("V",
+    // "H") modes; the windows of those subsystems install them.
+    using ClickHandler = std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)>;
+    void SetCorrectionHandler(ClickHandler h) { correctionHandler_ = std::move(h); }
+    void SetCrossSectionHandler(ClickHandler h) { crossSectionHandler_ = std::move(h); }
+
+    // Menu commands.
+    void DrawMap();
+    void ClearMap();
+    void EndProgram();
+
+    // ---- Entry forms (MainWindowEntry.cpp) ----
+    void CreateEntryForms();
+    void ShowLandForm();
+    void ShowShipForm();
+    void ShowFisheryForm();
+    void EraseAllObservations();
+    Tenki1* landForm() const { return tenki1_; }
+    Kaiyou1* shipForm() const { return kaiyou1_; }
+    Gyogyou* fisheryForm() const { return gyogyou_; }
+
+signals:
+    void ended();
+
+private:
+    void BuildMenus();
+    QAction* AddItem(QMenu* menu, const QString& caption, const QString& controlName,
+                     std::function<void()> handler = {});
+    QMenu* AddSubmenu(QMenu* parent, const QString& caption, const QString& controlName);
+    void AddSeparator(QMenu* menu, const QString& controlName);
+    void ShowMenuHelp();
+
+    AppState& state_;
+    Prompts& prompts_;
+    QImageCanvas* canvas_ = nullptr;
+    CanvasView* view_ = nullptr;
+    QPointer<PleaseWait> pleaseWait_;
+    std::map<QString, QAction*> actions_;
+    ClickHandler correctionHandler_;
+    ClickHandler crossSectionHandler_;
+
+    // ---- Entry forms ----
+    Tenki1* tenki1_ = nullptr;
+    Kaiyou1* kaiyou1_ = nullptr;
+    Gyogyou* gyogyou_ = nullptr;
+};
+
+}  // namespace isobra

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+#include "app/Prompts.h"
+
+namespace isobra::test {
+
+// Answers prompts from queues and records every one, so a test can check the
+// exact Japanese text without a modal loop.
+class ScriptedPrompts : public Prompts {
+public:
+    struct Shown {
+        enum class Kind { Inform, YesNo, Input } kind;
+        QString title;
+        QString text;
+    };
+
+    std::vector<Shown> shown;
+    std::deque<bool> yesNoAnswers;                    // default: No
+    std::deque<std::optional<QString>> inputAnswers;  // default: cancel
+
+    void Inform(const QString& title, const QString& text, Icon) override {
+        shown.push_back({Shown::Kind::Inform, title, text});
+    }
+    bool AskYesNo(const QString& title, const QString& text) override {
+        shown.push_back({Shown::Kind::YesNo, title, text});
+        if (yesNoAnswers.empty()) return false;
+        bool a = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
+        return a;
+    }
+    std::optional<QString> InputText(const QString& title, const QString& prompt, const QString&) override {
+        shown.push_back({Shown::Kind::Input, title, prompt});
+        if (inputAnswers.empty()) return std::nullopt;
+        auto a = inputAnswers.front();
+        inputAnswers.pop_front();
+        return a;
+    }
+
+    QStringList Titles() const {
+        QStringList out;
+        for (const auto& s : shown) out << s.title;
+        return out;
+    }
+};
+
+}  // namespace isobra::test
