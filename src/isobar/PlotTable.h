@@ -23,14 +23,14 @@ struct PlotSlot {
 // was built or loaded with are remembered, and everything that reads the
 // table uses them rather than the live counts of the entry lists.
 struct PlotTable {
-    std::array<PlotSlot, kSlotCount> slots{};
+    std::array<PlotSlot, kSlotCount> entries{};  // not "slots": Qt defines that word as a macro
     std::int32_t lastPlotIndex = 0;
     std::int32_t stationCount = 0;
     std::int32_t shipCount = 0;
     std::int32_t fisheryCount = 0;
 
-    PlotSlot& slot(int k) { return slots.at(static_cast<std::size_t>(k)); }
-    const PlotSlot& slot(int k) const { return slots.at(static_cast<std::size_t>(k)); }
+    PlotSlot& slot(int k) { return entries.at(static_cast<std::size_t>(k)); }
+    const PlotSlot& slot(int k) const { return entries.at(static_cast<std::size_t>(k)); }
     bool operator==(const PlotTable&) const = default;
 };
 
