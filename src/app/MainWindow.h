@@ -46,7 +46,7 @@ public:
     // the screen. Hiding it twice is harmless.
     void ShowPleaseWait(const QString& caption);
     void HidePleaseWait();
-    PleaseWait* pleaseWait() const { return pleaseWait_; }
+    PleaseWait* pleaseWait() const;
 
     // A press on the canvas, dispatched by the mouse mode.
     void OnCanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);

@@ -3,6 +3,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "app/Fonts.h"
+
 namespace isobra {
 
 namespace {
@@ -17,15 +19,25 @@ QMessageBox::Icon ToQt(Prompts::Icon icon) {
     return QMessageBox::NoIcon;
 }
 
+// The texts are laid out with CR LF line ends for a fixed-pitch font; the
+// box shows them as plain lines.
+QString ForDisplay(const QString& text) {
+    QString out = text;
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return out;
+}
+
 }  // namespace
 
 void QtPrompts::Inform(const QString& title, const QString& text, Icon icon) {
-    QMessageBox box(ToQt(icon), title, text, QMessageBox::Ok, parent_);
+    QMessageBox box(ToQt(icon), title, ForDisplay(text), QMessageBox::Ok, parent_);
+    box.setFont(GothicFont(14));
     box.exec();
 }
 
 bool QtPrompts::AskYesNo(const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent_);
+    QMessageBox box(QMessageBox::Question, title, ForDisplay(text), QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setFont(GothicFont(14));
     return box.exec() == QMessageBox::Yes;
 }
 

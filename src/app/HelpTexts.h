@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace isobra {
+
+// The introduction shown once at start, and the four menu explanation pages.
+// Lines are joined with CR LF, as the texts were laid out.
+QString IntroductionTitle();
+QString IntroductionText();
+
+inline constexpr int kMenuHelpPages = 4;
+QString MenuHelpTitle(int page);  // page 1..4
+QString MenuHelpText(int page);
+
+}  // namespace isobra

@@ -1,0 +1,180 @@
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QMenuBar>
+
+#include "app/CanvasView.h"
+#include "app/HelpTexts.h"
+#include "app/PleaseWait.h"
+#include "app/QImageCanvas.h"
+#include "map/CoastlineTable.h"
+
+namespace isobra {
+
+MainWindow::MainWindow(AppState& state, Prompts& prompts, QWidget* parent)
+    : QMainWindow(parent), state_(state), prompts_(prompts) {
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(QStringLiteral("Isobra"));
+
+    canvas_ = new QImageCanvas(this);
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("workspace"));
+    // The application-workspace grey around the canvas.
+    QPalette pal = central->palette();
+    pal.setColor(QPalette::Window, QColor(171, 171, 171));
+    central->setPalette(pal);
+    central->setAutoFillBackground(true);
+    view_ = new CanvasView(*canvas_, central);
+    view_->move(0, 0);
+    // 9525 x 6600 twips: 635 x 440 pixels of client area.
+    central->setMinimumSize(QImageCanvas::kWidth, 440);
+    setCentralWidget(central);
+    connect(view_, &CanvasView::pressed, this,
+            [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) { OnCanvasMouseDown(b, m, x, y); });
+
+    BuildMenus();
+    resize(QImageCanvas::kWidth, 440 + menuBar()->sizeHint().height());
+}
+
+MainWindow::~MainWindow() {
+    if (pleaseWait_) delete pleaseWait_;
+}
+
+void MainWindow::Start() {
+    // Grid settings, counts, interval, colours and the station table.
+    state_.ApplyStartupSettings();
+    // The canvas starts in the window colours; the colour settings reach it
+    // only when the colour dialog is confirmed.
+    canvas_->SetBackgroundColour(MakeColour(255, 255, 255));
+    canvas_->SetForegroundColour(MakeColour(0, 0, 0));
+    state_.coastline = CoastlineTable{};
+    CreateEntryForms();
+}
+
+void MainWindow::ShowIntroduction() { prompts_.Inform(IntroductionTitle(), IntroductionText(), Prompts::Icon::None); }
+
+QAction* MainWindow::menuAction(const QString& controlName) const {
+    auto it = actions_.find(controlName);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QAction* MainWindow::AddItem(QMenu* menu, const QString& caption, const QString& controlName,
+                             std::function<void()> handler) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(controlName);
+    if (handler) connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    actions_[controlName] = action;
+    return action;
+}
+
+QMenu* MainWindow::AddSubmenu(QMenu* parent, const QString& caption, const QString& controlName) {
+    QMenu* sub = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+    sub->setObjectName(controlName);
+    sub->menuAction()->setObjectName(controlName);
+    actions_[controlName] = sub->menuAction();
+    return sub;
+}
+
+void MainWindow::AddSeparator(QMenu* menu, const QString& controlName) {
+    QAction* sep = menu->addSeparator();
+    sep->setObjectName(controlName);
+    actions_[controlName] = sep;
+}
+
+void MainWindow::BuildMenus() {
+    QMenu* file = AddSubmenu(nullptr, QStringLiteral("ファイル"), QStringLiteral("cntFile"));
+    AddItem(file, QStringLiteral("気象観測データ読みこみ"), QStringLiteral("cntLoad"));
+    AddItem(file, QStringLiteral("気象観測データ保存"), QStringLiteral("cntSave"));
+    AddItem(file, QStringLiteral("気象観測データ削除"), QStringLiteral("cntDel"));
+    AddSeparator(file, QStringLiteral("cntS1"));
+    AddItem(file, QStringLiteral("等圧線データ読みこみ"), QStringLiteral("cntTLoad"));
+    AddItem(file, QStringLiteral("等圧線データ保存"), QStringLiteral("cntTSave"));
+    AddItem(file, QStringLiteral("等圧線データ削除"), QStringLiteral("cntTDel"));
+
+    QMenu* input = AddSubmenu(nullptr, QStringLiteral("データ入力"), QStringLiteral("cntInput"));
+    AddItem(input, QStringLiteral("各地の天気"), QStringLiteral("cntTenki"), [this] { ShowLandForm(); });
+    AddItem(input, QStringLiteral("船舶の報告"), QStringLiteral("cntSenpaku"), [this] { ShowShipForm(); });
+    AddItem(input, QStringLiteral("漁業気象"), QStringLiteral("cntGyogyou"), [this] { ShowFisheryForm(); });
+    AddSeparator(input, QStringLiteral("cntS2"));
+    QMenu* erase = AddSubmenu(input, QStringLiteral("データを消す"), QStringLiteral("cntNew"));
+    AddItem(erase, QStringLiteral("消えますよｏｋ？"), QStringLiteral("cntNew2"), [this] { EraseAllObservations(); });
+
+    QMenu* chart = AddSubmenu(nullptr, QStringLiteral("天気図"), QStringLiteral("cntLine"));
+    AddItem(chart, QStringLiteral("地図を表示"), QStringLiteral("cntTizu"), [this] { DrawMap(); });
+    AddItem(chart, QStringLiteral("等圧線の表示"), QStringLiteral("cntTouatu2"));
+    AddItem(chart, QStringLiteral("天気記号の表示"), QStringLiteral("cntKigou"));
+    AddItem(chart, QStringLiteral("風力の表示"), QStringLiteral("cntHuuryoku"));
+    AddItem(chart, QStringLiteral("前線の表示"), QStringLiteral("cntZensen"));
+    QMenu* cls = AddSubmenu(chart, QStringLiteral("画面の消去"), QStringLiteral("cntCls"));
+    AddItem(cls, QStringLiteral("地図、等圧線や記号を消す"), QStringLiteral("cntClsLine"), [this] { ClearMap(); });
+    AddSeparator(cls, QStringLiteral("cntS5"));
+    AddItem(cls, QStringLiteral("気象衛星画像も消します"), QStringLiteral("cntClsBMP"));
+    AddSeparator(chart, QStringLiteral("cntS4"));
+    AddItem(chart, QStringLiteral("気圧の立体表示"), QStringLiteral("cntRittai"));
+    AddItem(chart, QStringLiteral("等圧線の間隔の変更"), QStringLiteral("cntTKankaku"));
+    AddItem(chart, QStringLiteral("等圧線の修正、保存"), QStringLiteral("cntSyusei"));
+    AddItem(chart, QStringLiteral("等圧線の連続表示"), QStringLiteral("cntRenzoku"));
+    AddItem(chart, QStringLiteral("表示色の指定"), QStringLiteral("cntColor"));
+
+    QMenu* himawari = AddSubmenu(nullptr, QStringLiteral("気象衛星画像"), QStringLiteral("cntHim"));
+    AddItem(himawari, QStringLiteral("雲の断面図"), QStringLiteral("cntDanmen"));
+    AddItem(himawari, QStringLiteral("画像の連続表示"), QStringLiteral("cntGRenzoku"));
+    AddSeparator(himawari, QStringLiteral("cntS3"));
+    AddItem(himawari, QStringLiteral("画像読みこみ"), QStringLiteral("cntHimawari"));
+    AddItem(himawari, QStringLiteral("画像の保存"), QStringLiteral("cntGazou"));
+    AddItem(himawari, QStringLiteral("画像の削除"), QStringLiteral("cntGDel"));
+
+    QMenu* end = AddSubmenu(nullptr, QStringLiteral("終了"), QStringLiteral("cntEnd"));
+    AddItem(end, QStringLiteral("終了ｏｋ？"), QStringLiteral("entEnd2"), [this] { EndProgram(); });
+
+    QAction* help = menuBar()->addAction(QStringLiteral("説明する？"));
+    help->setObjectName(QStringLiteral("cntHelp"));
+    connect(help, &QAction::triggered, this, [this] { ShowMenuHelp(); });
+    actions_[QStringLiteral("cntHelp")] = help;
+}
+
+void MainWindow::ShowMenuHelp() {
+    for (int page = 1; page < kMenuHelpPages; ++page) {
+        if (!prompts_.AskYesNo(MenuHelpTitle(page), MenuHelpText(page))) return;
+    }
+    prompts_.Inform(MenuHelpTitle(kMenuHelpPages), MenuHelpText(kMenuHelpPages), Prompts::Icon::None);
+}
+
+void MainWindow::ShowPleaseWait(const QString& caption) {
+    if (!pleaseWait_) pleaseWait_ = new PleaseWait(nullptr);
+    pleaseWait_->ShowCaption(caption);
+}
+
+PleaseWait* MainWindow::pleaseWait() const { return pleaseWait_.data(); }
+
+void MainWindow::HidePleaseWait() {
+    if (pleaseWait_) {
+        pleaseWait_->hide();
+        pleaseWait_->deleteLater();
+        pleaseWait_ = nullptr;
+    }
+}
+
+void MainWindow::OnCanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+    const std::string& mode = state_.mouseMode;
+    if (mode == mouse_mode::kRaise || mode == mouse_mode::kLower || mode == mouse_mode::kInspect) {
+        if (correctionHandler_) correctionHandler_(button, shift, x, y);
+    } else if (mode == mouse_mode::kNorthSouth || mode == mouse_mode::kEastWest) {
+        if (crossSectionHandler_) crossSectionHandler_(button, shift, x, y);
+    }
+    // Empty or any other mode: a click does nothing.
+}
+
+void MainWindow::DrawMap() { DrawCoastline(*canvas_, state_.coastline, state_.colours.ColorOf(kMapColour)); }
+
+void MainWindow::ClearMap() { canvas_->ClearCanvas(); }
+
+void MainWindow::EndProgram() {
+    // Ends at once: nothing is saved and nothing is asked.
+    HidePleaseWait();
+    emit ended();
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+}  // namespace isobra

@@ -1,0 +1,114 @@
+#include "app/QImageCanvas.h"
+
+#include <QPainter>
+
+#include "app/Fonts.h"
+#include "map/Raster.h"
+
+namespace isobra {
+
+QImageCanvas::QImageCanvas(QObject* parent, int width, int height)
+    : QObject(parent),
+      drawing_(width, height, QImage::Format_ARGB32),
+      background_(MakeColour(255, 255, 255)),
+      foreground_(MakeColour(0, 0, 0)),
+      font_(GothicFont(12)) {
+    drawing_.fill(Qt::transparent);
+    // Text must be as crisp as the lines: every pixel either drawn or not.
+    font_.setStyleStrategy(QFont::NoAntialias);
+}
+
+QColor QImageCanvas::ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+Colour QImageCanvas::FromQColor(const QColor& c) { return MakeColour(c.red(), c.green(), c.blue()); }
+
+Colour QImageCanvas::ReadPixel(int x, int y) const {
+    if (x >= 0 && y >= 0 && x < drawing_.width() && y < drawing_.height()) {
+        const QRgb d = drawing_.pixel(x, y);
+        if (qAlpha(d) != 0) return MakeColour(qRed(d), qGreen(d), qBlue(d));
+    }
+    if (picture_ && picture_->Contains(x, y)) return picture_->At(x, y);
+    return background_;
+}
+
+QImage QImageCanvas::Composite() const {
+    QImage out(drawing_.size(), QImage::Format_RGB32);
+    out.fill(ToQColor(background_));
+    QPainter p(&out);
+    if (!pictureImage_.isNull()) p.drawImage(0, 0, pictureImage_);
+    p.drawImage(0, 0, drawing_);
+    p.end();
+    return out;
+}
+
+void QImageCanvas::SetBackgroundColour(Colour colour) {
+    background_ = colour & 0xffffffu;
+    emit changed();
+}
+
+void QImageCanvas::SetForegroundColour(Colour colour) { foreground_ = colour & 0xffffffu; }
+
+void QImageCanvas::SetBackgroundPicture(std::shared_ptr<const RgbImage> picture) {
+    picture_ = std::move(picture);
+    pictureImage_ = QImage();
+    if (picture_ && picture_->width > 0 && picture_->height > 0) {
+        pictureImage_ = QImage(picture_->width, picture_->height, QImage::Format_RGB32);
+        for (int y = 0; y < picture_->height; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(pictureImage_.scanLine(y));
+            for (int x = 0; x < picture_->width; ++x) {
+                const Colour c = picture_->At(x, y);
+                line[x] = qRgb(RedOf(c), GreenOf(c), BlueOf(c));
+            }
+        }
+    }
+    emit changed();
+}
+
+void QImageCanvas::Plot(int x, int y, QRgb rgb) {
+    if (x < 0 || y < 0 || x >= drawing_.width() || y >= drawing_.height()) return;
+    reinterpret_cast<QRgb*>(drawing_.scanLine(y))[x] = rgb;
+}
+
+void QImageCanvas::DoLine(float x1, float y1, float x2, float y2, Colour colour) {
+    const QRgb rgb = ToQColor(colour).rgba();
+    RasterLine(PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2), drawing_.width(), drawing_.height(),
+               [&](int x, int y) { Plot(x, y, rgb); });
+    emit changed();
+}
+
+void QImageCanvas::DoBox(float x1, float y1, float x2, float y2, Colour colour) {
+    const QRgb rgb = ToQColor(colour).rgba();
+    RasterBox(PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2), drawing_.width(), drawing_.height(),
+              [&](int x, int y) { Plot(x, y, rgb); });
+    emit changed();
+}
+
+void QImageCanvas::DoCircle(float cx, float cy, float radius, Colour colour) {
+    const QRgb rgb = ToQColor(colour).rgba();
+    RasterCircle(PixelOf(cx), PixelOf(cy), PixelOf(radius), [&](int x, int y) { Plot(x, y, rgb); });
+    emit changed();
+}
+
+void QImageCanvas::DoArc(float cx, float cy, float radius, Colour colour, float start, float end) {
+    const QRgb rgb = ToQColor(colour).rgba();
+    RasterArc(PixelOf(cx), PixelOf(cy), PixelOf(radius), start, end, [&](int x, int y) { Plot(x, y, rgb); });
+    emit changed();
+}
+
+void QImageCanvas::DoClear() {
+    drawing_.fill(Qt::transparent);
+    emit changed();
+}
+
+void QImageCanvas::DoText(float x, float y, const std::string& text) {
+    QPainter p(&drawing_);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    p.setFont(font_);
+    p.setPen(ToQColor(foreground_));
+    const QRect box(PixelOf(x), PixelOf(y), drawing_.width() + 1000, drawing_.height() + 1000);
+    p.drawText(box, Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+    p.end();
+    emit changed();
+}
+
+}  // namespace isobra

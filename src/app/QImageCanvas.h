@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QObject>
+
+#include "map/MapCanvas.h"
+
+namespace isobra {
+
+// The map canvas on QImages, in three layers: the background colour, the
+// background picture (unscaled, at the top left) and the drawing. Clearing
+// empties the drawing only; ReadPixel reads what the user sees. Pixels are
+// lit by the core's raster rules, one pixel wide and never antialiased, so a
+// drawing is the same here, in the batch renderer and in the tests.
+class QImageCanvas : public QObject, public MapCanvas {
+    Q_OBJECT
+
+public:
+    static constexpr int kWidth = 635;
+    static constexpr int kHeight = 425;
+
+    explicit QImageCanvas(QObject* parent = nullptr, int width = kWidth, int height = kHeight);
+
+    Colour ReadPixel(int x, int y) const override;
+    void SetBackgroundColour(Colour colour) override;
+    void SetForegroundColour(Colour colour) override;
+    void SetBackgroundPicture(std::shared_ptr<const RgbImage> picture) override;
+    Colour BackgroundColour() const override { return background_; }
+    Colour ForegroundColour() const override { return foreground_; }
+    std::shared_ptr<const RgbImage> BackgroundPicture() const override { return picture_; }
+
+    int width() const { return drawing_.width(); }
+    int height() const { return drawing_.height(); }
+    // The three layers composed, as the user sees them.
+    QImage Composite() const;
+    const QImage& DrawingLayer() const { return drawing_; }
+    const QFont& font() const { return font_; }
+
+    static QColor ToQColor(Colour c);
+    static Colour FromQColor(const QColor& c);
+
+signals:
+    void changed();
+
+protected:
+    void DoLine(float x1, float y1, float x2, float y2, Colour colour) override;
+    void DoBox(float x1, float y1, float x2, float y2, Colour colour) override;
+    void DoCircle(float cx, float cy, float radius, Colour colour) override;
+    void DoArc(float cx, float cy, float radius, Colour colour, float start, float end) override;
+    void DoClear() override;
+    void DoText(float x, float y, const std::string& text) override;
+
+private:
+    void Plot(int x, int y, QRgb rgb);
+
+    QImage drawing_;  // ARGB32: transparent where nothing is drawn
+    QImage pictureImage_;
+    std::shared_ptr<const RgbImage> picture_;
+    Colour background_;
+    Colour foreground_;
+    QFont font_;
+};
+
+}  // namespace isobra
