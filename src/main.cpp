@@ -11,10 +11,9 @@ int main(int argc, char* argv[]) {
     isobra::AppState state;
     isobra::QtPrompts prompts;
     isobra::MainWindow window(state, prompts);
-    window.Start();
-    // The introduction comes before anything else can be done.
-    window.ShowIntroduction();
+    // The introduction comes before anything else can be done; later boxes
+    // belong to the main window.
+    window.StartUp();
     prompts.SetParent(&window);
-    window.show();
     return app.exec();
 }

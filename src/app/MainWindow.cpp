@@ -51,6 +51,12 @@ void MainWindow::Start() {
     CreateEntryForms();
 }
 
+void MainWindow::StartUp() {
+    Start();
+    ShowIntroduction();
+    show();
+}
+
 void MainWindow::ShowIntroduction() { prompts_.Inform(IntroductionTitle(), IntroductionText(), Prompts::Icon::None); }
 
 QAction* MainWindow::menuAction(const QString& controlName) const {

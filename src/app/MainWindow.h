@@ -34,6 +34,9 @@ public:
     // caller can show it before the window appears.
     void Start();
     void ShowIntroduction();
+    // The whole start of the program: Start(), the introduction, then the
+    // window itself.
+    void StartUp();
 
     AppState& state() { return state_; }
     Prompts& prompts() { return prompts_; }

@@ -157,6 +157,21 @@ private slots:
         QCOMPARE(lines[14], QString());
     }
 
+    void startUpShowsTheIntroductionBeforeTheWindow() {
+        bool visibleDuringIntro = true;
+        bool formsReady = false;
+        prompts_->onShow = [&](const test::ScriptedPrompts::Shown&) {
+            visibleDuringIntro = window_->isVisible();
+            formsReady = state_->observations.stationCount == 54 && state_->observations.stationName(8) == "室戸岬";
+        };
+        state_->observations.stationCount = 3;
+        window_->StartUp();
+        QCOMPARE(prompts_->Titles(), QStringList{"はじめに"});
+        QVERIFY(!visibleDuringIntro);
+        QVERIFY(formsReady);
+        QVERIFY(window_->isVisible());
+    }
+
     void menuHelpPagesStopOnNo() {
         prompts_->yesNoAnswers = {false};
         window_->menuAction("cntHelp")->trigger();

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "app/Prompts.h"
@@ -23,8 +24,12 @@ public:
     std::deque<bool> yesNoAnswers;                    // default: No
     std::deque<std::optional<QString>> inputAnswers;  // default: cancel
 
+    // Called with each prompt as it is shown, to look at the program's state then.
+    std::function<void(const Shown&)> onShow;
+
     void Inform(const QString& title, const QString& text, Icon) override {
         shown.push_back({Shown::Kind::Inform, title, text});
+        if (onShow) onShow(shown.back());
     }
     bool AskYesNo(const QString& title, const QString& text) override {
         shown.push_back({Shown::Kind::YesNo, title, text});
