@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "app/Fonts.h"
+#include "app/FrmOpenSave.h"
 
 namespace isobra {
 
@@ -47,6 +48,12 @@ std::optional<QString> QtPrompts::InputText(const QString& title, const QString&
     QString text = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, defaultText, &ok);
     if (!ok) return std::nullopt;
     return text;
+}
+
+void QtPrompts::ChooseFile(const FileRequest& request, FileChooserState& chooser) {
+    FrmOpenSave dialog(*this, chooser, parent_);
+    dialog.Prepare(request);
+    dialog.exec();
 }
 
 }  // namespace isobra

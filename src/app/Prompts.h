@@ -7,6 +7,17 @@ class QWidget;
 
 namespace isobra {
 
+struct FileChooserState;
+
+// What a command asks of the file chooser.
+struct FileRequest {
+    enum class Purpose { Open, Save, Delete };
+    QString title;    // "観測データ保存" and so on; three titles mark a save dialog
+    QString pattern;  // "*.dat", "*.cnt", ...
+    Purpose purpose = Purpose::Open;
+    bool showOptions = false;  // the three image-format options
+};
+
 // Every message box and input box goes through this interface, so tests can
 // answer them with scripted replies instead of a modal loop.
 class Prompts {
@@ -22,6 +33,9 @@ public:
     // An input box; the typed text, or nothing on cancel.
     virtual std::optional<QString> InputText(const QString& title, const QString& prompt,
                                              const QString& defaultText) = 0;
+    // The modal file chooser. On accept it writes chooser.chosenPath; on
+    // cancel it sets chooser.cancelFlag to -1 and leaves the path alone.
+    virtual void ChooseFile(const FileRequest& request, FileChooserState& chooser) = 0;
 };
 
 // The real thing: Qt message boxes over `parent`.
@@ -34,6 +48,7 @@ public:
     bool AskYesNo(const QString& title, const QString& text) override;
     std::optional<QString> InputText(const QString& title, const QString& prompt,
                                      const QString& defaultText) override;
+    void ChooseFile(const FileRequest& request, FileChooserState& chooser) override;
 
 private:
     QWidget* parent_;

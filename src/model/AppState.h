@@ -7,6 +7,7 @@
 #include "isobar/PressureGrid.h"
 #include "map/CoastlineTable.h"
 #include "model/ColorSettings.h"
+#include "model/FileChooserState.h"
 #include "model/ObservationSet.h"
 
 namespace isobra {
@@ -42,6 +43,7 @@ public:
     std::string mouseMode;       // see mouse_mode
     float continuousInterval = 1.0f;  // seconds between pictures of the continuous display
     CoastlineTable coastline;
+    FileChooserState fileChooser;
 };
 
 // Clears the reports, the date and both grids. The three counts stay: the

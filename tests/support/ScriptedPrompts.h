@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/Prompts.h"
+#include "model/FileChooserState.h"
 
 namespace isobra::test {
 
@@ -23,6 +24,8 @@ public:
     std::vector<Shown> shown;
     std::deque<bool> yesNoAnswers;                    // default: No
     std::deque<std::optional<QString>> inputAnswers;  // default: cancel
+    std::deque<std::optional<QString>> fileAnswers;   // default: cancel
+    std::vector<FileRequest> fileRequests;
 
     // Called with each prompt as it is shown, to look at the program's state then.
     std::function<void(const Shown&)> onShow;
@@ -41,9 +44,23 @@ public:
     std::optional<QString> InputText(const QString& title, const QString& prompt, const QString&) override {
         shown.push_back({Shown::Kind::Input, title, prompt});
         if (inputAnswers.empty()) return std::nullopt;
-        auto a = inputAnswers.front();
+        std::optional<QString> a = std::move(inputAnswers.front());
         inputAnswers.pop_front();
         return a;
+    }
+
+    void ChooseFile(const FileRequest& request, FileChooserState& chooser) override {
+        fileRequests.push_back(request);
+        std::optional<QString> a;
+        if (!fileAnswers.empty()) {
+            a = fileAnswers.front();
+            fileAnswers.pop_front();
+        }
+        if (a) {
+            chooser.chosenPath = a->toStdString();
+        } else {
+            chooser.cancelFlag = -1;
+        }
     }
 
     QStringList Titles() const {

@@ -1,0 +1,339 @@
+#include "app/FrmOpenSave.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QStorageInfo>
+#include <QTreeWidget>
+
+#include "app/Fonts.h"
+
+namespace isobra {
+
+namespace {
+
+// Twips to pixels at 15 twips per pixel.
+constexpr int Px(int twips) { return twips / 15; }
+
+const char* const kOptionPatterns[3] = {"*.bmp", "*.b1", "forg.00?"};
+
+// The longest file name component Linux accepts, in bytes.
+constexpr int kNameMax = 255;
+
+}  // namespace
+
+FrmOpenSave::FrmOpenSave(Prompts& prompts, FileChooserState& chooser, QWidget* parent)
+    : QDialog(parent), prompts_(prompts), chooser_(chooser) {
+    setObjectName(QStringLiteral("frmOpenSave"));
+    setModal(true);
+    setFixedSize(Px(5790), Px(3225));
+    setFont(GothicFont(12));
+    setAutoFillBackground(true);
+
+    auto* nameLabel = new QLabel(QStringLiteral("ﾌｧｲﾙ名(&N):"), this);
+    nameLabel->setObjectName(QStringLiteral("lblOpenSave0"));
+    nameLabel->setGeometry(Px(120), Px(120), Px(2055), Px(255));
+    name_ = new QLineEdit(QStringLiteral("*.*"), this);
+    name_->setObjectName(QStringLiteral("txtOpenSave"));
+    name_->setGeometry(Px(120), Px(420), Px(2055), Px(315));
+    nameLabel->setBuddy(name_);
+    files_ = new QListWidget(this);
+    files_->setObjectName(QStringLiteral("filOpenSave"));
+    files_->setGeometry(Px(120), Px(840), Px(2055), Px(2190));
+
+    auto* dirLabel = new QLabel(QStringLiteral("ﾃﾞｨﾚｸﾄﾘ(&D)"), this);
+    dirLabel->setObjectName(QStringLiteral("lblOpenSave1"));
+    dirLabel->setGeometry(Px(2280), Px(120), Px(2055), Px(255));
+    currentDir_ = new QLabel(this);
+    currentDir_->setObjectName(QStringLiteral("lblOpenSave2"));
+    currentDir_->setGeometry(Px(2280), Px(420), Px(2055), Px(315));
+    currentDir_->setAutoFillBackground(true);
+    QPalette yellow = currentDir_->palette();
+    yellow.setColor(QPalette::Window, QColor(255, 255, 128));
+    currentDir_->setPalette(yellow);
+    tree_ = new QTreeWidget(this);
+    tree_->setObjectName(QStringLiteral("dirOpenSave"));
+    tree_->setHeaderHidden(true);
+    tree_->setGeometry(Px(2280), Px(780), Px(2055), Px(1530));
+    dirLabel->setBuddy(tree_);
+    auto* driveLabel = new QLabel(QStringLiteral("ﾄﾞﾗｲﾌﾞ(&V):"), this);
+    driveLabel->setObjectName(QStringLiteral("lblOpenSave3"));
+    driveLabel->setGeometry(Px(2280), Px(2340), Px(2055), Px(255));
+    drives_ = new QComboBox(this);
+    drives_->setObjectName(QStringLiteral("drvOpenSave"));
+    drives_->setGeometry(Px(2280), Px(2640), Px(2055), Px(330));
+    driveLabel->setBuddy(drives_);
+
+    for (int i = 0; i < 3; ++i) {
+        options_[i] = new QRadioButton(this);
+        options_[i]->setObjectName(QStringLiteral("Option%1").arg(i + 1));
+        options_[i]->setGeometry(Px(4440), Px(360 * i), Px(5790 - 4440), Px(330));
+        options_[i]->setVisible(false);
+        connect(options_[i], &QRadioButton::clicked, this, [this, i] { ChooseOption(i); });
+    }
+    options_[0]->setChecked(true);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOpenSave0"));
+    ok->setGeometry(Px(4560), Px(1440), Px(1095), Px(435));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    cancel->setObjectName(QStringLiteral("cmdOpenSave1"));
+    cancel->setGeometry(Px(4560), Px(2040), Px(1095), Px(435));
+    connect(ok, &QPushButton::clicked, this, &FrmOpenSave::PressOk);
+    connect(cancel, &QPushButton::clicked, this, &FrmOpenSave::PressCancel);
+
+    connect(files_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { name_->setText(item->text()); });
+    connect(files_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        if (item) name_->setText(item->text());
+    });
+    connect(files_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { Accept(QDir(dir_).filePath(item->text())); });
+    connect(tree_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item, int) {
+        SetDirectory(item->data(0, Qt::UserRole).toString());
+        name_->setText(pattern_);
+    });
+    connect(drives_, &QComboBox::activated, this, [this](int index) {
+        SetDirectory(drives_->itemData(index).toString());
+        name_->setText(pattern_);
+    });
+
+    RefreshDrives();
+    SetDirectory(QDir::currentPath());
+}
+
+bool FrmOpenSave::IsSaveTitle(const QString& title) {
+    return title == QStringLiteral("観測データ保存") || title == QStringLiteral("等圧線データ保存") ||
+           title == QStringLiteral("画像の保存");
+}
+
+bool FrmOpenSave::Matches(const QString& pattern, const QString& name) {
+    // "*.*" lists every file, also those without a dot.
+    if (pattern == QStringLiteral("*.*") || pattern == QStringLiteral("*")) return true;
+    const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
+                                QRegularExpression::CaseInsensitiveOption);
+    return re.match(name).hasMatch();
+}
+
+QColor FrmOpenSave::PurposeColour(FileRequest::Purpose purpose) {
+    switch (purpose) {
+        case FileRequest::Purpose::Open: return QColor(192, 192, 255);
+        case FileRequest::Purpose::Save: return QColor(255, 192, 192);
+        case FileRequest::Purpose::Delete: return QColor(255, 192, 255);
+    }
+    return QColor(192, 192, 255);
+}
+
+void FrmOpenSave::Prepare(const FileRequest& request) {
+    finished_ = false;
+    setWindowTitle(request.title);
+    name_->clear();
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, PurposeColour(request.purpose));
+    setPalette(pal);
+    for (auto* option : options_) option->setVisible(request.showOptions);
+    for (int i = 0; i < 3; ++i) options_[i]->setText(QString());
+    SetDirectory(QDir::currentPath());
+    SetPattern(request.pattern.isEmpty() ? QStringLiteral("*.*") : request.pattern);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+}
+
+QStringList FrmOpenSave::fileNames() const {
+    QStringList out;
+    for (int i = 0; i < files_->count(); ++i) out << files_->item(i)->text();
+    return out;
+}
+
+void FrmOpenSave::SetDirectory(const QString& path) {
+    QFileInfo info(path);
+    if (!info.isDir()) return;
+    dir_ = QDir::cleanPath(info.absoluteFilePath());
+    QDir::setCurrent(dir_);
+    currentDir_->setText(dir_);
+    currentDir_->setToolTip(dir_);
+    RefreshTree();
+    RefreshFiles();
+    // The volume holding the directory.
+    const QString root = QStorageInfo(dir_).rootPath();
+    const int index = drives_->findData(root);
+    if (index >= 0) drives_->setCurrentIndex(index);
+}
+
+void FrmOpenSave::SetPattern(const QString& pattern) {
+    pattern_ = pattern;
+    RefreshFiles();
+}
+
+void FrmOpenSave::RefreshFiles() {
+    files_->clear();
+    QDir dir(dir_);
+    const QStringList all = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : all)
+        if (Matches(pattern_, name)) files_->addItem(name);
+}
+
+void FrmOpenSave::RefreshTree() {
+    tree_->clear();
+    // The ancestors of the directory on display, opened down to it, and its
+    // subdirectories below it.
+    QStringList chain;
+    QDir walk(dir_);
+    chain.prepend(walk.absolutePath());
+    while (walk.cdUp()) chain.prepend(walk.absolutePath());
+    QTreeWidgetItem* parent = nullptr;
+    for (const QString& path : chain) {
+        const QString label = path == QStringLiteral("/") ? path : QFileInfo(path).fileName();
+        auto* item = parent ? new QTreeWidgetItem(parent, {label}) : new QTreeWidgetItem(tree_, {label});
+        item->setData(0, Qt::UserRole, path);
+        item->setExpanded(true);
+        parent = item;
+    }
+    const QStringList subdirs = QDir(dir_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString& sub : subdirs) {
+        auto* item = new QTreeWidgetItem(parent, {sub});
+        item->setData(0, Qt::UserRole, QDir(dir_).filePath(sub));
+    }
+    if (parent) tree_->setCurrentItem(parent);
+}
+
+void FrmOpenSave::RefreshDrives() {
+    drives_->clear();
+    QStringList seen;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        if (!volume.isValid() || !volume.isReady()) continue;
+        const QString root = volume.rootPath();
+        if (seen.contains(root)) continue;
+        seen << root;
+        drives_->addItem(root, root);
+    }
+    if (!seen.contains(QStringLiteral("/"))) drives_->insertItem(0, QStringLiteral("/"), QStringLiteral("/"));
+}
+
+QString FrmOpenSave::ListedFile(const QString& name) const {
+    for (int i = 0; i < files_->count(); ++i)
+        if (files_->item(i)->text().compare(name, Qt::CaseInsensitive) == 0) return files_->item(i)->text();
+    return {};
+}
+
+void FrmOpenSave::ChooseOption(int index) {
+    name_->clear();
+    SetPattern(QString::fromLatin1(kOptionPatterns[index]));
+    SetDirectory(QDir::currentPath());
+}
+
+void FrmOpenSave::PressOk() {
+    const QString text = name_->text();
+    if (text.isEmpty()) {
+        if (QListWidgetItem* item = files_->currentItem()) name_->setText(item->text());
+        return;
+    }
+    const QString target = QDir(dir_).absoluteFilePath(text);
+    const QFileInfo info(target);
+    const QString fileName = info.fileName();
+    const QString parentDir = info.absolutePath();
+
+    // A directory: show it.
+    if (info.isDir()) {
+        SetDirectory(target);
+        name_->setText(pattern_);
+        return;
+    }
+    // Wildcards: a new pattern, perhaps in another directory.
+    if (fileName.contains(QLatin1Char('*')) || fileName.contains(QLatin1Char('?'))) {
+        if (QFileInfo(parentDir).isDir() && parentDir != dir_) SetDirectory(parentDir);
+        SetPattern(fileName);
+        name_->setText(pattern_);
+        return;
+    }
+    // A listed file (its own directory may be typed with it), matched
+    // without regard to case.
+    if (QFileInfo(parentDir).isDir()) {
+        if (parentDir != dir_) {
+            const QString saved = dir_;
+            SetDirectory(parentDir);
+            const QString listed = ListedFile(fileName);
+            if (!listed.isEmpty()) {
+                Accept(QDir(dir_).filePath(listed));
+                return;
+            }
+            SetDirectory(saved);
+        } else {
+            const QString listed = ListedFile(fileName);
+            if (!listed.isEmpty()) {
+                Accept(QDir(dir_).filePath(listed));
+                return;
+            }
+        }
+    }
+    // Not a listed file. One that exists all the same (hidden by the
+    // pattern) keeps the dialog open.
+    if (info.exists()) return;
+    if (QFileInfo(parentDir).isDir()) {
+        const QStringList same = QDir(parentDir).entryList(QDir::Files | QDir::Hidden | QDir::System);
+        for (const QString& entry : same)
+            if (entry.compare(fileName, Qt::CaseInsensitive) == 0) return;
+    }
+    // A name the file system cannot hold.
+    if (fileName.toUtf8().size() > kNameMax || text.contains(QChar(0))) {
+        prompts_.Inform(windowTitle(),
+                        QStringLiteral("「%1」はファイル名として使えません（名前が長すぎるか、使えない文字を含んでいます）。")
+                            .arg(fileName),
+                        Prompts::Icon::Warning);
+        return;
+    }
+    if (!QFileInfo(parentDir).isDir()) {
+        prompts_.Inform(windowTitle(), QStringLiteral("フォルダ「%1」が見つかりません。").arg(parentDir), Prompts::Icon::Warning);
+        return;
+    }
+    if (IsSaveTitle(windowTitle())) {
+        Accept(target);
+        return;
+    }
+    prompts_.Inform(QString::fromUtf8(kProgramTitle), QStringLiteral("ファイルが存在しません。"), Prompts::Icon::Warning);
+}
+
+void FrmOpenSave::PressCancel() {
+    chooser_.cancelFlag = -1;
+    Finish();
+    QDialog::reject();
+}
+
+void FrmOpenSave::reject() { PressCancel(); }
+
+void FrmOpenSave::closeEvent(QCloseEvent* event) {
+    // The close box is "ｷｬﾝｾﾙ": it must never end the program.
+    if (!finished_) {
+        chooser_.cancelFlag = -1;
+        Finish();
+    }
+    event->accept();
+    QDialog::closeEvent(event);
+}
+
+void FrmOpenSave::Accept(const QString& path) {
+    chooser_.chosenPath = path.toStdString();
+    Finish();
+    QDialog::accept();
+}
+
+void FrmOpenSave::Finish() {
+    if (finished_) return;
+    finished_ = true;
+    for (int i = 0; i < 3; ++i) {
+        chooser_.optionStates[i] = options_[i]->isChecked() ? -1 : 0;
+        options_[i]->setVisible(false);
+    }
+}
+
+}  // namespace isobra

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QDialog>
+#include <QDir>
+#include <QString>
+
+#include "app/Prompts.h"
+#include "model/FileChooserState.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class QRadioButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace isobra {
+
+// The file chooser frmOpenSave: a name box, the file list of the directory on
+// display filtered by a pattern, the directory tree and the list of mounted
+// volumes. The process's current directory follows the directory on display,
+// so a bare name refers to it. Patterns and names match without regard to
+// case, as on the system the data files come from.
+class FrmOpenSave : public QDialog {
+    Q_OBJECT
+
+public:
+    FrmOpenSave(Prompts& prompts, FileChooserState& chooser, QWidget* parent = nullptr);
+
+    // Title, empty name box, pattern, colour by purpose, options; then centred
+    // on the screen, showing the process's current directory.
+    void Prepare(const FileRequest& request);
+
+    // True for the three titles that may name a file that does not exist yet.
+    static bool IsSaveTitle(const QString& title);
+    // Does `name` match the wildcard pattern ("*", "?"), ignoring case?
+    static bool Matches(const QString& pattern, const QString& name);
+    static QColor PurposeColour(FileRequest::Purpose purpose);
+
+    QString directory() const { return dir_; }
+    QString pattern() const { return pattern_; }
+    QStringList fileNames() const;  // as listed
+
+    // The directory to show (and the process's current directory).
+    void SetDirectory(const QString& path);
+    void SetPattern(const QString& pattern);
+
+    // The buttons, for callers and tests alike.
+    void PressOk();
+    void PressCancel();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;  // Escape and the close box act as "ｷｬﾝｾﾙ"
+
+private:
+    void Accept(const QString& path);
+    void Finish();
+    void RefreshFiles();
+    void RefreshTree();
+    void RefreshDrives();
+    void ChooseOption(int index);
+    // The listed file whose name equals `name` ignoring case, or "".
+    QString ListedFile(const QString& name) const;
+
+    Prompts& prompts_;
+    FileChooserState& chooser_;
+    QString dir_;
+    QString pattern_ = QStringLiteral("*.*");
+
+    QLineEdit* name_ = nullptr;
+    QListWidget* files_ = nullptr;
+    QTreeWidget* tree_ = nullptr;
+    QComboBox* drives_ = nullptr;
+    QLabel* currentDir_ = nullptr;
+    QRadioButton* options_[3] = {};
+    bool finished_ = false;
+};
+
+}  // namespace isobra

@@ -1,0 +1,202 @@
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/FrmOpenSave.h"
+#include "support/ScriptedPrompts.h"
+
+using namespace isobra;
+
+namespace {
+
+void Touch(const QString& path) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("x");
+}
+
+}  // namespace
+
+class FrmOpenSaveTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        savedCwd_ = QDir::currentPath();
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+        Touch(dir_->filePath("obs.DAT"));
+        Touch(dir_->filePath("OBS2.dat"));
+        Touch(dir_->filePath("map.CNT"));
+        Touch(dir_->filePath("notes.txt"));
+        QVERIFY(QDir(dir_->path()).mkdir("sub.dir"));
+        Touch(dir_->filePath("sub.dir/inner.dat"));
+        QDir::setCurrent(dir_->path());
+        prompts_ = std::make_unique<test::ScriptedPrompts>();
+        chooser_ = FileChooserState{};
+    }
+    void cleanup() {
+        dialog_.reset();
+        QDir::setCurrent(savedCwd_);
+        dir_.reset();
+    }
+
+    void patternsMatchWithoutRegardToCase() {
+        Open({"観測データ読みこみ", "*.dat", FileRequest::Purpose::Open});
+        QCOMPARE(dialog_->fileNames(), (QStringList{"obs.DAT", "OBS2.dat"}));
+        QCOMPARE(dialog_->directory(), QDir(dir_->path()).canonicalPath());
+        QCOMPARE(Name()->text(), QString());  // the caller empties the name box
+        QCOMPARE(dialog_->palette().color(QPalette::Window), QColor(192, 192, 255));
+        QVERIFY(FrmOpenSave::Matches("forg.00?", "FORG.001"));
+        QVERIFY(!FrmOpenSave::Matches("forg.00?", "forg.0012"));
+        QVERIFY(FrmOpenSave::Matches("*.*", "README"));
+    }
+
+    void typedPatternAndDirectoryKeepTheDialogOpen() {
+        Open({"等圧線データ読みこみ", "*.dat", FileRequest::Purpose::Open});
+        Type("*.cnt");
+        QCOMPARE(dialog_->fileNames(), QStringList{"map.CNT"});
+        QCOMPARE(Name()->text(), QStringLiteral("*.cnt"));
+        QVERIFY(dialog_->isVisible());
+
+        Type("sub.dir");
+        QCOMPARE(dialog_->directory(), QDir(dir_->filePath("sub.dir")).canonicalPath());
+        QCOMPARE(QDir::currentPath(), dialog_->directory());  // the process follows the display
+        QCOMPARE(Name()->text(), QStringLiteral("*.cnt"));
+        QVERIFY(dialog_->fileNames().isEmpty());
+        QVERIFY(dialog_->isVisible());
+        QVERIFY(prompts_->shown.empty());
+    }
+
+    void okWithNothingTypedOrSelectedStays() {
+        Open({"観測データ読みこみ", "*.xyz", FileRequest::Purpose::Open});
+        QTest::mouseClick(Button("cmdOpenSave0"), Qt::LeftButton);
+        QCOMPARE(Name()->text(), QString());
+        QVERIFY(dialog_->isVisible());
+        QCOMPARE(chooser_.chosenPath, std::string());
+    }
+
+    void openAcceptsListedFilesIgnoringCaseAndRefusesMissingOnes() {
+        Open({"観測データ読みこみ", "*.dat", FileRequest::Purpose::Open});
+        Type("nothere.dat");
+        QVERIFY(dialog_->isVisible());
+        QCOMPARE(prompts_->shown.size(), size_t(1));
+        QCOMPARE(prompts_->shown[0].text, QStringLiteral("ファイルが存在しません。"));
+
+        Type("OBS.dat");  // the file is obs.DAT
+        QVERIFY(!dialog_->isVisible());
+        QCOMPARE(QString::fromStdString(chooser_.chosenPath), QDir(dir_->path()).canonicalPath() + "/obs.DAT");
+        QCOMPARE(chooser_.cancelFlag, 0);
+    }
+
+    void anExistingFileHiddenByThePatternKeepsTheDialogOpen() {
+        Open({"観測データ保存", "*.dat", FileRequest::Purpose::Save});
+        Type("notes.txt");
+        QVERIFY(dialog_->isVisible());
+        QVERIFY(prompts_->shown.empty());
+    }
+
+    void saveAcceptsANewNameRelativeToTheDirectoryOnDisplay() {
+        Open({"観測データ保存", "*.dat", FileRequest::Purpose::Save});
+        QCOMPARE(dialog_->palette().color(QPalette::Window), QColor(255, 192, 192));
+        Type("sub.dir");
+        Type("new");
+        QVERIFY(!dialog_->isVisible());
+        QCOMPARE(QString::fromStdString(chooser_.chosenPath),
+                 QDir(dir_->filePath("sub.dir")).canonicalPath() + "/new");
+    }
+
+    void deleteRefusesNewNamesAndAMissingFolderIsNamed() {
+        Open({"観測データ削除", "*.dat", FileRequest::Purpose::Delete});
+        QCOMPARE(dialog_->palette().color(QPalette::Window), QColor(255, 192, 255));
+        Type("new");
+        QCOMPARE(prompts_->shown.back().text, QStringLiteral("ファイルが存在しません。"));
+        Open({"観測データ保存", "*.dat", FileRequest::Purpose::Save});
+        Type("nofolder/new");
+        QVERIFY(dialog_->isVisible());
+        QVERIFY(prompts_->shown.back().text.contains("が見つかりません"));
+        Type(QString(300, QLatin1Char('a')));
+        QVERIFY(dialog_->isVisible());
+        QVERIFY(prompts_->shown.back().text.contains("ファイル名として使えません"));
+    }
+
+    void cancelAndTheCloseBoxKeepTheOldPath() {
+        chooser_.chosenPath = "/old/obs.DAT";
+        Open({"観測データ読みこみ", "*.dat", FileRequest::Purpose::Open});
+        QTest::mouseClick(Button("cmdOpenSave1"), Qt::LeftButton);
+        QVERIFY(!dialog_->isVisible());
+        QCOMPARE(chooser_.cancelFlag, -1);
+        QCOMPARE(chooser_.chosenPath, std::string("/old/obs.DAT"));
+
+        chooser_.cancelFlag = 1;
+        Open({"観測データ削除", "*.dat", FileRequest::Purpose::Delete});
+        dialog_->close();
+        QCOMPARE(chooser_.cancelFlag, -1);
+        QCOMPARE(chooser_.chosenPath, std::string("/old/obs.DAT"));
+
+        chooser_.cancelFlag = 0;
+        Open({"観測データ読みこみ", "*.dat", FileRequest::Purpose::Open});
+        QTest::keyClick(dialog_.get(), Qt::Key_Escape);
+        QCOMPARE(chooser_.cancelFlag, -1);
+    }
+
+    void clickingAndDoubleClickingFiles() {
+        Open({"観測データ読みこみ", "*.dat", FileRequest::Purpose::Open});
+        auto* list = dialog_->findChild<QListWidget*>("filOpenSave");
+        QListWidgetItem* item = list->item(1);
+        const QRect r = list->visualItemRect(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(Name()->text(), QStringLiteral("OBS2.dat"));
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
+        QVERIFY(!dialog_->isVisible());
+        QCOMPARE(QString::fromStdString(chooser_.chosenPath), QDir(dir_->path()).canonicalPath() + "/OBS2.dat");
+    }
+
+    void optionButtonsAreHiddenUnlessAskedFor() {
+        Open({"観測データ読みこみ", "*.dat", FileRequest::Purpose::Open});
+        for (const char* name : {"Option1", "Option2", "Option3"})
+            QVERIFY(!dialog_->findChild<QRadioButton*>(name)->isVisible());
+
+        FileRequest image{"画像読みこみ", "*.bmp", FileRequest::Purpose::Open};
+        image.showOptions = true;
+        Open(image);
+        auto* option2 = dialog_->findChild<QRadioButton*>("Option2");
+        QVERIFY(option2->isVisible());
+        Touch(dir_->filePath("a.B1"));
+        QTest::mouseClick(option2, Qt::LeftButton, {}, QPoint(5, option2->height() / 2));
+        QCOMPARE(dialog_->pattern(), QStringLiteral("*.b1"));
+        QCOMPARE(dialog_->fileNames(), QStringList{"a.B1"});
+        QCOMPARE(Name()->text(), QString());
+        QTest::mouseClick(Button("cmdOpenSave1"), Qt::LeftButton);
+        QCOMPARE(chooser_.optionStates, (std::array<std::int16_t, 3>{0, -1, 0}));
+        QVERIFY(!option2->isVisible());
+    }
+
+private:
+    void Open(const FileRequest& request) {
+        dialog_ = std::make_unique<FrmOpenSave>(*prompts_, chooser_);
+        dialog_->Prepare(request);
+        dialog_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+    }
+    QLineEdit* Name() { return dialog_->findChild<QLineEdit*>("txtOpenSave"); }
+    QPushButton* Button(const char* name) { return dialog_->findChild<QPushButton*>(name); }
+    void Type(const QString& text) {
+        Name()->clear();
+        QTest::keyClicks(Name(), text);
+        QTest::mouseClick(Button("cmdOpenSave0"), Qt::LeftButton);
+    }
+
+    QString savedCwd_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<test::ScriptedPrompts> prompts_;
+    FileChooserState chooser_;
+    std::unique_ptr<FrmOpenSave> dialog_;
+};
+
+QTEST_MAIN(FrmOpenSaveTest)
+#include "FrmOpenSaveTest.moc"
