@@ -107,7 +107,7 @@ void MainWindow::BuildMenus() {
 
     QMenu* chart = AddSubmenu(nullptr, QStringLiteral("天気図"), QStringLiteral("cntLine"));
     AddItem(chart, QStringLiteral("地図を表示"), QStringLiteral("cntTizu"), [this] { DrawMap(); });
-    AddItem(chart, QStringLiteral("等圧線の表示"), QStringLiteral("cntTouatu2"));
+    AddItem(chart, QStringLiteral("等圧線の表示"), QStringLiteral("cntTouatu2"), [this] { ShowIsobars(); });
     AddItem(chart, QStringLiteral("天気記号の表示"), QStringLiteral("cntKigou"));
     AddItem(chart, QStringLiteral("風力の表示"), QStringLiteral("cntHuuryoku"));
     AddItem(chart, QStringLiteral("前線の表示"), QStringLiteral("cntZensen"));

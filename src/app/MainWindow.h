@@ -64,6 +64,11 @@ public:
     void DrawMap();
     void ClearMap();
     void EndProgram();
+    void ShowIsobars();  // "等圧線の表示": check, build the grid if needed, draw
+
+    // The ship and fishery counts follow the entry lists; commands that read
+    // the observations take them from the lists first.
+    void SyncCountsFromLists();
 
     // ---- Entry forms (MainWindowEntry.cpp) ----
     void CreateEntryForms();

@@ -1,0 +1,7 @@
+#include "app/MainWindow.h"
+
+namespace isobra {
+
+void MainWindow::SyncCountsFromLists() {}
+
+}  // namespace isobra

@@ -1,0 +1,43 @@
+// "等圧線の表示": checks the land pressures, builds the pressure grid when it
+// is not computed yet and draws the isobars with the centre letters.
+#include "app/MainWindow.h"
+#include "app/QImageCanvas.h"
+#include "isobar/GridConstruction.h"
+#include "isobar/IsobarDrawing.h"
+
+namespace isobra {
+
+namespace {
+
+// Fewer land pressures than this earn a question before drawing.
+constexpr int kFewPressures = 20;
+
+}  // namespace
+
+void MainWindow::ShowIsobars() {
+    if (state_.pressureGrid.IsComputed()) {
+        DrawIsobars(*canvas_, state_, state_.grid.isobarInterval, state_.grid.isobarHalfInterval);
+        return;
+    }
+    const int count = CountLandPressures(state_.observations);
+    if (count == 0) {
+        prompts_.Inform(QStringLiteral("注　意"), QStringLiteral("気圧が入力されていません"));
+        return;
+    }
+    if (count < kFewPressures &&
+        !prompts_.AskYesNo(QString::fromUtf8(kProgramTitle),
+                           QStringLiteral("データの数が少ないですが\r\n等圧線を描きますか"))) {
+        return;
+    }
+
+    ShowPleaseWait(QStringLiteral("ちょっと待ってね。（計算中）"));
+    SyncCountsFromLists();
+    const GridConstructionResult result = ComputePressureGrid(state_);
+    if (result.built) DrawIsobars(*canvas_, state_, state_.grid.isobarInterval, state_.grid.isobarHalfInterval);
+    HidePleaseWait();
+
+    for (const std::string& message : result.messages)
+        prompts_.Inform(QString::fromUtf8(kProgramTitle), QString::fromStdString(message), Prompts::Icon::Warning);
+}
+
+}  // namespace isobra
