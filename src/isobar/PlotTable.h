@@ -31,6 +31,8 @@ struct PlotTable {
 
     PlotSlot& slot(int k) { return entries.at(static_cast<std::size_t>(k)); }
     const PlotSlot& slot(int k) const { return entries.at(static_cast<std::size_t>(k)); }
+    // The first fishery slot, n + s + 1, by the remembered counts.
+    int FirstFisherySlot() const { return stationCount + shipCount + 1; }
     bool operator==(const PlotTable&) const = default;
 };
 

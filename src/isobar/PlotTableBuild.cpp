@@ -1,0 +1,160 @@
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+#include "isobar/GridMath.h"
+#include "isobar/GridPasses.h"
+#include "isobar/PlotKinds.h"
+#include "map/MapProjection.h"
+#include "model/AppState.h"
+
+namespace isobra {
+
+namespace {
+
+// hPa to grid units. Accepted observations stay within +-99999 hPa, so the
+// product always fits 32 bits; anything wilder saturates instead of wrapping.
+std::int32_t ToGridUnits(std::int32_t hpa, std::int32_t scale) {
+    const std::int64_t v = static_cast<std::int64_t>(hpa) * scale;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace
+
+bool PlotTableFits(int stationCount, int shipCount, int fisheryCount) {
+    if (stationCount < 0 || shipCount < 0 || fisheryCount < 0) return false;
+    return stationCount + shipCount + fisheryCount <= kSlotCount - 1;
+}
+
+bool BuildPlotTable(AppState& state) {
+    const ObservationSet& obs = state.observations;
+    const int n = obs.stationCount;
+    const int s = obs.shipCount;
+    const int f = obs.fisheryCount;
+    if (!PlotTableFits(n, s, f)) return false;
+    const std::int32_t scale = state.grid.pressureScale;
+    PlotTable& table = state.plotTable;
+
+    // Slot n, the free slot after the last station, takes station n's
+    // position and report like the others.
+    for (int k = 0; k <= n; ++k) {
+        const CanvasPoint p = obs.stationPosition(k);
+        table.slot(k) = PlotSlot{p.x, p.y, ToGridUnits(obs.land(k).pressure, scale), obs.stationName(k)};
+    }
+    // Ship slots have no kind of their own.
+    for (int k = 0; k < s; ++k) {
+        const ShipReport& ship = obs.ship(k);
+        const CanvasPoint p = ProjectPosition(ship.latitude, ship.longitude);
+        table.slot(n + 1 + k) = PlotSlot{p.x, p.y, ToGridUnits(ship.pressure, scale), {}};
+    }
+    for (int k = 0; k < f; ++k) {
+        const FisheryEntry& entry = obs.fishery(k);
+        const CanvasPoint p = ProjectPosition(entry.latitude, entry.longitude);
+        table.slot(n + s + 1 + k) = PlotSlot{p.x, p.y, ToGridUnits(entry.pressure, scale), entry.kind};
+    }
+    table.lastPlotIndex = n + s + f;
+    table.stationCount = n;
+    table.shipCount = s;
+    table.fisheryCount = f;
+
+    // The whole storage, not only the nodes in use: an isobar point may land
+    // on a node beyond 25, and a value left there by an earlier construction
+    // must not decide whether this one joins two points.
+    state.pressureGrid.Fill(0);
+    state.workGrid.Fill(0);
+    return true;
+}
+
+void SeedCellMeans(AppState& state) {
+    const GridSettings& g = state.grid;
+    const PlotTable& table = state.plotTable;
+    const int firstFishery = table.FirstFisherySlot();
+
+    // The cell of node (ix, iy) is ix*w - w <= x <= ix*w (both ends, so a
+    // point on a vertical cell line feeds two nodes) and iy*h - h < y <= iy*h.
+    // Instead of testing every slot against every node, each slot is added to
+    // the (at most two) nodes whose cells hold it; integer sums do not depend
+    // on the order of adding.
+    constexpr int kSide = NodeTable::kSize;
+    std::array<std::int64_t, kSide * kSide> sums{};
+    std::array<std::int32_t, kSide * kSide> counts{};
+    std::array<bool, kSide * kSide> centres{};
+    for (int k = 1; k <= table.lastPlotIndex; ++k) {
+        const PlotSlot& p = table.slot(k);
+        if (p.pressure <= 0) continue;
+        const bool centre = k >= firstFishery && IsCentreKind(p.kind);
+        const std::int64_t x = p.x;
+        const std::int64_t y = p.y;
+        const std::int64_t iy = y > 0 ? (y + g.cellHeight - 1) / g.cellHeight : -((-y) / g.cellHeight);
+        if (iy < 0 || iy > g.gridMaxY) continue;
+        const std::int64_t ixLow = x >= 0 ? x / g.cellWidth : -((-x + g.cellWidth - 1) / g.cellWidth);
+        for (std::int64_t ix = ixLow; ix <= ixLow + 1; ++ix) {
+            if (ix < 0 || ix > g.gridMaxX) continue;
+            if (!(ix * g.cellWidth - g.cellWidth <= x && x <= ix * g.cellWidth)) continue;
+            const std::size_t at = static_cast<std::size_t>(iy * kSide + ix);
+            sums[at] += p.pressure;
+            ++counts[at];
+            centres[at] = centres[at] || centre;
+        }
+    }
+
+    for (int iy = 0; iy <= g.gridMaxY; ++iy) {
+        for (int ix = 0; ix <= g.gridMaxX; ++ix) {
+            const std::size_t at = static_cast<std::size_t>(iy * kSide + ix);
+            state.centreMarks.at(ix, iy) = centres[at] ? -1 : 0;
+            if (counts[at] > 0)
+                state.pressureGrid.at(ix, iy) =
+                    RoundHalfEven(static_cast<double>(sums[at]) / static_cast<double>(counts[at]));
+        }
+    }
+}
+
+int ImposeIsobarEntries(AppState& state) {
+    const GridSettings& g = state.grid;
+    const PlotTable& table = state.plotTable;
+    PressureGrid& grid = state.pressureGrid;
+    int leftOut = 0;
+    for (int k = table.FirstFisherySlot(); k <= table.lastPlotIndex; ++k) {
+        const PlotSlot& here = table.slot(k);
+        if (!IsIsobarKind(here.kind)) continue;
+        const int ax = NearestNode(here.x, g.cellWidth);
+        const int ay = NearestNode(here.y, g.cellHeight);
+        if (!NodeTable::Contains(ax, ay)) {
+            ++leftOut;
+            continue;
+        }
+        const std::int32_t v = here.pressure;
+        grid.at(ax, ay) = v;
+
+        if (k + 1 > table.lastPlotIndex) continue;
+        const PlotSlot& next = table.slot(k + 1);
+        if (!IsIsobarKind(next.kind)) continue;
+        const int bx = NearestNode(next.x, g.cellWidth);
+        const int by = NearestNode(next.y, g.cellHeight);
+        // The next point's own value is written on its turn; the segment is
+        // drawn only when the grid already holds this point's value there.
+        if (!NodeTable::Contains(bx, by) || grid.at(bx, by) != v) continue;
+
+        // Segments run towards larger indices only.
+        if (ax == bx)
+            for (int j = ay; j <= std::max(ay, by); ++j) grid.at(ax, j) = v;
+        if (ay == by)
+            for (int i = ax; i <= std::max(ax, bx); ++i) grid.at(i, ay) = v;
+        if (ax != bx && ay != by) {
+            // Single precision throughout, including the 0.2 step, which
+            // drifts: from 0 the steps reach 2.8 but not 3.
+            const float m = static_cast<float>(ay - by) / static_cast<float>(ax - bx);
+            const float c = static_cast<float>(by) - m * static_cast<float>(bx);
+            const float end = static_cast<float>(std::max(ax, bx));
+            for (float t = static_cast<float>(ax); t <= end; t += 0.2f) {
+                const float line = m * t + c;
+                const int px = RoundHalfEven(t);
+                const int py = RoundHalfEven(line);
+                if (NodeTable::Contains(px, py)) grid.at(px, py) = v;
+            }
+        }
+    }
+    return leftOut;
+}
+
+}  // namespace isobra
