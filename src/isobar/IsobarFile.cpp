@@ -1,0 +1,108 @@
+#include "isobar/IsobarFile.h"
+
+#include <algorithm>
+
+#include "isobar/PlotKinds.h"
+#include "isobar/PlotTable.h"
+#include "model/AppState.h"
+#include "model/FieldFormat.h"
+#include "model/ShiftJis.h"
+#include "model/TextFields.h"
+
+namespace isobra {
+
+namespace {
+
+// Larger grid values would overflow the 32-bit sums of later passes.
+constexpr std::int64_t kValueLimit = 9999999;
+
+std::string NumberField(std::int64_t v) { return SignedNumber(v) + " "; }
+
+}  // namespace
+
+std::vector<IsobarFileItem> IsobarFileItems(const PlotTable& table) {
+    std::vector<IsobarFileItem> items;
+    for (int k = table.FirstFisherySlot(); k <= table.lastPlotIndex; ++k) {
+        const PlotSlot& p = table.slot(k);
+        if (IsCentreKind(p.kind) || IsFrontKind(p.kind)) items.push_back({p.kind, p.x, p.y});
+    }
+    return items;
+}
+
+EncodedFile WriteIsobarFile(const AppState& state) {
+    EncodedFile out;
+    const GridSettings& s = state.grid;
+    std::string text;
+    for (int iy = 0; iy <= s.gridMaxY; ++iy) {
+        for (int ix = 0; ix <= s.gridMaxX; ++ix) {
+            text += NumberField(state.pressureGrid.at(ix, iy));
+            text += ix < s.gridMaxX ? "," : "\r\n";
+        }
+    }
+    const std::vector<IsobarFileItem> items = IsobarFileItems(state.plotTable);
+    text += NumberField(static_cast<std::int64_t>(items.size())) + "\r\n";
+    out.bytes = *ToShiftJis(text);  // digits, spaces, commas and line ends only
+    for (const IsobarFileItem& item : items) {
+        const std::optional<std::string> kind = ToShiftJis(item.kind);
+        if (!kind || item.kind.find_first_of(",\r\n") != std::string::npos) {
+            out.bytes.clear();
+            out.message = "種類「" + item.kind + "」をファイルに書けないため保存できません。";
+            return out;
+        }
+        out.bytes += *kind + "," + NumberField(item.x) + "," + NumberField(item.y) + "\r\n";
+    }
+    out.ok = true;
+    return out;
+}
+
+Parsed<IsobarFileData> ParseIsobarFile(std::string_view bytes, const GridSettings& s, int stationCount) {
+    Parsed<TextFields> split = SplitFields(bytes);
+    if (!split) return Parsed<IsobarFileData>::Fail(split.error.line, split.error.message);
+    FieldCursor in(*split.value);
+    IsobarFileData data;
+    for (int iy = 0; iy <= s.gridMaxY && !in.failed(); ++iy) {
+        for (int ix = 0; ix <= s.gridMaxX && !in.failed(); ++ix) {
+            const std::string what = "格子点（" + std::to_string(ix) + ", " + std::to_string(iy) + "）の気圧";
+            data.grid.push_back(in.Number(what, kValueLimit).value_or(0));
+        }
+    }
+    const int room = kSlotCount - 1 - std::max(stationCount, 0);
+    const int count = in.Count("高気圧・低気圧・前線の数", std::max(room, 0)).value_or(0);
+    for (int k = 0; k < count && !in.failed(); ++k) {
+        const std::string of = std::to_string(k + 1) + "件目の";
+        IsobarFileItem item;
+        item.kind = in.Text(of + "種類").value_or("");
+        item.x = in.Number(of + "x座標", kValueLimit).value_or(0);
+        item.y = in.Number(of + "y座標", kValueLimit).value_or(0);
+        data.items.push_back(std::move(item));
+    }
+    if (in.failed()) return Parsed<IsobarFileData>::Fail(in.error().line, in.error().message);
+    return Parsed<IsobarFileData>{std::move(data), {}};
+}
+
+bool ApplyIsobarFile(const IsobarFileData& data, AppState& state) {
+    const GridSettings& s = state.grid;
+    const int n = state.observations.stationCount;
+    const int f = static_cast<int>(data.items.size());
+    const std::size_t nodes = static_cast<std::size_t>(s.gridMaxX + 1) * static_cast<std::size_t>(s.gridMaxY + 1);
+    if (data.grid.size() != nodes || n < 0 || n + f > kSlotCount - 1) return false;
+    std::size_t at = 0;
+    for (int iy = 0; iy <= s.gridMaxY; ++iy)
+        for (int ix = 0; ix <= s.gridMaxX; ++ix) state.pressureGrid.at(ix, iy) = data.grid.at(at++);
+
+    PlotTable& table = state.plotTable;
+    for (int k = 0; k < f; ++k) {
+        PlotSlot& slot = table.slot(n + 1 + k);
+        const IsobarFileItem& item = data.items[static_cast<std::size_t>(k)];
+        slot.kind = item.kind;
+        slot.x = item.x;
+        slot.y = item.y;
+    }
+    table.stationCount = n;
+    table.shipCount = 0;
+    table.fisheryCount = f;
+    table.lastPlotIndex = n + f;
+    return true;
+}
+
+}  // namespace isobra

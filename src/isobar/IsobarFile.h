@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "isobar/GridSettings.h"
+#include "model/FileError.h"
+
+namespace isobra {
+
+class AppState;
+struct PlotTable;
+
+// The isobar file (*.cnt): the grid rows top first, each value as a number
+// field (" 101200 ", sign position in front, one space behind) separated by
+// commas; then the count of items and one line per high, low, typhoon or
+// front: kind, x, y in canvas pixels. CP932 with CR LF line ends.
+
+struct IsobarFileItem {
+    std::string kind;
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    bool operator==(const IsobarFileItem&) const = default;
+};
+
+struct IsobarFileData {
+    // Rows iy = 0..gridMaxY of gridMaxX + 1 values, row by row.
+    std::vector<std::int32_t> grid;
+    std::vector<IsobarFileItem> items;
+};
+
+// The centres and fronts among the fishery slots of the plot table, in slot
+// order, as the file lists them.
+std::vector<IsobarFileItem> IsobarFileItems(const PlotTable& table);
+
+// The file's bytes for the current grid and plot table.
+EncodedFile WriteIsobarFile(const AppState& state);
+
+// Reads a whole file for a grid of these settings, to be loaded after
+// `stationCount` stations. Refused with line and reason: a file that ends
+// early, bytes that are not CP932, a value beyond +-9999999, or more items
+// than the plot table holds after the stations (100 - stationCount).
+Parsed<IsobarFileData> ParseIsobarFile(std::string_view bytes, const GridSettings& settings, int stationCount);
+
+// Replaces the grid by the file's and puts the items into the plot table
+// after the stations; the table then remembers no ships and the file's
+// items. Item pressures, the centre marks and the observations stay as they
+// are. Returns false, changing nothing, when the data do not fit (they come
+// from ParseIsobarFile for another station count or grid size).
+bool ApplyIsobarFile(const IsobarFileData& data, AppState& state);
+
+}  // namespace isobra

@@ -1,0 +1,28 @@
+#include "model/FieldFormat.h"
+
+#include "model/ShiftJis.h"
+
+namespace isobra {
+
+std::string PadRight(std::string_view text, int width) {
+    std::string out(text);
+    const int missing = width - CharacterCount(text);
+    if (missing > 0) out.append(static_cast<std::size_t>(missing), ' ');
+    return out;
+}
+
+std::string PadLeft(std::string_view text, int width) {
+    const int missing = width - CharacterCount(text);
+    std::string out;
+    if (missing > 0) out.assign(static_cast<std::size_t>(missing), ' ');
+    out += text;
+    return out;
+}
+
+std::string SignedNumber(std::int64_t value) {
+    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+}
+
+std::string FieldNumber(std::int64_t value, int width) { return PadLeft(SignedNumber(value), width); }
+
+}  // namespace isobra

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace isobra {
+
+// Column helpers of the text files. Widths count characters, not bytes; a
+// text already as wide as its field, or wider, is kept whole.
+std::string PadRight(std::string_view text, int width);  // left-aligned
+std::string PadLeft(std::string_view text, int width);   // right-aligned
+
+// A number with its sign position: " 3" for 3, "-5" for minus five.
+std::string SignedNumber(std::int64_t value);
+
+// SignedNumber right-aligned in a field of `width` characters.
+std::string FieldNumber(std::int64_t value, int width);
+
+}  // namespace isobra

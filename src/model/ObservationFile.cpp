@@ -1,0 +1,222 @@
+#include "model/ObservationFile.h"
+
+#include <algorithm>
+
+#include "isobar/PressureGrid.h"
+#include "model/AppState.h"
+#include "model/CodeTables.h"
+#include "model/FieldFormat.h"
+#include "model/ShiftJis.h"
+#include "model/TextFields.h"
+
+namespace isobra {
+
+namespace {
+
+constexpr std::string_view kLandTitle = "各地の天気";
+constexpr std::string_view kShipTitle = "船舶の報告";
+constexpr std::string_view kFisheryTitle = "漁業気象";
+constexpr std::string_view kLandHeader = " 地 名　　　風向　風力　天気　 気圧　気温";
+constexpr std::string_view kShipHeader = " 北緯 東経   風向   風力  天気　気圧";
+constexpr std::string_view kFisheryHeader = "  種 類 　北緯　東経　 気圧";
+constexpr std::string_view kFujisan = "富士山";
+constexpr std::int64_t kValueLimit = 99999;
+
+std::string TitleLine(std::string_view title, int count) {
+    return std::string(title) + ", " + std::to_string(count) + " ";
+}
+
+// The direction counts only with wind: calm writes an empty field.
+std::string DirectionText(std::int32_t direction, std::int32_t force) {
+    return force == 0 ? std::string() : WindDirectionText(direction);
+}
+
+std::string LandLine(const ObservationSet& set, int k) {
+    const LandReport& r = set.land(k);
+    const bool noReport = r.pressure == 0 && r.windForce == 0 && r.temperature == 0;
+    const std::string weather = noReport ? WeatherText(kWeatherUnknown) : WeatherText(r.weather);
+    // The pressure of 富士山 is never saved.
+    const std::string pressure = set.stationName(k) == kFujisan ? std::string(5, ' ') : FieldNumber(r.pressure, 5);
+    return PadRight(set.stationName(k), 10) + "," + PadRight(DirectionText(r.windDirection, r.windForce), 6) + "," +
+           FieldNumber(r.windForce, 3) + " ," + PadRight(weather, 6) + "," + pressure + " ," +
+           FieldNumber(r.temperature, 4);
+}
+
+std::string ShipLine(const ShipReport& r) {
+    const bool noReport = r.pressure == 0 && r.windForce == 0;
+    const std::string weather = noReport ? WeatherText(kWeatherUnknown) : WeatherText(r.weather);
+    return FieldNumber(r.latitude, 4) + " ," + FieldNumber(r.longitude, 4) + " ," +
+           PadRight(DirectionText(r.windDirection, r.windForce), 6) + "," + FieldNumber(r.windForce, 3) + " ," +
+           PadRight(weather, 6) + "," + FieldNumber(r.pressure, 5);
+}
+
+std::string FisheryLine(const FisheryEntry& e) {
+    return PadRight(e.kind, 8) + "," + FieldNumber(e.latitude, 4) + " ," + FieldNumber(e.longitude, 4) + " ," +
+           FieldNumber(e.pressure, 5);
+}
+
+// A text that would split into several fields when read back.
+bool BreaksFields(std::string_view text) { return text.find_first_of(",\r\n") != std::string_view::npos; }
+
+}  // namespace
+
+EncodedFile WriteObservationFile(const ObservationSet& set) {
+    EncodedFile out;
+    const int n = set.stationCount, s = set.shipCount, f = set.fisheryCount;
+    if (!ObservationSet::IsCount(n) || !ObservationSet::IsCount(s) || !ObservationSet::IsCount(f)) {
+        out.message = "観測データの数が0から101までの範囲にないため保存できません。";
+        return out;
+    }
+    for (int k = 0; k < n; ++k)
+        if (BreaksFields(set.stationName(k))) {
+            out.message = "地名「" + set.stationName(k) + "」にコンマか改行が含まれているため保存できません。";
+            return out;
+        }
+    for (int k = 0; k < f; ++k)
+        if (BreaksFields(set.fishery(k).kind)) {
+            out.message = "漁業気象の種類「" + set.fishery(k).kind + "」にコンマか改行が含まれているため保存できません。";
+            return out;
+        }
+
+    std::vector<std::string> lines;
+    lines.push_back(TitleLine(kLandTitle, n));
+    lines.emplace_back(kLandHeader);
+    for (int k = 0; k < n; ++k) lines.push_back(LandLine(set, k));
+    lines.emplace_back();
+    lines.push_back(TitleLine(kShipTitle, s));
+    lines.emplace_back(kShipHeader);
+    for (int k = 0; k < s; ++k) lines.push_back(ShipLine(set.ship(k)));
+    lines.emplace_back();
+    lines.push_back(TitleLine(kFisheryTitle, f));
+    lines.emplace_back(kFisheryHeader);
+    for (int k = 0; k < f; ++k) lines.push_back(FisheryLine(set.fishery(k)));
+
+    for (const std::string& line : lines) {
+        const std::optional<std::string> bytes = ToShiftJis(line);
+        if (!bytes) {
+            out.message = "「" + line + "」にShift-JISで書けない文字があるため保存できません。";
+            out.bytes.clear();
+            return out;
+        }
+        out.bytes += *bytes;
+        out.bytes += "\r\n";
+    }
+    out.ok = true;
+    return out;
+}
+
+Parsed<ObservationFileData> ParseObservationFile(std::string_view bytes) {
+    Parsed<TextFields> split = SplitFields(bytes);
+    if (!split) return Parsed<ObservationFileData>::Fail(split.error.line, split.error.message);
+    FieldCursor in(*split.value);
+    ObservationFileData data;
+    auto direction = [](const std::optional<std::string>& t) {
+        const int code = t ? FindWindDirection(*t) : -1;
+        return code < 0 ? 0 : code;
+    };
+    auto weather = [](const std::optional<std::string>& t) {
+        const int code = t ? FindWeather(*t) : -1;
+        return code < 0 ? kWeatherUnknown : code;
+    };
+
+    in.Text("各地の天気の見出し");
+    const int n = in.Count("各地の天気の数", kSlotCount).value_or(0);
+    in.Text("各地の天気の項目名");
+    for (int k = 0; k < n && !in.failed(); ++k) {
+        const std::string label = "各地の天気の" + std::to_string(k + 1) + "件目";
+        const std::string name = in.Text(label + "の地名").value_or("");
+        const std::string of = "「" + name + "」の";
+        LandReport r;
+        r.windDirection = direction(in.Text(of + "風向"));
+        r.windForce = in.Number(of + "風力", kValueLimit).value_or(0);
+        r.weather = weather(in.Text(of + "天気"));
+        r.pressure = in.Number(of + "気圧", kValueLimit).value_or(0);
+        r.temperature = in.Number(of + "気温", kValueLimit).value_or(0);
+        data.stationNames.push_back(name);
+        data.land.push_back(r);
+    }
+
+    in.Text("船舶の報告の前の空行");
+    in.Text("船舶の報告の見出し");
+    const int s = in.Count("船舶の報告の数", kSlotCount).value_or(0);
+    in.Text("船舶の報告の項目名");
+    for (int k = 0; k < s && !in.failed(); ++k) {
+        const std::string of = "船舶の報告の" + std::to_string(k + 1) + "件目の";
+        ShipReport r;
+        r.latitude = in.Number(of + "北緯", kValueLimit).value_or(0);
+        r.longitude = in.Number(of + "東経", kValueLimit).value_or(0);
+        r.windDirection = direction(in.Text(of + "風向"));
+        r.windForce = in.Number(of + "風力", kValueLimit).value_or(0);
+        r.weather = weather(in.Text(of + "天気"));
+        r.pressure = in.Number(of + "気圧", kValueLimit).value_or(0);
+        data.ships.push_back(r);
+    }
+
+    in.Text("漁業気象の前の空行");
+    in.Text("漁業気象の見出し");
+    const int f = in.Count("漁業気象の数", kSlotCount).value_or(0);
+    in.Text("漁業気象の項目名");
+    for (int k = 0; k < f && !in.failed(); ++k) {
+        const std::string of = "漁業気象の" + std::to_string(k + 1) + "件目の";
+        FisheryEntry e;
+        e.kind = in.Text(of + "種類").value_or("");
+        e.latitude = in.Number(of + "北緯", kValueLimit).value_or(0);
+        e.longitude = in.Number(of + "東経", kValueLimit).value_or(0);
+        e.pressure = in.Number(of + "気圧", kValueLimit).value_or(0);
+        data.fishery.push_back(e);
+    }
+
+    if (in.failed()) return Parsed<ObservationFileData>::Fail(in.error().line, in.error().message);
+    return Parsed<ObservationFileData>{std::move(data), {}};
+}
+
+void ApplyObservationFile(const ObservationFileData& data, AppState& state) {
+    ObservationSet& obs = state.observations;
+    // The rows the ship and fishery lists held before lose their values.
+    for (int r = std::min<int>(obs.shipCount, kSlotCount) - 1; r >= 0; --r) {
+        ShipReport& ship = obs.ship(r);
+        ship.windDirection = ship.windForce = ship.weather = ship.pressure = 0;
+    }
+    for (int r = std::min<int>(obs.fisheryCount, kSlotCount) - 1; r >= 0; --r) obs.fishery(r).pressure = 0;
+
+    const int n = static_cast<int>(data.land.size());
+    obs.stationCount = static_cast<std::int16_t>(n);
+    for (int k = 0; k < n; ++k) {
+        obs.stationName(k) = data.stationNames[static_cast<std::size_t>(k)];
+        obs.land(k) = data.land[static_cast<std::size_t>(k)];
+    }
+    obs.shipCount = static_cast<std::int16_t>(data.ships.size());
+    for (std::size_t k = 0; k < data.ships.size(); ++k) obs.ship(static_cast<int>(k)) = data.ships[k];
+    obs.fisheryCount = static_cast<std::int16_t>(data.fishery.size());
+    for (std::size_t k = 0; k < data.fishery.size(); ++k) obs.fishery(static_cast<int>(k)) = data.fishery[k];
+
+    // The plot table now claims the stations only, until the next construction.
+    state.plotTable.lastPlotIndex = n;
+    state.plotTable.stationCount = n;
+    state.plotTable.shipCount = 0;
+    state.plotTable.fisheryCount = 0;
+    state.pressureGrid.MarkNotComputed();
+}
+
+void NormaliseForSave(ObservationSet& set) {
+    auto notNegative = [](std::int32_t& v) {
+        if (v < 0) v = 0;
+    };
+    for (int k = 0; k < set.stationCount && ObservationSet::IsSlot(k); ++k) {
+        LandReport& r = set.land(k);
+        notNegative(r.windDirection);
+        notNegative(r.windForce);
+        notNegative(r.weather);
+        notNegative(r.pressure);
+    }
+    for (int k = 0; k < set.shipCount && ObservationSet::IsSlot(k); ++k) {
+        ShipReport& r = set.ship(k);
+        notNegative(r.windDirection);
+        notNegative(r.windForce);
+        notNegative(r.weather);
+        notNegative(r.pressure);
+    }
+    for (int k = 0; k < set.fisheryCount && ObservationSet::IsSlot(k); ++k) notNegative(set.fishery(k).pressure);
+}
+
+}  // namespace isobra

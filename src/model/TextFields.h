@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/FileError.h"
+
+namespace isobra {
+
+// One field of a text file, trimmed of leading and trailing ASCII spaces
+// (ideographic spaces stay), with the 1-based line it stands on.
+struct TextField {
+    std::string text;
+    int line = 0;
+};
+
+// A text file read as one stream of fields: commas and line ends (CR LF,
+// LF or CR) both separate fields, so only the sequence counts, not how many
+// fields a line holds. An empty line gives one empty field.
+struct TextFields {
+    std::vector<TextField> fields;
+    int lineCount = 0;
+};
+
+// Decodes CP932 bytes and splits them into fields. Fails, naming the line,
+// on bytes that are not valid CP932.
+Parsed<TextFields> SplitFields(std::string_view bytes);
+
+// The leading-number rule: optional spaces and a sign, then digits with an
+// optional decimal part; anything else ends the number; no digits give 0.
+double LeadingNumber(std::string_view text);
+
+// Walks the fields in order. Each read names what it expects, so that the
+// first failure can say which line and which value went wrong; after a
+// failure every further read fails too and error() keeps the first reason.
+class FieldCursor {
+public:
+    explicit FieldCursor(const TextFields& fields) : fields_(fields) {}
+
+    std::optional<std::string> Text(std::string_view what);
+    // A number rounded half to even; refused when beyond +-limit.
+    std::optional<std::int32_t> Number(std::string_view what, std::int64_t limit);
+    // A count of table rows, which must lie in 0..max.
+    std::optional<std::int32_t> Count(std::string_view what, int max);
+
+    const FileError& error() const { return error_; }
+    bool failed() const { return failed_; }
+
+private:
+    const TextField* Next(std::string_view what);
+    void Fail(int line, std::string message);
+
+    const TextFields& fields_;
+    std::size_t next_ = 0;
+    bool failed_ = false;
+    FileError error_;
+};
+
+}  // namespace isobra
