@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "map/Fronts.h"
+#include "map/RecordingCanvas.h"
+#include "model/AppState.h"
+
+namespace isobra {
+namespace {
+
+using Op = RecordingCanvas::Op;
+constexpr Colour kColour = MakeColour(200, 10, 10);
+
+// Centres of the triangles of a cold front: every triangle is three lines,
+// P1 to apex, apex to P2, P2 back to P1; the centre is the middle of P1-P2.
+struct Triangle {
+    double cx, cy, apexX, apexY;
+};
+std::vector<Triangle> Triangles(const RecordingCanvas& canvas, std::size_t firstCall) {
+    std::vector<Triangle> out;
+    for (std::size_t i = firstCall; i + 2 < canvas.calls.size(); i += 3) {
+        const auto& toApex = canvas.calls[i];
+        const auto& back = canvas.calls[i + 2];
+        EXPECT_EQ(back.x2, toApex.x1);  // closed
+        EXPECT_EQ(back.y2, toApex.y1);
+        out.push_back({(back.x1 + back.x2) / 2.0, (back.y1 + back.y2) / 2.0, toApex.x2, toApex.y2});
+    }
+    return out;
+}
+
+TEST(FrontSegments, WarmSemicirclesOfTheWorkedExample) {
+    RecordingCanvas canvas;
+    DrawWarmFrontSegment(canvas, 100, 200, 196, 200, 4, 24, kColour);
+    ASSERT_EQ(canvas.calls.size(), 5u);
+    EXPECT_EQ(canvas.calls[0].op, Op::Line);
+    EXPECT_EQ(canvas.calls[0].colour, kColour);
+    const float centres[] = {118, 142, 166, 190};
+    for (int i = 0; i < 4; ++i) {
+        const auto& arc = canvas.calls[1 + i];
+        EXPECT_EQ(arc.op, Op::Arc);
+        EXPECT_EQ(arc.x1, centres[i]);
+        EXPECT_EQ(arc.y1, 200);
+        EXPECT_EQ(arc.x2, 4);  // radius
+        // Upper half on screen: the left of the eastward direction.
+        EXPECT_FLOAT_EQ(arc.start, 0);
+        EXPECT_FLOAT_EQ(arc.end, 3.141592f);
+        EXPECT_EQ(arc.colour, kColour);
+    }
+}
+
+TEST(FrontSegments, ColdTrianglesOfTheWorkedExample) {
+    RecordingCanvas bare;
+    DrawColdFrontSegment(bare, 100, 200, 196, 200, 4, 24, kColour);
+    EXPECT_EQ(bare.calls.size(), 1u);  // horizontal: the line alone
+
+    RecordingCanvas canvas;
+    DrawColdFrontSegment(canvas, 100, 200, 196, 201, 4, 24, kColour);
+    const auto triangles = Triangles(canvas, 1);
+    ASSERT_EQ(canvas.calls.size(), 1u + 3 * 4);
+    const double centres[] = {106, 130, 154, 178};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_NEAR(triangles[i].cx, centres[i], 1e-3);
+        EXPECT_NEAR(triangles[i].cy, 200 + (centres[i] - 100) / 96, 1e-3);  // on the line
+        // Apex 5 pixels to the right of the eastward direction: below the line.
+        EXPECT_NEAR(triangles[i].apexY - triangles[i].cy, 5, 0.01);
+        EXPECT_NEAR(triangles[i].apexX - triangles[i].cx, 0, 0.06);
+    }
+}
+
+TEST(FrontSegments, SidesFollowTheLineOnASlope) {
+    // Running down to the right at 45 degrees: left of the eastward direction
+    // is up and to the right on the screen, right is down and to the left.
+    RecordingCanvas warm;
+    DrawWarmFrontSegment(warm, 100, 100, 200, 200, 4, 24, kColour);
+    ASSERT_GT(warm.calls.size(), 1u);
+    const double a = std::atan(1.0);
+    EXPECT_FLOAT_EQ(warm.calls[1].start, static_cast<float>(-a));
+    EXPECT_FLOAT_EQ(warm.calls[1].end, static_cast<float>(3.141592 - a));
+
+    RecordingCanvas cold;
+    DrawColdFrontSegment(cold, 100, 100, 200, 200, 4, 24, kColour);
+    for (const Triangle& t : Triangles(cold, 1)) {
+        EXPECT_LT(t.apexX, t.cx);
+        EXPECT_GT(t.apexY, t.cy);
+    }
+}
+
+TEST(FrontSegments, EntryOrderDoesNotMatter) {
+    for (auto draw : {DrawWarmFrontSegment, DrawColdFrontSegment}) {
+        RecordingCanvas forward, backward;
+        draw(forward, 120, 80, 300, 170, 4, 24, kColour);
+        draw(backward, 300, 170, 120, 80, 4, 24, kColour);
+        ASSERT_EQ(forward.calls.size(), backward.calls.size());
+        ASSERT_GT(forward.calls.size(), 1u);
+        // The line itself runs the other way; everything after it is identical.
+        EXPECT_EQ(backward.calls[0].x1, forward.calls[0].x2);
+        EXPECT_EQ(backward.calls[0].y1, forward.calls[0].y2);
+        for (std::size_t i = 1; i < forward.calls.size(); ++i) {
+            EXPECT_EQ(forward.calls[i].x1, backward.calls[i].x1);
+            EXPECT_EQ(forward.calls[i].y1, backward.calls[i].y1);
+            EXPECT_EQ(forward.calls[i].x2, backward.calls[i].x2);
+            EXPECT_EQ(forward.calls[i].y2, backward.calls[i].y2);
+            EXPECT_EQ(forward.calls[i].start, backward.calls[i].start);
+        }
+    }
+}
+
+TEST(FrontSegments, SteepAndMissingSegments) {
+    // Vertical, and so steep that the step of the symbols rounds to 0: the
+    // line alone, and the drawing ends.
+    for (auto draw : {DrawWarmFrontSegment, DrawColdFrontSegment}) {
+        for (int dx : {0, 1, 2, 4}) {
+            RecordingCanvas canvas;
+            draw(canvas, 100, 100, 100 + dx, 300, 4, 24, kColour);
+            EXPECT_EQ(canvas.calls.size(), 1u) << dx;
+        }
+        RecordingCanvas noSpacing;
+        draw(noSpacing, 100, 100, 200, 150, 4, 0, kColour);
+        EXPECT_EQ(noSpacing.calls.size(), 1u);
+        // An end without a position: nothing at all.
+        RecordingCanvas missing;
+        draw(missing, 0, 0, 150, 150, 4, 24, kColour);
+        draw(missing, 100, 100, 150, -3, 4, 24, kColour);
+        EXPECT_TRUE(missing.calls.empty());
+    }
+    RecordingCanvas occluded;
+    DrawOccludedFrontSegment(occluded, 100, 100, 0, 150, kColour);
+    EXPECT_TRUE(occluded.calls.empty());
+    DrawOccludedFrontSegment(occluded, 100, 100, 120, 150, kColour);
+    ASSERT_EQ(occluded.calls.size(), 1u);
+    EXPECT_EQ(occluded.calls[0].x2, 120);
+}
+
+struct Point {
+    std::string kind;
+    int x, y;
+};
+
+// The plot table after an isobar construction with 54 stations and one ship,
+// the fishery items following from slot 56.
+AppState WithFishery(const std::vector<Point>& items) {
+    AppState state;
+    PlotTable& plot = state.plotTable;
+    plot.stationCount = 54;
+    plot.shipCount = 1;
+    plot.fisheryCount = static_cast<int>(items.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        PlotSlot& slot = plot.slot(56 + static_cast<int>(i));
+        slot.kind = items[i].kind;
+        slot.x = items[i].x;
+        slot.y = items[i].y;
+    }
+    plot.lastPlotIndex = 55 + plot.fisheryCount;
+    state.observations.shipCount = 1;
+    state.colours.SetColour(kWarmFrontColour, MakeColour(1, 0, 0));
+    state.colours.SetColour(kColdFrontColour, MakeColour(2, 0, 0));
+    state.colours.SetColour(kStationaryFrontColour, MakeColour(3, 0, 0));
+    state.colours.SetColour(kOccludedFrontColour, MakeColour(4, 0, 0));
+    return state;
+}
+
+TEST(Fronts, RunsOfOneKindAreJoined) {
+    // Horizontal cold fronts are bare, so each segment is one line.
+    AppState state = WithFishery({{"寒冷前線", 100, 200}, {"寒冷前線", 150, 200}, {"寒冷前線", 200, 200},
+                                  {"低気圧", 220, 200}, {"寒冷前線", 250, 200}, {"閉塞前線", 260, 210},
+                                  {"閉塞前線", 270, 230}});
+    RecordingCanvas canvas;
+    DrawFronts(canvas, state);
+    ASSERT_EQ(canvas.calls.size(), 3u);
+    EXPECT_EQ(canvas.calls[0].x1, 100);
+    EXPECT_EQ(canvas.calls[0].x2, 150);
+    EXPECT_EQ(canvas.calls[1].x1, 150);
+    EXPECT_EQ(canvas.calls[1].x2, 200);
+    EXPECT_EQ(canvas.calls[0].colour, MakeColour(2, 0, 0));
+    EXPECT_EQ(canvas.calls[2].x1, 260);
+    EXPECT_EQ(canvas.calls[2].colour, MakeColour(4, 0, 0));
+}
+
+TEST(Fronts, AnotherKindBetweenBreaksTheRun) {
+    AppState state = WithFishery({{"寒冷前線", 100, 200}, {"温暖前線", 150, 200}, {"寒冷前線", 200, 200},
+                                  {"温暖前線", 220, 250}, {"そこから", 0, 0}, {"温暖前線", 240, 260}});
+    RecordingCanvas canvas;
+    DrawFronts(canvas, state);
+    EXPECT_TRUE(canvas.calls.empty());
+}
+
+TEST(Fronts, StationaryFrontAlternatesSymbolsOnOppositeSides) {
+    AppState state = WithFishery({{"停滞前線", 100, 200}, {"停滞前線", 196, 201}});
+    RecordingCanvas canvas;
+    DrawFronts(canvas, state);
+    for (const auto& c : canvas.calls) EXPECT_EQ(c.colour, MakeColour(3, 0, 0));
+    // Semicircles every 32 from 124, triangles every 32 from 108.
+    const auto arcs = canvas.Of(Op::Arc);
+    ASSERT_EQ(arcs.size(), 3u);
+    EXPECT_EQ(arcs[0].x1, 124);
+    EXPECT_EQ(arcs[1].x1, 156);
+    EXPECT_EQ(arcs[2].x1, 188);
+    ASSERT_EQ(canvas.calls[0].op, Op::Line);
+    ASSERT_EQ(canvas.calls[4].op, Op::Line);  // the line again, then the triangles
+    const auto triangles = Triangles(canvas, 5);
+    ASSERT_EQ(triangles.size(), 3u);
+    EXPECT_NEAR(triangles[0].cx, 108, 1e-3);
+    EXPECT_NEAR(triangles[1].cx, 140, 1e-3);
+    EXPECT_NEAR(triangles[2].cx, 172, 1e-3);
+    for (const Triangle& t : triangles) EXPECT_GT(t.apexY, t.cy);  // below; the semicircles are above
+}
+
+TEST(Fronts, ReadTheTableWithTheCountsItWasBuiltWith) {
+    AppState state = WithFishery({{"温暖前線", 100, 200}, {"温暖前線", 196, 200}, {"温暖前線", 0, 0},
+                                  {"温暖前線", 150, 150}});
+    state.observations.shipCount = 4;  // ships typed in since: the table is not shifted
+    state.observations.fisheryCount = 0;
+    RecordingCanvas canvas;
+    DrawFronts(canvas, state);
+    // One segment with four semicircles; both segments touching (0, 0) are skipped.
+    ASSERT_EQ(canvas.calls.size(), 5u);
+    EXPECT_EQ(canvas.calls[0].x1, 100);
+    EXPECT_EQ(canvas.calls[1].x1, 118);
+
+    AppState never;  // no isobar construction yet
+    RecordingCanvas none;
+    DrawFronts(none, never);
+    EXPECT_TRUE(none.calls.empty());
+
+    state.plotTable.lastPlotIndex = 5000;
+    state.plotTable.shipCount = -300;
+    EXPECT_NO_THROW(DrawFronts(none, state));
+}
+
+}  // namespace
+}  // namespace isobra
