@@ -6,34 +6,11 @@ namespace isobra {
 
 namespace {
 
-std::string Spaces(std::string_view text, int width) {
-    const std::size_t have = CharCount(text);
-    const std::size_t want = width > 0 ? static_cast<std::size_t>(width) : 0;
-    return std::string(have < want ? want - have : 0, ' ');
-}
-
 std::string Calm(std::int32_t force, int direction) {
     return force != 0 ? WindDirectionText(direction) : std::string(kCalmDirection);
 }
 
 }  // namespace
-
-std::size_t CharCount(std::string_view utf8) {
-    std::size_t n = 0;
-    for (char c : utf8)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;  // skip continuation bytes
-    return n;
-}
-
-std::string PadRight(std::string_view text, int width) { return std::string(text) + Spaces(text, width); }
-
-std::string PadLeft(std::string_view text, int width) { return Spaces(text, width) + std::string(text); }
-
-std::string FieldNumber(std::int64_t value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
-}
-
-std::string FieldNumber(std::int64_t value, int width) { return PadLeft(FieldNumber(value), width); }
 
 std::string LandRow(const LandRowTexts& t, int nameWidth) {
     return PadRight(t.name, nameWidth) + PadRight(t.direction, 6) + PadLeft(t.force, 3) + " " +
@@ -48,10 +25,10 @@ std::string LandRowFromData(const ObservationSet& set, int slot, LandWeather wea
     LandRowTexts t;
     t.name = set.stationName(slot);
     t.direction = Calm(r.windForce, r.windDirection);
-    t.force = FieldNumber(r.windForce);
+    t.force = SignedNumber(r.windForce);
     t.weather = (reported || weather == LandWeather::Always) ? WeatherText(r.weather) : std::string();
-    t.pressure = FieldNumber(r.pressure);
-    t.temperature = FieldNumber(r.temperature);
+    t.pressure = SignedNumber(r.pressure);
+    t.temperature = SignedNumber(r.temperature);
     return LandRow(t, kRebuiltNameWidth);
 }
 
@@ -61,8 +38,8 @@ std::string ShipRow(const ShipRowTexts& t) {
 }
 
 std::string ShipRowFromData(const ShipReport& r) {
-    return ShipRow({FieldNumber(r.latitude), FieldNumber(r.longitude), Calm(r.windForce, r.windDirection),
-                    FieldNumber(r.windForce), WeatherText(r.weather), FieldNumber(r.pressure)});
+    return ShipRow({SignedNumber(r.latitude), SignedNumber(r.longitude), Calm(r.windForce, r.windDirection),
+                    SignedNumber(r.windForce), WeatherText(r.weather), SignedNumber(r.pressure)});
 }
 
 std::string FisheryRow(std::string_view latitude, std::string_view longitude, int longitudeWidth,
@@ -72,12 +49,12 @@ std::string FisheryRow(std::string_view latitude, std::string_view longitude, in
 }
 
 std::string FisheryRowFromData(const FisheryEntry& e) {
-    return FisheryRow(FieldNumber(e.latitude), FieldNumber(e.longitude), kRebuiltLongitudeWidth,
-                      e.pressure != 0 ? FieldNumber(e.pressure) : std::string(), e.kind);
+    return FisheryRow(SignedNumber(e.latitude), SignedNumber(e.longitude), kRebuiltLongitudeWidth,
+                      e.pressure != 0 ? SignedNumber(e.pressure) : std::string(), e.kind);
 }
 
 std::string MarkerRow(const FisheryEntry& marker) {
-    return FisheryRow(FieldNumber(marker.latitude), FieldNumber(marker.longitude), kTypedLongitudeWidth, "",
+    return FisheryRow(SignedNumber(marker.latitude), SignedNumber(marker.longitude), kTypedLongitudeWidth, "",
                       marker.kind);
 }
 

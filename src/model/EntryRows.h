@@ -4,13 +4,15 @@
 #include <string>
 #include <string_view>
 
+#include "model/FieldFormat.h"
 #include "model/ObservationSet.h"
 
 namespace isobra {
 
 // The rows of the three entry lists. Texts are UTF-8; every width is counted
-// in characters (code points), so a kanji counts 1 like an ASCII digit.
-// A text wider than its column is written in full and the row grows.
+// in characters (code points), so a kanji counts 1 like an ASCII digit
+// (PadLeft, PadRight and FieldNumber of FieldFormat.h). A text wider than its
+// column is written in full and the row grows.
 
 // Shown in the direction column when the wind force is 0 (calm).
 inline constexpr std::string_view kCalmDirection = "　　　";  // three U+3000
@@ -25,17 +27,6 @@ inline constexpr int kRebuiltNameWidth = 8;
 // Longitude column of fishery rows: 4 when typed (or a marker), 5 when rebuilt.
 inline constexpr int kTypedLongitudeWidth = 4;
 inline constexpr int kRebuiltLongitudeWidth = 5;
-
-std::size_t CharCount(std::string_view utf8);
-// Spaces after `text` up to `width` characters (left-aligned).
-std::string PadRight(std::string_view text, int width);
-// Spaces before `text` up to `width` characters (right-aligned).
-std::string PadLeft(std::string_view text, int width);
-
-// A number with its sign position: " 3" for 3 and 0 (" 0"), "-5" for -5.
-std::string FieldNumber(std::int64_t value);
-// The same, right-aligned in `width` characters.
-std::string FieldNumber(std::int64_t value, int width);
 
 // The pieces of a land row as texts, exactly as they are to appear.
 struct LandRowTexts {

@@ -9,25 +9,15 @@ namespace {
 std::string Sp(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
 
 TEST(EntryRows, WidthsCountCharactersNotBytes) {
-    EXPECT_EQ(CharCount("石垣島"), 3u);
-    EXPECT_EQ(CharCount("ﾎﾟﾛﾅｲｽｸ"), 7u);  // the half-width sound mark is a character of its own
-    EXPECT_EQ(CharCount(kCalmDirection), 3u);
-    EXPECT_EQ(PadRight("石垣島", 8), "石垣島" + Sp(5));
-    EXPECT_EQ(PadRight("ﾎﾟﾛﾅｲｽｸ", 8), "ﾎﾟﾛﾅｲｽｸ" + Sp(1));
-    EXPECT_EQ(PadLeft("25", 3), " 25");
-    // Wider than the column: written in full, never cut.
-    EXPECT_EQ(PadRight("とても長い観測地の名前", 8), "とても長い観測地の名前");
-    EXPECT_EQ(PadLeft("12345", 3), "12345");
-}
-
-TEST(EntryRows, FieldNumberHasASignPosition) {
-    EXPECT_EQ(FieldNumber(3), " 3");
-    EXPECT_EQ(FieldNumber(0), " 0");
-    EXPECT_EQ(FieldNumber(-5), "-5");
-    EXPECT_EQ(FieldNumber(25, 4), "  25");
-    EXPECT_EQ(FieldNumber(-5, 4), "  -5");
-    EXPECT_EQ(FieldNumber(1012, 5), " 1012");
-    EXPECT_EQ(FieldNumber(10000, 5), " 10000");  // over-wide keeps its separating space
+    // Half-width katakana names take fewer bytes per character than kanji but
+    // pad by the same count: 7 characters + 1 space, 3 characters + 5 spaces.
+    ObservationSet set;
+    InitStationTable(set);
+    ASSERT_EQ(set.stationName(29), "ﾎﾟﾛﾅｲｽｸ");
+    EXPECT_EQ(LandRowFromData(set, 29, LandWeather::OnlyWithReport).substr(0, std::string("ﾎﾟﾛﾅｲｽｸ").size() + 1),
+              "ﾎﾟﾛﾅｲｽｸ" + Sp(1));
+    EXPECT_EQ(LandRowFromData(set, 0, LandWeather::OnlyWithReport).substr(0, std::string("石垣島").size() + 5),
+              "石垣島" + Sp(5));
 }
 
 TEST(EntryRows, TypedAndRebuiltLandRowsDifferByTwoSpacesAfterTheName) {
