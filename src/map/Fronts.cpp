@@ -106,9 +106,9 @@ void DrawFronts(MapCanvas& canvas, const AppState& state) {
     const PlotTable& plot = state.plotTable;
     const ColorSettings& colours = state.colours;
     // Fishery items follow the stations and ships the table was built with.
-    const int first = std::max(plot.stationCount + plot.shipCount + 1, 0);
+    const long long first = std::max(1LL + plot.stationCount + plot.shipCount, 0LL);
     const int last = std::min(plot.lastPlotIndex, kSlotCount - 1);
-    for (int i = first; i < last; ++i) {
+    for (int i = static_cast<int>(std::min<long long>(first, last)); i < last; ++i) {
         const PlotSlot& p = plot.slot(i);
         const PlotSlot& q = plot.slot(i + 1);
         if (p.kind != q.kind) continue;  // a change of kind ends a front

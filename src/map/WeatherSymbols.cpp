@@ -85,7 +85,8 @@ void DrawWeatherSymbol(MapCanvas& canvas, double x, double y, int code, Colour c
 
 void DrawWeatherSymbols(MapCanvas& canvas, const AppState& state) {
     const Colour colour = state.colours.ColorOf(kWeatherSymbolColour);
-    for (const SymbolSite& site : CollectSymbolSites(state)) DrawWeatherSymbol(canvas, site.x, site.y, site.weather, colour);
+    for (const SymbolSite& site : CollectSymbolSites(state))
+        DrawWeatherSymbol(canvas, site.x, site.y, site.weather, colour);
 }
 
 }  // namespace isobra

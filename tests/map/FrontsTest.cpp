@@ -226,8 +226,10 @@ TEST(Fronts, ReadTheTableWithTheCountsItWasBuiltWith) {
     EXPECT_TRUE(none.calls.empty());
 
     state.plotTable.lastPlotIndex = 5000;
-    state.plotTable.shipCount = -300;
-    EXPECT_NO_THROW(DrawFronts(none, state));
+    for (int ships : {-300, 2147483647}) {
+        state.plotTable.shipCount = ships;
+        EXPECT_NO_THROW(DrawFronts(none, state));
+    }
 }
 
 }  // namespace

@@ -177,7 +177,7 @@ TEST(WeatherSymbols, NonsenseCountsDrawWithoutThrowing) {
         for (int ships : {-1, 50, 101}) {
             state.observations.stationCount = static_cast<std::int16_t>(stations);
             state.observations.shipCount = static_cast<std::int16_t>(ships);
-            state.plotTable.stationCount = stations;
+            state.plotTable.stationCount = stations == 300 ? 2147483647 : stations;
             state.plotTable.shipCount = ships;
             state.plotTable.lastPlotIndex = 100;
             RecordingCanvas canvas;
