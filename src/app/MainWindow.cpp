@@ -8,6 +8,9 @@
 #include "app/PleaseWait.h"
 #include "app/QImageCanvas.h"
 #include "map/CoastlineTable.h"
+#include "map/Fronts.h"
+#include "map/WeatherSymbols.h"
+#include "map/WindSymbols.h"
 
 namespace isobra {
 
@@ -108,9 +111,10 @@ void MainWindow::BuildMenus() {
     QMenu* chart = AddSubmenu(nullptr, QStringLiteral("天気図"), QStringLiteral("cntLine"));
     AddItem(chart, QStringLiteral("地図を表示"), QStringLiteral("cntTizu"), [this] { DrawMap(); });
     AddItem(chart, QStringLiteral("等圧線の表示"), QStringLiteral("cntTouatu2"), [this] { ShowIsobars(); });
-    AddItem(chart, QStringLiteral("天気記号の表示"), QStringLiteral("cntKigou"));
-    AddItem(chart, QStringLiteral("風力の表示"), QStringLiteral("cntHuuryoku"));
-    AddItem(chart, QStringLiteral("前線の表示"), QStringLiteral("cntZensen"));
+    AddItem(chart, QStringLiteral("天気記号の表示"), QStringLiteral("cntKigou"),
+            [this] { DrawWeatherSymbols(*canvas_, state_); });
+    AddItem(chart, QStringLiteral("風力の表示"), QStringLiteral("cntHuuryoku"), [this] { DrawWindSymbols(*canvas_, state_); });
+    AddItem(chart, QStringLiteral("前線の表示"), QStringLiteral("cntZensen"), [this] { DrawFronts(*canvas_, state_); });
     QMenu* cls = AddSubmenu(chart, QStringLiteral("画面の消去"), QStringLiteral("cntCls"));
     AddItem(cls, QStringLiteral("地図、等圧線や記号を消す"), QStringLiteral("cntClsLine"), [this] { ClearMap(); });
     AddSeparator(cls, QStringLiteral("cntS5"));

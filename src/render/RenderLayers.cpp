@@ -2,6 +2,9 @@
 
 #include "isobar/IsobarDrawing.h"
 #include "map/CoastlineTable.h"
+#include "map/Fronts.h"
+#include "map/WeatherSymbols.h"
+#include "map/WindSymbols.h"
 #include "model/AppState.h"
 
 namespace isobra {
@@ -10,7 +13,7 @@ bool IsKnownLayer(const std::string& name) {
     return name == "map" || name == "isobars" || name == "symbols" || name == "wind" || name == "fronts";
 }
 
-bool IsLayerAvailable(const std::string& name) { return name == "map" || name == "isobars"; }
+bool IsLayerAvailable(const std::string& name) { return IsKnownLayer(name); }
 
 void DrawLayers(MapCanvas& canvas, const AppState& state, const std::vector<std::string>& layers) {
     for (const std::string& layer : layers) {
@@ -18,6 +21,12 @@ void DrawLayers(MapCanvas& canvas, const AppState& state, const std::vector<std:
             DrawCoastline(canvas, state.coastline, state.colours.ColorOf(kMapColour));
         } else if (layer == "isobars") {
             DrawIsobars(canvas, state, state.grid.isobarInterval, state.grid.isobarHalfInterval);
+        } else if (layer == "symbols") {
+            DrawWeatherSymbols(canvas, state);
+        } else if (layer == "wind") {
+            DrawWindSymbols(canvas, state);
+        } else if (layer == "fronts") {
+            DrawFronts(canvas, state);
         }
     }
 }
