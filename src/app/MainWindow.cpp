@@ -92,13 +92,13 @@ void MainWindow::AddSeparator(QMenu* menu, const QString& controlName) {
 
 void MainWindow::BuildMenus() {
     QMenu* file = AddSubmenu(nullptr, QStringLiteral("ファイル"), QStringLiteral("cntFile"));
-    AddItem(file, QStringLiteral("気象観測データ読みこみ"), QStringLiteral("cntLoad"));
-    AddItem(file, QStringLiteral("気象観測データ保存"), QStringLiteral("cntSave"));
-    AddItem(file, QStringLiteral("気象観測データ削除"), QStringLiteral("cntDel"));
+    AddItem(file, QStringLiteral("気象観測データ読みこみ"), QStringLiteral("cntLoad"), [this] { LoadObservations(); });
+    AddItem(file, QStringLiteral("気象観測データ保存"), QStringLiteral("cntSave"), [this] { SaveObservations(); });
+    AddItem(file, QStringLiteral("気象観測データ削除"), QStringLiteral("cntDel"), [this] { DeleteObservationFiles(); });
     AddSeparator(file, QStringLiteral("cntS1"));
-    AddItem(file, QStringLiteral("等圧線データ読みこみ"), QStringLiteral("cntTLoad"));
-    AddItem(file, QStringLiteral("等圧線データ保存"), QStringLiteral("cntTSave"));
-    AddItem(file, QStringLiteral("等圧線データ削除"), QStringLiteral("cntTDel"));
+    AddItem(file, QStringLiteral("等圧線データ読みこみ"), QStringLiteral("cntTLoad"), [this] { LoadIsobars(); });
+    AddItem(file, QStringLiteral("等圧線データ保存"), QStringLiteral("cntTSave"), [this] { SaveIsobars(); });
+    AddItem(file, QStringLiteral("等圧線データ削除"), QStringLiteral("cntTDel"), [this] { DeleteIsobarFiles(); });
 
     QMenu* input = AddSubmenu(nullptr, QStringLiteral("データ入力"), QStringLiteral("cntInput"));
     AddItem(input, QStringLiteral("各地の天気"), QStringLiteral("cntTenki"), [this] { ShowLandForm(); });

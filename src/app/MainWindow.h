@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <functional>
 #include <map>
+#include <optional>
 
 #include "app/Prompts.h"
 #include "model/AppState.h"
@@ -69,6 +70,16 @@ public:
     // The ship and fishery counts follow the entry lists; commands that read
     // the observations take them from the lists first.
     void SyncCountsFromLists();
+    // After a load: the three entry lists show the observations again.
+    void RebuildEntryListsFromData();
+
+    // File commands (MainWindowFiles.cpp).
+    void SaveObservations();
+    void LoadObservations();
+    void DeleteObservationFiles();
+    void SaveIsobars();
+    void LoadIsobars();
+    void DeleteIsobarFiles();
 
     // ---- Entry forms (MainWindowEntry.cpp) ----
     void CreateEntryForms();
@@ -90,6 +101,14 @@ private:
     QMenu* AddSubmenu(QMenu* parent, const QString& caption, const QString& controlName);
     void AddSeparator(QMenu* menu, const QString& controlName);
     void ShowMenuHelp();
+    // Asks the chooser for a file; the chosen path, or nothing on cancel.
+    std::optional<QString> AskFile(const QString& title, const QString& pattern, FileRequest::Purpose purpose,
+                                   int cancelFlag = 0);
+    // The save target for a chosen path with the given extension, or nothing
+    // (after telling the user) when the name cannot be saved.
+    std::optional<QString> SaveTarget(const QString& chosen, const char* extension);
+    void DeleteFilesLoop(const QString& title, const QString& pattern);
+    bool WriteFile(const QString& path, const std::string& bytes);
 
     AppState& state_;
     Prompts& prompts_;

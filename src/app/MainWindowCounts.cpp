@@ -4,4 +4,6 @@ namespace isobra {
 
 void MainWindow::SyncCountsFromLists() {}
 
+void MainWindow::RebuildEntryListsFromData() {}
+
 }  // namespace isobra

@@ -1,0 +1,183 @@
+// The file commands of the "ファイル" menu: observation files (*.dat) and
+// isobar files (*.cnt), each saved, loaded and deleted through the chooser.
+// A load reads the whole file before anything in memory changes; a save
+// writes a temporary file and renames it, so the old file survives a failure.
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/MainWindow.h"
+#include "app/QImageCanvas.h"
+#include "isobar/IsobarDrawing.h"
+#include "isobar/IsobarFile.h"
+#include "model/FileAccess.h"
+#include "model/ObservationFile.h"
+#include "model/SavePath.h"
+
+namespace isobra {
+
+namespace {
+
+QString FileNameOf(const QString& path) { return QFileInfo(path).fileName(); }
+
+std::string Std(const QString& text) { return text.toStdString(); }
+
+QString ToQ(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+std::optional<QString> MainWindow::AskFile(const QString& title, const QString& pattern,
+                                           FileRequest::Purpose purpose, int cancelFlag) {
+    state_.fileChooser.cancelFlag = static_cast<std::int16_t>(cancelFlag);
+    prompts_.ChooseFile(FileRequest{title, pattern, purpose, false}, state_.fileChooser);
+    if (state_.fileChooser.Cancelled()) return std::nullopt;
+    return ToQ(state_.fileChooser.chosenPath);
+}
+
+std::optional<QString> MainWindow::SaveTarget(const QString& chosen, const char* extension) {
+    const auto target = SavePathWithExtension(Std(chosen), extension);
+    if (!target) {
+        prompts_.Inform(QString::fromUtf8(kProgramTitle),
+                        QStringLiteral("「%1」のように「.」で始まる名前では保存できません。別の名前を付けてください。")
+                            .arg(FileNameOf(chosen)),
+                        Prompts::Icon::Warning);
+        return std::nullopt;
+    }
+    QString path = ToQ(*target);
+    // A file whose name differs only in case is the same file to the user:
+    // replace it rather than leave a twin beside it.
+    const QFileInfo info(path);
+    const QDir dir = info.absoluteDir();
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (entry != info.fileName() && entry.compare(info.fileName(), Qt::CaseInsensitive) == 0) {
+            path = dir.filePath(entry);
+            break;
+        }
+    }
+    return path;
+}
+
+bool MainWindow::WriteFile(const QString& path, const std::string& bytes) {
+    const FileOutcome outcome = SaveFileAtomically(Std(path), bytes);
+    if (outcome.ok) return true;
+    HidePleaseWait();
+    prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(SaveFailureText(Std(FileNameOf(path)), outcome.reason)),
+                    Prompts::Icon::Warning);
+    return false;
+}
+
+void MainWindow::DeleteFilesLoop(const QString& title, const QString& pattern) {
+    // The chooser comes back after every deletion until the user cancels.
+    for (;;) {
+        const auto chosen = AskFile(title, pattern, FileRequest::Purpose::Delete, 1);
+        if (!chosen) return;
+        QFile file(*chosen);
+        if (!file.remove()) {
+            const QString reason = QFileInfo::exists(*chosen) ? file.errorString()
+                                                              : QStringLiteral("ファイルが見つかりません");
+            prompts_.Inform(QString::fromUtf8(kProgramTitle),
+                            QStringLiteral("「%1」を削除できませんでした（%2）。").arg(FileNameOf(*chosen), reason),
+                            Prompts::Icon::Warning);
+        }
+    }
+}
+
+void MainWindow::SaveObservations() {
+    const auto chosen = AskFile(QStringLiteral("観測データ保存"), QStringLiteral("*.dat"), FileRequest::Purpose::Save);
+    if (!chosen) return;
+    const auto path = SaveTarget(*chosen, ".DAT");
+    if (!path) return;
+
+    ShowPleaseWait(QStringLiteral("データ保存中"));
+    SyncCountsFromLists();
+    NormaliseForSave(state_.observations);
+    const EncodedFile encoded = WriteObservationFile(state_.observations);
+    if (!encoded.ok) {
+        HidePleaseWait();
+        prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(SaveFailureText(Std(FileNameOf(*path)), encoded.message)),
+                        Prompts::Icon::Warning);
+        return;
+    }
+    if (!WriteFile(*path, encoded.bytes)) return;
+    HidePleaseWait();
+}
+
+void MainWindow::LoadObservations() {
+    const auto chosen =
+        AskFile(QStringLiteral("観測データ読みこみ"), QStringLiteral("*.dat"), FileRequest::Purpose::Open);
+    if (!chosen) return;
+
+    ShowPleaseWait(QStringLiteral("データ読みこみ中！"));
+    const std::string name = Std(FileNameOf(*chosen));
+    const FileBytes file = ReadWholeFile(Std(*chosen));
+    if (!file.ok) {
+        HidePleaseWait();
+        prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(ReadFailureText(name, file.reason)),
+                        Prompts::Icon::Warning);
+        return;
+    }
+    const auto parsed = ParseObservationFile(file.bytes);
+    if (!parsed) {
+        HidePleaseWait();
+        prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(ReadFailureText(name, parsed.error)),
+                        Prompts::Icon::Warning);
+        return;
+    }
+    // The whole file is good: now it replaces what is in memory.
+    SyncCountsFromLists();
+    ApplyObservationFile(*parsed.value, state_);
+    RebuildEntryListsFromData();
+    state_.pressureGrid.MarkNotComputed();
+    HidePleaseWait();
+}
+
+void MainWindow::DeleteObservationFiles() { DeleteFilesLoop(QStringLiteral("観測データ削除"), QStringLiteral("*.dat")); }
+
+void MainWindow::SaveIsobars() {
+    const auto chosen =
+        AskFile(QStringLiteral("等圧線データ保存"), QStringLiteral("*.cnt"), FileRequest::Purpose::Save);
+    if (!chosen) return;
+    const auto path = SaveTarget(*chosen, ".CNT");
+    if (!path) return;
+
+    ShowPleaseWait(QStringLiteral("データ保存中!"));
+    const EncodedFile encoded = WriteIsobarFile(state_);
+    if (!encoded.ok) {
+        HidePleaseWait();
+        prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(SaveFailureText(Std(FileNameOf(*path)), encoded.message)),
+                        Prompts::Icon::Warning);
+        return;
+    }
+    if (!WriteFile(*path, encoded.bytes)) return;
+    HidePleaseWait();
+}
+
+void MainWindow::LoadIsobars() {
+    const auto chosen =
+        AskFile(QStringLiteral("等圧線データ読みこみ"), QStringLiteral("*.cnt"), FileRequest::Purpose::Open);
+    if (!chosen) return;
+
+    ShowPleaseWait(QStringLiteral("データ読みこみ中！"));
+    const std::string name = Std(FileNameOf(*chosen));
+    const FileBytes file = ReadWholeFile(Std(*chosen));
+    if (!file.ok) {
+        HidePleaseWait();
+        prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(ReadFailureText(name, file.reason)),
+                        Prompts::Icon::Warning);
+        return;
+    }
+    const auto parsed = ParseIsobarFile(file.bytes, state_.grid, state_.observations.stationCount);
+    if (!parsed || !ApplyIsobarFile(*parsed.value, state_)) {
+        HidePleaseWait();
+        const FileError error =
+            parsed ? FileError{0, "等圧線データが地図の格子に合いません。"} : parsed.error;
+        prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(ReadFailureText(name, error)), Prompts::Icon::Warning);
+        return;
+    }
+    // Drawn over whatever the canvas shows, without clearing it.
+    DrawIsobars(*canvas_, state_, state_.grid.isobarInterval, state_.grid.isobarHalfInterval);
+    HidePleaseWait();
+}
+
+void MainWindow::DeleteIsobarFiles() { DeleteFilesLoop(QStringLiteral("等圧線データ削除"), QStringLiteral("*.cnt")); }
+
+}  // namespace isobra
