@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "isobar/GridConstruction.h"
+#include "isobar/GridPasses.h"
+#include "isobar/IsobarDrawing.h"
+#include "map/RecordingCanvas.h"
+#include "model/AppState.h"
+#include "model/FileAccess.h"
+#include "model/ObservationFile.h"
+
+namespace isobra {
+namespace {
+
+AppState LoadExample() {
+    AppState state;
+    const FileBytes file = ReadWholeFile(std::string(ISOBRA_TEST_DATA) + "/../../examples/winter.dat");
+    EXPECT_TRUE(file.ok) << file.reason;
+    const Parsed<ObservationFileData> parsed = ParseObservationFile(file.bytes);
+    EXPECT_TRUE(parsed) << parsed.error.message;
+    if (parsed) ApplyObservationFile(*parsed.value, state);
+    return state;
+}
+
+std::uint64_t GridHash(const PressureGrid& g) {
+    std::uint64_t h = 1469598103934665603ULL;
+    for (int iy = 0; iy <= 25; ++iy)
+        for (int ix = 0; ix <= 25; ++ix) {
+            h ^= static_cast<std::uint32_t>(g.at(ix, iy));
+            h *= 1099511628211ULL;
+        }
+    return h;
+}
+
+TEST(ComputePressureGrid, ExampleFillsEveryNodeWithAPlausiblePressure) {
+    AppState state = LoadExample();
+    EXPECT_EQ(CountLandPressures(state.observations), 53);  // 富士山 has none
+    const GridConstructionResult result = ComputePressureGrid(state);
+    EXPECT_TRUE(result.built);
+    EXPECT_FALSE(result.tooSparse);
+    EXPECT_TRUE(result.messages.empty());
+    EXPECT_TRUE(state.pressureGrid.IsComputed());
+    for (int iy = 0; iy <= 25; ++iy)
+        for (int ix = 0; ix <= 25; ++ix) {
+            EXPECT_GT(state.pressureGrid.at(ix, iy), 95000) << ix << "," << iy;
+            EXPECT_LT(state.pressureGrid.at(ix, iy), 106000) << ix << "," << iy;
+        }
+    // The low east of Hokkaido and the high over the continent.
+    EXPECT_LT(state.pressureGrid.at(21, 6), 98500);
+    EXPECT_GT(state.pressureGrid.at(9, 5), 103500);
+
+    RecordingCanvas canvas;
+    DrawIsobars(canvas, state);
+    EXPECT_GT(canvas.Of(RecordingCanvas::Op::Line).size(), 500u);
+    ASSERT_EQ(canvas.Of(RecordingCanvas::Op::Text).size(), 2u);
+    EXPECT_EQ(canvas.Of(RecordingCanvas::Op::Text)[0].text, "高");
+    EXPECT_EQ(canvas.Of(RecordingCanvas::Op::Text)[1].text, "低");
+}
+
+TEST(ComputePressureGrid, SameObservationsGiveTheSameGridBitForBit) {
+    AppState first = LoadExample();
+    AppState second = LoadExample();
+    second.pressureGrid.Fill(777);  // leftovers of an earlier construction
+    second.workGrid.Fill(-5);
+    ComputePressureGrid(first);
+    ComputePressureGrid(second);
+    EXPECT_EQ(first.pressureGrid, second.pressureGrid);
+    // Pinned: a faster pass that changes any node changes this.
+    EXPECT_EQ(GridHash(first.pressureGrid), 4346126084627213943ULL) << std::hex << GridHash(first.pressureGrid);
+}
+
+TEST(ComputePressureGrid, SparseDataEndTheFillingAndSaySo) {
+    AppState state;
+    for (int k = 0; k < 54; ++k) state.observations.land(k) = LandReport{};
+    state.observations.land(20).pressure = 1008;  // one station, no centres
+    const GridConstructionResult result = ComputePressureGrid(state);
+    EXPECT_TRUE(result.built);
+    EXPECT_TRUE(result.tooSparse);
+    ASSERT_EQ(result.messages.size(), 1u);
+    EXPECT_NE(result.messages[0].find("少なすぎて"), std::string::npos);
+    EXPECT_GT(state.pressureGrid.at(17, 11), 0);  // 輪島 (275, 164)
+
+    state.observations.land(3).pressure = 1010;  // two stations far apart
+    EXPECT_TRUE(ComputePressureGrid(state).tooSparse);
+}
+
+TEST(ComputePressureGrid, MoreThanOneHundredPlotSlotsAreRefused) {
+    AppState state = LoadExample();
+    state.observations.shipCount = 40;
+    state.observations.fisheryCount = 7;  // 54 + 40 + 7 = 101
+    ComputePressureGrid(state);
+    AppState before = state;
+    before.observations.fisheryCount = 6;
+    EXPECT_TRUE(ComputePressureGrid(before).built);
+    const AppState snapshot = state;
+    const GridConstructionResult result = ComputePressureGrid(state);
+    EXPECT_FALSE(result.built);
+    ASSERT_EQ(result.messages.size(), 1u);
+    EXPECT_NE(result.messages[0].find("101件"), std::string::npos);
+    EXPECT_EQ(state.pressureGrid, snapshot.pressureGrid);
+    EXPECT_EQ(state.plotTable, snapshot.plotTable);
+}
+
+TEST(ComputePressureGrid, FarIsobarPointsAreLeftOutAndFarCentresStay) {
+    AppState state = LoadExample();
+    ObservationSet& obs = state.observations;
+    const int f = obs.fisheryCount;
+    obs.fishery(f) = FisheryEntry{"等圧線", 15, 160, 1012};  // projects to node (31, 20)
+    obs.fishery(f + 1) = FisheryEntry{"高気圧", 12, 100, 1030};
+    obs.fisheryCount = static_cast<std::int16_t>(f + 2);
+    const GridConstructionResult result = ComputePressureGrid(state);
+    EXPECT_TRUE(result.built);
+    EXPECT_EQ(result.leftOutIsobarPoints, 1);
+    ASSERT_EQ(result.messages.size(), 1u);
+    EXPECT_NE(result.messages[0].find("1個"), std::string::npos);
+}
+
+TEST(ComputePressureGrid, ThePlotTableRemembersItsCounts) {
+    AppState state = LoadExample();
+    ComputePressureGrid(state);
+    const PlotTable& t = state.plotTable;
+    EXPECT_EQ(t.stationCount, 54);
+    EXPECT_EQ(t.shipCount, 4);
+    EXPECT_EQ(t.fisheryCount, 8);
+    EXPECT_EQ(t.lastPlotIndex, 66);
+    EXPECT_EQ(t.slot(59).kind, "高気圧");
+    // Ships added to the lists later do not shift the letters.
+    state.observations.shipCount = 9;
+    RecordingCanvas canvas;
+    DrawIsobars(canvas, state);
+    EXPECT_EQ(canvas.Of(RecordingCanvas::Op::Text).size(), 2u);
+}
+
+TEST(CountLandPressures, OnlyLandStationsInUseWithAPressure) {
+    ObservationSet obs;
+    obs.stationCount = 54;
+    for (int k = 0; k < 19; ++k) obs.land(k).pressure = 1000;
+    obs.land(30).pressure = -3;
+    obs.land(60).pressure = 1000;  // beyond the count
+    obs.shipCount = 1;
+    obs.ship(0).pressure = 1000;
+    EXPECT_EQ(CountLandPressures(obs), 19);
+    obs.land(53).pressure = 990;
+    EXPECT_EQ(CountLandPressures(obs), 20);
+}
+
+}  // namespace
+}  // namespace isobra
