@@ -1,19 +1,67 @@
 // The main window's side of the three entry forms: creating them hidden at
 // start-up, showing them from the menu and erasing everything.
+#include <algorithm>
+
 #include "app/MainWindow.h"
+#include "entry/Gyogyou.h"
+#include "entry/Kaiyou1.h"
+#include "entry/Tenki1.h"
 
 namespace isobra {
 
-void MainWindow::CreateEntryForms() {}
+namespace {
 
-void MainWindow::ShowLandForm() { state_.pressureGrid.MarkNotComputed(); }
+// Without blocking the main window, in front of it.
+void ShowForm(QWidget* form) {
+    form->show();
+    form->raise();
+    form->activateWindow();
+}
 
-void MainWindow::ShowShipForm() { state_.pressureGrid.MarkNotComputed(); }
+}  // namespace
 
-void MainWindow::ShowFisheryForm() { state_.pressureGrid.MarkNotComputed(); }
+void MainWindow::CreateEntryForms() {
+    if (tenki1_ && kaiyou1_ && gyogyou_) return;
+    // In this order, so that the lists exist before anything touches them.
+    if (!tenki1_) tenki1_ = new Tenki1(state_, prompts_, this);
+    if (!kaiyou1_) kaiyou1_ = new Kaiyou1(state_, prompts_, this);
+    if (!gyogyou_) gyogyou_ = new Gyogyou(state_, prompts_, this);
+}
+
+void MainWindow::ShowLandForm() {
+    state_.pressureGrid.MarkNotComputed();
+    CreateEntryForms();
+    ShowForm(tenki1_);
+}
+
+void MainWindow::ShowShipForm() {
+    state_.pressureGrid.MarkNotComputed();
+    CreateEntryForms();
+    ShowForm(kaiyou1_);
+}
+
+void MainWindow::ShowFisheryForm() {
+    state_.pressureGrid.MarkNotComputed();
+    CreateEntryForms();
+    ShowForm(gyogyou_);
+}
 
 void MainWindow::EraseAllObservations() {
-    EraseObservationData(state_, 0, 0);
+    CreateEntryForms();
+    EraseObservationData(state_, kaiyou1_->RowCount(), gyogyou_->RowCount());
+    tenki1_->ResetRowsToNames();
+    kaiyou1_->RemoveAllRows();
+    gyogyou_->RemoveAllRows();
+
+    // The counts follow the emptied lists, and the plot table forgets its
+    // ships and fishery items, so no erased report or front is drawn.
+    ObservationSet& obs = state_.observations;
+    obs.shipCount = 0;
+    obs.fisheryCount = 0;
+    PlotTable& plot = state_.plotTable;
+    plot.shipCount = 0;
+    plot.fisheryCount = 0;
+    plot.lastPlotIndex = std::min(plot.lastPlotIndex, plot.stationCount);
 }
 
 }  // namespace isobra

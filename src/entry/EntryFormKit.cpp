@@ -1,0 +1,112 @@
+#include "entry/EntryFormKit.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "app/Fonts.h"
+
+namespace isobra::entry_form {
+
+namespace {
+
+constexpr int kMarginPixels = 8;
+
+}  // namespace
+
+QRect Twips(int left, int top, int width, int height) {
+    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel);
+}
+
+void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+void FinishWindow(QWidget* form, const QString& caption, const QColor& background) {
+    form->setWindowTitle(caption);
+    form->setFont(GothicFont(kFontPixels));
+    SetColour(form, QPalette::Window, background);
+    form->setAutoFillBackground(true);
+    const QRect used = form->childrenRect();
+    form->setFixedSize(used.right() + 1 + kMarginPixels, used.bottom() + 1 + kMarginPixels);
+}
+
+QPushButton* AddButton(QWidget* form, const QString& name, const QString& caption, const QRect& where,
+                       bool inTabOrder) {
+    auto* button = new QPushButton(caption, form);
+    button->setObjectName(name);
+    button->setGeometry(where);
+    // Outside a dialog a QPushButton ignores Return unless it is auto-default.
+    button->setAutoDefault(true);
+    button->setFocusPolicy(inTabOrder ? Qt::StrongFocus : Qt::ClickFocus);
+    return button;
+}
+
+QLabel* AddLabel(QWidget* form, const QString& caption, const QRect& where) {
+    auto* label = new QLabel(caption, form);
+    label->setGeometry(where);
+    return label;
+}
+
+QScrollBar* AddScrollBar(QWidget* form, const QString& name, const QRect& where) {
+    auto* bar = new QScrollBar(Qt::Vertical, form);
+    bar->setObjectName(name);
+    bar->setGeometry(where);
+    // A click on the control is a move to another control: the field left
+    // behind takes its value before the control changes it.
+    bar->setFocusPolicy(Qt::ClickFocus);
+    return bar;
+}
+
+NumericEntryField* AddNumberField(QWidget* form, const QString& name, const NumericFieldSettings& settings,
+                                  QScrollBar* scroll, const QRect& where, bool mincho) {
+    auto* field = new NumericEntryField(settings, scroll, form);
+    field->setObjectName(name);
+    field->setGeometry(where);
+    field->setFont(mincho ? MinchoFont(kFontPixels) : GothicFont(kFontPixels));
+    field->setFocusPolicy(Qt::StrongFocus);
+    return field;
+}
+
+EditLineList* AddList(QWidget* form, const QString& name, EditLineList::EditMode mode, const QRect& where,
+                      bool inTabOrder) {
+    auto* list = new EditLineList(mode, form);
+    list->setObjectName(name);
+    list->setFont(MinchoFont(kFontPixels));
+    list->editLine()->setFocusPolicy(inTabOrder ? Qt::StrongFocus : Qt::ClickFocus);
+    list->setGeometry(where);
+    return list;
+}
+
+void ClickableLineEdit::mousePressEvent(QMouseEvent* event) {
+    QLineEdit::mousePressEvent(event);
+    emit clicked();
+}
+
+ClickableLineEdit* AddDateField(QWidget* form, const QColor& background, const QRect& where, bool inTabOrder) {
+    auto* field = new ClickableLineEdit(form);
+    field->setObjectName(QStringLiteral("kansokubi"));
+    field->setGeometry(where);
+    SetColour(field, QPalette::Base, background);
+    field->setFocusPolicy(inTabOrder ? Qt::StrongFocus : Qt::ClickFocus);
+    return field;
+}
+
+QString HelpText(const QStringList& lines) {
+    QString text;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        text += lines[i] + QStringLiteral("\r\n");
+        if (i == 11) text += QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+QString FullListMessage() {
+    return QStringLiteral("これ以上は入力できません（入力できるのは101件までです）。"
+                          "入力済みのデータはそのまま残っています。");
+}
+
+}  // namespace isobra::entry_form

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QWidget>
+#include <string_view>
+
+#include "model/AppState.h"
+
+class QLineEdit;
+
+namespace isobra {
+
+class EditLineList;
+class NumericEntryField;
+class Prompts;
+
+// The fishery weather window "漁業気象データの入力": highs, lows, typhoons,
+// isobar points and front points, one fishery slot per row. The two marker
+// buttons insert a pending front point at the low or front entered before;
+// the next front entry turns it into that front's first point, any other
+// entry takes its place.
+class Gyogyou : public QWidget {
+    Q_OBJECT
+
+public:
+    Gyogyou(AppState& state, Prompts& prompts, QWidget* parent = nullptr);
+
+    // The entry list `KansokuData`.
+    int RowCount() const;
+    QString RowText(int row) const;
+    int SelectedRow() const;  // -1 when none
+    void SelectRow(int row);  // -1 for none
+
+    // Empties the list only; the entries are the caller's to clear.
+    void RemoveAllRows();
+    // Appends the row of fishery slot `slot` rebuilt from the data.
+    void AppendRowFromData(int slot);
+    // The list emptied and rebuilt from fishery slots 0..fisheryCount-1, with
+    // no row selected.
+    void RebuildRowsFromData();
+
+    void OnTugiClicked();
+    void OnTyuusinClicked();  // "中心から"
+    void OnSokoClicked();     // "そこから"
+    void OnDeleteClicked();
+    void OnKansokubiClicked();
+    void OnSetumeiClicked();
+    void OnModoruClicked();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The row the entry and marker buttons write: the selected row, except
+    // that the last row appends and no selection means row 0.
+    int TargetRow() const;
+    void RemoveRowAndSlot(int row);
+    void AddMarker(std::string_view marker, bool (*accepts)(std::string_view kindBefore));
+    void WriteRow(int row, const QString& text);
+    bool RefuseWhenFull(int row);
+    void SyncCount();
+
+    AppState& state_;
+    Prompts& prompts_;
+    QLineEdit* kansokubi_;
+    EditLineList* kansokuData_;
+    NumericEntryField* hokui_;
+    NumericEntryField* toukei_;
+    NumericEntryField* kiatu_;
+    EditLineList* syurui_;
+};
+
+}  // namespace isobra

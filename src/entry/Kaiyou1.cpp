@@ -1,0 +1,203 @@
+#include "entry/Kaiyou1.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <algorithm>
+
+#include "app/Prompts.h"
+#include "entry/EditLineList.h"
+#include "entry/EntryFormKit.h"
+#include "entry/NumericEntryField.h"
+#include "model/CodeTables.h"
+#include "model/EntryRows.h"
+
+namespace isobra {
+
+using namespace entry_form;
+
+namespace {
+
+constexpr int kStartDirection = 7;  // "南南西"
+
+}  // namespace
+
+Kaiyou1::Kaiyou1(AppState& state, Prompts& prompts, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), prompts_(prompts) {
+    setObjectName(QStringLiteral("Kaiyou1"));
+    const QColor background(192, 255, 255);
+
+    auto* kansokubi = AddDateField(this, background, Twips(0, 0, 2250, 585), true);
+    auto* tugi = AddButton(this, QStringLiteral("Tugi"), QStringLiteral("データ入力"), Twips(4440, 0, 1635, 495), true);
+    SetColour(tugi, QPalette::Button, QColor(255, 255, 0));
+    auto* cmdDelete = AddButton(this, QStringLiteral("cmdDelete"), QStringLiteral("削除"), Twips(6120, 0, 1005, 495));
+    auto* setumei = AddButton(this, QStringLiteral("Setumei"), QStringLiteral("説明"), Twips(7200, 0, 975, 495));
+    auto* modoru = AddButton(this, QStringLiteral("Modoru"), QStringLiteral("もどる"), Twips(8280, 0, 960, 495));
+    SetColour(modoru, QPalette::Button, Qt::white);
+
+    // Labels stand above their fields.
+    AddLabel(this, QStringLiteral("北緯"), Twips(3960, 480, 510, 240));
+    AddLabel(this, QStringLiteral("東経"), Twips(4560, 480, 660, 240));
+    AddLabel(this, QStringLiteral("風　向"), Twips(5280, 480, 1335, 240));
+    AddLabel(this, QStringLiteral("風力"), Twips(6600, 480, 585, 240));
+    AddLabel(this, QStringLiteral("天　気"), Twips(7200, 480, 1335, 240));
+    AddLabel(this, QStringLiteral("気圧"), Twips(8520, 480, 750, 240));
+
+    kansokuData_ = AddList(this, QStringLiteral("KansokuData"), EditLineList::EditMode::Free,
+                           Twips(0, 720, 3855, 4680), false);
+    auto* hokuiVS = AddScrollBar(this, QStringLiteral("HokuiVS"), Twips(4080, 1200, 270, 2730));
+    hokui_ = AddNumberField(this, QStringLiteral("Hokui"), {u'0', u'9', 34, 15, 60, 60, 14, false}, hokuiVS,
+                            Twips(3960, 720, 510, 405), false);
+    auto* toukeiVS = AddScrollBar(this, QStringLiteral("ToukeiVS"), Twips(4800, 1200, 270, 2730));
+    toukei_ = AddNumberField(this, QStringLiteral("Toukei"), {u'0', u'9', 135, 100, 160, 168, 100, false}, toukeiVS,
+                             Twips(4560, 720, 660, 405), false);
+    huukou_ = AddList(this, QStringLiteral("Huukou"), EditLineList::EditMode::PicksItem, Twips(5280, 720, 1335, 4680),
+                      true);
+    auto* huuryokuVS = AddScrollBar(this, QStringLiteral("HuuryokuVS"), Twips(6720, 1200, 270, 2730));
+    huuryoku_ = AddNumberField(this, QStringLiteral("Huuryoku"), {u'0', u'9', 0, 0, 12, 12, 0, false}, huuryokuVS,
+                               Twips(6600, 720, 585, 405), false);
+    tenki_ = AddList(this, QStringLiteral("Tenki"), EditLineList::EditMode::PicksItem, Twips(7200, 720, 1335, 3420),
+                     true);
+    auto* kiatuVS = AddScrollBar(this, QStringLiteral("KiatuVS"), Twips(8760, 1200, 270, 2730));
+    kiatu_ = AddNumberField(this, QStringLiteral("Kiatu"), {u'0', u'9', 1013, 900, 1100, 1100, 900, true}, kiatuVS,
+                            Twips(8520, 720, 750, 405), false);
+
+    setTabOrder(hokui_, toukei_);
+    setTabOrder(toukei_, huukou_->editLine());
+    setTabOrder(huukou_->editLine(), huuryoku_);
+    setTabOrder(huuryoku_, tenki_->editLine());
+    setTabOrder(tenki_->editLine(), kiatu_);
+    setTabOrder(kiatu_, tugi);
+    setTabOrder(tugi, kansokubi);
+
+    QStringList directions;
+    for (auto text : kWindDirectionTexts) directions << ToQ(std::string(text));
+    huukou_->setItems(directions);
+    huukou_->selectRow(kStartDirection);
+    QStringList weathers;
+    for (auto text : kWeatherTexts) weathers << ToQ(std::string(text));
+    tenki_->setItems(weathers);
+    tenki_->selectRow(0);
+
+    const int rows = std::clamp<int>(state_.observations.shipCount, 0, kSlotCount);
+    for (int k = 0; k < rows; ++k) AppendRowFromData(k);
+    kansokuData_->setEditText(kansokuData_->itemText(0));
+    SelectRow(RowCount() - 1);
+
+    connect(tugi, &QPushButton::clicked, this, &Kaiyou1::OnTugiClicked);
+    connect(cmdDelete, &QPushButton::clicked, this, &Kaiyou1::OnDeleteClicked);
+    connect(setumei, &QPushButton::clicked, this, &Kaiyou1::OnSetumeiClicked);
+    connect(modoru, &QPushButton::clicked, this, &Kaiyou1::OnModoruClicked);
+    connect(kansokubi, &ClickableLineEdit::clicked, this, &Kaiyou1::OnKansokubiClicked);
+
+    FinishWindow(this, QStringLiteral("船舶からの報告データの入力"), background);
+}
+
+int Kaiyou1::RowCount() const { return kansokuData_->count(); }
+
+QString Kaiyou1::RowText(int row) const { return kansokuData_->itemText(row); }
+
+int Kaiyou1::SelectedRow() const { return kansokuData_->selectedRow(); }
+
+void Kaiyou1::SelectRow(int row) { kansokuData_->selectRow(row); }
+
+void Kaiyou1::RemoveAllRows() {
+    for (int r = RowCount() - 1; r >= 0; --r) kansokuData_->removeItem(r);
+}
+
+void Kaiyou1::AppendRowFromData(int slot) {
+    if (!ObservationSet::IsSlot(slot)) return;
+    kansokuData_->appendItem(ToQ(ShipRowFromData(state_.observations.ship(slot))));
+}
+
+void Kaiyou1::RebuildRowsFromData() {
+    RemoveAllRows();
+    const int rows = std::clamp<int>(state_.observations.shipCount, 0, kSlotCount);
+    for (int k = 0; k < rows; ++k) AppendRowFromData(k);
+    SelectRow(-1);
+}
+
+void Kaiyou1::SyncCount() { state_.observations.shipCount = static_cast<std::int16_t>(RowCount()); }
+
+// The last row is never replaced: an entry on it appends after it.
+void Kaiyou1::OnTugiClicked() {
+    const int n = RowCount();
+    const int selected = SelectedRow();
+    const int r = (selected < 0 && n > 0) ? 0 : selected;
+    const bool append = n == 0 || r == n - 1;
+    const int slot = append ? n : r;
+    if (!ObservationSet::IsSlot(slot)) {
+        prompts_.Inform(QStringLiteral("船舶の報告"), FullListMessage());
+        return;
+    }
+
+    ShipReport& report = state_.observations.ship(slot);
+    report.latitude = hokui_->value();
+    report.longitude = toukei_->value();
+    report.windDirection = huukou_->selectedRow();
+    report.windForce = huuryoku_->value();
+    report.weather = tenki_->selectedRow();
+    report.pressure = kiatu_->value();
+
+    const QString row = ToQ(ShipRow({
+        ToUtf8(hokui_->text()),
+        ToUtf8(toukei_->text()),
+        report.windForce != 0 ? ToUtf8(huukou_->editText()) : std::string(kCalmDirection),
+        ToUtf8(huuryoku_->text()),
+        ToUtf8(tenki_->editText()),
+        ToUtf8(kiatu_->text()),
+    }));
+    if (append)
+        kansokuData_->appendItem(row);
+    else
+        kansokuData_->setItemText(slot, row);
+    SelectRow(selected + 1);
+    SyncCount();
+}
+
+void Kaiyou1::OnDeleteClicked() {
+    const int n = RowCount();
+    const int r = SelectedRow();
+    if (r >= 0 && r < n) {
+        kansokuData_->removeItem(r);
+        ObservationSet& obs = state_.observations;
+        for (int k = r; k + 1 < n && ObservationSet::IsSlot(k + 1); ++k) obs.ship(k) = obs.ship(k + 1);
+        SelectRow(r - 1);
+    }
+    SyncCount();
+}
+
+void Kaiyou1::OnKansokubiClicked() { kansokuData_->setEditText(QStringLiteral("観測日を入力してください")); }
+
+void Kaiyou1::OnSetumeiClicked() {
+    prompts_.Inform(QStringLiteral(" 「船舶、海洋ブイからの報告」の説明 "),
+                    HelpText({
+                        QStringLiteral("マウスを使うとき"),
+                        QStringLiteral("　　矢印をクリックするか、ドラッグ（ボタンをおして移動する）"),
+                        QStringLiteral("　　すると数値が変わります。"),
+                        QStringLiteral("　　「データの入力」をクリックすると入力されます。"),
+                        QString(),
+                        QStringLiteral("キーボードから入力するとき"),
+                        QStringLiteral("　　［ＴＡＢ］キーを押すと次の項目に移ります。"),
+                        QStringLiteral("　　(SHIFT+TABで前の項目に戻ります）"),
+                        QStringLiteral("　　北緯、東経、気圧は数値を入力して［ＴＡＢ］"),
+                        QStringLiteral("　　風向、天気はカーソルキーで選んで［ＴＡＢ］"),
+                        QStringLiteral("　　「データの入力」のところで「リターン」キーを押すと入力。"),
+                        QStringLiteral("　　なれるとキーボードからのほうが速いです。"),
+                        QStringLiteral("「削除」で現在カーソルがある行が消えます。"),
+                        QStringLiteral("入力してある行で「データの入力」をｸﾘｯｸすると変更できます。"),
+                        QStringLiteral("最後の行のデータは変更できません。削除して入力してください。"),
+                    }));
+}
+
+void Kaiyou1::OnModoruClicked() {
+    SyncCount();
+    hide();
+}
+
+void Kaiyou1::closeEvent(QCloseEvent* event) {
+    // The close box hides the window like "もどる"; the window lives on.
+    SyncCount();
+    QWidget::closeEvent(event);
+}
+
+}  // namespace isobra

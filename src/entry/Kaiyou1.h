@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QWidget>
+
+#include "model/AppState.h"
+
+class QPushButton;
+
+namespace isobra {
+
+class EditLineList;
+class NumericEntryField;
+class Prompts;
+
+// The ship and buoy report window "船舶からの報告データの入力". List row k
+// always shows ship slot k; shipCount follows the number of rows.
+class Kaiyou1 : public QWidget {
+    Q_OBJECT
+
+public:
+    Kaiyou1(AppState& state, Prompts& prompts, QWidget* parent = nullptr);
+
+    // The report list `KansokuData`.
+    int RowCount() const;
+    QString RowText(int row) const;
+    int SelectedRow() const;  // -1 when none
+    void SelectRow(int row);  // -1 for none
+
+    // Empties the list only; the reports are the caller's to clear.
+    void RemoveAllRows();
+    // Appends the row of ship slot `slot` rebuilt from the data.
+    void AppendRowFromData(int slot);
+    // The list emptied and rebuilt from ship slots 0..shipCount-1, with no
+    // row selected.
+    void RebuildRowsFromData();
+
+    void OnTugiClicked();
+    void OnDeleteClicked();
+    void OnKansokubiClicked();
+    void OnSetumeiClicked();
+    void OnModoruClicked();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void SyncCount();
+
+    AppState& state_;
+    Prompts& prompts_;
+    EditLineList* kansokuData_;
+    NumericEntryField* hokui_;
+    NumericEntryField* toukei_;
+    EditLineList* huukou_;
+    NumericEntryField* huuryoku_;
+    EditLineList* tenki_;
+    NumericEntryField* kiatu_;
+};
+
+}  // namespace isobra

@@ -1,0 +1,174 @@
+#include "entry/Tenki1.h"
+
+#include <QPushButton>
+#include <algorithm>
+
+#include "app/Prompts.h"
+#include "entry/EditLineList.h"
+#include "entry/EntryFormKit.h"
+#include "entry/NumericEntryField.h"
+#include "model/CodeTables.h"
+
+namespace isobra {
+
+using namespace entry_form;
+
+namespace {
+
+constexpr int kStartDirection = 7;  // "南南西"
+
+int StationRows(const ObservationSet& obs) { return std::clamp<int>(obs.stationCount, 0, kSlotCount); }
+
+}  // namespace
+
+Tenki1::Tenki1(AppState& state, Prompts& prompts, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), prompts_(prompts) {
+    setObjectName(QStringLiteral("Tenki1"));
+    const QColor background(192, 255, 192);
+
+    kansokubi_ = AddDateField(this, background, Twips(0, 0, 2700, 585), false);
+    tugi_ = AddButton(this, QStringLiteral("Tugi"), QStringLiteral("データ入力"), Twips(5520, 0, 1770, 495), true);
+    auto* setumei = AddButton(this, QStringLiteral("Setumei"), QStringLiteral("説明"), Twips(7440, 0, 810, 495));
+    auto* modoru = AddButton(this, QStringLiteral("Modoru"), QStringLiteral("もどる"), Twips(8400, 0, 975, 495));
+
+    AddLabel(this, QStringLiteral("観　測　地"), Twips(600, 600, 1455, 255));
+    AddLabel(this, QStringLiteral("風　向"), Twips(4440, 600, 855, 255));
+    AddLabel(this, QStringLiteral("風力"), Twips(5880, 600, 615, 255));
+    AddLabel(this, QStringLiteral("天　気"), Twips(6720, 600, 855, 255));
+    AddLabel(this, QStringLiteral("気圧"), Twips(7920, 600, 645, 255));
+    AddLabel(this, QStringLiteral("気温"), Twips(8760, 600, 615, 255));
+
+    kansokuData_ = AddList(this, QStringLiteral("KansokuData"), EditLineList::EditMode::Free,
+                           Twips(0, 840, 4335, 4680), false);
+    huukou_ = AddList(this, QStringLiteral("Huukou"), EditLineList::EditMode::PicksItem, Twips(4440, 840, 1290, 4680),
+                      true);
+    auto* huuryokuVS = AddScrollBar(this, QStringLiteral("HuuryokuVS"), Twips(6000, 1320, 255, 2730));
+    huuryoku_ = AddNumberField(this, QStringLiteral("Huuryoku"), {u'0', u'9', 0, 0, 12, 12, 0, false}, huuryokuVS,
+                               Twips(5760, 840, 615, 405), true);
+    tenki_ = AddList(this, QStringLiteral("Tenki"), EditLineList::EditMode::PicksItem, Twips(6480, 840, 1260, 3600),
+                     true);
+    auto* kiatuVS = AddScrollBar(this, QStringLiteral("KiatuVS"), Twips(8040, 1320, 270, 2730));
+    kiatu_ = AddNumberField(this, QStringLiteral("Kiatu"), {u'0', u'9', 1013, 900, 1100, 1100, 900, true}, kiatuVS,
+                            Twips(7800, 840, 750, 405), true);
+    auto* ondoVS = AddScrollBar(this, QStringLiteral("OndoVS"), Twips(8880, 1320, 270, 2730));
+    // "-" to "9" in character order takes "-", "." and "/" besides the digits.
+    ondo_ = AddNumberField(this, QStringLiteral("Ondo"), {u'-', u'9', 20, -40, 40, 40, -40, false}, ondoVS,
+                           Twips(8640, 840, 735, 405), false);
+
+    setTabOrder(huukou_->editLine(), huuryoku_);
+    setTabOrder(huuryoku_, tenki_->editLine());
+    setTabOrder(tenki_->editLine(), kiatu_);
+    setTabOrder(kiatu_, ondo_);
+    setTabOrder(ondo_, tugi_);
+
+    const ObservationSet& obs = state_.observations;
+    for (int i = 0; i < StationRows(obs); ++i) kansokuData_->appendItem(ToQ(obs.stationName(i)));
+    kansokuData_->setEditText(kansokuData_->itemText(0));
+
+    QStringList directions;
+    for (auto text : kWindDirectionTexts) directions << ToQ(std::string(text));
+    huukou_->setItems(directions);
+    huukou_->selectRow(kStartDirection);
+    QStringList weathers;
+    for (auto text : kWeatherTexts) weathers << ToQ(std::string(text));
+    tenki_->setItems(weathers);
+    tenki_->selectRow(0);
+
+    // After an observation file was loaded the last plot index is the station
+    // count; at start-up it is 0 and nothing is rebuilt.
+    RebuildRowsFromData(state_.plotTable.lastPlotIndex, LandWeather::OnlyWithReport);
+    kansokuData_->selectRow(-1);
+
+    connect(tugi_, &QPushButton::clicked, this, &Tenki1::OnTugiClicked);
+    connect(setumei, &QPushButton::clicked, this, &Tenki1::OnSetumeiClicked);
+    connect(modoru, &QPushButton::clicked, this, &Tenki1::OnModoruClicked);
+    connect(kansokubi_, &ClickableLineEdit::clicked, this, &Tenki1::OnKansokubiClicked);
+
+    FinishWindow(this, QStringLiteral("気象データの入力"), background);
+}
+
+int Tenki1::RowCount() const { return kansokuData_->count(); }
+
+QString Tenki1::RowText(int row) const { return kansokuData_->itemText(row); }
+
+int Tenki1::SelectedRow() const { return kansokuData_->selectedRow(); }
+
+void Tenki1::SelectRow(int row) { kansokuData_->selectRow(row); }
+
+void Tenki1::SetRow(int row, const QString& text) {
+    while (RowCount() < row) kansokuData_->appendItem(ToQ(state_.observations.stationName(RowCount())));
+    if (row < RowCount())
+        kansokuData_->setItemText(row, text);
+    else
+        kansokuData_->appendItem(text);
+}
+
+void Tenki1::SetRowFromData(int slot, LandWeather weather) {
+    if (!ObservationSet::IsSlot(slot)) return;
+    SetRow(slot, ToQ(LandRowFromData(state_.observations, slot, weather)));
+}
+
+void Tenki1::RebuildRowsFromData(int count, LandWeather weather) {
+    const int rows = std::min(count, StationRows(state_.observations));
+    for (int i = 0; i < rows; ++i) SetRowFromData(i, weather);
+}
+
+void Tenki1::ResetRowsToNames() {
+    const ObservationSet& obs = state_.observations;
+    for (int i = 0; i < StationRows(obs); ++i) SetRow(i, ToQ(obs.stationName(i)));
+}
+
+void Tenki1::OnTugiClicked() {
+    int i = SelectedRow();
+    if (i < 0) i = 0;
+    if (i >= RowCount() || !ObservationSet::IsSlot(i)) return;
+
+    LandReport& report = state_.observations.land(i);
+    report.windDirection = huukou_->selectedRow();
+    report.windForce = huuryoku_->value();
+    report.pressure = kiatu_->value();
+    report.temperature = ondo_->value();
+    QString weatherText;
+    if (report.pressure != 0 || report.windForce != 0 || report.temperature != 0) {
+        report.weather = tenki_->selectedRow();
+        weatherText = tenki_->editText();
+    } else {
+        report.weather = 0;
+    }
+
+    LandRowTexts row;
+    row.name = state_.observations.stationName(i);
+    row.direction = report.windForce != 0 ? ToUtf8(huukou_->editText()) : std::string(kCalmDirection);
+    row.force = ToUtf8(huuryoku_->text());
+    row.weather = ToUtf8(weatherText);
+    row.pressure = ToUtf8(kiatu_->text());
+    row.temperature = ToUtf8(ondo_->text());
+    kansokuData_->setItemText(i, ToQ(LandRow(row, kTypedNameWidth)));
+    SelectRow(i + 1 < RowCount() ? i + 1 : i);
+}
+
+void Tenki1::OnKansokubiClicked() { kansokuData_->setEditText(QStringLiteral("観測日を入力してください")); }
+
+void Tenki1::OnSetumeiClicked() {
+    prompts_.Inform(QStringLiteral(" 「各地の天気」の説明 "),
+                    HelpText({
+                        QStringLiteral("マウスを使うとき"),
+                        QStringLiteral("　　矢印をクリックするか、ドラッグ（ボタンをおして移動する）"),
+                        QStringLiteral("　　すると数値が変わります。"),
+                        QStringLiteral("　　「データの入力」をクリックすると入力されます。"),
+                        QString(),
+                        QStringLiteral("キーボードから入力するとき"),
+                        QStringLiteral("　　［ＴＡＢ］キーを押すと次の項目に移ります。"),
+                        QStringLiteral("　　(SHIFT+TABで前の項目に戻ります)"),
+                        QStringLiteral("　　風向、天気はカーソルキーで選んで［ＴＡＢ］"),
+                        QStringLiteral("　　風力、気圧、気温は数値を入力して［ＴＡＢ］"),
+                        QStringLiteral("　　「データの入力」のところで「リターン」キーを押すと入力。"),
+                        QStringLiteral("　　なれるとキーボードからのほうが速いです。"),
+                        QStringLiteral("入力してある行で「データの入力」をｸﾘｯｸすると変更されます。"),
+                        QStringLiteral("データがないときにはマウスで地名を選んでとばして下さい。"),
+                    }));
+}
+
+void Tenki1::OnModoruClicked() { hide(); }
+
+}  // namespace isobra

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QWidget>
+
+#include "model/AppState.h"
+#include "model/EntryRows.h"
+
+class QPushButton;
+
+namespace isobra {
+
+class EditLineList;
+class NumericEntryField;
+class Prompts;
+
+namespace entry_form {
+class ClickableLineEdit;
+}
+
+// The land-station entry window "気象データの入力": one row per station; the
+// entry button stores the fields into the selected station's report, rewrites
+// its row and selects the next station, so a whole report can be typed with
+// the keyboard alone.
+class Tenki1 : public QWidget {
+    Q_OBJECT
+
+public:
+    Tenki1(AppState& state, Prompts& prompts, QWidget* parent = nullptr);
+
+    // The station list `KansokuData`.
+    int RowCount() const;
+    QString RowText(int row) const;
+    int SelectedRow() const;  // -1 when none
+    void SelectRow(int row);  // -1 for none
+
+    // Row `slot` rebuilt from its station's data, replacing the row or, where
+    // the list is shorter, appended. The observation file shows the weather
+    // of every station (LandWeather::Always); the window itself hides it for
+    // stations without a report.
+    void SetRowFromData(int slot, LandWeather weather);
+    // Rows 0..count-1 rebuilt from the data, never beyond stationCount.
+    void RebuildRowsFromData(int count, LandWeather weather);
+    // Every station row back to the bare station name (erase-all).
+    void ResetRowsToNames();
+
+    // The controls' handlers, public so the main window and tests can press
+    // them as the user does.
+    void OnTugiClicked();
+    void OnKansokubiClicked();
+    void OnSetumeiClicked();
+    void OnModoruClicked();
+
+private:
+    void SetRow(int row, const QString& text);
+
+    AppState& state_;
+    Prompts& prompts_;
+    entry_form::ClickableLineEdit* kansokubi_;
+    QPushButton* tugi_;
+    EditLineList* kansokuData_;
+    EditLineList* huukou_;
+    NumericEntryField* huuryoku_;
+    EditLineList* tenki_;
+    NumericEntryField* kiatu_;
+    NumericEntryField* ondo_;
+};
+
+}  // namespace isobra
