@@ -98,6 +98,10 @@ double LeadingNumber(std::string_view text) {
 
 const TextField* FieldCursor::Next(std::string_view what) {
     if (failed_) return nullptr;
+    if (fields_.fields.empty()) {
+        Fail(1, "ファイルが空です。");
+        return nullptr;
+    }
     if (next_ >= fields_.fields.size()) {
         const int last = fields_.lineCount;
         Fail(last, "ファイルが" + std::to_string(last) + "行目で終わっていて、" + std::string(what) + "がありません。");
