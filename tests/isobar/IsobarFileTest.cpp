@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "GridTestSupport.h"
+#include "isobar/GridConstruction.h"
+#include "isobar/IsobarFile.h"
+#include "model/FileAccess.h"
+#include "model/ObservationFile.h"
+#include "model/ShiftJis.h"
+
+namespace isobra {
+namespace {
+
+std::string Sjis(const std::string& utf8) { return ToShiftJis(utf8).value_or(""); }
+
+// A state with 54 stations and, after them, one ship and the given items.
+AppState WithItems(const std::vector<PlotSlot>& items) {
+    AppState state;
+    PlotTable& t = state.plotTable;
+    t.stationCount = 54;
+    t.shipCount = 1;
+    t.slot(55) = PlotSlot{100, 100, 0, "高気圧"};  // a ship slot is never an item
+    t.lastPlotIndex = 55;
+    for (const PlotSlot& p : items) t.slot(++t.lastPlotIndex) = p;
+    t.fisheryCount = static_cast<int>(items.size());
+    return state;
+}
+
+std::string GridLines(int value) {
+    std::string row;
+    for (int ix = 0; ix <= 25; ++ix) row += " " + std::to_string(value) + " " + (ix < 25 ? "," : "\r\n");
+    std::string all;
+    for (int iy = 0; iy <= 25; ++iy) all += row;
+    return all;
+}
+
+TEST(IsobarFile, WritesGridCountAndItems) {
+    AppState state = WithItems({{210, 164, 99000, "低気圧"},
+                                {1, 2, 0, "中心から"},
+                                {220, 170, 0, "寒冷前線"},
+                                {300, 300, 101200, "等圧線"},
+                                {-5, 0, 0, "台風"}});
+    test::FillGrids(state, 0);
+    state.pressureGrid.at(1, 0) = 101200;
+    state.pressureGrid.at(25, 25) = -3;
+    const EncodedFile file = WriteIsobarFile(state);
+    ASSERT_TRUE(file.ok);
+    EXPECT_EQ(file.bytes.substr(0, 20), " 0 , 101200 , 0 , 0 ");
+    const std::string text = FromShiftJis(file.bytes).value_or("");
+    EXPECT_NE(text.find(" 0 , 0 ,-3 \r\n 3 \r\n低気圧, 210 , 164 \r\n寒冷前線, 220 , 170 \r\n台風,-5 , 0 \r\n"),
+              std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 18), "\r\n台風,-5 , 0 \r\n");
+
+    const EncodedFile empty = WriteIsobarFile(WithItems({}));
+    const std::string tail = empty.bytes.substr(empty.bytes.size() - 11);
+    EXPECT_EQ(tail, ", 0 \r\n 0 \r\n");
+}
+
+TEST(IsobarFile, RoundTripThroughTheExample) {
+    AppState state;
+    const FileBytes example = ReadWholeFile(std::string(ISOBRA_TEST_DATA) + "/../../examples/winter.dat");
+    ASSERT_TRUE(example.ok);
+    ApplyObservationFile(*ParseObservationFile(example.bytes).value, state);
+    ComputePressureGrid(state);
+    const EncodedFile file = WriteIsobarFile(state);
+    ASSERT_TRUE(file.ok);
+
+    const Parsed<IsobarFileData> parsed = ParseIsobarFile(file.bytes, state.grid, 54);
+    ASSERT_TRUE(parsed) << parsed.error.message;
+    EXPECT_EQ(parsed.value->items.size(), 8u);  // high, low and six front points
+    AppState loaded;
+    ASSERT_TRUE(ApplyIsobarFile(*parsed.value, loaded));
+    for (int iy = 0; iy <= 25; ++iy)
+        for (int ix = 0; ix <= 25; ++ix) ASSERT_EQ(loaded.pressureGrid.at(ix, iy), state.pressureGrid.at(ix, iy));
+    EXPECT_EQ(IsobarFileItems(loaded.plotTable), IsobarFileItems(state.plotTable));
+    EXPECT_EQ(WriteIsobarFile(loaded).bytes, file.bytes);
+}
+
+TEST(IsobarFile, LoadingPutsItemsAfterTheStationsWithNoShips) {
+    AppState state = WithItems({});
+    state.plotTable.slot(55).pressure = 4242;
+    state.observations.shipCount = 3;
+    state.observations.fisheryCount = 5;
+    const std::string bytes = Sjis(GridLines(101000) + " 2 \r\n高気圧, 100 , 120 \r\n停滞前線 , 150 , 160 \r\n");
+    const Parsed<IsobarFileData> parsed = ParseIsobarFile(bytes, state.grid, 54);
+    ASSERT_TRUE(parsed) << parsed.error.message;
+    ASSERT_TRUE(ApplyIsobarFile(*parsed.value, state));
+    const PlotTable& t = state.plotTable;
+    EXPECT_EQ(t.stationCount, 54);
+    EXPECT_EQ(t.shipCount, 0);
+    EXPECT_EQ(t.fisheryCount, 2);
+    EXPECT_EQ(t.lastPlotIndex, 56);
+    EXPECT_EQ(t.slot(55), (PlotSlot{100, 120, 4242, "高気圧"}));  // the pressure stays
+    EXPECT_EQ(t.slot(56).kind, "停滞前線");
+    EXPECT_TRUE(state.pressureGrid.IsComputed());
+    // The observations are not the plot table's business.
+    EXPECT_EQ(state.observations.shipCount, 3);
+    EXPECT_EQ(state.observations.fisheryCount, 5);
+}
+
+struct BrokenFile {
+    const char* what;
+    std::string bytes;
+    int stations;
+    int line;
+    std::string message;
+};
+
+TEST(IsobarFile, BrokenFilesAreRefusedWithLineAndReason) {
+    std::string shortGrid = GridLines(101000);
+    shortGrid.resize(shortGrid.size() - 40);
+    std::string bigValue = GridLines(101000);
+    bigValue.replace(bigValue.find("101000"), 6, "10000000");
+    const std::vector<BrokenFile> cases = {
+        {"grid cut short", shortGrid, 54, 26, "ファイルが26行目で終わっていて、格子点（22, 25）の気圧がありません。"},
+        {"no count", GridLines(101000), 54, 26, "ファイルが26行目で終わっていて、高気圧・低気圧・前線の数がありません。"},
+        {"grid value too large", bigValue + " 0 \r\n", 54, 1, "1行目の格子点（0, 0）の気圧（10000000）が大きすぎます。"},
+        {"items missing", Sjis(GridLines(101000) + " 2 \r\n低気圧, 1 , 2 \r\n"), 54, 28,
+         "ファイルが28行目で終わっていて、2件目の種類がありません。"},
+        {"more items than the plot table holds", GridLines(101000) + " 47 \r\n", 54, 27,
+         "27行目の高気圧・低気圧・前線の数（47）が0から46までの範囲にありません。"},
+        {"negative count", GridLines(101000) + "-1\r\n", 54, 27, "27行目の高気圧・低気圧・前線の数（-1）が0から46までの範囲にありません。"},
+        {"position too large", Sjis(GridLines(101000) + " 1 \r\n低気圧, 1 , 99999999 \r\n"), 54, 28,
+         "28行目の1件目のy座標（99999999）が大きすぎます。"},
+        {"kind not Shift-JIS", GridLines(101000) + " 1 \r\n\x83\xff, 1 , 2 \r\n", 54, 28,
+         "28行目にShift-JISとして読めない文字があります。"},
+    };
+    for (const BrokenFile& c : cases) {
+        const Parsed<IsobarFileData> parsed = ParseIsobarFile(c.bytes, GridSettings{}, c.stations);
+        EXPECT_FALSE(parsed) << c.what;
+        EXPECT_EQ(parsed.error.line, c.line) << c.what;
+        EXPECT_EQ(parsed.error.message, c.message) << c.what;
+    }
+    EXPECT_TRUE(ParseIsobarFile(GridLines(101000) + " 46 \r\n" + [] {
+        std::string s;
+        for (int i = 0; i < 46; ++i) s += "x, 1 , 2 \r\n";
+        return s;
+    }(), GridSettings{}, 54));
+}
+
+TEST(IsobarFile, ApplyRefusesDataThatDoNotFit) {
+    AppState state;
+    const AppState before = state;
+    IsobarFileData data;
+    data.grid.assign(26 * 26 - 1, 101000);
+    EXPECT_FALSE(ApplyIsobarFile(data, state));
+    data.grid.push_back(101000);
+    data.items.assign(47, IsobarFileItem{"低気圧", 1, 2});
+    EXPECT_FALSE(ApplyIsobarFile(data, state));
+    EXPECT_EQ(state.pressureGrid, before.pressureGrid);
+    EXPECT_EQ(state.plotTable, before.plotTable);
+}
+
+}  // namespace
+}  // namespace isobra

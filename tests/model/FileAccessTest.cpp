@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "model/FileAccess.h"
+#include "model/SavePath.h"
+
+namespace isobra {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FileAccessTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("isobra-files-" + std::to_string(::getpid()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+    static std::string Contents(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    int FileCount() const { return static_cast<int>(std::distance(fs::directory_iterator(dir_), {})); }
+
+    fs::path dir_;
+};
+
+// Writes half of what it is asked for, then finds the disk full.
+ssize_t HalfThenDiskFull(int fd, const void* data, std::size_t size) {
+    static bool wroteHalf = false;
+    if (!wroteHalf && size > 1) {
+        wroteHalf = true;
+        return ::write(fd, data, size / 2);
+    }
+    wroteHalf = false;
+    errno = ENOSPC;
+    return -1;
+}
+
+int RenameFails(const char*, const char*) {
+    errno = EACCES;
+    return -1;
+}
+
+TEST_F(FileAccessTest, SaveReplacesTheFileAndKeepsItsPermissions) {
+    const std::string path = PathOf("obs.DAT");
+    ASSERT_TRUE(SaveFileAtomically(path, "old").ok);
+    ::chmod(path.c_str(), 0640);
+    const FileOutcome saved = SaveFileAtomically(path, std::string("new\r\n\0bytes", 12));
+    EXPECT_TRUE(saved.ok) << saved.reason;
+    EXPECT_EQ(Contents(path), std::string("new\r\n\0bytes", 12));
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(FileCount(), 1);
+}
+
+TEST_F(FileAccessTest, AFailedSaveLeavesTheOldFileAndNoLeftovers) {
+    const std::string path = PathOf("map.CNT");
+    ASSERT_TRUE(SaveFileAtomically(path, "the old map").ok);
+
+    FileSystemCalls full = FileSystemCalls::System();
+    full.write = HalfThenDiskFull;
+    FileOutcome result = SaveFileAtomically(path, std::string(10000, 'x'), full);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.reason, "ディスクの空きが足りません");
+    EXPECT_EQ(Contents(path), "the old map");
+    EXPECT_EQ(FileCount(), 1);
+
+    FileSystemCalls noRename = FileSystemCalls::System();
+    noRename.rename = RenameFails;
+    result = SaveFileAtomically(path, "new", noRename);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.reason, "書き込み権限がありません");
+    EXPECT_EQ(Contents(path), "the old map");
+    EXPECT_EQ(FileCount(), 1);
+
+    result = SaveFileAtomically(PathOf("missing/obs.DAT"), "x");
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.reason, "ファイルかフォルダが見つかりません");
+
+    fs::create_directory(PathOf("folder.DAT"));
+    result = SaveFileAtomically(PathOf("folder.DAT"), "x");
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.reason, "同じ名前のフォルダがあります");
+    EXPECT_EQ(FileCount(), 2);
+
+    EXPECT_EQ(SaveFailureText("map.CNT", result.reason),
+              "「map.CNT」を保存できませんでした（同じ名前のフォルダがあります）。前のファイルはそのまま残っています。");
+}
+
+TEST_F(FileAccessTest, ReadingWholeFiles) {
+    const std::string path = PathOf("obs.dat");
+    ASSERT_TRUE(SaveFileAtomically(path, "abc").ok);
+    FileBytes read = ReadWholeFile(path);
+    EXPECT_TRUE(read.ok);
+    EXPECT_EQ(read.bytes, "abc");
+
+    read = ReadWholeFile(path, 2);
+    EXPECT_FALSE(read.ok);
+    EXPECT_TRUE(read.bytes.empty());
+    read = ReadWholeFile(PathOf("none.dat"));
+    EXPECT_FALSE(read.ok);
+    EXPECT_EQ(ReadFailureText("none.dat", read.reason),
+              "「none.dat」を読みこめませんでした（ファイルかフォルダが見つかりません）。データは読みこむ前のままです。");
+    EXPECT_FALSE(ReadWholeFile(dir_.string()).ok);
+    EXPECT_EQ(ReadFailureText("a.dat", FileError{3, "3行目の気圧が大きすぎます。"}),
+              "「a.dat」を読みこめませんでした。3行目の気圧が大きすぎます。データは読みこむ前のままです。");
+}
+
+TEST(SavePathWithExtension, CutsTheFileNameAtItsFirstDot) {
+    EXPECT_EQ(SavePathWithExtension("test", kObservationExtension), "test.DAT");
+    EXPECT_EQ(SavePathWithExtension("test.dat", kObservationExtension), "test.DAT");
+    EXPECT_EQ(SavePathWithExtension("a.b.c", kObservationExtension), "a.DAT");
+    EXPECT_EQ(SavePathWithExtension("/home/user/map.txt", kIsobarExtension), "/home/user/map.CNT");
+    EXPECT_EQ(SavePathWithExtension("/home/my.maps/map", kIsobarExtension), "/home/my.maps/map.CNT");
+    EXPECT_EQ(SavePathWithExtension("../maps/winter", kIsobarExtension), "../maps/winter.CNT");
+    EXPECT_EQ(SavePathWithExtension(".hidden", kObservationExtension), std::nullopt);
+    EXPECT_EQ(SavePathWithExtension("/home/user/.dat", kObservationExtension), std::nullopt);
+    EXPECT_EQ(SavePathWithExtension("/home/user/", kObservationExtension), std::nullopt);
+    EXPECT_EQ(SavePathWithExtension("", kObservationExtension), std::nullopt);
+}
+
+}  // namespace
+}  // namespace isobra
