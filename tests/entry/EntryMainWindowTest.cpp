@@ -1,0 +1,147 @@
+// The main window's side of the entry forms: created hidden at start-up,
+// shown from the menu, erased by "消えますよｏｋ？".
+#include <QAction>
+#include <memory>
+
+#include "TypistKit.h"
+#include "app/MainWindow.h"
+#include "entry/Gyogyou.h"
+#include "entry/Kaiyou1.h"
+#include "entry/Tenki1.h"
+#include "support/ScriptedPrompts.h"
+
+using namespace isobra;
+using namespace typist;
+
+class EntryMainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<AppState> state_;
+    std::unique_ptr<test::ScriptedPrompts> prompts_;
+    std::unique_ptr<MainWindow> window_;
+
+    void Trigger(const char* control) {
+        QAction* action = window_->menuAction(QString::fromLatin1(control));
+        QVERIFY2(action, control);
+        action->trigger();
+    }
+
+private slots:
+    void init() {
+        state_ = std::make_unique<AppState>();
+        prompts_ = std::make_unique<test::ScriptedPrompts>();
+        window_ = std::make_unique<MainWindow>(*state_, *prompts_);
+        window_->Start();
+    }
+    void cleanup() {
+        window_.reset();
+        prompts_.reset();
+        state_.reset();
+    }
+
+    void formsAreCreatedHiddenInOrder() {
+        QVERIFY(window_->landForm());
+        QVERIFY(window_->shipForm());
+        QVERIFY(window_->fisheryForm());
+        QList<QWidget*> forms;
+        for (QWidget* w : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w == window_->landForm() || w == window_->shipForm() || w == window_->fisheryForm()) forms << w;
+        QCOMPARE(forms, (QList<QWidget*>{window_->landForm(), window_->shipForm(), window_->fisheryForm()}));
+        for (QWidget* form : forms) QVERIFY(!form->isVisible());
+        QCOMPARE(window_->landForm()->RowCount(), 54);
+        Tenki1* land = window_->landForm();
+        window_->CreateEntryForms();  // a second call makes nothing new
+        QCOMPARE(window_->landForm(), land);
+    }
+
+    void menuItemsMarkTheGridAndShowTheForms() {
+        const QList<std::pair<const char*, QWidget*>> items = {
+            {"cntTenki", window_->landForm()}, {"cntSenpaku", window_->shipForm()}, {"cntGyogyou", window_->fisheryForm()}};
+        for (const auto& [control, form] : items) {
+            state_->pressureGrid.at(0, 0) = 101300;
+            state_->pressureGrid.at(1, 0) = 101200;
+            Trigger(control);
+            QCOMPARE(state_->pressureGrid.at(0, 0), 0);
+            QCOMPARE(state_->pressureGrid.at(1, 0), 101200);
+            QTRY_VERIFY(form->isVisible());
+        }
+        QVERIFY(window_->isEnabled());  // nothing modal
+    }
+
+    void hidingKeepsTheRowsAndFields() {
+        window_->ShowLandForm();
+        Tenki1* land = window_->landForm();
+        land->SelectRow(10);
+        land->OnTugiClicked();
+        const QString row = land->RowText(10);
+        land->OnModoruClicked();
+        QTRY_VERIFY(!land->isVisible());
+        window_->ShowLandForm();
+        QCOMPARE(land->RowText(10), row);
+        QCOMPARE(land->SelectedRow(), 11);
+    }
+
+    void eraseAllEmptiesEverything() {
+        ObservationSet& obs = state_->observations;
+        Tenki1* land = window_->landForm();
+        Kaiyou1* ship = window_->shipForm();
+        Gyogyou* fishery = window_->fisheryForm();
+        land->OnTugiClicked();
+        land->OnTugiClicked();
+        ship->OnTugiClicked();
+        ship->OnTugiClicked();
+        fishery->OnTugiClicked();
+        fishery->OnTugiClicked();
+        obs.observationDate = "12月7日";
+        state_->pressureGrid.at(0, 0) = 101300;
+        state_->pressureGrid.at(25, 25) = 99600;
+        state_->workGrid.at(3, 4) = 7;
+        PlotTable& plot = state_->plotTable;
+        plot.stationCount = 54;
+        plot.shipCount = 2;
+        plot.fisheryCount = 2;
+        plot.lastPlotIndex = 58;
+
+        Trigger("cntNew2");
+
+        QCOMPARE(land->RowCount(), 54);
+        QCOMPARE(land->RowText(0), QStringLiteral("石垣島"));
+        QCOMPARE(land->RowText(1), QStringLiteral("那覇"));
+        QCOMPARE(obs.land(0), LandReport{});
+        QCOMPARE(ship->RowCount(), 0);
+        QCOMPARE(fishery->RowCount(), 0);
+        QCOMPARE(obs.shipCount, 0);
+        QCOMPARE(obs.fisheryCount, 0);
+        // Positions and kinds stay in their slots; the values go.
+        QCOMPARE(obs.ship(1), (ShipReport{34, 135, 0, 0, 0, 0}));
+        QCOMPARE(obs.fishery(1), (FisheryEntry{"高気圧", 34, 135, 0}));
+        QCOMPARE(obs.observationDate, std::string());
+        QVERIFY(!state_->pressureGrid.IsComputed());
+        QCOMPARE(state_->pressureGrid.at(25, 25), 0);
+        QCOMPARE(state_->workGrid.at(3, 4), 0);
+        // The plot table no longer holds erased ships or fishery items.
+        QCOMPARE(plot.shipCount, 0);
+        QCOMPARE(plot.fisheryCount, 0);
+        QCOMPARE(plot.lastPlotIndex, 54);
+
+        // Entering again starts a fresh list.
+        ship->OnTugiClicked();
+        QCOMPARE(ship->RowCount(), 1);
+        QCOMPARE(obs.shipCount, 1);
+    }
+
+    void eraseWithEmptyListsClearsLandDateAndGrids() {
+        state_->observations.land(53) = LandReport{1, 2, 3, 4, 5};
+        state_->observations.observationDate = "x";
+        state_->plotTable.lastPlotIndex = 0;  // never plotted
+        window_->EraseAllObservations();
+        QCOMPARE(state_->observations.land(53), LandReport{});
+        QCOMPARE(state_->observations.observationDate, std::string());
+        QCOMPARE(state_->plotTable.lastPlotIndex, 0);
+        QCOMPARE(window_->shipForm()->RowCount(), 0);
+    }
+};
+
+QTEST_MAIN(EntryMainWindowTest)
+#include "EntryMainWindowTest.moc"
