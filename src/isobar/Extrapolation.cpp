@@ -1,5 +1,6 @@
 #include <cstdint>
 
+#include "isobar/GridAccess.h"
 #include "isobar/GridMath.h"
 #include "isobar/GridPasses.h"
 #include "model/AppState.h"
@@ -8,15 +9,12 @@ namespace isobra {
 
 namespace {
 
-bool Inside(int v, int max) { return 0 < v && v < max; }
-
-}  // namespace
-
-void ExtrapolateNode(AppState& state, int x, int y) {
+// The damped extrapolation into (x, y): the mean over the usable directions
+// of the near value plus two thirds of the step from far to near. Returns
+// false when no direction is usable.
+bool Extrapolate(const std::int32_t* g, const GridBounds& b, int x, int y, std::int32_t& out) {
     static constexpr int kDirections[8][2] = {{+1, 0}, {+1, -1}, {0, -1}, {-1, -1},
                                               {-1, 0}, {-1, +1}, {0, +1}, {+1, +1}};
-    const GridSettings& s = state.grid;
-    const PressureGrid& grid = state.pressureGrid;
     double sum = 0.0;
     int count = 0;
     for (const auto& dir : kDirections) {
@@ -24,43 +22,57 @@ void ExtrapolateNode(AppState& state, int x, int y) {
         const int v = dir[1];
         // The far node must be strictly inside where it moves, the node
         // itself interior where it does not.
-        if (!Inside(u != 0 ? x + 2 * u : x, s.gridMaxX)) continue;
-        if (!Inside(v != 0 ? y + 2 * v : y, s.gridMaxY)) continue;
-        const std::int32_t g1 = grid.at(x + u, y + v);
-        const std::int32_t g2 = grid.at(x + 2 * u, y + 2 * v);
+        if (!b.InteriorX(u != 0 ? x + 2 * u : x)) continue;
+        if (!b.InteriorY(v != 0 ? y + 2 * v : y)) continue;
+        const std::int32_t g1 = g[NodeIndex(x + u, y + v)];
+        const std::int32_t g2 = g[NodeIndex(x + 2 * u, y + 2 * v)];
         if (g1 <= 0 || g2 <= 0) continue;
-        // The near value plus two thirds of the step from far to near.
+        // Integer products and difference, the division in double.
         const std::int64_t diff = 5 * static_cast<std::int64_t>(g1) - 2 * static_cast<std::int64_t>(g2);
         sum += static_cast<double>(diff) / 3.0;
         ++count;
     }
-    if (count > 0) state.workGrid.at(x, y) = RoundHalfEven(sum / count);
+    if (count == 0) return false;
+    out = RoundHalfEven(sum / count);
+    return true;
+}
+
+}  // namespace
+
+void ExtrapolateNode(AppState& state, int x, int y) {
+    const GridBounds b(state.grid);
+    std::int32_t value = 0;
+    if (Extrapolate(state.pressureGrid.raw(), b, x, y, value)) state.workGrid.at(x, y) = value;
 }
 
 int ExtrapolateSpiral(AppState& state) {
     const GridSettings& s = state.grid;
+    const GridBounds b(s);
     // Centre (12, 12) for the 25-node grid: 12.5 rounds to the even 12. The
     // centre itself and the last row and column are never visited.
     const int c = RoundHalfEven(s.gridMaxX / 2.0);
     const int d = RoundHalfEven(s.gridMaxY / 2.0);
     const int turns = RoundHalfEven(s.gridMaxX / 2.0);
+    const std::int32_t* g = state.pressureGrid.raw();
+    std::int32_t* w = state.workGrid.raw();
     auto visit = [&](int x, int y) {
-        if (Inside(x, s.gridMaxX) && Inside(y, s.gridMaxY) && state.pressureGrid.at(x, y) == 0)
-            ExtrapolateNode(state, x, y);
+        if (b.Interior(x, y) && g[NodeIndex(x, y)] == 0) Extrapolate(g, b, x, y, w[NodeIndex(x, y)]);
     };
     for (int i = 1; i <= turns; ++i) {
-        for (int x = c - i; x <= c + i - 1; ++x) visit(x, d - i);      // top
-        for (int y = d - i; y <= d + i - 1; ++y) visit(c + i, y);      // right
-        for (int x = c - i + 1; x <= c + i; ++x) visit(x, d + i);      // bottom
-        for (int y = d - i + 1; y <= d + i; ++y) visit(c - i, y);      // left
+        for (int x = c - i; x <= c + i - 1; ++x) visit(x, d - i);  // top
+        for (int y = d - i; y <= d + i - 1; ++y) visit(c + i, y);  // right
+        for (int x = c - i + 1; x <= c + i; ++x) visit(x, d + i);  // bottom
+        for (int y = d - i + 1; y <= d + i; ++y) visit(c - i, y);  // left
     }
 
+    std::int32_t* grid = state.pressureGrid.raw();
+    const std::int32_t* work = state.workGrid.raw();
     int above = 0;
-    for (int iy = 0; iy <= s.gridMaxY; ++iy) {
-        for (int ix = 0; ix <= s.gridMaxX; ++ix) {
-            std::int32_t& node = state.pressureGrid.at(ix, iy);
-            if (node == 0) node = state.workGrid.at(ix, iy);
-            if (node > 0) ++above;
+    for (int iy = 0; iy <= b.maxY; ++iy) {
+        for (int ix = 0; ix <= b.maxX; ++ix) {
+            const int at = NodeIndex(ix, iy);
+            if (grid[at] == 0) grid[at] = work[at];
+            if (grid[at] > 0) ++above;
         }
     }
     return above < (s.gridMaxY - 1) * (s.gridMaxX - 1) ? 1 : -1;

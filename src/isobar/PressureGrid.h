@@ -16,6 +16,11 @@ public:
     std::int32_t at(int ix, int iy) const { return cells_.at(Index(ix, iy)); }
     static bool Contains(int ix, int iy) { return ix >= 0 && iy >= 0 && ix < kSize && iy < kSize; }
     void Fill(std::int32_t v) { cells_.fill(v); }
+    // Unchecked row-major storage, node (ix, iy) at iy * kSize + ix, for the
+    // inner loops of the grid passes, which keep their indices inside the
+    // table themselves.
+    std::int32_t* raw() { return cells_.data(); }
+    const std::int32_t* raw() const { return cells_.data(); }
     bool operator==(const NodeTable&) const = default;
 
 private:

@@ -1,5 +1,7 @@
+#include <array>
 #include <cstdint>
 
+#include "isobar/GridAccess.h"
 #include "isobar/GridMath.h"
 #include "isobar/GridPasses.h"
 #include "model/AppState.h"
@@ -7,35 +9,51 @@
 namespace isobra {
 
 void SmoothPass(AppState& state) {
-    static constexpr int kNeighbours[8][2] = {{+1, 0}, {+1, -1}, {0, -1}, {-1, -1},
-                                              {-1, 0}, {-1, +1}, {0, +1}, {+1, +1}};
-    const GridSettings& s = state.grid;
-    const PressureGrid& grid = state.pressureGrid;
-    WorkGrid& work = state.workGrid;
-    for (int iy = 0; iy <= s.gridMaxY; ++iy) {
-        for (int ix = 0; ix <= s.gridMaxX; ++ix) {
+    const GridBounds b(state.grid);
+    const std::int32_t* g = state.pressureGrid.raw();
+    const std::int32_t* marks = state.centreMarks.raw();
+    std::int32_t* w = state.workGrid.raw();
+
+    // What a neighbour contributes: interior nodes above 0 (value and a count
+    // of 1), in a frame of zeros so that every node has eight neighbours.
+    // The eight-neighbour sums are 3 x 3 box sums less the middle; integer
+    // sums are exact, so the mean is the one formed by adding the values one
+    // by one in double.
+    constexpr int kSide = NodeTable::kSize + 2;
+    constexpr std::size_t kCells = kSide * kSide;
+    std::array<std::int64_t, kCells> value{};
+    std::array<std::int32_t, kCells> counted{};
+    for (int iy = 1; iy < b.maxY; ++iy)
+        for (int ix = 1; ix < b.maxX; ++ix) {
+            const std::int32_t v = g[NodeIndex(ix, iy)];
+            const std::size_t at = static_cast<std::size_t>((iy + 1) * kSide + ix + 1);
+            value[at] = v > 0 ? v : 0;
+            counted[at] = v > 0 ? 1 : 0;
+        }
+    // Sums of three across, then of three of those down.
+    std::array<std::int64_t, kCells> valueAcross{};
+    std::array<std::int32_t, kCells> countAcross{};
+    for (std::size_t at = 1; at + 1 < kCells; ++at) {
+        valueAcross[at] = value[at - 1] + value[at] + value[at + 1];
+        countAcross[at] = counted[at - 1] + counted[at] + counted[at + 1];
+    }
+
+    for (int iy = 0; iy <= b.maxY; ++iy) {
+        for (int ix = 0; ix <= b.maxX; ++ix) {
+            const int node = NodeIndex(ix, iy);
             // Centre-marked nodes keep what the work grid holds.
-            if (state.centreMarks.at(ix, iy) == -1) continue;
-            double sum = 0.0;
-            int count = 0;
-            for (const auto& n : kNeighbours) {
-                const int x = ix + n[0];
-                const int y = iy + n[1];
-                if (!(0 < x && x < s.gridMaxX && 0 < y && y < s.gridMaxY)) continue;
-                const std::int32_t v = grid.at(x, y);
-                if (v <= 0) continue;
-                sum += v;
-                ++count;
-            }
+            if (marks[node] == -1) continue;
+            const std::size_t mid = static_cast<std::size_t>((iy + 1) * kSide + ix + 1);
+            const int count = countAcross[mid - kSide] + countAcross[mid] + countAcross[mid + kSide] - counted[mid];
             if (count == 0) continue;
-            std::int32_t smoothed = RoundHalfEven(sum / count);
-            const std::int32_t own = grid.at(ix, iy);
-            if (own > 0) smoothed = RoundHalfEven(static_cast<double>(static_cast<std::int64_t>(smoothed) + own) / 2.0);
-            work.at(ix, iy) = smoothed;
+            const std::int64_t sum = valueAcross[mid - kSide] + valueAcross[mid] + valueAcross[mid + kSide] - value[mid];
+            std::int32_t smoothed = RoundHalfEven(static_cast<double>(sum) / count);
+            if (g[node] > 0)
+                smoothed = RoundHalfEven(static_cast<double>(static_cast<std::int64_t>(smoothed) + g[node]) / 2.0);
+            w[node] = smoothed;
         }
     }
-    for (int iy = 0; iy <= s.gridMaxY; ++iy)
-        for (int ix = 0; ix <= s.gridMaxX; ++ix) state.pressureGrid.at(ix, iy) = work.at(ix, iy);
+    CopyNodes(state.workGrid, state.pressureGrid, b);
 }
 
 }  // namespace isobra

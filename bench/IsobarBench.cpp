@@ -1,0 +1,86 @@
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+#include "isobar/GridConstruction.h"
+#include "isobar/IsobarDrawing.h"
+#include "map/MapCanvas.h"
+#include "model/AppState.h"
+#include "model/FileAccess.h"
+#include "model/ObservationFile.h"
+
+namespace isobra {
+namespace {
+
+// Counts the calls and draws nothing: the cost measured is the tracing.
+class CountingCanvas : public MapCanvas {
+public:
+    long lines = 0;
+    long texts = 0;
+
+    Colour ReadPixel(int, int) const override { return 0; }
+    void SetBackgroundColour(Colour) override {}
+    void SetForegroundColour(Colour) override {}
+    void SetBackgroundPicture(std::shared_ptr<const RgbImage>) override {}
+    Colour BackgroundColour() const override { return 0; }
+    Colour ForegroundColour() const override { return 0; }
+    std::shared_ptr<const RgbImage> BackgroundPicture() const override { return nullptr; }
+
+protected:
+    void DoLine(float, float, float, float, Colour) override { ++lines; }
+    void DoBox(float, float, float, float, Colour) override {}
+    void DoCircle(float, float, float, Colour) override {}
+    void DoArc(float, float, float, Colour, float, float) override {}
+    void DoClear() override {}
+    void DoText(float, float, const std::string&) override { ++texts; }
+};
+
+void LoadExample(AppState& state) {
+    const std::filesystem::path file = std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" / "winter.dat";
+    const FileBytes bytes = ReadWholeFile(file.string());
+    if (!bytes.ok) throw std::runtime_error(file.string() + ": " + bytes.reason);
+    const Parsed<ObservationFileData> parsed = ParseObservationFile(bytes.bytes);
+    if (!parsed) throw std::runtime_error(parsed.error.message);
+    ApplyObservationFile(*parsed.value, state);
+}
+
+void BM_ConstructAndTrace(benchmark::State& bench) {
+    AppState state;
+    LoadExample(state);
+    CountingCanvas canvas;
+    for (auto _ : bench) {
+        const GridConstructionResult result = ComputePressureGrid(state);
+        benchmark::DoNotOptimize(result.built);
+        DrawIsobars(canvas, state);
+    }
+    bench.counters["lines"] = static_cast<double>(canvas.lines) / static_cast<double>(bench.iterations());
+}
+BENCHMARK(BM_ConstructAndTrace)->Unit(benchmark::kMicrosecond);
+
+void BM_Construct(benchmark::State& bench) {
+    AppState state;
+    LoadExample(state);
+    for (auto _ : bench) benchmark::DoNotOptimize(ComputePressureGrid(state).built);
+}
+BENCHMARK(BM_Construct)->Unit(benchmark::kMicrosecond);
+
+void BM_Trace(benchmark::State& bench) {
+    AppState state;
+    LoadExample(state);
+    ComputePressureGrid(state);
+    CountingCanvas canvas;
+    for (auto _ : bench) DrawIsobars(canvas, state);
+}
+BENCHMARK(BM_Trace)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadObservationFile(benchmark::State& bench) {
+    const std::filesystem::path file = std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" / "winter.dat";
+    const std::string bytes = ReadWholeFile(file.string()).bytes;
+    for (auto _ : bench) benchmark::DoNotOptimize(ParseObservationFile(bytes).value.has_value());
+}
+BENCHMARK(BM_ReadObservationFile)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace isobra
