@@ -1,9 +1,12 @@
 #include "isobar/CentreRings.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 
+#include "isobar/GridAccess.h"
 #include "isobar/GridMath.h"
 #include "isobar/GridPasses.h"
 #include "isobar/PlotKinds.h"
@@ -32,40 +35,82 @@ RingOffsets ComputeOffsets(int r) {
     return o;
 }
 
-const RingOffsets& OffsetsOf(int r, RingOffsets& scratch) {
-    static const std::array<RingOffsets, kTabledRings + 1> table = [] {
-        std::array<RingOffsets, kTabledRings + 1> t;
-        for (int i = 1; i <= kTabledRings; ++i) t[static_cast<std::size_t>(i)] = ComputeOffsets(i);
+// A ring as whole-node offsets from its centre, each with the number of
+// angles that land on it. floor(d + c) is floor(d) + c whenever d lies
+// clearly off a whole number (or exactly on one) and c is small enough for
+// the sum to stay exact to well within that margin; the table is used only
+// then, and only if every offset keeps the margin.
+struct RingNode {
+    int dx;
+    int dy;
+    int angles;
+};
+constexpr double kMargin = 1e-14;
+constexpr int kNearCentre = 32;  // |c| + 8 < 64, where a double's spacing is below kMargin / 2
+
+struct RingTable {
+    std::array<RingOffsets, kTabledRings + 1> offsets;
+    std::array<std::vector<RingNode>, kTabledRings + 1> nodes;
+    bool nodesUsable = true;
+};
+
+const RingTable& Table() {
+    static const RingTable table = [] {
+        RingTable t;
+        for (int r = 1; r <= kTabledRings; ++r) {
+            RingOffsets& o = t.offsets[static_cast<std::size_t>(r)] = ComputeOffsets(r);
+            std::vector<RingNode>& nodes = t.nodes[static_cast<std::size_t>(r)];
+            for (std::size_t a = 0; a < o.dx.size(); ++a) {
+                for (double d : {o.dx[a], o.dy[a]}) {
+                    const double gap = std::fabs(d - std::nearbyint(d));
+                    if (gap != 0.0 && gap <= kMargin) t.nodesUsable = false;
+                }
+                const int dx = static_cast<int>(std::floor(o.dx[a]));
+                const int dy = static_cast<int>(std::floor(o.dy[a]));
+                auto same = [&](const RingNode& n) { return n.dx == dx && n.dy == dy; };
+                if (auto it = std::find_if(nodes.begin(), nodes.end(), same); it != nodes.end())
+                    ++it->angles;
+                else
+                    nodes.push_back({dx, dy, 1});
+            }
+        }
         return t;
     }();
-    if (r >= 1 && r <= kTabledRings) return table[static_cast<std::size_t>(r)];
-    scratch = ComputeOffsets(r);
-    return scratch;
+    return table;
 }
 
-// Calls fn(px, py) for each angle whose ring node is interior; a node met
-// by several angles is visited once per angle.
+// Calls fn(px, py, angles) for each interior node of ring r around (cx, cy),
+// `angles` being how many of the 31 directions meet it.
 template <class Fn>
 void ForEachRingNode(const GridSettings& s, int cx, int cy, int r, Fn fn) {
-    RingOffsets scratch;
-    const RingOffsets& o = OffsetsOf(r, scratch);
+    const GridBounds b(s);
+    const RingTable& t = Table();
+    const bool tabled = r >= 1 && r <= kTabledRings;
+    if (tabled && t.nodesUsable && std::abs(cx) <= kNearCentre && std::abs(cy) <= kNearCentre) {
+        for (const RingNode& n : t.nodes[static_cast<std::size_t>(r)])
+            if (b.Interior(cx + n.dx, cy + n.dy)) fn(cx + n.dx, cy + n.dy, n.angles);
+        return;
+    }
+    const RingOffsets computed = tabled ? RingOffsets{} : ComputeOffsets(r);
+    const RingOffsets& o = tabled ? t.offsets[static_cast<std::size_t>(r)] : computed;
     for (std::size_t a = 0; a < o.dx.size(); ++a) {
         const int px = FloorToInt(o.dx[a] + cx);
         const int py = FloorToInt(o.dy[a] + cy);
-        if (0 < px && px < s.gridMaxX && 0 < py && py < s.gridMaxY) fn(px, py);
+        if (b.Interior(px, py)) fn(px, py, 1);
     }
 }
 
-// The rounded mean of the non-zero pressure values on ring r; false when
-// the ring holds none.
+// The rounded mean of the non-zero pressure values on ring r, each node
+// counted once per angle that meets it; false when the ring holds none.
+// The sum is of whole numbers, exact in double in any order.
 bool RingMean(const AppState& state, int cx, int cy, int r, std::int32_t& mean) {
     double sum = 0.0;
     int count = 0;
-    ForEachRingNode(state.grid, cx, cy, r, [&](int px, int py) {
-        const std::int32_t v = state.pressureGrid.at(px, py);
+    ForEachRingNode(state.grid, cx, cy, r, [&](int px, int py, int angles) {
+        const std::int32_t v = state.pressureGrid.raw()[NodeIndex(px, py)];
         if (v != 0) {
-            sum += v;
-            ++count;
+            sum += static_cast<double>(v) * angles;
+            count += angles;
         }
     });
     if (count == 0) return false;
@@ -74,9 +119,12 @@ bool RingMean(const AppState& state, int cx, int cy, int r, std::int32_t& mean) 
 }
 
 void TakeWorkWhereEmpty(AppState& state) {
-    for (int iy = 0; iy <= state.grid.gridMaxY; ++iy)
-        for (int ix = 0; ix <= state.grid.gridMaxX; ++ix)
-            if (state.pressureGrid.at(ix, iy) == 0) state.pressureGrid.at(ix, iy) = state.workGrid.at(ix, iy);
+    const GridBounds b(state.grid);
+    std::int32_t* g = state.pressureGrid.raw();
+    const std::int32_t* w = state.workGrid.raw();
+    for (int iy = 0; iy <= b.maxY; ++iy)
+        for (int ix = 0; ix <= b.maxX; ++ix)
+            if (g[NodeIndex(ix, iy)] == 0) g[NodeIndex(ix, iy)] = w[NodeIndex(ix, iy)];
 }
 
 }  // namespace
@@ -104,7 +152,7 @@ void FillCentreRings(AppState& state, int rings) {
         for (int r = 1; r <= rings; ++r) {
             std::int32_t mean = 0;
             if (!RingMean(state, cx, cy, r, mean)) continue;
-            ForEachRingNode(s, cx, cy, r, [&](int px, int py) {
+            ForEachRingNode(s, cx, cy, r, [&](int px, int py, int) {
                 if (state.pressureGrid.at(px, py) == 0) state.workGrid.at(px, py) = mean;
             });
         }
@@ -124,7 +172,7 @@ void SmoothCentreRings(AppState& state, int rings) {
         for (int r = 1; r <= rings; ++r) {
             std::int32_t mean = 0;
             if (!RingMean(state, cx, cy, r, mean)) continue;
-            ForEachRingNode(s, cx, cy, r, [&](int px, int py) { state.workGrid.at(px, py) = mean; });
+            ForEachRingNode(s, cx, cy, r, [&](int px, int py, int) { state.workGrid.at(px, py) = mean; });
         }
     }
     TakeWorkWhereEmpty(state);

@@ -12,6 +12,7 @@ namespace {
 // The damped extrapolation into (x, y): the mean over the usable directions
 // of the near value plus two thirds of the step from far to near. Returns
 // false when no direction is usable.
+template <bool kInteriorNode>
 bool Extrapolate(const std::int32_t* g, const GridBounds& b, int x, int y, std::int32_t& out) {
     static constexpr int kDirections[8][2] = {{+1, 0}, {+1, -1}, {0, -1}, {-1, -1},
                                               {-1, 0}, {-1, +1}, {0, +1}, {+1, +1}};
@@ -21,7 +22,13 @@ bool Extrapolate(const std::int32_t* g, const GridBounds& b, int x, int y, std::
         const int u = dir[0];
         const int v = dir[1];
         // The far node must be strictly inside where it moves, the node
-        // itself interior where it does not.
+        // itself interior where it does not. The near node of an interior
+        // node always lies in the grid, so there it is looked at first: most
+        // directions of an empty node end at it. For any other node the
+        // far node's test comes first and keeps the near one in the grid.
+        if constexpr (kInteriorNode) {
+            if (g[NodeIndex(x + u, y + v)] <= 0) continue;
+        }
         if (!b.InteriorX(u != 0 ? x + 2 * u : x)) continue;
         if (!b.InteriorY(v != 0 ? y + 2 * v : y)) continue;
         const std::int32_t g1 = g[NodeIndex(x + u, y + v)];
@@ -42,7 +49,7 @@ bool Extrapolate(const std::int32_t* g, const GridBounds& b, int x, int y, std::
 void ExtrapolateNode(AppState& state, int x, int y) {
     const GridBounds b(state.grid);
     std::int32_t value = 0;
-    if (Extrapolate(state.pressureGrid.raw(), b, x, y, value)) state.workGrid.at(x, y) = value;
+    if (Extrapolate<false>(state.pressureGrid.raw(), b, x, y, value)) state.workGrid.at(x, y) = value;
 }
 
 int ExtrapolateSpiral(AppState& state) {
@@ -56,7 +63,7 @@ int ExtrapolateSpiral(AppState& state) {
     const std::int32_t* g = state.pressureGrid.raw();
     std::int32_t* w = state.workGrid.raw();
     auto visit = [&](int x, int y) {
-        if (b.Interior(x, y) && g[NodeIndex(x, y)] == 0) Extrapolate(g, b, x, y, w[NodeIndex(x, y)]);
+        if (b.Interior(x, y) && g[NodeIndex(x, y)] == 0) Extrapolate<true>(g, b, x, y, w[NodeIndex(x, y)]);
     };
     for (int i = 1; i <= turns; ++i) {
         for (int x = c - i; x <= c + i - 1; ++x) visit(x, d - i);  // top
