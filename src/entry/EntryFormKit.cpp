@@ -81,11 +81,6 @@ EditLineList* AddList(QWidget* form, const QString& name, EditLineList::EditMode
     return list;
 }
 
-void ClickableLineEdit::mousePressEvent(QMouseEvent* event) {
-    QLineEdit::mousePressEvent(event);
-    emit clicked();
-}
-
 ClickableLineEdit* AddDateField(QWidget* form, const QColor& background, const QRect& where, bool inTabOrder) {
     auto* field = new ClickableLineEdit(form);
     field->setObjectName(QStringLiteral("kansokubi"));

@@ -1,13 +1,13 @@
 #pragma once
 
 #include <QColor>
-#include <QLineEdit>
 #include <QRect>
 #include <QString>
 #include <QStringList>
 #include <string>
 #include <string_view>
 
+#include "entry/ClickableLineEdit.h"
 #include "entry/EditLineList.h"
 #include "entry/NumericEntryField.h"
 
@@ -41,19 +41,7 @@ EditLineList* AddList(QWidget* form, const QString& name, EditLineList::EditMode
                       bool inTabOrder);
 void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
 
-// The text field at the top left (`kansokubi`): a plain line that reports
-// clicks, since both forms react to a click on it rather than to typing.
-class ClickableLineEdit : public QLineEdit {
-    Q_OBJECT
-public:
-    using QLineEdit::QLineEdit;
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-};
-
+// The date field `kansokubi` at the top left.
 ClickableLineEdit* AddDateField(QWidget* form, const QColor& background, const QRect& where, bool inTabOrder);
 
 // Help texts: every line followed by CR LF, with one more empty line after

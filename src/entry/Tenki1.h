@@ -9,13 +9,10 @@ class QPushButton;
 
 namespace isobra {
 
+class ClickableLineEdit;
 class EditLineList;
 class NumericEntryField;
 class Prompts;
-
-namespace entry_form {
-class ClickableLineEdit;
-}
 
 // The land-station entry window "気象データの入力": one row per station; the
 // entry button stores the fields into the selected station's report, rewrites
@@ -55,7 +52,7 @@ private:
 
     AppState& state_;
     Prompts& prompts_;
-    entry_form::ClickableLineEdit* kansokubi_;
+    ClickableLineEdit* kansokubi_;
     QPushButton* tugi_;
     EditLineList* kansokuData_;
     EditLineList* huukou_;
