@@ -1,5 +1,6 @@
 // The main window's side of the three entry forms: creating them hidden at
 // start-up, showing them from the menu and erasing everything.
+#include <QScreen>
 #include <algorithm>
 
 #include "app/MainWindow.h"
@@ -11,8 +12,18 @@ namespace isobra {
 
 namespace {
 
-// Without blocking the main window, in front of it.
-void ShowForm(QWidget* form) {
+// Without blocking the main window, in front of it. The first time, the form
+// goes beside the main window so that it does not hide the map.
+void ShowForm(QWidget* form, const QWidget* mainWindow) {
+    if (!form->testAttribute(Qt::WA_Moved) && mainWindow->isVisible()) {
+        const QRect frame = mainWindow->frameGeometry();
+        QPoint place(frame.right() + 1, frame.top());
+        if (const QScreen* screen = mainWindow->screen()) {
+            const QRect room = screen->availableGeometry();
+            place.setX(std::max(room.left(), std::min(place.x(), room.right() + 1 - form->frameGeometry().width())));
+        }
+        form->move(place);
+    }
     form->show();
     form->raise();
     form->activateWindow();
@@ -31,19 +42,19 @@ void MainWindow::CreateEntryForms() {
 void MainWindow::ShowLandForm() {
     state_.pressureGrid.MarkNotComputed();
     CreateEntryForms();
-    ShowForm(tenki1_);
+    ShowForm(tenki1_, this);
 }
 
 void MainWindow::ShowShipForm() {
     state_.pressureGrid.MarkNotComputed();
     CreateEntryForms();
-    ShowForm(kaiyou1_);
+    ShowForm(kaiyou1_, this);
 }
 
 void MainWindow::ShowFisheryForm() {
     state_.pressureGrid.MarkNotComputed();
     CreateEntryForms();
-    ShowForm(gyogyou_);
+    ShowForm(gyogyou_, this);
 }
 
 void MainWindow::EraseAllObservations() {
