@@ -70,6 +70,8 @@ public:
     // The ship and fishery counts follow the entry lists; commands that read
     // the observations take them from the lists first.
     void SyncCountsFromLists();
+    // Only a save takes the station count from the land list.
+    void SyncStationCountFromList();
     // After a load: the three entry lists show the observations again.
     void RebuildEntryListsFromData();
 

@@ -88,6 +88,7 @@ void MainWindow::SaveObservations() {
     if (!path) return;
 
     ShowPleaseWait(QStringLiteral("データ保存中"));
+    SyncStationCountFromList();
     SyncCountsFromLists();
     NormaliseForSave(state_.observations);
     const EncodedFile encoded = WriteObservationFile(state_.observations);
