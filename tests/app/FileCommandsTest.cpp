@@ -1,0 +1,273 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/MainWindow.h"
+#include "app/QImageCanvas.h"
+#include "entry/Gyogyou.h"
+#include "entry/Kaiyou1.h"
+#include "entry/Tenki1.h"
+#include "support/ScriptedPrompts.h"
+
+using namespace isobra;
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QString Example() { return QStringLiteral(ISOBRA_TEST_DATA "/../../examples/winter.dat"); }
+
+QStringList Rows(const Kaiyou1* form) {
+    QStringList out;
+    for (int i = 0; i < form->RowCount(); ++i) out << form->RowText(i);
+    return out;
+}
+QStringList Rows(const Gyogyou* form) {
+    QStringList out;
+    for (int i = 0; i < form->RowCount(); ++i) out << form->RowText(i);
+    return out;
+}
+QStringList Rows(const Tenki1* form) {
+    QStringList out;
+    for (int i = 0; i < form->RowCount(); ++i) out << form->RowText(i);
+    return out;
+}
+
+}  // namespace
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+        state_ = std::make_unique<AppState>();
+        prompts_ = std::make_unique<test::ScriptedPrompts>();
+        window_ = std::make_unique<MainWindow>(*state_, *prompts_);
+        window_->Start();
+    }
+    void cleanup() {
+        window_.reset();
+        prompts_.reset();
+        state_.reset();
+        dir_.reset();
+    }
+
+    void loadFillsTheListsAndSaveWritesTheSameBytes() {
+        Load(Example());
+        QVERIFY2(prompts_->shown.empty(), qPrintable(prompts_->Titles().join(",")));
+        const ObservationSet& obs = state_->observations;
+        QCOMPARE(obs.stationCount, 54);
+        QVERIFY(obs.shipCount > 0);
+        QVERIFY(obs.fisheryCount > 0);
+        QCOMPARE(window_->shipForm()->RowCount(), int(obs.shipCount));
+        QCOMPARE(window_->fisheryForm()->RowCount(), int(obs.fisheryCount));
+        QVERIFY(window_->landForm()->RowText(0).startsWith(QStringLiteral("石垣島")));
+        QVERIFY(!state_->pressureGrid.IsComputed());
+        QVERIFY(!window_->pleaseWait());
+
+        prompts_->fileAnswers = {dir_->filePath("copy.txt")};
+        window_->menuAction("cntSave")->trigger();
+        QVERIFY(!QFile::exists(dir_->filePath("copy.txt")));
+        QCOMPARE(ReadAll(dir_->filePath("copy.DAT")), ReadAll(Example()));
+        QCOMPARE(prompts_->fileRequests.back().title, QStringLiteral("観測データ保存"));
+        QCOMPARE(prompts_->fileRequests.back().pattern, QStringLiteral("*.dat"));
+        QVERIFY(prompts_->fileRequests.back().purpose == FileRequest::Purpose::Save);
+        QVERIFY(!window_->pleaseWait());
+
+        // Erase, reload the copy: every row and count comes back.
+        const QStringList land = Rows(window_->landForm());
+        const QStringList ships = Rows(window_->shipForm());
+        const QStringList fishery = Rows(window_->fisheryForm());
+        const ObservationSet before = obs;
+        window_->menuAction("cntNew2")->trigger();
+        QCOMPARE(window_->shipForm()->RowCount(), 0);
+        Load(dir_->filePath("copy.DAT"));
+        QCOMPARE(Rows(window_->landForm()), land);
+        QCOMPARE(Rows(window_->shipForm()), ships);
+        QCOMPARE(Rows(window_->fisheryForm()), fishery);
+        QCOMPARE(obs.shipCount, before.shipCount);
+        QCOMPARE(obs.fisheryCount, before.fisheryCount);
+        for (int i = 0; i < obs.stationCount; ++i) QVERIFY(obs.land(i) == before.land(i));
+        for (int i = 0; i < obs.shipCount; ++i) QVERIFY(obs.ship(i) == before.ship(i));
+        for (int i = 0; i < obs.fisheryCount; ++i) QVERIFY(obs.fishery(i) == before.fishery(i));
+    }
+
+    void savedDetailsSurviveTheRoundTrip() {
+        ObservationSet& obs = state_->observations;
+        obs.land(0) = {3, 0, 3, 0, 0};           // no report: written as "不明", direction empty
+        obs.land(1) = {0, 2, 1, 1012, -5};       // minus five degrees
+        obs.land(53) = {0, 1, 1, 640, -10};      // Fuji: the pressure is never written
+        window_->landForm()->RebuildRowsFromData(54, LandWeather::Always);
+        prompts_->fileAnswers = {dir_->filePath("edge")};
+        window_->menuAction("cntSave")->trigger();
+        const QByteArray bytes = ReadAll(dir_->filePath("edge.DAT"));
+        QVERIFY(bytes.contains(QByteArray(" 0 \r\n")));  // zero ships: count " 0 "
+
+        Load(dir_->filePath("edge.DAT"));
+        QCOMPARE(obs.land(0).weather, 10);
+        QCOMPARE(obs.land(0).windDirection, 0);
+        QCOMPARE(obs.land(1).temperature, -5);
+        QCOMPARE(obs.land(53).pressure, 0);
+        QCOMPARE(obs.land(53).temperature, -10);
+        QCOMPARE(obs.shipCount, 0);
+    }
+
+    void extensionRules() {
+        QVERIFY(QDir(dir_->path()).mkdir("a.b"));
+        prompts_->fileAnswers = {dir_->filePath("a.b/obs")};
+        window_->menuAction("cntSave")->trigger();
+        QVERIFY(QFile::exists(dir_->filePath("a.b/obs.DAT")));
+
+        prompts_->fileAnswers = {dir_->filePath("x.y.z")};
+        window_->menuAction("cntSave")->trigger();
+        QVERIFY(QFile::exists(dir_->filePath("x.DAT")));
+
+        prompts_->fileAnswers = {dir_->filePath(".hidden")};
+        window_->menuAction("cntSave")->trigger();
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"x.DAT"});
+        QVERIFY(prompts_->shown.back().text.contains(QStringLiteral("「.」で始まる名前では保存できません")));
+
+        // The isobar file takes ".CNT".
+        prompts_->fileAnswers = {dir_->filePath("map.txt")};
+        window_->menuAction("cntTSave")->trigger();
+        QVERIFY(QFile::exists(dir_->filePath("map.CNT")));
+    }
+
+    void aSaveReplacesAFileThatDiffersOnlyInCase() {
+        WriteAll(dir_->filePath("OBS.dat"), "old");
+        prompts_->fileAnswers = {dir_->filePath("obs")};
+        window_->menuAction("cntSave")->trigger();
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"OBS.dat"});
+        QVERIFY(ReadAll(dir_->filePath("OBS.dat")).startsWith(QByteArray("\x8a\x65", 2)));  // 各 in CP932
+    }
+
+    void aFailedSaveSaysSoAndLeavesWhatWasThere() {
+        // A directory stands where the file must go; as root too, no rename can replace it.
+        QVERIFY(QDir(dir_->path()).mkpath("blocked.DAT/keep"));
+        prompts_->fileAnswers = {dir_->filePath("blocked")};
+        window_->menuAction("cntSave")->trigger();
+        QVERIFY(!window_->pleaseWait());
+        QCOMPARE(prompts_->shown.size(), size_t(1));
+        QVERIFY(prompts_->shown[0].text.contains(QStringLiteral("「blocked.DAT」を保存できませんでした")));
+        QVERIFY(QDir(dir_->filePath("blocked.DAT/keep")).exists());
+        // No temporary file is left behind.
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
+    }
+
+    void aTruncatedFileChangesNothing() {
+        Load(Example());
+        const ObservationSet before = state_->observations;
+        const QStringList ships = Rows(window_->shipForm());
+        const QStringList land = Rows(window_->landForm());
+        state_->pressureGrid.at(0, 0) = 101000;  // computed
+
+        QByteArray bytes = ReadAll(Example());
+        bytes.truncate(bytes.size() / 2);
+        WriteAll(dir_->filePath("half.dat"), bytes);
+        prompts_->shown.clear();
+        Load(dir_->filePath("half.dat"));
+        QCOMPARE(prompts_->shown.size(), size_t(1));
+        QVERIFY(prompts_->shown[0].text.contains(QStringLiteral("「half.dat」を読みこめませんでした")));
+        QVERIFY(prompts_->shown[0].text.contains(QStringLiteral("行目")));
+        QVERIFY(!window_->pleaseWait());
+        QCOMPARE(Rows(window_->shipForm()), ships);
+        QCOMPARE(Rows(window_->landForm()), land);
+        QCOMPARE(state_->observations.shipCount, before.shipCount);
+        for (int i = 0; i < 54; ++i) QVERIFY(state_->observations.land(i) == before.land(i));
+        QVERIFY(state_->pressureGrid.IsComputed());
+
+        prompts_->shown.clear();
+        Load(dir_->filePath("missing.dat"));
+        QCOMPARE(prompts_->shown.size(), size_t(1));
+        QVERIFY(prompts_->shown[0].text.contains(QStringLiteral("「missing.dat」を読みこめませんでした")));
+    }
+
+    void deleteLoopsUntilCancel() {
+        WriteAll(dir_->filePath("a.dat"), "a");
+        WriteAll(dir_->filePath("b.dat"), "b");
+        prompts_->fileAnswers = {dir_->filePath("a.dat"), dir_->filePath("gone.dat"), dir_->filePath("b.dat"),
+                                 std::nullopt};
+        window_->menuAction("cntDel")->trigger();
+        QCOMPARE(prompts_->fileRequests.size(), size_t(4));
+        for (const FileRequest& r : prompts_->fileRequests) {
+            QCOMPARE(r.title, QStringLiteral("観測データ削除"));
+            QVERIFY(r.purpose == FileRequest::Purpose::Delete);
+        }
+        QVERIFY(!QFile::exists(dir_->filePath("a.dat")));
+        QVERIFY(!QFile::exists(dir_->filePath("b.dat")));
+        QCOMPARE(prompts_->shown.size(), size_t(1));
+        QVERIFY(prompts_->shown[0].text.contains(QStringLiteral("「gone.dat」を削除できませんでした")));
+
+        WriteAll(dir_->filePath("m.cnt"), "m");
+        prompts_->fileAnswers = {dir_->filePath("m.cnt")};
+        window_->menuAction("cntTDel")->trigger();
+        QVERIFY(!QFile::exists(dir_->filePath("m.cnt")));
+        QCOMPARE(prompts_->fileRequests.back().title, QStringLiteral("等圧線データ削除"));
+    }
+
+    void isobarFilesSaveAndLoadTheField() {
+        Load(Example());
+        window_->menuAction("cntTouatu2")->trigger();
+        QVERIFY(state_->pressureGrid.IsComputed());
+        const PressureGrid grid = state_->pressureGrid;
+        const PlotTable plot = state_->plotTable;
+
+        prompts_->fileAnswers = {dir_->filePath("map")};
+        window_->menuAction("cntTSave")->trigger();
+        QVERIFY(QFile::exists(dir_->filePath("map.CNT")));
+
+        window_->menuAction("cntClsLine")->trigger();
+        state_->pressureGrid.Fill(0);
+        prompts_->fileAnswers = {dir_->filePath("map.CNT")};
+        window_->menuAction("cntTLoad")->trigger();
+        QVERIFY(!window_->pleaseWait());
+        QVERIFY(state_->pressureGrid == grid);
+        QCOMPARE(state_->plotTable.shipCount, 0);
+        QVERIFY(state_->plotTable.fisheryCount > 0);
+        QVERIFY(state_->plotTable.fisheryCount <= plot.fisheryCount);
+        // The isobars are drawn, over the cleared canvas, without the map.
+        bool drawn = false;
+        const QImage layer = window_->canvas().DrawingLayer();
+        for (int y = 0; y < 400 && !drawn; ++y)
+            for (int x = 0; x < 400 && !drawn; ++x)
+                if (qAlpha(layer.pixel(x, y)) != 0) drawn = true;
+        QVERIFY(drawn);
+        // The entry lists still hold their ships.
+        QCOMPARE(window_->shipForm()->RowCount(), int(state_->observations.shipCount));
+
+        // A broken isobar file changes nothing.
+        WriteAll(dir_->filePath("bad.cnt"), ReadAll(dir_->filePath("map.CNT")).left(200));
+        prompts_->shown.clear();
+        prompts_->fileAnswers = {dir_->filePath("bad.cnt")};
+        window_->menuAction("cntTLoad")->trigger();
+        QCOMPARE(prompts_->shown.size(), size_t(1));
+        QVERIFY(state_->pressureGrid == grid);
+    }
+
+private:
+    void Load(const QString& path) {
+        prompts_->fileAnswers = {path};
+        window_->menuAction("cntLoad")->trigger();
+    }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<AppState> state_;
+    std::unique_ptr<test::ScriptedPrompts> prompts_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "FileCommandsTest.moc"
