@@ -189,9 +189,17 @@ bool Commit(const std::string& path, const QByteArray& bytes, std::string& why) 
     return true;
 }
 
+// Keeps Qt's chatter about the session environment (no XDG_RUNTIME_DIR
+// under a batch job) out of the one-line messages this tool promises.
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtFatalMsg && message.startsWith(QStringLiteral("QStandardPaths:"))) return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    qInstallMessageHandler(QuietMessages);
     // No display needed: the offscreen platform, unless the user chose one.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     for (int i = 1; i < argc; ++i) {
