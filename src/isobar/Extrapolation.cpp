@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 
 #include "isobar/GridAccess.h"
 #include "isobar/GridMath.h"
@@ -55,31 +57,34 @@ void ExtrapolateNode(AppState& state, int x, int y) {
 int ExtrapolateSpiral(AppState& state) {
     const GridSettings& s = state.grid;
     const GridBounds b(s);
-    // Centre (12, 12) for the 25-node grid: 12.5 rounds to the even 12. The
-    // centre itself and the last row and column are never visited.
+    // The spiral runs round the centre (12, 12) for the 25-node grid (12.5
+    // rounds to the even 12), ring i = 1..12 being the square at Chebyshev
+    // distance i, each of its nodes met once. Extrapolation reads only the
+    // pressure grid and writes only the node itself to the work grid, so
+    // visiting the same nodes row by row gives the same result. The centre
+    // itself and, for the 25-node grid, the last row and column are never
+    // visited.
     const int c = RoundHalfEven(s.gridMaxX / 2.0);
     const int d = RoundHalfEven(s.gridMaxY / 2.0);
     const int turns = RoundHalfEven(s.gridMaxX / 2.0);
     const std::int32_t* g = state.pressureGrid.raw();
     std::int32_t* w = state.workGrid.raw();
-    auto visit = [&](int x, int y) {
-        if (b.Interior(x, y) && g[NodeIndex(x, y)] == 0) Extrapolate<true>(g, b, x, y, w[NodeIndex(x, y)]);
-    };
-    for (int i = 1; i <= turns; ++i) {
-        for (int x = c - i; x <= c + i - 1; ++x) visit(x, d - i);  // top
-        for (int y = d - i; y <= d + i - 1; ++y) visit(c + i, y);  // right
-        for (int x = c - i + 1; x <= c + i; ++x) visit(x, d + i);  // bottom
-        for (int y = d - i + 1; y <= d + i; ++y) visit(c - i, y);  // left
+    for (int y = 1; y < b.maxY; ++y) {
+        for (int x = 1; x < b.maxX; ++x) {
+            if (g[NodeIndex(x, y)] != 0) continue;
+            const int ring = std::max(std::abs(x - c), std::abs(y - d));
+            if (ring >= 1 && ring <= turns) Extrapolate<true>(g, b, x, y, w[NodeIndex(x, y)]);
+        }
     }
 
     std::int32_t* grid = state.pressureGrid.raw();
-    const std::int32_t* work = state.workGrid.raw();
     int above = 0;
     for (int iy = 0; iy <= b.maxY; ++iy) {
         for (int ix = 0; ix <= b.maxX; ++ix) {
             const int at = NodeIndex(ix, iy);
-            if (grid[at] == 0) grid[at] = work[at];
-            if (grid[at] > 0) ++above;
+            const std::int32_t v = grid[at] != 0 ? grid[at] : w[at];
+            grid[at] = v;
+            above += v > 0 ? 1 : 0;
         }
     }
     return above < (s.gridMaxY - 1) * (s.gridMaxX - 1) ? 1 : -1;

@@ -32,7 +32,15 @@ GridConstructionResult ComputePressureGrid(AppState& state) {
 
     InterpolatePass(state);
     FillCentreRings(state, 4);
-    for (int i = 0; i < 4; ++i) InterpolatePass(state);
+    // Until smoothing, a node keeps the value it gets, so a pass that adds
+    // no node leaves the grid as it found it and the passes after it would
+    // change nothing either.
+    for (int i = 0, before = -1; i < 4; ++i) {
+        const int now = CountNodesWithValue(state.pressureGrid, state.grid);
+        if (now == before) break;
+        before = now;
+        InterpolatePass(state);
+    }
     FillCentreRings(state, 8);
     InterpolatePass(state);
 

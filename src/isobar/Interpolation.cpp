@@ -1,3 +1,5 @@
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <optional>
 
@@ -72,6 +74,55 @@ std::int32_t Interpolate(const std::int32_t* g, const Neighbours& d, int ix, int
     }
 }
 
+// Border nodes can only interpolate along their own border line (every
+// other probe leaves the grid at once), so a line without values settles
+// them all at once; corners see nothing at all.
+struct BorderLines {
+    bool top, bottom, left, right;
+    BorderLines(const std::int32_t* g, const GridBounds& b) : top(false), bottom(false), left(false), right(false) {
+        for (int i = 1; i < b.maxX; ++i) {
+            top = top || g[NodeIndex(i, 0)] != 0;
+            bottom = bottom || g[NodeIndex(i, b.maxY)] != 0;
+        }
+        for (int i = 1; i < b.maxY; ++i) {
+            left = left || g[NodeIndex(0, i)] != 0;
+            right = right || g[NodeIndex(b.maxX, i)] != 0;
+        }
+    }
+    // False when the node cannot get a value in this pass.
+    bool MayFill(int ix, int iy, const GridBounds& b) const {
+        const bool onRow = iy == 0 || iy == b.maxY;
+        const bool onColumn = ix == 0 || ix == b.maxX;
+        if (onRow && onColumn) return false;
+        if (onRow) return iy == 0 ? top : bottom;
+        if (onColumn) return ix == 0 ? left : right;
+        return true;
+    }
+};
+
+// Interpolates the nodes marked in `pending` (bit ix of row iy). Many nodes
+// are served best by one neighbour field for the whole grid, a few by
+// probing each on its own; both give the same distances.
+void FillPending(AppState& state, const std::array<std::uint32_t, NodeTable::kSize>& pending) {
+    const GridBounds b(state.grid);
+    const std::int32_t* g = state.pressureGrid.raw();
+    std::int32_t* w = state.workGrid.raw();
+    const BorderLines border(g, b);
+    int count = 0;
+    for (std::uint32_t row : pending) count += std::popcount(row);
+    constexpr int kProbeAtMost = 40;
+    std::optional<NeighbourField> field;
+    if (count > kProbeAtMost) field.emplace(state.pressureGrid, state.grid, 5);
+    for (int iy = 0; iy <= b.maxY; ++iy) {
+        for (std::uint32_t row = pending[static_cast<std::size_t>(iy)]; row != 0; row &= row - 1) {
+            const int ix = std::countr_zero(row);
+            if (!border.MayFill(ix, iy, b)) continue;
+            const Neighbours d = field ? field->At(ix, iy) : Find(g, b, ix, iy, 5);
+            w[NodeIndex(ix, iy)] = Interpolate(g, d, ix, iy);
+        }
+    }
+}
+
 }  // namespace
 
 Neighbours FindNeighbours(const PressureGrid& grid, const GridSettings& s, int ix, int iy, int reach) {
@@ -84,27 +135,25 @@ void InterpolatePass(AppState& state) {
     const GridBounds b(state.grid);
     const std::int32_t* g = state.pressureGrid.raw();
     std::int32_t* w = state.workGrid.raw();
-    std::optional<NeighbourField> field;  // built when the first empty node needs it
+    // Nodes with a value go to the work grid as they are, and a value an
+    // earlier pass left in the work grid stays. That is done for all nodes
+    // first, without branches, noting per row the nodes still to fill; the
+    // filling reads only the pressure grid, so the order makes no difference.
+    std::array<std::uint32_t, NodeTable::kSize> pending{};
+    bool any = false;
     for (int iy = 0; iy <= b.maxY; ++iy) {
+        std::uint32_t row = 0;
         for (int ix = 0; ix <= b.maxX; ++ix) {
             const int at = NodeIndex(ix, iy);
-            if (g[at] != 0) {
-                w[at] = g[at];
-                continue;
-            }
-            // A value an earlier pass left in the work grid stays.
-            if (w[at] != 0) continue;
-            if (!field) field.emplace(state.pressureGrid, state.grid, 5);
-            // A border node can only interpolate along its border line, so
-            // an empty line settles it at once (corners see nothing at all).
-            const bool onRow = iy == 0 || iy == b.maxY;
-            const bool onColumn = ix == 0 || ix == b.maxX;
-            if (onRow && onColumn) continue;
-            if (onRow && !field->RowHasValues(iy)) continue;
-            if (onColumn && !field->ColumnHasValues(ix)) continue;
-            w[at] = Interpolate(g, field->At(ix, iy), ix, iy);
+            const std::int32_t here = g[at];
+            const std::int32_t kept = w[at];
+            w[at] = here != 0 ? here : kept;
+            row |= static_cast<std::uint32_t>(here == 0 && kept == 0) << ix;
         }
+        pending[static_cast<std::size_t>(iy)] = row;
+        any = any || row != 0;
     }
+    if (any) FillPending(state, pending);
     CopyNodes(state.workGrid, state.pressureGrid, b);
 }
 

@@ -19,7 +19,7 @@ class NeighbourField {
 public:
     NeighbourField(const PressureGrid& grid, const GridSettings& settings, int reach);
 
-    Neighbours At(int ix, int iy) const {
+    [[gnu::always_inline]] Neighbours At(int ix, int iy) const {
         const int diagonal = reach_ - 2;
         const std::uint32_t row = rows_[static_cast<std::size_t>(iy)];
         const std::uint32_t column = columns_[static_cast<std::size_t>(ix)];

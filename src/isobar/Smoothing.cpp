@@ -49,7 +49,7 @@ void SmoothPass(AppState& state) {
             const std::int64_t sum = valueAcross[mid - kSide] + valueAcross[mid] + valueAcross[mid + kSide] - value[mid];
             std::int32_t smoothed = RoundHalfEven(static_cast<double>(sum) / count);
             if (g[node] > 0)
-                smoothed = RoundHalfEven(static_cast<double>(static_cast<std::int64_t>(smoothed) + g[node]) / 2.0);
+                smoothed = RoundHalfEven(static_cast<double>(static_cast<std::int64_t>(smoothed) + g[node]) * 0.5);  // halving is exact
             w[node] = smoothed;
         }
     }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "isobar/CentreRings.h"
+#include "isobar/GridMath.h"
 #include "isobar/GridPasses.h"
 #include "GridTestSupport.h"
 
@@ -23,6 +24,24 @@ Nodes NodesHolding(const NodeTable& g, int value) {
         for (int ix = 0; ix < NodeTable::kSize; ++ix)
             if (g.at(ix, iy) == value) out.insert({ix, iy});
     return out;
+}
+
+TEST(GridMath, HalvesGoToTheEvenNeighbourAndWildValuesSaturate) {
+    EXPECT_EQ(RoundHalfEven(2.5), 2);
+    EXPECT_EQ(RoundHalfEven(3.5), 4);
+    EXPECT_EQ(RoundHalfEven(-2.5), -2);
+    EXPECT_EQ(RoundHalfEven(-3.5), -4);
+    EXPECT_EQ(RoundHalfEven(101201.5), 101202);
+    EXPECT_EQ(RoundHalfEven(101200.5), 101200);
+    EXPECT_EQ(RoundHalfEven(2.4999999999), 2);
+    EXPECT_EQ(RoundHalfEven(2147483646.5), 2147483646);
+    EXPECT_EQ(RoundHalfEven(1e300), 2147483647);
+    EXPECT_EQ(RoundHalfEven(-1e300), -2147483647 - 1);
+    EXPECT_EQ(RoundHalfEven(std::nan("")), 0);
+    EXPECT_EQ(NearestNode(270, 16), 17);
+    EXPECT_EQ(NearestNode(-9, 16), -1);
+    EXPECT_EQ(CellCornerNode(200, 16), 13);
+    EXPECT_EQ(CellCornerNode(-20, 16), -1);
 }
 
 TEST(SeedCellMeans, RoundsTheMeanHalfToEven) {
