@@ -38,7 +38,8 @@ protected:
 };
 
 void LoadExample(AppState& state) {
-    const std::filesystem::path file = std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" / "winter.dat";
+    const std::filesystem::path file =
+        std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" / "winter.dat";
     const FileBytes bytes = ReadWholeFile(file.string());
     if (!bytes.ok) throw std::runtime_error(file.string() + ": " + bytes.reason);
     const Parsed<ObservationFileData> parsed = ParseObservationFile(bytes.bytes);
@@ -76,7 +77,8 @@ void BM_Trace(benchmark::State& bench) {
 BENCHMARK(BM_Trace)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadObservationFile(benchmark::State& bench) {
-    const std::filesystem::path file = std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" / "winter.dat";
+    const std::filesystem::path file =
+        std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" / "winter.dat";
     const std::string bytes = ReadWholeFile(file.string()).bytes;
     for (auto _ : bench) benchmark::DoNotOptimize(ParseObservationFile(bytes).value.has_value());
 }

@@ -16,7 +16,8 @@ struct GridBounds {
     int maxX;
     int maxY;
     explicit GridBounds(const GridSettings& s)
-        : maxX(std::clamp(s.gridMaxX, -1, NodeTable::kSize - 1)), maxY(std::clamp(s.gridMaxY, -1, NodeTable::kSize - 1)) {}
+        : maxX(std::clamp(s.gridMaxX, -1, NodeTable::kSize - 1)),
+          maxY(std::clamp(s.gridMaxY, -1, NodeTable::kSize - 1)) {}
     bool InteriorX(int x) const { return 0 < x && x < maxX; }
     bool InteriorY(int y) const { return 0 < y && y < maxY; }
     bool Interior(int x, int y) const { return InteriorX(x) && InteriorY(y); }

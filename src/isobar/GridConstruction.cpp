@@ -54,8 +54,9 @@ GridConstructionResult ComputePressureGrid(AppState& state) {
         const int now = CountNodesWithValue(state.pressureGrid, state.grid);
         if (now == filled) {
             result.tooSparse = true;
-            result.messages.push_back("気圧のデータが少なすぎて、地図全体を埋めることができませんでした。"
-                                      "求められた範囲だけ等圧線を描きます。");
+            result.messages.push_back(
+                "気圧のデータが少なすぎて、地図全体を埋めることができませんでした。"
+                "求められた範囲だけ等圧線を描きます。");
             break;
         }
         filled = now;

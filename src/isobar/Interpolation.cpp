@@ -66,11 +66,16 @@ std::int32_t Interpolate(const std::int32_t* g, const Neighbours& d, int ix, int
     }
     auto G = [g](int x, int y) { return g[NodeIndex(x, y)]; };
     switch (axis) {
-    case 0: return Between(G(ix - d.d4, iy), d.d4, G(ix + d.d6, iy), d.d6);
-    case 1: return Between(G(ix + d.d9, iy - d.d9), d.d9, G(ix - d.d1, iy + d.d1), d.d1);
-    case 2: return Between(G(ix, iy - d.d8), d.d8, G(ix, iy + d.d2), d.d2);
-    case 3: return Between(G(ix - d.d7, iy - d.d7), d.d7, G(ix + d.d3, iy + d.d3), d.d3);
-    default: return 0;
+        case 0:
+            return Between(G(ix - d.d4, iy), d.d4, G(ix + d.d6, iy), d.d6);
+        case 1:
+            return Between(G(ix + d.d9, iy - d.d9), d.d9, G(ix - d.d1, iy + d.d1), d.d1);
+        case 2:
+            return Between(G(ix, iy - d.d8), d.d8, G(ix, iy + d.d2), d.d2);
+        case 3:
+            return Between(G(ix - d.d7, iy - d.d7), d.d7, G(ix + d.d3, iy + d.d3), d.d3);
+        default:
+            return 0;
     }
 }
 

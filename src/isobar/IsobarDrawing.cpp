@@ -124,7 +124,11 @@ void DrawIsobars(MapCanvas& canvas, const AppState& state, float interval, float
                 const std::int32_t scale = s.pressureScale;
                 if (!Plausible(ga, scale) || !Plausible(gb, scale) || !Plausible(gc, scale) || !Plausible(gd, scale))
                     continue;
-                const Cell cell{ix, iy, static_cast<float>(ga), static_cast<float>(gb), static_cast<float>(gc),
+                const Cell cell{ix,
+                                iy,
+                                static_cast<float>(ga),
+                                static_cast<float>(gb),
+                                static_cast<float>(gc),
                                 static_cast<float>(gd)};
                 if (cell.a == cell.b && cell.b == cell.c && cell.c == cell.d) continue;
                 const float lo = std::min({cell.a, cell.b, cell.c, cell.d});

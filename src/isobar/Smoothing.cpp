@@ -46,10 +46,12 @@ void SmoothPass(AppState& state) {
             const std::size_t mid = static_cast<std::size_t>((iy + 1) * kSide + ix + 1);
             const int count = countAcross[mid - kSide] + countAcross[mid] + countAcross[mid + kSide] - counted[mid];
             if (count == 0) continue;
-            const std::int64_t sum = valueAcross[mid - kSide] + valueAcross[mid] + valueAcross[mid + kSide] - value[mid];
+            const std::int64_t sum =
+                valueAcross[mid - kSide] + valueAcross[mid] + valueAcross[mid + kSide] - value[mid];
             std::int32_t smoothed = RoundHalfEven(static_cast<double>(sum) / count);
             if (g[node] > 0)
-                smoothed = RoundHalfEven(static_cast<double>(static_cast<std::int64_t>(smoothed) + g[node]) * 0.5);  // halving is exact
+                smoothed = RoundHalfEven(static_cast<double>(static_cast<std::int64_t>(smoothed) + g[node]) *
+                                         0.5);  // halving is exact
             w[node] = smoothed;
         }
     }

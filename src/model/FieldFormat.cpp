@@ -19,9 +19,7 @@ std::string PadLeft(std::string_view text, int width) {
     return out;
 }
 
-std::string SignedNumber(std::int64_t value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
-}
+std::string SignedNumber(std::int64_t value) { return value < 0 ? std::to_string(value) : " " + std::to_string(value); }
 
 std::string FieldNumber(std::int64_t value, int width) { return PadLeft(SignedNumber(value), width); }
 

@@ -40,18 +40,28 @@ FileSystemCalls FileSystemCalls::System() { return FileSystemCalls{::write, ::fs
 
 std::string SystemErrorReason(int error) {
     switch (error) {
-    case EACCES:
-    case EPERM: return "書き込み権限がありません";
-    case ENOSPC:
-    case EDQUOT: return "ディスクの空きが足りません";
-    case ENOENT: return "ファイルかフォルダが見つかりません";
-    case ENOTDIR: return "途中の名前がフォルダではありません";
-    case EROFS: return "読み取り専用の場所です";
-    case EISDIR: return "同じ名前のフォルダがあります";
-    case ENAMETOOLONG: return "名前が長すぎます";
-    case EIO: return "入出力エラーが起きました";
-    case EFBIG: return "ファイルが大きすぎます";
-    default: return std::string("システムのエラー：") + std::strerror(error);
+        case EACCES:
+        case EPERM:
+            return "書き込み権限がありません";
+        case ENOSPC:
+        case EDQUOT:
+            return "ディスクの空きが足りません";
+        case ENOENT:
+            return "ファイルかフォルダが見つかりません";
+        case ENOTDIR:
+            return "途中の名前がフォルダではありません";
+        case EROFS:
+            return "読み取り専用の場所です";
+        case EISDIR:
+            return "同じ名前のフォルダがあります";
+        case ENAMETOOLONG:
+            return "名前が長すぎます";
+        case EIO:
+            return "入出力エラーが起きました";
+        case EFBIG:
+            return "ファイルが大きすぎます";
+        default:
+            return std::string("システムのエラー：") + std::strerror(error);
     }
 }
 

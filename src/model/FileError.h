@@ -19,7 +19,9 @@ struct Parsed {
     FileError error;
 
     explicit operator bool() const { return value.has_value(); }
-    static Parsed Fail(int line, std::string message) { return Parsed{std::nullopt, FileError{line, std::move(message)}}; }
+    static Parsed Fail(int line, std::string message) {
+        return Parsed{std::nullopt, FileError{line, std::move(message)}};
+    }
 };
 
 // The bytes of a file ready to be saved, or why they cannot be written.

@@ -74,7 +74,8 @@ EncodedFile WriteObservationFile(const ObservationSet& set) {
         }
     for (int k = 0; k < f; ++k)
         if (BreaksFields(set.fishery(k).kind)) {
-            out.message = "漁業気象の種類「" + set.fishery(k).kind + "」にコンマか改行が含まれているため保存できません。";
+            out.message =
+                "漁業気象の種類「" + set.fishery(k).kind + "」にコンマか改行が含まれているため保存できません。";
             return out;
         }
 

@@ -34,8 +34,10 @@ std::string Quoted(std::string_view text) {
 int LineOf(std::string_view bytes, std::size_t offset) {
     int line = 1;
     for (std::size_t i = 0; i < offset && i < bytes.size(); ++i) {
-        if (bytes[i] == '\n') ++line;
-        else if (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')) ++line;
+        if (bytes[i] == '\n')
+            ++line;
+        else if (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))
+            ++line;
     }
     return line;
 }
@@ -59,8 +61,8 @@ Parsed<TextFields> SplitFields(std::string_view bytes) {
     std::size_t bad = 0;
     const std::optional<std::string> text = FromShiftJis(bytes, &bad);
     if (!text)
-        return Parsed<TextFields>::Fail(LineOf(bytes, bad),
-                                        std::to_string(LineOf(bytes, bad)) + "行目にShift-JISとして読めない文字があります。");
+        return Parsed<TextFields>::Fail(
+            LineOf(bytes, bad), std::to_string(LineOf(bytes, bad)) + "行目にShift-JISとして読めない文字があります。");
     TextFields result;
     const std::string_view all = *text;
     std::size_t start = 0;

@@ -4,10 +4,10 @@
 #include <set>
 #include <utility>
 
+#include "GridTestSupport.h"
 #include "isobar/CentreRings.h"
 #include "isobar/GridMath.h"
 #include "isobar/GridPasses.h"
-#include "GridTestSupport.h"
 
 namespace isobra {
 namespace {
@@ -62,13 +62,13 @@ TEST(SeedCellMeans, RoundsTheMeanHalfToEven) {
 TEST(SeedCellMeans, CellEdgesSlotZeroAndCentreMarks) {
     AppState state = EmptyPlotState();
     state.plotTable.slot(0) = PlotSlot{100, 100, 99000, "石垣島"};  // slot 0 never takes part
-    AddItem(state, "", 160, 50, 100000);         // on a vertical cell line: nodes (10, 4) and (11, 4)
-    AddItem(state, "", 100, 64, 101000);         // on a horizontal line: only node (7, 4)
-    AddItem(state, "高気圧", 200, 200, 0);        // no pressure: no mark
-    AddItem(state, "低気圧", 300, 300, 99000);    // marks node (19, 19)
-    AddItem(state, "", 50, 50, -5);              // negative pressures do not count
-    state.pressureGrid.at(20, 20) = 4242;        // nodes without points keep their value
-    state.centreMarks.at(13, 13) = -1;           // marks are rebuilt
+    AddItem(state, "", 160, 50, 100000);        // on a vertical cell line: nodes (10, 4) and (11, 4)
+    AddItem(state, "", 100, 64, 101000);        // on a horizontal line: only node (7, 4)
+    AddItem(state, "高気圧", 200, 200, 0);      // no pressure: no mark
+    AddItem(state, "低気圧", 300, 300, 99000);  // marks node (19, 19)
+    AddItem(state, "", 50, 50, -5);             // negative pressures do not count
+    state.pressureGrid.at(20, 20) = 4242;       // nodes without points keep their value
+    state.centreMarks.at(13, 13) = -1;          // marks are rebuilt
     SeedCellMeans(state);
     EXPECT_EQ(state.pressureGrid.at(7, 7), 0);
     EXPECT_EQ(state.pressureGrid.at(10, 4), 100000);
@@ -170,8 +170,8 @@ TEST(ImposeIsobarEntries, JoinsOnlyWhenTheGridAlreadyHoldsTheValue) {
 
 TEST(ImposeIsobarEntries, SlopedSegmentStepsByAFifthInSinglePrecision) {
     AppState state = EmptyPlotState();
-    AddItem(state, "等圧線", 32, 32, 100800);  // node (2, 2)
-    AddItem(state, "等圧線", 80, 128, 100800); // node (5, 8)
+    AddItem(state, "等圧線", 32, 32, 100800);   // node (2, 2)
+    AddItem(state, "等圧線", 80, 128, 100800);  // node (5, 8)
     state.pressureGrid.at(5, 8) = 100800;
     ImposeIsobarEntries(state);
     EXPECT_EQ(NodesHolding(state.pressureGrid, 100800),
@@ -181,9 +181,9 @@ TEST(ImposeIsobarEntries, SlopedSegmentStepsByAFifthInSinglePrecision) {
 TEST(ImposeIsobarEntries, PointsBeyondTheStorageAreLeftOutWithTheirSegments) {
     AppState state = EmptyPlotState();
     AddItem(state, "等圧線", 80, 160, 101200);
-    AddItem(state, "等圧線", 495, 313, 101200);  // 15 N 160 E: node (31, 20)
-    AddItem(state, "等圧線", 200, -600, 101200); // node (13, -37)
-    AddItem(state, "等圧線", 480, 100, 101200);  // node (30, 6): still stored
+    AddItem(state, "等圧線", 495, 313, 101200);   // 15 N 160 E: node (31, 20)
+    AddItem(state, "等圧線", 200, -600, 101200);  // node (13, -37)
+    AddItem(state, "等圧線", 480, 100, 101200);   // node (30, 6): still stored
     EXPECT_EQ(ImposeIsobarEntries(state), 2);
     EXPECT_EQ(NodesHolding(state.pressureGrid, 101200), (Nodes{{5, 10}, {30, 6}}));
 }
@@ -191,9 +191,9 @@ TEST(ImposeIsobarEntries, PointsBeyondTheStorageAreLeftOutWithTheirSegments) {
 TEST(FindNeighbours, ProbesMoveOnlyThroughInteriorCoordinates) {
     AppState state = EmptyPlotState();
     PressureGrid& g = state.pressureGrid;
-    g.at(3, 0) = 1;   // along the top border line
-    g.at(0, 2) = 1;   // along the left border line
-    g.at(3, 3) = 1;   // diagonal, at the reach of 3
+    g.at(3, 0) = 1;  // along the top border line
+    g.at(0, 2) = 1;  // along the left border line
+    g.at(3, 3) = 1;  // diagonal, at the reach of 3
     Neighbours d = FindNeighbours(g, state.grid, 0, 0, 5);
     EXPECT_EQ(d, (Neighbours{.d2 = 2, .d3 = 3, .d6 = 3}));
 
@@ -286,7 +286,7 @@ TEST(CentreRings, SmoothingUsesTheNearestNodeAndOverwrites) {
 
 TEST(CentreRings, FarCentresTouchOnlyInteriorNodes) {
     AppState state = EmptyPlotState();
-    AddItem(state, "台風", -20, 200, 0);    // corner node (-1, 13)
+    AddItem(state, "台風", -20, 200, 0);  // corner node (-1, 13)
     AddItem(state, "低気圧", 5000, 5000, 0);
     FillGrids(state, 0);
     state.pressureGrid.at(1, 13) = 100000;
@@ -356,8 +356,8 @@ TEST(SmoothPass, MeanOfInteriorNeighboursAveragedWithTheNode) {
     AppState state = EmptyPlotState();
     FillGrids(state, 101400);
     PressureGrid& g = state.pressureGrid;
-    g.at(5, 5) = 101000;   // (101400 + 101000) / 2
-    g.at(9, 9) = 0;        // no own value: the neighbours' mean
+    g.at(5, 5) = 101000;  // (101400 + 101000) / 2
+    g.at(9, 9) = 0;       // no own value: the neighbours' mean
     g.at(15, 15) = 101001;
     for (auto [x, y] : {std::pair{16, 15}, {16, 14}, {15, 14}, {14, 14}, {14, 15}, {14, 16}, {15, 16}, {16, 16}})
         g.at(x, y) = 101000;  // mean 101000; (101000 + 101001) / 2 rounds to even
@@ -368,7 +368,7 @@ TEST(SmoothPass, MeanOfInteriorNeighboursAveragedWithTheNode) {
     EXPECT_EQ(g.at(5, 5), 101200);
     EXPECT_EQ(g.at(9, 9), 101400);
     EXPECT_EQ(g.at(15, 15), 101000);
-    EXPECT_EQ(g.at(20, 20), 777);  // a centre takes back the work grid's value
+    EXPECT_EQ(g.at(20, 20), 777);   // a centre takes back the work grid's value
     EXPECT_EQ(g.at(0, 0), 101400);  // only (1, 1) counts for a corner
 }
 

@@ -18,7 +18,9 @@ struct Segment {
     bool operator==(const Segment&) const = default;
 };
 
-void PrintTo(const Segment& s, std::ostream* os) { *os << "(" << s.x1 << "," << s.y1 << ")-(" << s.x2 << "," << s.y2 << ")"; }
+void PrintTo(const Segment& s, std::ostream* os) {
+    *os << "(" << s.x1 << "," << s.y1 << ")-(" << s.x2 << "," << s.y2 << ")";
+}
 
 // Corners a (top left), b (top right), c (bottom right), d (bottom left) of
 // cell (5, 5), whose top left lies at canvas (80, 80). All other nodes are 0,
@@ -47,8 +49,7 @@ TEST(DrawIsobars, FlatGridDrawsNothing) {
 TEST(DrawIsobars, CornersOnALevelCountAsAboveIt) {
     // 101200 crosses the side edges at mid-height; 101400 runs along the
     // bottom edge, the two low corners counting as above it.
-    EXPECT_EQ(TraceCell({101000, 101000, 101400, 101400}),
-              (std::vector<Segment>{{96, 88, 80, 88}, {96, 96, 80, 96}}));
+    EXPECT_EQ(TraceCell({101000, 101000, 101400, 101400}), (std::vector<Segment>{{96, 88, 80, 88}, {96, 96, 80, 96}}));
     // Level 101000 finds nothing; 101200 crosses top and left edges at the
     // top left corner itself: a line of length zero.
     EXPECT_EQ(TraceCell({101200, 101000, 101000, 101000}), (std::vector<Segment>{{80, 80, 80, 80}}));
@@ -57,8 +58,7 @@ TEST(DrawIsobars, CornersOnALevelCountAsAboveIt) {
 TEST(DrawIsobars, SaddleJoinsTheFirstCrossingToTheNearerCandidate) {
     // Crossings at the edge midpoints: P1 top, P2 right, P3 bottom, P4 left;
     // the tie joins P1 to P4 and P2 to P3.
-    EXPECT_EQ(TraceCell({101300, 101100, 101300, 101100}),
-              (std::vector<Segment>{{88, 80, 80, 88}, {96, 88, 88, 96}}));
+    EXPECT_EQ(TraceCell({101300, 101100, 101300, 101100}), (std::vector<Segment>{{88, 80, 80, 88}, {96, 88, 88, 96}}));
     // P1 (95, 80) lies next to P2 (96, 81): P3 to P4 first, then P1 to P2.
     const std::vector<Segment> lines = TraceCell({101400, 101190, 101400, 101100});
     ASSERT_GE(lines.size(), 2u);

@@ -115,13 +115,16 @@ TEST(IsobarFile, BrokenFilesAreRefusedWithLineAndReason) {
     bigValue.replace(bigValue.find("101000"), 6, "10000000");
     const std::vector<BrokenFile> cases = {
         {"grid cut short", shortGrid, 54, 26, "ファイルが26行目で終わっていて、格子点（22, 25）の気圧がありません。"},
-        {"no count", GridLines(101000), 54, 26, "ファイルが26行目で終わっていて、高気圧・低気圧・前線の数がありません。"},
-        {"grid value too large", bigValue + " 0 \r\n", 54, 1, "1行目の格子点（0, 0）の気圧（10000000）が大きすぎます。"},
+        {"no count", GridLines(101000), 54, 26,
+         "ファイルが26行目で終わっていて、高気圧・低気圧・前線の数がありません。"},
+        {"grid value too large", bigValue + " 0 \r\n", 54, 1,
+         "1行目の格子点（0, 0）の気圧（10000000）が大きすぎます。"},
         {"items missing", Sjis(GridLines(101000) + " 2 \r\n低気圧, 1 , 2 \r\n"), 54, 28,
          "ファイルが28行目で終わっていて、2件目の種類がありません。"},
         {"more items than the plot table holds", GridLines(101000) + " 47 \r\n", 54, 27,
          "27行目の高気圧・低気圧・前線の数（47）が0から46までの範囲にありません。"},
-        {"negative count", GridLines(101000) + "-1\r\n", 54, 27, "27行目の高気圧・低気圧・前線の数（-1）が0から46までの範囲にありません。"},
+        {"negative count", GridLines(101000) + "-1\r\n", 54, 27,
+         "27行目の高気圧・低気圧・前線の数（-1）が0から46までの範囲にありません。"},
         {"position too large", Sjis(GridLines(101000) + " 1 \r\n低気圧, 1 , 99999999 \r\n"), 54, 28,
          "28行目の1件目のy座標（99999999）が大きすぎます。"},
         {"kind not Shift-JIS", GridLines(101000) + " 1 \r\n\x83\xff, 1 , 2 \r\n", 54, 28,
@@ -133,11 +136,14 @@ TEST(IsobarFile, BrokenFilesAreRefusedWithLineAndReason) {
         EXPECT_EQ(parsed.error.line, c.line) << c.what;
         EXPECT_EQ(parsed.error.message, c.message) << c.what;
     }
-    EXPECT_TRUE(ParseIsobarFile(GridLines(101000) + " 46 \r\n" + [] {
-        std::string s;
-        for (int i = 0; i < 46; ++i) s += "x, 1 , 2 \r\n";
-        return s;
-    }(), GridSettings{}, 54));
+    EXPECT_TRUE(ParseIsobarFile(
+        GridLines(101000) + " 46 \r\n" +
+            [] {
+                std::string s;
+                for (int i = 0; i < 46; ++i) s += "x, 1 , 2 \r\n";
+                return s;
+            }(),
+        GridSettings{}, 54));
 }
 
 TEST(IsobarFile, ApplyRefusesDataThatDoNotFit) {

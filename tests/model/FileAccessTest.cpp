@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -97,8 +96,9 @@ TEST_F(FileAccessTest, AFailedSaveLeavesTheOldFileAndNoLeftovers) {
     EXPECT_EQ(result.reason, "同じ名前のフォルダがあります");
     EXPECT_EQ(FileCount(), 2);
 
-    EXPECT_EQ(SaveFailureText("map.CNT", result.reason),
-              "「map.CNT」を保存できませんでした（同じ名前のフォルダがあります）。前のファイルはそのまま残っています。");
+    EXPECT_EQ(
+        SaveFailureText("map.CNT", result.reason),
+        "「map.CNT」を保存できませんでした（同じ名前のフォルダがあります）。前のファイルはそのまま残っています。");
 }
 
 TEST_F(FileAccessTest, ReadingWholeFiles) {
@@ -113,8 +113,9 @@ TEST_F(FileAccessTest, ReadingWholeFiles) {
     EXPECT_TRUE(read.bytes.empty());
     read = ReadWholeFile(PathOf("none.dat"));
     EXPECT_FALSE(read.ok);
-    EXPECT_EQ(ReadFailureText("none.dat", read.reason),
-              "「none.dat」を読みこめませんでした（ファイルかフォルダが見つかりません）。データは読みこむ前のままです。");
+    EXPECT_EQ(
+        ReadFailureText("none.dat", read.reason),
+        "「none.dat」を読みこめませんでした（ファイルかフォルダが見つかりません）。データは読みこむ前のままです。");
     EXPECT_FALSE(ReadWholeFile(dir_.string()).ok);
     EXPECT_EQ(ReadFailureText("a.dat", FileError{3, "3行目の気圧が大きすぎます。"}),
               "「a.dat」を読みこめませんでした。3行目の気圧が大きすぎます。データは読みこむ前のままです。");

@@ -89,7 +89,8 @@ TEST(ObservationFile, MissingValueConventions) {
     EXPECT_NE(Text(WriteObservationFile(SmallSet()).bytes).find("漁業気象"), std::string::npos);
     ObservationSet none = SmallSet();
     none.shipCount = 0;
-    EXPECT_NE(Text(WriteObservationFile(none).bytes).find("船舶の報告, 0 \r\n 北緯 東経   風向   風力  天気　気圧\r\n\r\n漁業気象"),
+    EXPECT_NE(Text(WriteObservationFile(none).bytes)
+                  .find("船舶の報告, 0 \r\n 北緯 東経   風向   風力  天気　気圧\r\n\r\n漁業気象"),
               std::string::npos);
 
     const Parsed<ObservationFileData> back = ParseObservationFile(WriteObservationFile(set).bytes);
@@ -143,8 +144,8 @@ TEST(ObservationFile, ReaderRules) {
         "各地の天気, 1.5 \r\n"  // 1.5 rounds to 2
         "anything\r\n"
         "  石垣島　 ,北北東,3.5,くもり, 1012.5 ,-2.5\r\n"  // halves to even; the ideographic space stays
-        "名瀬,北風,+7x,晴天,abc,\r\n"                        // unknown direction 0, unknown weather 不明
-        "\n"                                                 // LF alone ends a line too
+        "名瀬,北風,+7x,晴天,abc,\r\n"                      // unknown direction 0, unknown weather 不明
+        "\n"                                               // LF alone ends a line too
         "船舶の報告, 0 \r\n"
         "header\r\n"
         "\r\n"
@@ -184,9 +185,7 @@ struct BrokenFile {
     std::string message;
 };
 
-std::string Head(int stations) {
-    return "各地の天気, " + std::to_string(stations) + " \r\nheader\r\n";
-}
+std::string Head(int stations) { return "各地の天気, " + std::to_string(stations) + " \r\nheader\r\n"; }
 const std::string kStation = "石垣島,北,3,晴れ,1012,25\r\n";
 const std::string kTail = "\r\n船舶の報告, 0 \r\nheader\r\n\r\n漁業気象, 0 \r\nheader\r\n";
 
@@ -195,21 +194,25 @@ TEST(ObservationFile, BrokenFilesAreRefusedWithLineAndReason) {
         {"empty", "", 1, "ファイルが空です。"},
         {"stations missing", Sjis(Head(3) + kStation + kStation), 4,
          "ファイルが4行目で終わっていて、各地の天気の3件目の地名がありません。"},
-        {"line cut short", Sjis(Head(1) + "石垣島,北,3"), 3, "ファイルが3行目で終わっていて、「石垣島」の天気がありません。"},
+        {"line cut short", Sjis(Head(1) + "石垣島,北,3"), 3,
+         "ファイルが3行目で終わっていて、「石垣島」の天気がありません。"},
         {"no fishery section", Sjis(Head(1) + kStation + "\r\n船舶の報告, 0 \r\nheader\r\n"), 6,
          "ファイルが6行目で終わっていて、漁業気象の前の空行がありません。"},
         {"ships missing", Sjis(Head(0) + "\r\n船舶の報告, 2 \r\nheader\r\n30,135,南,4,雨,1008\r\n"), 6,
          "ファイルが6行目で終わっていて、船舶の報告の2件目の北緯がありません。"},
-        {"too many stations", Sjis(Head(102) + kStation), 1, "1行目の各地の天気の数（102）が0から101までの範囲にありません。"},
+        {"too many stations", Sjis(Head(102) + kStation), 1,
+         "1行目の各地の天気の数（102）が0から101までの範囲にありません。"},
         {"negative count", Sjis(Head(0) + "\r\n船舶の報告,-1\r\nheader\r\n" + "\r\n漁業気象, 0 \r\nheader\r\n"), 4,
          "4行目の船舶の報告の数（-1）が0から101までの範囲にありません。"},
         {"huge fishery count", Sjis(Head(0) + "\r\n船舶の報告, 0 \r\nheader\r\n\r\n漁業気象,70000\r\nheader\r\n"), 7,
          "7行目の漁業気象の数（70000）が0から101までの範囲にありません。"},
         {"pressure too large", Sjis(Head(1) + "石垣島,北,3,晴れ,100000,25\r\n" + kTail), 3,
          "3行目の「石垣島」の気圧（100000）が大きすぎます。"},
-        {"temperature beyond any number", Sjis(Head(1) + "石垣島,北,3,晴れ,1012,-" + std::string(400, '9') + "\r\n" + kTail), 3,
+        {"temperature beyond any number",
+         Sjis(Head(1) + "石垣島,北,3,晴れ,1012,-" + std::string(400, '9') + "\r\n" + kTail), 3,
          "3行目の「石垣島」の気温（-9999999999999999999…）が大きすぎます。"},
-        {"not Shift-JIS", Sjis(Head(1)) + "\x81\x20,北\r\n" + Sjis(kTail), 3, "3行目にShift-JISとして読めない文字があります。"},
+        {"not Shift-JIS", Sjis(Head(1)) + "\x81\x20,北\r\n" + Sjis(kTail), 3,
+         "3行目にShift-JISとして読めない文字があります。"},
         {"ends inside a character", Sjis(Head(1) + kStation + kTail) + "\x82", 10,
          "10行目にShift-JISとして読めない文字があります。"},
         {"undefined byte", Sjis(Head(1) + kStation + "\r\n") + "\xFF" + Sjis(kTail), 5,
@@ -241,9 +244,9 @@ TEST(ObservationFile, ApplyReplacesTheSetAndResetsPlotAndGrid) {
     state.plotTable.lastPlotIndex = 60;
     state.plotTable.shipCount = 3;
 
-    const Parsed<ObservationFileData> parsed =
-        ParseObservationFile(Sjis(Head(2) + kStation + "ﾗﾜｰｸﾞ,東,2,霧,1004,-3\r\n" +
-                                  "\r\n船舶の報告, 1 \r\nheader\r\n 20 , 125 ,北,1,雨, 1010\r\n" + "\r\n漁業気象, 0 \r\nheader\r\n"));
+    const Parsed<ObservationFileData> parsed = ParseObservationFile(
+        Sjis(Head(2) + kStation + "ﾗﾜｰｸﾞ,東,2,霧,1004,-3\r\n" +
+             "\r\n船舶の報告, 1 \r\nheader\r\n 20 , 125 ,北,1,雨, 1010\r\n" + "\r\n漁業気象, 0 \r\nheader\r\n"));
     ASSERT_TRUE(parsed) << parsed.error.message;
     ApplyObservationFile(*parsed.value, state);
     const ObservationSet& obs = state.observations;
