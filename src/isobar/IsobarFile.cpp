@@ -56,6 +56,10 @@ EncodedFile WriteIsobarFile(const AppState& state) {
 }
 
 Parsed<IsobarFileData> ParseIsobarFile(std::string_view bytes, const GridSettings& s, int stationCount) {
+    if (stationCount < 0 || stationCount > kSlotCount - 1)
+        return Parsed<IsobarFileData>::Fail(0,
+                                            "地点が" + std::to_string(stationCount) +
+                                                "か所あり、等圧線データの高気圧・低気圧・前線を置く場所がありません。");
     Parsed<TextFields> split = SplitFields(bytes);
     if (!split) return Parsed<IsobarFileData>::Fail(split.error.line, split.error.message);
     FieldCursor in(*split.value);
@@ -66,8 +70,7 @@ Parsed<IsobarFileData> ParseIsobarFile(std::string_view bytes, const GridSetting
             data.grid.push_back(in.Number(what, kValueLimit).value_or(0));
         }
     }
-    const int room = kSlotCount - 1 - std::max(stationCount, 0);
-    const int count = in.Count("高気圧・低気圧・前線の数", std::max(room, 0)).value_or(0);
+    const int count = in.Count("高気圧・低気圧・前線の数", kSlotCount - 1 - stationCount).value_or(0);
     for (int k = 0; k < count && !in.failed(); ++k) {
         const std::string of = std::to_string(k + 1) + "件目の";
         IsobarFileItem item;

@@ -136,6 +136,9 @@ TEST(IsobarFile, BrokenFilesAreRefusedWithLineAndReason) {
         EXPECT_EQ(parsed.error.line, c.line) << c.what;
         EXPECT_EQ(parsed.error.message, c.message) << c.what;
     }
+    const Parsed<IsobarFileData> full = ParseIsobarFile(GridLines(101000) + " 0 \r\n", GridSettings{}, 101);
+    EXPECT_FALSE(full);
+    EXPECT_EQ(full.error.message, "地点が101か所あり、等圧線データの高気圧・低気圧・前線を置く場所がありません。");
     EXPECT_TRUE(ParseIsobarFile(
         GridLines(101000) + " 46 \r\n" +
             [] {

@@ -1,0 +1,69 @@
+// The sample and broken files of tests/data, read from disk as the program
+// reads them.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "isobar/GridConstruction.h"
+#include "isobar/IsobarFile.h"
+#include "model/AppState.h"
+#include "model/FileAccess.h"
+#include "model/ObservationFile.h"
+
+namespace isobra {
+namespace {
+
+std::string Bytes(const std::string& name) {
+    const FileBytes file = ReadWholeFile(std::string(ISOBRA_TEST_DATA) + "/" + name);
+    EXPECT_TRUE(file.ok) << name << ": " << file.reason;
+    return file.bytes;
+}
+
+TEST(DataFiles, HalfWidthNamesAndFrostRoundTripByteForByte) {
+    const std::string bytes = Bytes("katakana-and-frost.dat");
+    const Parsed<ObservationFileData> parsed = ParseObservationFile(bytes);
+    ASSERT_TRUE(parsed) << parsed.error.message;
+    AppState state;
+    ApplyObservationFile(*parsed.value, state);
+    EXPECT_EQ(state.observations.stationName(0), "ﾎﾟﾛﾅｲｽｸ");
+    EXPECT_EQ(state.observations.land(2).temperature, -21);
+    EXPECT_EQ(state.observations.land(4).pressure, 0);  // 富士山 is saved without one
+    EXPECT_EQ(state.observations.fishery(1).kind, "中心から");
+    EXPECT_EQ(WriteObservationFile(state.observations).bytes, bytes);
+}
+
+TEST(DataFiles, BrokenObservationFilesNameLineAndProblem) {
+    struct Case {
+        const char* file;
+        int line;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"truncated-ships.dat", 10, "ファイルが10行目で終わっていて、船舶の報告の1件目の北緯がありません。"},
+        {"not-shift-jis.dat", 6, "6行目にShift-JISとして読めない文字があります。"},
+        {"too-many-ships.dat", 9, "9行目の船舶の報告の数（150）が0から101までの範囲にありません。"},
+    };
+    for (const Case& c : cases) {
+        const Parsed<ObservationFileData> parsed = ParseObservationFile(Bytes(c.file));
+        EXPECT_FALSE(parsed) << c.file;
+        EXPECT_EQ(parsed.error.line, c.line) << c.file;
+        EXPECT_EQ(parsed.error.message, c.message) << c.file;
+    }
+}
+
+TEST(DataFiles, TheExampleGivesTheSavedIsobarFile) {
+    AppState state;
+    const Parsed<ObservationFileData> winter = ParseObservationFile(Bytes("../../examples/winter.dat"));
+    ASSERT_TRUE(winter);
+    ApplyObservationFile(*winter.value, state);
+    ComputePressureGrid(state);
+    EXPECT_EQ(WriteIsobarFile(state).bytes, Bytes("winter-isobars.cnt"));
+
+    const Parsed<IsobarFileData> cut = ParseIsobarFile(Bytes("truncated-grid.cnt"), state.grid, 54);
+    EXPECT_FALSE(cut);
+    EXPECT_EQ(cut.error.line, 20);
+    EXPECT_EQ(cut.error.message, "ファイルが20行目で終わっていて、格子点（0, 20）の気圧がありません。");
+}
+
+}  // namespace
+}  // namespace isobra
