@@ -62,6 +62,7 @@ FrmOpenSave::FrmOpenSave(Prompts& prompts, FileChooserState& chooser, QWidget* p
     tree_ = new QTreeWidget(this);
     tree_->setObjectName(QStringLiteral("dirOpenSave"));
     tree_->setHeaderHidden(true);
+    tree_->setIndentation(8);
     tree_->setGeometry(Px(2280), Px(780), Px(2055), Px(1530));
     dirLabel->setBuddy(tree_);
     auto* driveLabel = new QLabel(QStringLiteral("ﾄﾞﾗｲﾌﾞ(&V):"), this);
