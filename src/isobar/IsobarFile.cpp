@@ -46,7 +46,7 @@ EncodedFile WriteIsobarFile(const AppState& state) {
         const std::optional<std::string> kind = ToShiftJis(item.kind);
         if (!kind || item.kind.find_first_of(",\r\n") != std::string::npos) {
             out.bytes.clear();
-            out.message = "種類「" + item.kind + "」をファイルに書けないため保存できません。";
+            out.message = "種類「" + item.kind + "」にShift-JISで書けない文字かコンマか改行があります";
             return out;
         }
         out.bytes += *kind + "," + NumberField(item.x) + "," + NumberField(item.y) + "\r\n";

@@ -28,7 +28,9 @@ struct Parsed {
 struct EncodedFile {
     bool ok = false;
     std::string bytes;
-    std::string message;  // Japanese, when !ok
+    // When !ok, the Japanese reason as a phrase for SaveFailureText:
+    // "地名「…」にShift-JISで書けない文字があります".
+    std::string message;
 };
 
 }  // namespace isobra

@@ -55,8 +55,14 @@ std::string FisheryLine(const FisheryEntry& e) {
            FieldNumber(e.pressure, 5);
 }
 
-// A text that would split into several fields when read back.
-bool BreaksFields(std::string_view text) { return text.find_first_of(",\r\n") != std::string_view::npos; }
+// Why a name or kind cannot go into the file, or "" when it can: a comma or
+// line break would split it into several fields when read back.
+std::string Unwritable(const std::string& what, const std::string& text) {
+    if (text.find_first_of(",\r\n") != std::string::npos)
+        return what + "「" + text + "」にコンマか改行が含まれています";
+    if (!ToShiftJis(text)) return what + "「" + text + "」にShift-JISで書けない文字があります";
+    return {};
+}
 
 }  // namespace
 
@@ -64,20 +70,12 @@ EncodedFile WriteObservationFile(const ObservationSet& set) {
     EncodedFile out;
     const int n = set.stationCount, s = set.shipCount, f = set.fisheryCount;
     if (!ObservationSet::IsCount(n) || !ObservationSet::IsCount(s) || !ObservationSet::IsCount(f)) {
-        out.message = "観測データの数が0から101までの範囲にないため保存できません。";
+        out.message = "観測データの数が0から101までの範囲にありません";
         return out;
     }
-    for (int k = 0; k < n; ++k)
-        if (BreaksFields(set.stationName(k))) {
-            out.message = "地名「" + set.stationName(k) + "」にコンマか改行が含まれているため保存できません。";
-            return out;
-        }
-    for (int k = 0; k < f; ++k)
-        if (BreaksFields(set.fishery(k).kind)) {
-            out.message =
-                "漁業気象の種類「" + set.fishery(k).kind + "」にコンマか改行が含まれているため保存できません。";
-            return out;
-        }
+    for (int k = 0; k < n && out.message.empty(); ++k) out.message = Unwritable("地名", set.stationName(k));
+    for (int k = 0; k < f && out.message.empty(); ++k) out.message = Unwritable("漁業気象の種類", set.fishery(k).kind);
+    if (!out.message.empty()) return out;
 
     std::vector<std::string> lines;
     lines.push_back(TitleLine(kLandTitle, n));
@@ -95,7 +93,7 @@ EncodedFile WriteObservationFile(const ObservationSet& set) {
     for (const std::string& line : lines) {
         const std::optional<std::string> bytes = ToShiftJis(line);
         if (!bytes) {
-            out.message = "「" + line + "」にShift-JISで書けない文字があるため保存できません。";
+            out.message = "「" + line + "」にShift-JISで書けない文字があります";
             out.bytes.clear();
             return out;
         }
