@@ -36,10 +36,12 @@ bool BuildPlotTable(AppState& state) {
     PlotTable& table = state.plotTable;
 
     // Slot n, the free slot after the last station, takes station n's
-    // position and report like the others.
+    // position but no pressure: after a file with fewer stations was loaded,
+    // the report still standing in that slot belongs to no station in use.
     for (int k = 0; k <= n; ++k) {
         const CanvasPoint p = obs.stationPosition(k);
-        table.slot(k) = PlotSlot{p.x, p.y, ToGridUnits(obs.land(k).pressure, scale), obs.stationName(k)};
+        const std::int32_t pressure = k < n ? ToGridUnits(obs.land(k).pressure, scale) : 0;
+        table.slot(k) = PlotSlot{p.x, p.y, pressure, obs.stationName(k)};
     }
     // Ship slots have no kind of their own.
     for (int k = 0; k < s; ++k) {

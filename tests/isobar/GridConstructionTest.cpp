@@ -132,6 +132,21 @@ TEST(ComputePressureGrid, ThePlotTableRemembersItsCounts) {
     EXPECT_EQ(canvas.Of(RecordingCanvas::Op::Text).size(), 2u);
 }
 
+TEST(BuildPlotTable, StationsShipsAndFisheryInTheirSlots) {
+    AppState state = LoadExample();
+    ObservationSet& obs = state.observations;
+    obs.stationCount = 50;  // as after loading a file with 50 stations
+    obs.land(50).pressure = 1050;
+    ASSERT_TRUE(BuildPlotTable(state));
+    const PlotTable& t = state.plotTable;
+    EXPECT_EQ(t.slot(0), (PlotSlot{173, 270, 102400, "石垣島"}));
+    EXPECT_EQ(t.slot(50).pressure, 0);  // the free slot: its report is not in use
+    EXPECT_EQ(t.slot(50).x, 128);
+    EXPECT_EQ(t.slot(51), (PlotSlot{331, 150, 98700, ""}));  // ship 38 N 146 E, 987 hPa
+    EXPECT_EQ(t.slot(55), (PlotSlot{133, 70, 104400, "高気圧"}));
+    EXPECT_EQ(t.lastPlotIndex, 62);
+}
+
 TEST(CountLandPressures, OnlyLandStationsInUseWithAPressure) {
     ObservationSet obs;
     obs.stationCount = 54;
