@@ -1,0 +1,103 @@
+#include <QtTest>
+
+#include "app/MainWindow.h"
+#include "app/QImageCanvas.h"
+#include "entry/Kaiyou1.h"
+#include "support/ScriptedPrompts.h"
+
+using namespace isobra;
+
+namespace {
+
+int DrawnPixels(const QImageCanvas& canvas) {
+    int n = 0;
+    const QImage& layer = canvas.DrawingLayer();
+    for (int y = 0; y < layer.height(); ++y)
+        for (int x = 0; x < layer.width(); ++x)
+            if (qAlpha(layer.pixel(x, y)) != 0) ++n;
+    return n;
+}
+
+}  // namespace
+
+class IsobarCommandTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        state_ = std::make_unique<AppState>();
+        prompts_ = std::make_unique<test::ScriptedPrompts>();
+        window_ = std::make_unique<MainWindow>(*state_, *prompts_);
+        window_->Start();
+    }
+    void cleanup() {
+        window_.reset();
+        prompts_.reset();
+        state_.reset();
+    }
+
+    void noPressureIsRefused() {
+        window_->menuAction("cntTouatu2")->trigger();
+        QCOMPARE(prompts_->shown.size(), size_t(1));
+        QCOMPARE(prompts_->shown[0].title, QStringLiteral("注　意"));
+        QCOMPARE(prompts_->shown[0].text, QStringLiteral("気圧が入力されていません"));
+        QVERIFY(!state_->pressureGrid.IsComputed());
+        QCOMPARE(DrawnPixels(window_->canvas()), 0);
+    }
+
+    void fewPressuresAskFirst() {
+        // Ship pressures do not count towards the twenty.
+        for (int i = 0; i < 19; ++i) state_->observations.land(i).pressure = 1000 + i;
+        state_->observations.ship(0) = {30, 135, 0, 0, 0, 1010};
+        prompts_->yesNoAnswers = {false};
+        window_->menuAction("cntTouatu2")->trigger();
+        QCOMPARE(prompts_->shown.size(), size_t(1));
+        QCOMPARE(prompts_->shown[0].kind, test::ScriptedPrompts::Shown::Kind::YesNo);
+        QCOMPARE(prompts_->shown[0].text, QStringLiteral("データの数が少ないですが\r\n等圧線を描きますか"));
+        QVERIFY(!state_->pressureGrid.IsComputed());
+
+        prompts_->shown.clear();
+        prompts_->yesNoAnswers = {true};
+        window_->menuAction("cntTouatu2")->trigger();
+        QVERIFY(state_->pressureGrid.IsComputed());
+        QVERIFY(DrawnPixels(window_->canvas()) > 0);
+        QVERIFY(!window_->pleaseWait());
+    }
+
+    void aComputedGridIsOnlyRedrawn() {
+        for (int i = 0; i < 54; ++i) state_->observations.land(i).pressure = 1000 + (i % 7);
+        window_->menuAction("cntTouatu2")->trigger();
+        QVERIFY(prompts_->shown.empty() || prompts_->shown[0].kind == test::ScriptedPrompts::Shown::Kind::Inform);
+        QVERIFY(state_->pressureGrid.IsComputed());
+        const PressureGrid grid = state_->pressureGrid;
+        // Changing an observation without reopening a form does not rebuild.
+        state_->observations.land(20).pressure = 1040;
+        window_->menuAction("cntClsLine")->trigger();
+        window_->menuAction("cntTouatu2")->trigger();
+        QVERIFY(state_->pressureGrid == grid);
+        QVERIFY(DrawnPixels(window_->canvas()) > 0);
+        // Opening an entry form marks the grid as not computed.
+        window_->menuAction("cntTenki")->trigger();
+        QVERIFY(!state_->pressureGrid.IsComputed());
+        window_->menuAction("cntTouatu2")->trigger();
+        QVERIFY(!(state_->pressureGrid == grid));
+    }
+
+    void shipCountsComeFromTheListAndThePlotTableRemembersThem() {
+        for (int i = 0; i < 54; ++i) state_->observations.land(i).pressure = 1010;
+        // The count claims a ship the list does not hold.
+        state_->observations.shipCount = 3;
+        window_->menuAction("cntTouatu2")->trigger();
+        QCOMPARE(state_->observations.shipCount, window_->shipForm()->RowCount());
+        QCOMPARE(state_->plotTable.shipCount, 0);
+        QCOMPARE(state_->plotTable.stationCount, 54);
+    }
+
+private:
+    std::unique_ptr<AppState> state_;
+    std::unique_ptr<test::ScriptedPrompts> prompts_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+QTEST_MAIN(IsobarCommandTest)
+#include "IsobarCommandTest.moc"
