@@ -35,23 +35,20 @@ GridConstructionResult ComputePressureGrid(AppState& state) {
     // Until smoothing, a node keeps the value it gets, so a pass that adds
     // no node leaves the grid as it found it and the passes after it would
     // change nothing either.
-    for (int i = 0, before = -1; i < 4; ++i) {
-        const int now = CountNodesWithValue(state.pressureGrid, state.grid);
-        if (now == before) break;
-        before = now;
-        InterpolatePass(state);
+    for (int i = 0, before = CountNodesWithValue(state.pressureGrid, state.grid); i < 4; ++i) {
+        const int after = InterpolatePass(state);
+        if (after == before) break;
+        before = after;
     }
     FillCentreRings(state, 8);
-    InterpolatePass(state);
+    int filled = InterpolatePass(state);
 
     // Fill until the map is full. A round that adds no node has reached a
     // fixed point (every later round would do the same), so it ends the loop.
-    int filled = CountNodesWithValue(state.pressureGrid, state.grid);
     for (;;) {
         const int status = ExtrapolateSpiral(state);
-        InterpolatePass(state);
+        const int now = InterpolatePass(state);
         if (status == -1) break;
-        const int now = CountNodesWithValue(state.pressureGrid, state.grid);
         if (now == filled) {
             result.tooSparse = true;
             result.messages.push_back(

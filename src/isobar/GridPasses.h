@@ -40,8 +40,9 @@ struct Neighbours {
 Neighbours FindNeighbours(const PressureGrid& grid, const GridSettings& settings, int ix, int iy, int reach);
 
 // Fills empty nodes by linear interpolation between the nearest known nodes
-// on the shortest of the four lines through them.
-void InterpolatePass(AppState& state);
+// on the shortest of the four lines through them. Returns how many nodes
+// hold a value afterwards.
+int InterpolatePass(AppState& state);
 
 // Fills empty interior nodes on rings 1..rings around each centre with the
 // mean of the ring's known values.

@@ -136,7 +136,7 @@ Neighbours FindNeighbours(const PressureGrid& grid, const GridSettings& s, int i
     return Find(grid.raw(), b, ix, iy, reach);
 }
 
-void InterpolatePass(AppState& state) {
+int InterpolatePass(AppState& state) {
     const GridBounds b(state.grid);
     const std::int32_t* g = state.pressureGrid.raw();
     std::int32_t* w = state.workGrid.raw();
@@ -159,7 +159,16 @@ void InterpolatePass(AppState& state) {
         any = any || row != 0;
     }
     if (any) FillPending(state, pending);
-    CopyNodes(state.workGrid, state.pressureGrid, b);
+    std::int32_t* grid = state.pressureGrid.raw();
+    int filled = 0;
+    for (int iy = 0; iy <= b.maxY; ++iy) {
+        for (int ix = 0; ix <= b.maxX; ++ix) {
+            const int at = NodeIndex(ix, iy);
+            grid[at] = w[at];
+            filled += w[at] != 0 ? 1 : 0;
+        }
+    }
+    return filled;
 }
 
 int CountNodesWithValue(const PressureGrid& grid, const GridSettings& s) {
