@@ -113,8 +113,10 @@ void FillPending(AppState& state, const std::array<std::uint32_t, NodeTable::kSi
     const std::int32_t* g = state.pressureGrid.raw();
     std::int32_t* w = state.workGrid.raw();
     const BorderLines border(g, b);
+    // Interior nodes only: most border nodes are settled by their line.
+    const std::uint32_t interior = b.maxX >= 2 ? ((std::uint32_t{1} << b.maxX) - 2) : 0;
     int count = 0;
-    for (std::uint32_t row : pending) count += std::popcount(row);
+    for (int iy = 1; iy < b.maxY; ++iy) count += std::popcount(pending[static_cast<std::size_t>(iy)] & interior);
     constexpr int kProbeAtMost = 40;
     std::optional<NeighbourField> field;
     if (count > kProbeAtMost) field.emplace(state.pressureGrid, state.grid, 5);
