@@ -9,6 +9,10 @@
 #include "app/Prompts.h"
 #include "model/FileChooserState.h"
 
+// GCC 12 warns, wrongly, that a moved std::optional<QString> may be used
+// uninitialised.
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+
 namespace isobra::test {
 
 // Answers prompts from queues and records every one, so a test can check the
