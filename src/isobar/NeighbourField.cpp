@@ -16,8 +16,8 @@ NeighbourField::NeighbourField(const PressureGrid& grid, const GridSettings& set
             if (inX) rows_[static_cast<std::size_t>(iy)] |= std::uint32_t{1} << ix;
             if (inY) columns_[static_cast<std::size_t>(ix)] |= std::uint32_t{1} << iy;
             if (inX && inY) {
-                falling_[static_cast<std::size_t>(ix - iy + kSize)] |= std::uint32_t{1} << ix;
-                rising_[static_cast<std::size_t>(ix + iy)] |= std::uint32_t{1} << ix;
+                falling_[ix - iy + kSize] |= std::uint32_t{1} << ix;
+                rising_[ix + iy] |= std::uint32_t{1} << ix;
             }
         }
     }

@@ -23,8 +23,8 @@ public:
         const int diagonal = reach_ - 2;
         const std::uint32_t row = rows_[static_cast<std::size_t>(iy)];
         const std::uint32_t column = columns_[static_cast<std::size_t>(ix)];
-        const std::uint32_t falling = falling_[static_cast<std::size_t>(ix - iy + kSize)];
-        const std::uint32_t rising = rising_[static_cast<std::size_t>(ix + iy)];
+        const std::uint32_t falling = falling_[ix - iy + kSize];
+        const std::uint32_t rising = rising_[ix + iy];
         Neighbours n;
         n.d6 = Above(row, ix, reach_);
         n.d4 = Below(row, ix, reach_);

@@ -102,7 +102,7 @@ void SeedCellMeans(AppState& state) {
 
     for (int iy = 0; iy <= g.gridMaxY; ++iy) {
         for (int ix = 0; ix <= g.gridMaxX; ++ix) {
-            const std::size_t at = static_cast<std::size_t>(iy * kSide + ix);
+            const int at = iy * kSide + ix;
             state.centreMarks.at(ix, iy) = centres[at] ? -1 : 0;
             if (counts[at] > 0)
                 state.pressureGrid.at(ix, iy) =

@@ -26,7 +26,7 @@ void SmoothPass(AppState& state) {
     for (int iy = 1; iy < b.maxY; ++iy)
         for (int ix = 1; ix < b.maxX; ++ix) {
             const std::int32_t v = g[NodeIndex(ix, iy)];
-            const std::size_t at = static_cast<std::size_t>((iy + 1) * kSide + ix + 1);
+            const int at = (iy + 1) * kSide + ix + 1;
             value[at] = v > 0 ? v : 0;
             counted[at] = v > 0 ? 1 : 0;
         }
@@ -43,7 +43,7 @@ void SmoothPass(AppState& state) {
             const int node = NodeIndex(ix, iy);
             // Centre-marked nodes keep what the work grid holds.
             if (marks[node] == -1) continue;
-            const std::size_t mid = static_cast<std::size_t>((iy + 1) * kSide + ix + 1);
+            const int mid = (iy + 1) * kSide + ix + 1;
             const int count = countAcross[mid - kSide] + countAcross[mid] + countAcross[mid + kSide] - counted[mid];
             if (count == 0) continue;
             const std::int64_t sum =

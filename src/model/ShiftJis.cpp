@@ -18,7 +18,8 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    bool ok() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+    // iconv_open reports failure as the handle (iconv_t)-1.
+    bool ok() const { return handle_ != reinterpret_cast<iconv_t>(-1); }  // NOLINT(performance-no-int-to-ptr)
 
     // Converts all of `in`; on failure returns nullopt and the offset of the
     // byte that could not be converted.

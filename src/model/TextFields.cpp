@@ -34,10 +34,8 @@ std::string Quoted(std::string_view text) {
 int LineOf(std::string_view bytes, std::size_t offset) {
     int line = 1;
     for (std::size_t i = 0; i < offset && i < bytes.size(); ++i) {
-        if (bytes[i] == '\n')
-            ++line;
-        else if (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))
-            ++line;
+        const bool lineEnd = bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'));
+        if (lineEnd) ++line;
     }
     return line;
 }

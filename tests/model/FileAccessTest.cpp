@@ -57,9 +57,9 @@ TEST_F(FileAccessTest, SaveReplacesTheFileAndKeepsItsPermissions) {
     const std::string path = PathOf("obs.DAT");
     ASSERT_TRUE(SaveFileAtomically(path, "old").ok);
     ::chmod(path.c_str(), 0640);
-    const FileOutcome saved = SaveFileAtomically(path, std::string("new\r\n\0bytes", 12));
+    const FileOutcome saved = SaveFileAtomically(path, std::string("new\r\n\0bytes", 11));
     EXPECT_TRUE(saved.ok) << saved.reason;
-    EXPECT_EQ(Contents(path), std::string("new\r\n\0bytes", 12));
+    EXPECT_EQ(Contents(path), std::string("new\r\n\0bytes", 11));
     struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
