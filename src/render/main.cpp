@@ -6,8 +6,6 @@
 #include <QSaveFile>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,6 +15,7 @@
 #include "isobar/IsobarFile.h"
 #include "map/CoastlineTable.h"
 #include "model/AppState.h"
+#include "model/FileAccess.h"
 #include "model/ObservationFile.h"
 #include "render/RenderLayers.h"
 
@@ -60,22 +59,6 @@ struct Options {
 int Usage(const std::string& problem) {
     std::fprintf(stderr, "isobra-render: %s\n%s", problem.c_str(), kUsage);
     return kExitUsage;
-}
-
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& why) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        why = "ファイルを開けません";
-        return false;
-    }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) {
-        why = "ファイルを読めません";
-        return false;
-    }
-    bytes = buffer.str();
-    return true;
 }
 
 std::vector<std::string> SplitComma(const std::string& text) {
@@ -221,8 +204,9 @@ int main(int argc, char* argv[]) {
     state.grid.isobarHalfInterval = state.grid.isobarInterval / 2.0f;
 
     const std::string& input = options.isobars.empty() ? options.observations : options.isobars;
-    std::string bytes;
-    if (!ReadWholeFile(input, bytes, problem)) return BadInput(input, 0, problem);
+    const FileBytes file = ReadWholeFile(input);
+    if (!file.ok) return BadInput(input, 0, file.reason);
+    const std::string& bytes = file.bytes;
 
     if (options.isobars.empty()) {
         const auto parsed = ParseObservationFile(bytes);
