@@ -8,6 +8,7 @@
 
 #include "app/Prompts.h"
 #include "model/AppState.h"
+#include "model/FileError.h"
 
 class QAction;
 class QMenu;
@@ -110,7 +111,12 @@ private:
     // (after telling the user) when the name cannot be saved.
     std::optional<QString> SaveTarget(const QString& chosen, const char* extension);
     void DeleteFilesLoop(const QString& title, const QString& pattern);
-    bool WriteFile(const QString& path, const std::string& bytes);
+    // The whole file, or nothing after the please-wait window is gone and
+    // the user has read why.
+    std::optional<std::string> ReadChosenFile(const QString& path);
+    void RefuseFile(const QString& path, const FileError& error);
+    // Saves the encoded file atomically; false after telling the user why not.
+    bool WriteFile(const QString& path, const EncodedFile& encoded);
 
     AppState& state_;
     Prompts& prompts_;

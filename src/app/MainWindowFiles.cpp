@@ -56,13 +56,32 @@ std::optional<QString> MainWindow::SaveTarget(const QString& chosen, const char*
     return path;
 }
 
-bool MainWindow::WriteFile(const QString& path, const std::string& bytes) {
-    const FileOutcome outcome = SaveFileAtomically(Std(path), bytes);
-    if (outcome.ok) return true;
+bool MainWindow::WriteFile(const QString& path, const EncodedFile& encoded) {
+    std::string reason = encoded.message;
+    if (encoded.ok) {
+        const FileOutcome outcome = SaveFileAtomically(Std(path), encoded.bytes);
+        if (outcome.ok) return true;
+        reason = outcome.reason;
+    }
     HidePleaseWait();
-    prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(SaveFailureText(Std(FileNameOf(path)), outcome.reason)),
+    prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(SaveFailureText(Std(FileNameOf(path)), reason)),
                     Prompts::Icon::Warning);
     return false;
+}
+
+std::optional<std::string> MainWindow::ReadChosenFile(const QString& path) {
+    FileBytes file = ReadWholeFile(Std(path));
+    if (file.ok) return std::move(file.bytes);
+    HidePleaseWait();
+    prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(ReadFailureText(Std(FileNameOf(path)), file.reason)),
+                    Prompts::Icon::Warning);
+    return std::nullopt;
+}
+
+void MainWindow::RefuseFile(const QString& path, const FileError& error) {
+    HidePleaseWait();
+    prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(ReadFailureText(Std(FileNameOf(path)), error)),
+                    Prompts::Icon::Warning);
 }
 
 void MainWindow::DeleteFilesLoop(const QString& title, const QString& pattern) {
@@ -91,15 +110,7 @@ void MainWindow::SaveObservations() {
     SyncStationCountFromList();
     SyncCountsFromLists();
     NormaliseForSave(state_.observations);
-    const EncodedFile encoded = WriteObservationFile(state_.observations);
-    if (!encoded.ok) {
-        HidePleaseWait();
-        prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(SaveFailureText(Std(FileNameOf(*path)), encoded.message)),
-                        Prompts::Icon::Warning);
-        return;
-    }
-    if (!WriteFile(*path, encoded.bytes)) return;
-    HidePleaseWait();
+    if (WriteFile(*path, WriteObservationFile(state_.observations))) HidePleaseWait();
 }
 
 void MainWindow::LoadObservations() {
@@ -108,19 +119,11 @@ void MainWindow::LoadObservations() {
     if (!chosen) return;
 
     ShowPleaseWait(QStringLiteral("データ読みこみ中！"));
-    const std::string name = Std(FileNameOf(*chosen));
-    const FileBytes file = ReadWholeFile(Std(*chosen));
-    if (!file.ok) {
-        HidePleaseWait();
-        prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(ReadFailureText(name, file.reason)),
-                        Prompts::Icon::Warning);
-        return;
-    }
-    const auto parsed = ParseObservationFile(file.bytes);
+    const auto bytes = ReadChosenFile(*chosen);
+    if (!bytes) return;
+    const auto parsed = ParseObservationFile(*bytes);
     if (!parsed) {
-        HidePleaseWait();
-        prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(ReadFailureText(name, parsed.error)),
-                        Prompts::Icon::Warning);
+        RefuseFile(*chosen, parsed.error);
         return;
     }
     // The whole file is good: now it replaces what is in memory.
@@ -141,15 +144,7 @@ void MainWindow::SaveIsobars() {
     if (!path) return;
 
     ShowPleaseWait(QStringLiteral("データ保存中!"));
-    const EncodedFile encoded = WriteIsobarFile(state_);
-    if (!encoded.ok) {
-        HidePleaseWait();
-        prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(SaveFailureText(Std(FileNameOf(*path)), encoded.message)),
-                        Prompts::Icon::Warning);
-        return;
-    }
-    if (!WriteFile(*path, encoded.bytes)) return;
-    HidePleaseWait();
+    if (WriteFile(*path, WriteIsobarFile(state_))) HidePleaseWait();
 }
 
 void MainWindow::LoadIsobars() {
@@ -158,20 +153,11 @@ void MainWindow::LoadIsobars() {
     if (!chosen) return;
 
     ShowPleaseWait(QStringLiteral("データ読みこみ中！"));
-    const std::string name = Std(FileNameOf(*chosen));
-    const FileBytes file = ReadWholeFile(Std(*chosen));
-    if (!file.ok) {
-        HidePleaseWait();
-        prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(ReadFailureText(name, file.reason)),
-                        Prompts::Icon::Warning);
-        return;
-    }
-    const auto parsed = ParseIsobarFile(file.bytes, state_.grid, state_.observations.stationCount);
+    const auto bytes = ReadChosenFile(*chosen);
+    if (!bytes) return;
+    const auto parsed = ParseIsobarFile(*bytes, state_.grid, state_.observations.stationCount);
     if (!parsed || !ApplyIsobarFile(*parsed.value, state_)) {
-        HidePleaseWait();
-        const FileError error =
-            parsed ? FileError{0, "等圧線データが地図の格子に合いません。"} : parsed.error;
-        prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(ReadFailureText(name, error)), Prompts::Icon::Warning);
+        RefuseFile(*chosen, parsed ? FileError{0, "等圧線データが地図の格子に合いません。"} : parsed.error);
         return;
     }
     // Drawn over whatever the canvas shows, without clearing it.

@@ -8,7 +8,7 @@
 #include "entry/Gyogyou.h"
 #include "entry/Kaiyou1.h"
 #include "entry/Tenki1.h"
-#include "support/ScriptedPrompts.h"
+#include "support/MainWindowFixture.h"
 
 using namespace isobra;
 
@@ -46,22 +46,17 @@ QStringList Rows(const Tenki1* form) {
 
 }  // namespace
 
-class FileCommandsTest : public QObject {
+class FileCommandsTest : public QObject, protected test::MainWindowFixture {
     Q_OBJECT
 
 private slots:
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid());
-        state_ = std::make_unique<AppState>();
-        prompts_ = std::make_unique<test::ScriptedPrompts>();
-        window_ = std::make_unique<MainWindow>(*state_, *prompts_);
-        window_->Start();
+        CreateWindow();
     }
     void cleanup() {
-        window_.reset();
-        prompts_.reset();
-        state_.reset();
+        DestroyWindow();
         dir_.reset();
     }
 
@@ -264,9 +259,6 @@ private:
     }
 
     std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<AppState> state_;
-    std::unique_ptr<test::ScriptedPrompts> prompts_;
-    std::unique_ptr<MainWindow> window_;
 };
 
 QTEST_MAIN(FileCommandsTest)

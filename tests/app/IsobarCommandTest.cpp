@@ -3,7 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/QImageCanvas.h"
 #include "entry/Kaiyou1.h"
-#include "support/ScriptedPrompts.h"
+#include "support/MainWindowFixture.h"
 
 using namespace isobra;
 
@@ -20,20 +20,15 @@ int DrawnPixels(const QImageCanvas& canvas) {
 
 }  // namespace
 
-class IsobarCommandTest : public QObject {
+class IsobarCommandTest : public QObject, protected test::MainWindowFixture {
     Q_OBJECT
 
 private slots:
     void init() {
-        state_ = std::make_unique<AppState>();
-        prompts_ = std::make_unique<test::ScriptedPrompts>();
-        window_ = std::make_unique<MainWindow>(*state_, *prompts_);
-        window_->Start();
+        CreateWindow();
     }
     void cleanup() {
-        window_.reset();
-        prompts_.reset();
-        state_.reset();
+        DestroyWindow();
     }
 
     void noPressureIsRefused() {
@@ -94,9 +89,6 @@ private slots:
     }
 
 private:
-    std::unique_ptr<AppState> state_;
-    std::unique_ptr<test::ScriptedPrompts> prompts_;
-    std::unique_ptr<MainWindow> window_;
 };
 
 QTEST_MAIN(IsobarCommandTest)

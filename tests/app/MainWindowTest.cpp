@@ -9,7 +9,7 @@
 #include "app/MainWindow.h"
 #include "app/PleaseWait.h"
 #include "app/QImageCanvas.h"
-#include "support/ScriptedPrompts.h"
+#include "support/MainWindowFixture.h"
 
 using namespace isobra;
 
@@ -31,19 +31,15 @@ void Walk(const QList<QAction*>& actions, int depth, QList<MenuEntry>& out) {
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, protected test::MainWindowFixture {
     Q_OBJECT
 
 private slots:
     void init() {
-        state_ = std::make_unique<AppState>();
-        prompts_ = std::make_unique<test::ScriptedPrompts>();
-        window_ = std::make_unique<MainWindow>(*state_, *prompts_);
+        CreateWindow(false);
     }
     void cleanup() {
-        window_.reset();
-        prompts_.reset();
-        state_.reset();
+        DestroyWindow();
     }
 
     void menuTreeHasEveryCaptionInOrder() {
@@ -263,9 +259,6 @@ private slots:
     }
 
 private:
-    std::unique_ptr<AppState> state_;
-    std::unique_ptr<test::ScriptedPrompts> prompts_;
-    std::unique_ptr<MainWindow> window_;
 };
 
 QTEST_MAIN(MainWindowTest)

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+
+#include "app/MainWindow.h"
+#include "model/AppState.h"
+#include "support/ScriptedPrompts.h"
+
+namespace isobra::test {
+
+// A main window over fresh state with scripted prompts, for tests that go
+// through the menu as the user does. Create in init(), destroy in cleanup().
+class MainWindowFixture {
+protected:
+    void CreateWindow(bool start = true) {
+        state_ = std::make_unique<AppState>();
+        prompts_ = std::make_unique<ScriptedPrompts>();
+        window_ = std::make_unique<MainWindow>(*state_, *prompts_);
+        if (start) window_->Start();
+    }
+    void DestroyWindow() {
+        window_.reset();
+        prompts_.reset();
+        state_.reset();
+    }
+
+    std::unique_ptr<AppState> state_;
+    std::unique_ptr<ScriptedPrompts> prompts_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+}  // namespace isobra::test
