@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMenuBar>
 
 #include "app/CanvasView.h"
@@ -179,7 +180,14 @@ void MainWindow::DrawMap() { DrawCoastline(*canvas_, state_.coastline, state_.co
 
 void MainWindow::ClearMap() { canvas_->ClearCanvas(); }
 
+void MainWindow::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted()) EndProgram();
+}
+
 void MainWindow::EndProgram() {
+    if (ending_) return;
+    ending_ = true;
     // Ends at once: nothing is saved and nothing is asked.
     HidePleaseWait();
     emit ended();

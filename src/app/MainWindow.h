@@ -97,6 +97,11 @@ public:
 signals:
     void ended();
 
+protected:
+    // Closing the frame ends the program like "終了ｏｋ？": the entry windows
+    // and everything else close with it.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void BuildMenus();
     QAction* AddItem(QMenu* menu, const QString& caption, const QString& controlName,
@@ -126,6 +131,7 @@ private:
     std::map<QString, QAction*> actions_;
     ClickHandler correctionHandler_;
     ClickHandler crossSectionHandler_;
+    bool ending_ = false;
 
     // ---- Entry forms ----
     Tenki1* tenki1_ = nullptr;

@@ -8,6 +8,7 @@
 #include "app/HelpTexts.h"
 #include "app/MainWindow.h"
 #include "app/PleaseWait.h"
+#include "entry/Tenki1.h"
 #include "app/QImageCanvas.h"
 #include "support/MainWindowFixture.h"
 
@@ -112,6 +113,16 @@ private slots:
         QCOMPARE(state_->observations.land(0).pressure, 0);
         window_->menuAction("entEnd2")->trigger();
         QCOMPARE(ended.count(), 1);
+    }
+
+    void closingTheFrameEndsTheProgramOnce() {
+        window_->Start();
+        window_->show();
+        window_->ShowLandForm();
+        QSignalSpy ended(window_.get(), &MainWindow::ended);
+        window_->close();
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(!window_->landForm()->isVisible());
     }
 
     void mapCommandDrawsAndClearKeepsPicture() {
