@@ -9,11 +9,18 @@ namespace isobra {
 
 namespace {
 
-bool IsSymbolStation(int k, int stationCount) {
-    if (k == kFujisanSlot) return false;
-    if (k >= 0 && k <= 4) return true;
-    if (k >= 7 && k <= 43) return (k - 7) % 4 == 0;
-    return k >= 44 && k <= stationCount - 2;
+// The symbol stations in drawing order. The first two groups are fixed slots
+// whatever the station count: a shorter station list loaded from a file
+// leaves the slots behind it with their positions and last reports, and
+// those are drawn. Only the tail from 44 follows the count, and it stops one
+// short of the last station.
+std::vector<int> SymbolStations(int stationCount) {
+    std::vector<int> out = {0, 1, 2, 3, 4};
+    for (int k = 7; k <= 43; k += 4) out.push_back(k);
+    const int last = std::min(stationCount - 2, kSlotCount - 1);
+    for (int k = 44; k <= last; ++k)
+        if (k != kFujisanSlot) out.push_back(k);
+    return out;
 }
 
 bool HasPosition(int x, int y) { return x != 0 && y != 0; }
@@ -25,9 +32,7 @@ std::vector<SymbolSite> CollectSymbolSites(const AppState& state) {
     const PlotTable& plot = state.plotTable;
     std::vector<SymbolSite> sites;
 
-    const int lastStation = std::min<int>(obs.stationCount - 2, kSlotCount - 1);
-    for (int k = 0; k <= lastStation; ++k) {
-        if (!IsSymbolStation(k, obs.stationCount)) continue;
+    for (const int k : SymbolStations(obs.stationCount)) {
         const CanvasPoint p = obs.stationPosition(k);
         if (!HasPosition(p.x, p.y)) continue;
         const LandReport& r = obs.land(k);

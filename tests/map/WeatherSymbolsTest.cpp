@@ -124,6 +124,29 @@ TEST(WeatherSymbols, FujisanStaysBareWhenTheTableGrowsPastIt) {
     EXPECT_EQ(canvas.Of(Op::Circle).size(), 26u);  // 53 skipped, 56 is the last one and never drawn
 }
 
+TEST(WeatherSymbols, ShortStationListKeepsTheFixedStations) {
+    // A file with fewer land lines shortens the list; the slots behind it
+    // keep their positions and last reports, and the fixed groups still
+    // carry symbols. Only the tail from 44 follows the count.
+    const std::vector<int> fixed = {0, 1, 2, 3, 4, 7, 11, 15, 19, 23, 27, 31, 35, 39, 43};
+    for (int count : {0, 3, 30, 45, 46, 47}) {
+        AppState state;
+        state.observations.stationCount = static_cast<std::int16_t>(count);
+        state.observations.land(39).weather = 3;
+        std::vector<int> expected = fixed;
+        for (int k = 44; k <= count - 2; ++k) expected.push_back(k);
+
+        const auto sites = CollectSymbolSites(state);
+        ASSERT_EQ(sites.size(), expected.size()) << count;
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            const CanvasPoint p = state.observations.stationPosition(expected[i]);
+            EXPECT_EQ(sites[i].x, p.x) << count << " " << expected[i];
+            EXPECT_EQ(sites[i].y, p.y) << count << " " << expected[i];
+        }
+        EXPECT_EQ(sites[13].weather, 3) << count;  // slot 39 keeps its rain past a short list
+    }
+}
+
 // A plot table as the isobar construction leaves it: stations 0..n, then the
 // ships it saw.
 void PlaceShips(AppState& state, const std::vector<CanvasPoint>& ships) {
