@@ -51,10 +51,15 @@ std::string Figure(int force) {
 TEST(WindSymbol, FeathersOfEachForce) {
     EXPECT_EQ(Figure(1), "shaft 6-12.4 R10L");
     EXPECT_EQ(Figure(2), "shaft 6-14 R10S R14L");
+    EXPECT_EQ(Figure(3), "shaft 6-18 R10S R14S R18L");
+    EXPECT_EQ(Figure(4), "shaft 6-22 R10S R14S R18S R22L");
     EXPECT_EQ(Figure(5), "shaft 6-26 R10S R14S R18S R22S R26L");
     EXPECT_EQ(Figure(6), "shaft 6-30 R10S R14S R18S R22S R26S R30L");
     EXPECT_EQ(Figure(7), "shaft 6-30 L30L R10S R14S R18S R22S R26S R30L");
     EXPECT_EQ(Figure(8), "shaft 6-30 L26S L30L R10S R14S R18S R22S R26S R30L");
+    EXPECT_EQ(Figure(9), "shaft 6-30 L22S L26S L30L R10S R14S R18S R22S R26S R30L");
+    EXPECT_EQ(Figure(10), "shaft 6-30 L18S L22S L26S L30L R10S R14S R18S R22S R26S R30L");
+    EXPECT_EQ(Figure(11), "shaft 6-30 L14S L18S L22S L26S L30L R10S R14S R18S R22S R26S R30L");
     EXPECT_EQ(Figure(12), "shaft 6-30 L10S L14S L18S L22S L26S L30L R10S R14S R18S R22S R26S R30L");
 }
 
