@@ -1,10 +1,12 @@
 #include "entry/Gyogyou.h"
 
 #include <QCloseEvent>
+#include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
 
 #include "app/Prompts.h"
+#include "entry/AlignedRowDelegate.h"
 #include "entry/EditLineList.h"
 #include "entry/EntryFormKit.h"
 #include "entry/NumericEntryField.h"
@@ -46,6 +48,7 @@ Gyogyou::Gyogyou(AppState& state, Prompts& prompts, QWidget* parent)
 
     kansokuData_ = AddList(this, QStringLiteral("KansokuData"), EditLineList::EditMode::Free,
                            Twips(0, 840, 4095, 4320), false);
+    kansokuData_->list()->setItemDelegate(new AlignedRowDelegate(RowKind::Fishery, kansokuData_->list()));
     auto* hokuiVS = AddScrollBar(this, QStringLiteral("HokuiVS"), Twips(4320, 1320, 270, 2730));
     hokui_ = AddNumberField(this, QStringLiteral("Hokui"), {u'0', u'9', 34, 15, 60, 60, 14, false}, hokuiVS,
                             Twips(4200, 840, 570, 405), false);

@@ -1,10 +1,12 @@
 #include "entry/Kaiyou1.h"
 
 #include <QCloseEvent>
+#include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
 
 #include "app/Prompts.h"
+#include "entry/AlignedRowDelegate.h"
 #include "entry/EditLineList.h"
 #include "entry/EntryFormKit.h"
 #include "entry/NumericEntryField.h"
@@ -44,6 +46,7 @@ Kaiyou1::Kaiyou1(AppState& state, Prompts& prompts, QWidget* parent)
 
     kansokuData_ = AddList(this, QStringLiteral("KansokuData"), EditLineList::EditMode::Free,
                            Twips(0, 720, 3855, 4680), false);
+    kansokuData_->list()->setItemDelegate(new AlignedRowDelegate(RowKind::Ship, kansokuData_->list()));
     auto* hokuiVS = AddScrollBar(this, QStringLiteral("HokuiVS"), Twips(4080, 1200, 270, 2730));
     hokui_ = AddNumberField(this, QStringLiteral("Hokui"), {u'0', u'9', 34, 15, 60, 60, 14, false}, hokuiVS,
                             Twips(3960, 720, 510, 405), false);

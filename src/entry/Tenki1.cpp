@@ -1,9 +1,11 @@
 #include "entry/Tenki1.h"
 
+#include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
 
 #include "app/Prompts.h"
+#include "entry/AlignedRowDelegate.h"
 #include "entry/EditLineList.h"
 #include "entry/EntryFormKit.h"
 #include "entry/NumericEntryField.h"
@@ -40,6 +42,7 @@ Tenki1::Tenki1(AppState& state, Prompts& prompts, QWidget* parent)
 
     kansokuData_ = AddList(this, QStringLiteral("KansokuData"), EditLineList::EditMode::Free,
                            Twips(0, 840, 4335, 4680), false);
+    kansokuData_->list()->setItemDelegate(new AlignedRowDelegate(RowKind::Land, kansokuData_->list()));
     huukou_ = AddList(this, QStringLiteral("Huukou"), EditLineList::EditMode::PicksItem, Twips(4440, 840, 1290, 4680),
                       true);
     auto* huuryokuVS = AddScrollBar(this, QStringLiteral("HuuryokuVS"), Twips(6000, 1320, 255, 2730));
