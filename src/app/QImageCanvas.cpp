@@ -85,13 +85,13 @@ void QImageCanvas::DoBox(float x1, float y1, float x2, float y2, Colour colour) 
 
 void QImageCanvas::DoCircle(float cx, float cy, float radius, Colour colour) {
     const QRgb rgb = ToQColor(colour).rgba();
-    RasterCircle(PixelOf(cx), PixelOf(cy), PixelOf(radius), [&](int x, int y) { Plot(x, y, rgb); });
+    RasterCircle(PixelOf(cx), PixelOf(cy), radius, [&](int x, int y) { Plot(x, y, rgb); });
     emit changed();
 }
 
 void QImageCanvas::DoArc(float cx, float cy, float radius, Colour colour, float start, float end) {
     const QRgb rgb = ToQColor(colour).rgba();
-    RasterArc(PixelOf(cx), PixelOf(cy), PixelOf(radius), start, end, [&](int x, int y) { Plot(x, y, rgb); });
+    RasterArc(PixelOf(cx), PixelOf(cy), radius, start, end, [&](int x, int y) { Plot(x, y, rgb); });
     emit changed();
 }
 

@@ -13,26 +13,19 @@ bool OutsideClip(int x1, int y1, int x2, int y2, int w, int h) {
     return (x1 < 0 && x2 < 0) || (y1 < 0 && y2 < 0) || (x1 >= w && x2 >= w) || (y1 >= h && y2 >= h);
 }
 
-// The eight-way symmetric points of one midpoint-circle step, in no order.
-void CirclePoints(int radius, std::vector<std::pair<int, int>>& out) {
+// Offsets of the pixels on a circle of this radius, in no order. Radii far
+// beyond any canvas are cut to keep the work bounded.
+void CirclePoints(double radius, std::vector<std::pair<int, int>>& out) {
     out.clear();
-    if (radius <= 0) {
-        out.emplace_back(0, 0);
-        return;
-    }
-    int x = radius;
-    int y = 0;
-    int err = 1 - radius;
-    while (x >= y) {
-        const std::pair<int, int> pts[8] = {{x, y}, {y, x}, {-y, x}, {-x, y}, {-x, -y}, {-y, -x}, {y, -x}, {x, -y}};
-        for (const auto& p : pts)
-            if (std::find(out.begin(), out.end(), p) == out.end()) out.push_back(p);
-        ++y;
-        if (err < 0) {
-            err += 2 * y + 1;
-        } else {
-            --x;
-            err += 2 * (y - x) + 1;
+    if (!(radius >= 0.0) || !std::isfinite(radius)) return;
+    radius = std::min(radius, 4096.0);
+    const double inner = radius - 0.5;
+    const double outer = radius + 0.5;
+    const int reach = static_cast<int>(std::ceil(outer));
+    for (int dy = -reach; dy <= reach; ++dy) {
+        for (int dx = -reach; dx <= reach; ++dx) {
+            const double d = std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy);
+            if (d >= inner && d < outer) out.emplace_back(dx, dy);
         }
     }
 }
@@ -70,16 +63,17 @@ void RasterLine(int x1, int y1, int x2, int y2, int clipW, int clipH, const Plot
     }
 }
 
-void RasterCircle(int cx, int cy, int radius, const PlotFn& plot) {
+void RasterCircle(int cx, int cy, double radius, const PlotFn& plot) {
     std::vector<std::pair<int, int>> pts;
     CirclePoints(radius, pts);
     for (const auto& [dx, dy] : pts) plot(cx + dx, cy + dy);
 }
 
-void RasterArc(int cx, int cy, int radius, double start, double end, const PlotFn& plot) {
+void RasterArc(int cx, int cy, double radius, double start, double end, const PlotFn& plot) {
     std::vector<std::pair<int, int>> pts;
     CirclePoints(radius, pts);
-    if (radius <= 0) {
+    if (pts.empty()) return;
+    if (radius < 0.5) {
         plot(cx, cy);
         return;
     }

@@ -27,13 +27,17 @@ using PlotFn = std::function<void(int x, int y)>;
 // canvas costs no time.
 void RasterLine(int x1, int y1, int x2, int y2, int clipW, int clipH, const PlotFn& plot);
 
-// Circle outline (midpoint algorithm); radius 0 lights the centre pixel.
-void RasterCircle(int cx, int cy, int radius, const PlotFn& plot);
+// Circle outline around the centre pixel: every pixel whose distance from the
+// centre rounds to the radius (r - 0.5 <= d < r + 0.5). The radius may be
+// fractional, so a circle of 2.5 differs from one of 5/3, and circles of
+// radius 0, 1, 2, ... tile a filled disc without gaps. Radius 0 lights the
+// centre pixel; a negative or non-finite radius draws nothing.
+void RasterCircle(int cx, int cy, double radius, const PlotFn& plot);
 
 // The part of that outline from `start` to `end` radians, counterclockwise on
 // screen with 0 pointing right and pi/2 up. When end < start the arc wraps
 // through 0; equal angles of different turns give the full circle.
-void RasterArc(int cx, int cy, int radius, double start, double end, const PlotFn& plot);
+void RasterArc(int cx, int cy, double radius, double start, double end, const PlotFn& plot);
 
 // Filled rectangle, both edges included.
 void RasterBox(int x1, int y1, int x2, int y2, int clipW, int clipH, const PlotFn& plot);

@@ -82,8 +82,28 @@ TEST(Raster, CircleOfRadiusZeroLightsItsCentre) {
     EXPECT_FALSE(c.count({50, 50}));
     for (auto [x, y] : c) {
         double r = std::hypot(x - 50.0, y - 50.0);
-        EXPECT_NEAR(r, 5.0, 0.75);
+        EXPECT_NEAR(r, 5.0, 0.5);
     }
+    EXPECT_TRUE(Collect([](const PlotFn& p) { RasterCircle(5, 6, -1, p); }).empty());
+    EXPECT_TRUE(Collect([](const PlotFn& p) { RasterCircle(5, 6, std::nan(""), p); }).empty());
+}
+
+TEST(Raster, FractionalRadiiStayApartAndConcentricCirclesFillADisc) {
+    // The inner circles of "くもり" (2.5) and "霧" (5/3) must not look alike.
+    Pixels cloudy = Collect([](const PlotFn& p) { RasterCircle(0, 0, 2.5, p); });
+    Pixels fog = Collect([](const PlotFn& p) { RasterCircle(0, 0, 5.0 / 3.0, p); });
+    EXPECT_NE(cloudy, fog);
+    EXPECT_TRUE(cloudy.count({2, 2}));
+    EXPECT_FALSE(fog.count({2, 2}));
+    // Radii 0..4 inside a circle of 5: the "雨" disc, filled without gaps.
+    Pixels disc;
+    for (int r = 0; r <= 5; ++r) {
+        Pixels ring = Collect([r](const PlotFn& p) { RasterCircle(0, 0, r, p); });
+        for (const auto& px : ring) EXPECT_TRUE(disc.insert(px).second) << "rings overlap";
+    }
+    for (int y = -4; y <= 4; ++y)
+        for (int x = -4; x <= 4; ++x)
+            if (std::hypot(x, y) < 4.5) EXPECT_TRUE(disc.count({x, y})) << x << "," << y;
 }
 
 TEST(Raster, ArcsRunCounterclockwiseWithZeroToTheRight) {
