@@ -146,6 +146,10 @@ bool Gyogyou::RefuseWhenFull(int row) {
 }
 
 void Gyogyou::OnTugiClicked() {
+    // With nothing selected (after a file load, say) a new entry goes to the
+    // end of the list, as if the last row were selected: taking row 0 would
+    // silently replace an entry the user never chose.
+    if (SelectedRow() < 0 && RowCount() > 0) SelectRow(RowCount() - 1);
     ObservationSet& obs = state_.observations;
     const std::string kind = ToUtf8(syurui_->editText());
     int t = TargetRow();

@@ -123,6 +123,10 @@ void Kaiyou1::SyncCount() { state_.observations.shipCount = static_cast<std::int
 
 // The last row is never replaced: an entry on it appends after it.
 void Kaiyou1::OnTugiClicked() {
+    // With nothing selected (after a file load, say) a new report goes to the
+    // end of the list, as if the last row were selected: taking row 0 would
+    // silently replace a report the user never chose.
+    if (SelectedRow() < 0 && RowCount() > 0) SelectRow(RowCount() - 1);
     const int n = RowCount();
     const int selected = SelectedRow();
     const int r = (selected < 0 && n > 0) ? 0 : selected;

@@ -100,6 +100,19 @@ private slots:
         for (int i = 0; i < obs.fisheryCount; ++i) QVERIFY(obs.fishery(i) == before.fishery(i));
     }
 
+    void anEntryAfterALoadAddsAReportInsteadOfReplacingOne() {
+        Load(Example());
+        const QStringList ships = Rows(window_->shipForm());
+        const QStringList fishery = Rows(window_->fisheryForm());
+        QVERIFY(ships.size() >= 2);
+        window_->shipForm()->OnTugiClicked();
+        window_->fisheryForm()->OnTugiClicked();
+        QCOMPARE(Rows(window_->shipForm()).mid(0, ships.size()), ships);
+        QCOMPARE(window_->shipForm()->RowCount(), ships.size() + 1);
+        QCOMPARE(Rows(window_->fisheryForm()).mid(0, fishery.size()), fishery);
+        QCOMPARE(window_->fisheryForm()->RowCount(), fishery.size() + 1);
+    }
+
     void savedDetailsSurviveTheRoundTrip() {
         ObservationSet& obs = state_->observations;
         obs.land(0) = {3, 0, 3, 0, 0};           // no report: written as "不明", direction empty

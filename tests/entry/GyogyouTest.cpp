@@ -163,15 +163,21 @@ private slots:
         QCOMPARE(form_->RowCount(), 4);
     }
 
-    // Unlike the ship list, no selection means row 0 even with a single row.
-    void withoutSelectionAnEntryReplacesRowZero() {
+    // Without a selection (as after a file load) an entry never replaces a
+    // row the user did not choose: it is appended.
+    void withoutSelectionAnEntryIsAppended() {
         Enter(kHigh, 40);
-        form_->SelectRow(-1);
         Enter(kLow, 41);
-        QCOMPARE(Entries(), (QStringList{"低気圧@41"}));
-        QCOMPARE(form_->SelectedRow(), 0);
-        Enter(kLow, 42);  // the last row selected: append
-        QCOMPARE(Entries(), (QStringList{"低気圧@41", "低気圧@42"}));
+        form_->SelectRow(-1);
+        Enter(kLow, 42);
+        QCOMPARE(Entries(), (QStringList{"高気圧@40", "低気圧@41", "低気圧@42"}));
+        QCOMPARE(form_->SelectedRow(), 2);
+        Enter(kLow, 43);  // the last row selected: append again
+        QCOMPARE(Entries(), (QStringList{"高気圧@40", "低気圧@41", "低気圧@42", "低気圧@43"}));
+        // The marker buttons still need a selection.
+        form_->SelectRow(-1);
+        form_->OnTyuusinClicked();
+        QCOMPARE(form_->RowCount(), 4);
     }
 
     void deleteAndTheRowsRebuiltFromTheData() {

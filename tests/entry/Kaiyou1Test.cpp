@@ -112,12 +112,19 @@ private slots:
         QCOMPARE(state_->observations.shipCount, 6);
     }
 
-    void withOneRowAndNoSelectionAnEntryAppends() {
+    // Without a selection (as after a file load) an entry is appended; it
+    // never replaces a report the user did not choose.
+    void withoutSelectionAnEntryIsAppended() {
         Enter(20);
         form_->SelectRow(-1);
         Enter(21);
         QCOMPARE(Latitudes(), (QList<int>{20, 21}));
-        QCOMPARE(form_->SelectedRow(), 0);
+        QCOMPARE(form_->SelectedRow(), 1);
+        form_->SelectRow(-1);
+        Enter(22);
+        QCOMPARE(Latitudes(), (QList<int>{20, 21, 22}));
+        QCOMPARE(form_->SelectedRow(), 2);
+        QCOMPARE(state_->observations.shipCount, 3);
     }
 
     void deleteMovesTheLaterReportsUp() {
