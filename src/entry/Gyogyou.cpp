@@ -30,7 +30,7 @@ bool IsFrontOrLow(std::string_view kind) { return IsFront(kind) || IsLow(kind); 
 }  // namespace
 
 Gyogyou::Gyogyou(AppState& state, Prompts& prompts, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), prompts_(prompts) {
+    : EntryForm(state, prompts, parent) {
     setObjectName(QStringLiteral("Gyogyou"));
     const QColor background(255, 255, 224);
 
@@ -88,18 +88,6 @@ Gyogyou::Gyogyou(AppState& state, Prompts& prompts, QWidget* parent)
     connect(kansokubi, &ClickableLineEdit::clicked, this, &Gyogyou::OnKansokubiClicked);
 
     FinishWindow(this, QStringLiteral("漁業気象データの入力"), background);
-}
-
-int Gyogyou::RowCount() const { return kansokuData_->count(); }
-
-QString Gyogyou::RowText(int row) const { return kansokuData_->itemText(row); }
-
-int Gyogyou::SelectedRow() const { return kansokuData_->selectedRow(); }
-
-void Gyogyou::SelectRow(int row) { kansokuData_->selectRow(row); }
-
-void Gyogyou::RemoveAllRows() {
-    for (int r = RowCount() - 1; r >= 0; --r) kansokuData_->removeItem(r);
 }
 
 void Gyogyou::AppendRowFromData(int slot) {

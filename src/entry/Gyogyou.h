@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QWidget>
 #include <string_view>
 
+#include "entry/EntryForm.h"
 #include "model/AppState.h"
 
 class QLineEdit;
@@ -18,20 +18,13 @@ class Prompts;
 // buttons insert a pending front point at the low or front entered before;
 // the next front entry turns it into that front's first point, any other
 // entry takes its place.
-class Gyogyou : public QWidget {
+class Gyogyou : public EntryForm {
     Q_OBJECT
 
 public:
     Gyogyou(AppState& state, Prompts& prompts, QWidget* parent = nullptr);
 
-    // The entry list `KansokuData`.
-    int RowCount() const;
-    QString RowText(int row) const;
-    int SelectedRow() const;  // -1 when none
-    void SelectRow(int row);  // -1 for none
-
     // Empties the list only; the entries are the caller's to clear.
-    void RemoveAllRows();
     // Appends the row of fishery slot `slot` rebuilt from the data.
     void AppendRowFromData(int slot);
     // The list emptied and rebuilt from fishery slots 0..fisheryCount-1, with
@@ -59,10 +52,7 @@ private:
     bool RefuseWhenFull(int row);
     void SyncCount();
 
-    AppState& state_;
-    Prompts& prompts_;
     QLineEdit* kansokubi_;
-    EditLineList* kansokuData_;
     NumericEntryField* hokui_;
     NumericEntryField* toukei_;
     NumericEntryField* kiatu_;

@@ -24,7 +24,7 @@ constexpr int kStartDirection = 7;  // "南南西"
 }  // namespace
 
 Kaiyou1::Kaiyou1(AppState& state, Prompts& prompts, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), prompts_(prompts) {
+    : EntryForm(state, prompts, parent) {
     setObjectName(QStringLiteral("Kaiyou1"));
     const QColor background(192, 255, 255);
 
@@ -93,18 +93,6 @@ Kaiyou1::Kaiyou1(AppState& state, Prompts& prompts, QWidget* parent)
     connect(kansokubi, &ClickableLineEdit::clicked, this, &Kaiyou1::OnKansokubiClicked);
 
     FinishWindow(this, QStringLiteral("船舶からの報告データの入力"), background);
-}
-
-int Kaiyou1::RowCount() const { return kansokuData_->count(); }
-
-QString Kaiyou1::RowText(int row) const { return kansokuData_->itemText(row); }
-
-int Kaiyou1::SelectedRow() const { return kansokuData_->selectedRow(); }
-
-void Kaiyou1::SelectRow(int row) { kansokuData_->selectRow(row); }
-
-void Kaiyou1::RemoveAllRows() {
-    for (int r = RowCount() - 1; r >= 0; --r) kansokuData_->removeItem(r);
 }
 
 void Kaiyou1::AppendRowFromData(int slot) {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QWidget>
-
+#include "entry/EntryForm.h"
 #include "model/AppState.h"
 
 class QPushButton;
@@ -14,20 +13,12 @@ class Prompts;
 
 // The ship and buoy report window "船舶からの報告データの入力". List row k
 // always shows ship slot k; shipCount follows the number of rows.
-class Kaiyou1 : public QWidget {
+class Kaiyou1 : public EntryForm {
     Q_OBJECT
 
 public:
     Kaiyou1(AppState& state, Prompts& prompts, QWidget* parent = nullptr);
 
-    // The report list `KansokuData`.
-    int RowCount() const;
-    QString RowText(int row) const;
-    int SelectedRow() const;  // -1 when none
-    void SelectRow(int row);  // -1 for none
-
-    // Empties the list only; the reports are the caller's to clear.
-    void RemoveAllRows();
     // Appends the row of ship slot `slot` rebuilt from the data.
     void AppendRowFromData(int slot);
     // The list emptied and rebuilt from ship slots 0..shipCount-1, with no
@@ -46,9 +37,6 @@ protected:
 private:
     void SyncCount();
 
-    AppState& state_;
-    Prompts& prompts_;
-    EditLineList* kansokuData_;
     NumericEntryField* hokui_;
     NumericEntryField* toukei_;
     EditLineList* huukou_;

@@ -24,7 +24,7 @@ int StationRows(const ObservationSet& obs) { return std::clamp<int>(obs.stationC
 }  // namespace
 
 Tenki1::Tenki1(AppState& state, Prompts& prompts, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), prompts_(prompts) {
+    : EntryForm(state, prompts, parent) {
     setObjectName(QStringLiteral("Tenki1"));
     const QColor background(192, 255, 192);
 
@@ -89,14 +89,6 @@ Tenki1::Tenki1(AppState& state, Prompts& prompts, QWidget* parent)
 
     FinishWindow(this, QStringLiteral("気象データの入力"), background);
 }
-
-int Tenki1::RowCount() const { return kansokuData_->count(); }
-
-QString Tenki1::RowText(int row) const { return kansokuData_->itemText(row); }
-
-int Tenki1::SelectedRow() const { return kansokuData_->selectedRow(); }
-
-void Tenki1::SelectRow(int row) { kansokuData_->selectRow(row); }
 
 void Tenki1::SetRow(int row, const QString& text) {
     while (RowCount() < row) kansokuData_->appendItem(ToQ(state_.observations.stationName(RowCount())));

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QWidget>
-
+#include "entry/EntryForm.h"
 #include "model/AppState.h"
 #include "model/EntryRows.h"
 
@@ -18,17 +17,11 @@ class Prompts;
 // entry button stores the fields into the selected station's report, rewrites
 // its row and selects the next station, so a whole report can be typed with
 // the keyboard alone.
-class Tenki1 : public QWidget {
+class Tenki1 : public EntryForm {
     Q_OBJECT
 
 public:
     Tenki1(AppState& state, Prompts& prompts, QWidget* parent = nullptr);
-
-    // The station list `KansokuData`.
-    int RowCount() const;
-    QString RowText(int row) const;
-    int SelectedRow() const;  // -1 when none
-    void SelectRow(int row);  // -1 for none
 
     // Row `slot` rebuilt from its station's data, replacing the row or, where
     // the list is shorter, appended. The observation file shows the weather
@@ -50,11 +43,8 @@ public:
 private:
     void SetRow(int row, const QString& text);
 
-    AppState& state_;
-    Prompts& prompts_;
     ClickableLineEdit* kansokubi_;
     QPushButton* tugi_;
-    EditLineList* kansokuData_;
     EditLineList* huukou_;
     NumericEntryField* huuryoku_;
     EditLineList* tenki_;
