@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
+#include <functional>
 #include <QWidget>
 
 #include "model/AppState.h"
@@ -24,12 +26,27 @@ public:
     // Empties the list only; the reports are the caller's to clear.
     void RemoveAllRows();
 
+    // "もどる": the count follows the list and the window hides; it lives on.
+    void OnModoruClicked();
+
 protected:
-    EntryForm(AppState& state, Prompts& prompts, QWidget* parent);
+    // `listCount` is the observation count that follows this list (ships,
+    // fishery entries), or null when the list has fixed rows (stations).
+    EntryForm(AppState& state, Prompts& prompts, QWidget* parent, std::int16_t* listCount = nullptr);
+
+    // The list emptied and rebuilt from slots 0..count-1, no row selected.
+    void RebuildRows(int count, const std::function<QString(int slot)>& rowOf);
+    // The owned count set to the number of rows.
+    void SyncCount();
+    // The close box hides the window like "もどる".
+    void closeEvent(QCloseEvent* event) override;
 
     AppState& state_;
     Prompts& prompts_;
     EditLineList* kansokuData_ = nullptr;  // created by the window's constructor
+
+private:
+    std::int16_t* listCount_;
 };
 
 }  // namespace isobra

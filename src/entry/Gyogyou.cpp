@@ -1,6 +1,5 @@
 #include "entry/Gyogyou.h"
 
-#include <QCloseEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
@@ -30,7 +29,7 @@ bool IsFrontOrLow(std::string_view kind) { return IsFront(kind) || IsLow(kind); 
 }  // namespace
 
 Gyogyou::Gyogyou(AppState& state, Prompts& prompts, QWidget* parent)
-    : EntryForm(state, prompts, parent) {
+    : EntryForm(state, prompts, parent, &state.observations.fisheryCount) {
     setObjectName(QStringLiteral("Gyogyou"));
     const QColor background(255, 255, 224);
 
@@ -74,8 +73,7 @@ Gyogyou::Gyogyou(AppState& state, Prompts& prompts, QWidget* parent)
     syurui_->setItems(kinds);
     syurui_->selectRow(0);
 
-    const int rows = std::clamp<int>(state_.observations.fisheryCount, 0, kSlotCount);
-    for (int k = 0; k < rows; ++k) AppendRowFromData(k);
+    RebuildRowsFromData();
     kansokuData_->setEditText(kansokuData_->itemText(0));
     SelectRow(RowCount() - 1);
 
@@ -90,19 +88,9 @@ Gyogyou::Gyogyou(AppState& state, Prompts& prompts, QWidget* parent)
     FinishWindow(this, QStringLiteral("漁業気象データの入力"), background);
 }
 
-void Gyogyou::AppendRowFromData(int slot) {
-    if (!ObservationSet::IsSlot(slot)) return;
-    kansokuData_->appendItem(ToQ(FisheryRowFromData(state_.observations.fishery(slot))));
-}
-
 void Gyogyou::RebuildRowsFromData() {
-    RemoveAllRows();
-    const int rows = std::clamp<int>(state_.observations.fisheryCount, 0, kSlotCount);
-    for (int k = 0; k < rows; ++k) AppendRowFromData(k);
-    SelectRow(-1);
+    RebuildRows(state_.observations.fisheryCount, [this](int slot) { return ToQ(FisheryRowFromData(state_.observations.fishery(slot))); });
 }
-
-void Gyogyou::SyncCount() { state_.observations.fisheryCount = static_cast<std::int16_t>(RowCount()); }
 
 int Gyogyou::TargetRow() const {
     const int n = RowCount();
@@ -221,16 +209,6 @@ void Gyogyou::OnSetumeiClicked() {
                         QStringLiteral("「ここから」は前線がべつの前線に変化するときに使います。"),
                         QStringLiteral("　　　　どちらもあとで前線のデータに変換されます。"),
                     }));
-}
-
-void Gyogyou::OnModoruClicked() {
-    SyncCount();
-    hide();
-}
-
-void Gyogyou::closeEvent(QCloseEvent* event) {
-    SyncCount();
-    QWidget::closeEvent(event);
 }
 
 }  // namespace isobra

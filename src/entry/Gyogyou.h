@@ -24,9 +24,6 @@ class Gyogyou : public EntryForm {
 public:
     Gyogyou(AppState& state, Prompts& prompts, QWidget* parent = nullptr);
 
-    // Empties the list only; the entries are the caller's to clear.
-    // Appends the row of fishery slot `slot` rebuilt from the data.
-    void AppendRowFromData(int slot);
     // The list emptied and rebuilt from fishery slots 0..fisheryCount-1, with
     // no row selected.
     void RebuildRowsFromData();
@@ -37,10 +34,6 @@ public:
     void OnDeleteClicked();
     void OnKansokubiClicked();
     void OnSetumeiClicked();
-    void OnModoruClicked();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     // The row the entry and marker buttons write: the selected row, except
@@ -50,7 +43,6 @@ private:
     void AddMarker(std::string_view marker, bool (*accepts)(std::string_view kindBefore));
     void WriteRow(int row, const QString& text);
     bool RefuseWhenFull(int row);
-    void SyncCount();
 
     QLineEdit* kansokubi_;
     NumericEntryField* hokui_;

@@ -1,6 +1,5 @@
 #include "entry/Kaiyou1.h"
 
-#include <QCloseEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
@@ -24,7 +23,7 @@ constexpr int kStartDirection = 7;  // "南南西"
 }  // namespace
 
 Kaiyou1::Kaiyou1(AppState& state, Prompts& prompts, QWidget* parent)
-    : EntryForm(state, prompts, parent) {
+    : EntryForm(state, prompts, parent, &state.observations.shipCount) {
     setObjectName(QStringLiteral("Kaiyou1"));
     const QColor background(192, 255, 255);
 
@@ -81,8 +80,7 @@ Kaiyou1::Kaiyou1(AppState& state, Prompts& prompts, QWidget* parent)
     tenki_->setItems(weathers);
     tenki_->selectRow(0);
 
-    const int rows = std::clamp<int>(state_.observations.shipCount, 0, kSlotCount);
-    for (int k = 0; k < rows; ++k) AppendRowFromData(k);
+    RebuildRowsFromData();
     kansokuData_->setEditText(kansokuData_->itemText(0));
     SelectRow(RowCount() - 1);
 
@@ -95,19 +93,9 @@ Kaiyou1::Kaiyou1(AppState& state, Prompts& prompts, QWidget* parent)
     FinishWindow(this, QStringLiteral("船舶からの報告データの入力"), background);
 }
 
-void Kaiyou1::AppendRowFromData(int slot) {
-    if (!ObservationSet::IsSlot(slot)) return;
-    kansokuData_->appendItem(ToQ(ShipRowFromData(state_.observations.ship(slot))));
-}
-
 void Kaiyou1::RebuildRowsFromData() {
-    RemoveAllRows();
-    const int rows = std::clamp<int>(state_.observations.shipCount, 0, kSlotCount);
-    for (int k = 0; k < rows; ++k) AppendRowFromData(k);
-    SelectRow(-1);
+    RebuildRows(state_.observations.shipCount, [this](int slot) { return ToQ(ShipRowFromData(state_.observations.ship(slot))); });
 }
-
-void Kaiyou1::SyncCount() { state_.observations.shipCount = static_cast<std::int16_t>(RowCount()); }
 
 // The last row is never replaced: an entry on it appends after it.
 void Kaiyou1::OnTugiClicked() {
@@ -182,17 +170,6 @@ void Kaiyou1::OnSetumeiClicked() {
                         QStringLiteral("入力してある行で「データの入力」をｸﾘｯｸすると変更できます。"),
                         QStringLiteral("最後の行のデータは変更できません。削除して入力してください。"),
                     }));
-}
-
-void Kaiyou1::OnModoruClicked() {
-    SyncCount();
-    hide();
-}
-
-void Kaiyou1::closeEvent(QCloseEvent* event) {
-    // The close box hides the window like "もどる"; the window lives on.
-    SyncCount();
-    QWidget::closeEvent(event);
 }
 
 }  // namespace isobra

@@ -19,8 +19,6 @@ class Kaiyou1 : public EntryForm {
 public:
     Kaiyou1(AppState& state, Prompts& prompts, QWidget* parent = nullptr);
 
-    // Appends the row of ship slot `slot` rebuilt from the data.
-    void AppendRowFromData(int slot);
     // The list emptied and rebuilt from ship slots 0..shipCount-1, with no
     // row selected.
     void RebuildRowsFromData();
@@ -29,13 +27,8 @@ public:
     void OnDeleteClicked();
     void OnKansokubiClicked();
     void OnSetumeiClicked();
-    void OnModoruClicked();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
-    void SyncCount();
 
     NumericEntryField* hokui_;
     NumericEntryField* toukei_;

@@ -164,6 +164,4 @@ void Tenki1::OnSetumeiClicked() {
                     }));
 }
 
-void Tenki1::OnModoruClicked() { hide(); }
-
 }  // namespace isobra

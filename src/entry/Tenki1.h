@@ -38,7 +38,6 @@ public:
     void OnTugiClicked();
     void OnKansokubiClicked();
     void OnSetumeiClicked();
-    void OnModoruClicked();
 
 private:
     void SetRow(int row, const QString& text);
