@@ -260,22 +260,14 @@ void FrmOpenSave::PressOk() {
     // A listed file (its own directory may be typed with it), matched
     // without regard to case.
     if (QFileInfo(parentDir).isDir()) {
-        if (parentDir != dir_) {
-            const QString saved = dir_;
-            SetDirectory(parentDir);
-            const QString listed = ListedFile(fileName);
-            if (!listed.isEmpty()) {
-                Accept(QDir(dir_).filePath(listed));
-                return;
-            }
-            SetDirectory(saved);
-        } else {
-            const QString listed = ListedFile(fileName);
-            if (!listed.isEmpty()) {
-                Accept(QDir(dir_).filePath(listed));
-                return;
-            }
+        const QString saved = dir_;
+        if (parentDir != dir_) SetDirectory(parentDir);
+        const QString listed = ListedFile(fileName);
+        if (!listed.isEmpty()) {
+            Accept(QDir(dir_).filePath(listed));
+            return;
         }
+        if (dir_ != saved) SetDirectory(saved);
     }
     // Not a listed file. One that exists all the same (hidden by the
     // pattern) keeps the dialog open.
