@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QBuffer>
 #include <QImage>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <string>
@@ -157,24 +156,6 @@ int BadInput(const std::string& file, int line, const std::string& message) {
     return kExitBadInput;
 }
 
-bool Commit(const std::string& path, const QByteArray& bytes, std::string& why) {
-    QSaveFile out(QString::fromStdString(path));
-    if (!out.open(QIODevice::WriteOnly)) {
-        why = out.errorString().toStdString();
-        return false;
-    }
-    if (out.write(bytes) != bytes.size()) {
-        why = out.errorString().toStdString();
-        out.cancelWriting();
-        return false;
-    }
-    if (!out.commit()) {
-        why = out.errorString().toStdString();
-        return false;
-    }
-    return true;
-}
-
 // Keeps Qt's chatter about the session environment (no XDG_RUNTIME_DIR
 // under a batch job) out of the one-line messages this tool promises.
 void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
@@ -232,17 +213,17 @@ int main(int argc, char* argv[]) {
     }
 
     // Everything is made in memory first; files are written only at the end.
-    std::vector<std::pair<std::string, QByteArray>> outputs;
+    std::vector<std::pair<std::string, std::string>> outputs;
     if (!options.cntOut.empty()) {
         const EncodedFile cnt = WriteIsobarFile(state);
         if (!cnt.ok) return BadInput(options.cntOut, 0, cnt.message);
-        outputs.emplace_back(options.cntOut, QByteArray::fromStdString(cnt.bytes));
+        outputs.emplace_back(options.cntOut, cnt.bytes);
     }
     if (!options.datOut.empty()) {
         NormaliseForSave(state.observations);
         const EncodedFile dat = WriteObservationFile(state.observations);
         if (!dat.ok) return BadInput(options.datOut, 0, dat.message);
-        outputs.emplace_back(options.datOut, QByteArray::fromStdString(dat.bytes));
+        outputs.emplace_back(options.datOut, dat.bytes);
     }
     if (!options.pngOut.empty()) {
         QImageCanvas canvas;
@@ -252,11 +233,12 @@ int main(int argc, char* argv[]) {
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         if (!map.save(&buffer, "PNG", kPngQuality)) return BadInput(options.pngOut, 0, "PNG を作れませんでした。");
-        outputs.emplace_back(options.pngOut, png);
+        outputs.emplace_back(options.pngOut, png.toStdString());
     }
     for (const auto& [path, data] : outputs) {
-        if (!Commit(path, data, problem)) {
-            std::fprintf(stderr, "isobra-render: %s: 書き込めませんでした（%s）。\n", path.c_str(), problem.c_str());
+        const FileOutcome saved = SaveFileAtomically(path, data);
+        if (!saved.ok) {
+            std::fprintf(stderr, "isobra-render: %s: 書き込めませんでした（%s）。\n", path.c_str(), saved.reason.c_str());
             return kExitBadInput;
         }
     }
