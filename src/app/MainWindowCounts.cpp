@@ -9,9 +9,8 @@ namespace isobra {
 
 void MainWindow::SyncCountsFromLists() {
     CreateEntryForms();
-    ObservationSet& obs = state_.observations;
-    obs.shipCount = static_cast<std::int16_t>(std::min(kaiyou1_->RowCount(), kSlotCount));
-    obs.fisheryCount = static_cast<std::int16_t>(std::min(gyogyou_->RowCount(), kSlotCount));
+    kaiyou1_->SyncCount();
+    gyogyou_->SyncCount();
 }
 
 void MainWindow::SyncStationCountFromList() {
@@ -24,10 +23,9 @@ void MainWindow::RebuildEntryListsFromData() {
     // Land rows replace their rows (or are appended); the rows of further
     // stations stay as they were.
     tenki1_->RebuildRowsFromData(state_.observations.stationCount, LandWeather::Always);
+    // The ship and fishery lists are rebuilt whole and left without a selection.
     kaiyou1_->RebuildRowsFromData();
     gyogyou_->RebuildRowsFromData();
-    kaiyou1_->SelectRow(-1);
-    gyogyou_->SelectRow(-1);
 }
 
 }  // namespace isobra

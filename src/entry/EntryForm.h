@@ -26,6 +26,9 @@ public:
     // Empties the list only; the reports are the caller's to clear.
     void RemoveAllRows();
 
+    // The count this list owns (ships, fishery entries) set to its number
+    // of rows; nothing for the fixed station rows.
+    void SyncCount();
     // "もどる": the count follows the list and the window hides; it lives on.
     void OnModoruClicked();
 
@@ -36,8 +39,6 @@ protected:
 
     // The list emptied and rebuilt from slots 0..count-1, no row selected.
     void RebuildRows(int count, const std::function<QString(int slot)>& rowOf);
-    // The owned count set to the number of rows.
-    void SyncCount();
     // The close box hides the window like "もどる".
     void closeEvent(QCloseEvent* event) override;
 
