@@ -130,7 +130,6 @@ void MainWindow::LoadObservations() {
     SyncCountsFromLists();
     ApplyObservationFile(*parsed.value, state_);
     RebuildEntryListsFromData();
-    state_.pressureGrid.MarkNotComputed();
     HidePleaseWait();
 }
 
