@@ -40,11 +40,11 @@ protected:
 void LoadExample(AppState& state) {
     const std::filesystem::path file =
         std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" / "winter.dat";
-    const FileBytes bytes = ReadWholeFile(file.string());
-    if (!bytes.ok) throw std::runtime_error(file.string() + ": " + bytes.reason);
-    const Parsed<ObservationFileData> parsed = ParseObservationFile(bytes.bytes);
-    if (!parsed) throw std::runtime_error(parsed.error.message);
-    ApplyObservationFile(*parsed.value, state);
+    const Result<std::string> bytes = ReadWholeFile(file.string());
+    if (!bytes.ok()) throw std::runtime_error(file.string() + ": " + bytes.message());
+    const Result<ObservationFileData> parsed = ParseObservationFile(bytes.value());
+    if (!parsed) throw std::runtime_error(parsed.message());
+    ApplyObservationFile(*parsed, state);
 }
 
 void BM_ConstructAndTrace(benchmark::State& bench) {
@@ -79,8 +79,8 @@ BENCHMARK(BM_Trace)->Unit(benchmark::kMicrosecond);
 void BM_ReadObservationFile(benchmark::State& bench) {
     const std::filesystem::path file =
         std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" / "winter.dat";
-    const std::string bytes = ReadWholeFile(file.string()).bytes;
-    for (auto _ : bench) benchmark::DoNotOptimize(ParseObservationFile(bytes).value.has_value());
+    const std::string bytes = ReadWholeFile(file.string()).value();
+    for (auto _ : bench) benchmark::DoNotOptimize(ParseObservationFile(bytes).ok());
 }
 BENCHMARK(BM_ReadObservationFile)->Unit(benchmark::kMicrosecond);
 

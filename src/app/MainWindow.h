@@ -8,7 +8,7 @@
 
 #include "app/Prompts.h"
 #include "model/AppState.h"
-#include "model/FileError.h"
+#include "model/Result.h"
 
 class QAction;
 class QMenu;
@@ -119,9 +119,9 @@ private:
     // The whole file, or nothing after the please-wait window is gone and
     // the user has read why.
     std::optional<std::string> ReadChosenFile(const QString& path);
-    void RefuseFile(const QString& path, const FileError& error);
+    void RefuseFile(const QString& path, const Failure& failure);
     // Saves the encoded file atomically; false after telling the user why not.
-    bool WriteFile(const QString& path, const EncodedFile& encoded);
+    bool WriteFile(const QString& path, const Result<std::string>& encoded);
 
     AppState& state_;
     Prompts& prompts_;

@@ -56,12 +56,12 @@ std::optional<QString> MainWindow::SaveTarget(const QString& chosen, const char*
     return path;
 }
 
-bool MainWindow::WriteFile(const QString& path, const EncodedFile& encoded) {
-    std::string reason = encoded.message;
-    if (encoded.ok) {
-        const FileOutcome outcome = SaveFileAtomically(Std(path), encoded.bytes);
-        if (outcome.ok) return true;
-        reason = outcome.reason;
+bool MainWindow::WriteFile(const QString& path, const Result<std::string>& encoded) {
+    std::string reason = encoded ? std::string() : encoded.message();
+    if (encoded) {
+        const Status saved = SaveFileAtomically(Std(path), *encoded);
+        if (saved) return true;
+        reason = saved.message();
     }
     HidePleaseWait();
     prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(SaveFailureText(Std(FileNameOf(path)), reason)),
@@ -70,17 +70,17 @@ bool MainWindow::WriteFile(const QString& path, const EncodedFile& encoded) {
 }
 
 std::optional<std::string> MainWindow::ReadChosenFile(const QString& path) {
-    FileBytes file = ReadWholeFile(Std(path));
-    if (file.ok) return std::move(file.bytes);
+    Result<std::string> file = ReadWholeFile(Std(path));
+    if (file) return std::move(*file);
     HidePleaseWait();
-    prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(ReadFailureText(Std(FileNameOf(path)), file.reason)),
+    prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(ReadFailureText(Std(FileNameOf(path)), file.message())),
                     Prompts::Icon::Warning);
     return std::nullopt;
 }
 
-void MainWindow::RefuseFile(const QString& path, const FileError& error) {
+void MainWindow::RefuseFile(const QString& path, const Failure& failure) {
     HidePleaseWait();
-    prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(ReadFailureText(Std(FileNameOf(path)), error)),
+    prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(ReadFailureText(Std(FileNameOf(path)), failure)),
                     Prompts::Icon::Warning);
 }
 
@@ -123,12 +123,12 @@ void MainWindow::LoadObservations() {
     if (!bytes) return;
     const auto parsed = ParseObservationFile(*bytes);
     if (!parsed) {
-        RefuseFile(*chosen, parsed.error);
+        RefuseFile(*chosen, parsed.failure());
         return;
     }
     // The whole file is good: now it replaces what is in memory.
     SyncCountsFromLists();
-    ApplyObservationFile(*parsed.value, state_);
+    ApplyObservationFile(*parsed, state_);
     RebuildEntryListsFromData();
     HidePleaseWait();
 }
@@ -155,8 +155,8 @@ void MainWindow::LoadIsobars() {
     const auto bytes = ReadChosenFile(*chosen);
     if (!bytes) return;
     const auto parsed = ParseIsobarFile(*bytes, state_.grid, state_.observations.stationCount);
-    if (!parsed || !ApplyIsobarFile(*parsed.value, state_)) {
-        RefuseFile(*chosen, parsed ? FileError{0, "等圧線データが地図の格子に合いません。"} : parsed.error);
+    if (!parsed || !ApplyIsobarFile(*parsed, state_)) {
+        RefuseFile(*chosen, parsed ? Failure{0, "等圧線データが地図の格子に合いません。"} : parsed.failure());
         return;
     }
     // Drawn over whatever the canvas shows, without clearing it.

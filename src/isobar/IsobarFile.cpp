@@ -29,8 +29,7 @@ std::vector<IsobarFileItem> IsobarFileItems(const PlotTable& table) {
     return items;
 }
 
-EncodedFile WriteIsobarFile(const AppState& state) {
-    EncodedFile out;
+Result<std::string> WriteIsobarFile(const AppState& state) {
     const GridSettings& s = state.grid;
     std::string text;
     for (int iy = 0; iy <= s.gridMaxY; ++iy) {
@@ -41,28 +40,23 @@ EncodedFile WriteIsobarFile(const AppState& state) {
     }
     const std::vector<IsobarFileItem> items = IsobarFileItems(state.plotTable);
     text += NumberField(static_cast<std::int64_t>(items.size())) + "\r\n";
-    out.bytes = *ToShiftJis(text);  // digits, spaces, commas and line ends only
+    std::string bytes = text;  // digits, spaces, commas and line ends: the same in CP932
     for (const IsobarFileItem& item : items) {
         const std::optional<std::string> kind = ToShiftJis(item.kind);
-        if (!kind || item.kind.find_first_of(",\r\n") != std::string::npos) {
-            out.bytes.clear();
-            out.message = "種類「" + item.kind + "」にShift-JISで書けない文字かコンマか改行があります";
-            return out;
-        }
-        out.bytes += *kind + "," + NumberField(item.x) + "," + NumberField(item.y) + "\r\n";
+        if (!kind || item.kind.find_first_of(",\r\n") != std::string::npos)
+            return Result<std::string>::Fail("種類「" + item.kind + "」にShift-JISで書けない文字かコンマか改行があります");
+        bytes += *kind + "," + NumberField(item.x) + "," + NumberField(item.y) + "\r\n";
     }
-    out.ok = true;
-    return out;
+    return bytes;
 }
 
-Parsed<IsobarFileData> ParseIsobarFile(std::string_view bytes, const GridSettings& s, int stationCount) {
+Result<IsobarFileData> ParseIsobarFile(std::string_view bytes, const GridSettings& s, int stationCount) {
     if (stationCount < 0 || stationCount > kSlotCount - 1)
-        return Parsed<IsobarFileData>::Fail(0,
-                                            "地点が" + std::to_string(stationCount) +
-                                                "か所あり、等圧線データの高気圧・低気圧・前線を置く場所がありません。");
-    Parsed<TextFields> split = SplitFields(bytes);
-    if (!split) return Parsed<IsobarFileData>::Fail(split.error.line, split.error.message);
-    FieldCursor in(*split.value);
+        return Result<IsobarFileData>::Fail("地点が" + std::to_string(stationCount) +
+                                            "か所あり、等圧線データの高気圧・低気圧・前線を置く場所がありません。");
+    const Result<TextFields> split = SplitFields(bytes);
+    if (!split) return split.failure();
+    FieldCursor in(*split);
     IsobarFileData data;
     for (int iy = 0; iy <= s.gridMaxY && !in.failed(); ++iy) {
         for (int ix = 0; ix <= s.gridMaxX && !in.failed(); ++ix) {
@@ -79,8 +73,8 @@ Parsed<IsobarFileData> ParseIsobarFile(std::string_view bytes, const GridSetting
         item.y = in.Number(of + "y座標", kValueLimit).value_or(0);
         data.items.push_back(std::move(item));
     }
-    if (in.failed()) return Parsed<IsobarFileData>::Fail(in.error().line, in.error().message);
-    return Parsed<IsobarFileData>{std::move(data), {}};
+    if (in.failed()) return in.failure();
+    return data;
 }
 
 bool ApplyIsobarFile(const IsobarFileData& data, AppState& state) {

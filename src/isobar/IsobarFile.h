@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "isobar/GridSettings.h"
-#include "model/FileError.h"
+#include "model/Result.h"
 
 namespace isobra {
 
@@ -36,13 +36,13 @@ struct IsobarFileData {
 std::vector<IsobarFileItem> IsobarFileItems(const PlotTable& table);
 
 // The file's bytes for the current grid and plot table.
-EncodedFile WriteIsobarFile(const AppState& state);
+Result<std::string> WriteIsobarFile(const AppState& state);
 
 // Reads a whole file for a grid of these settings, to be loaded after
 // `stationCount` stations. Refused with line and reason: a file that ends
 // early, bytes that are not CP932, a value beyond +-9999999, or more items
 // than the plot table holds after the stations (100 - stationCount).
-Parsed<IsobarFileData> ParseIsobarFile(std::string_view bytes, const GridSettings& settings, int stationCount);
+Result<IsobarFileData> ParseIsobarFile(std::string_view bytes, const GridSettings& settings, int stationCount);
 
 // Replaces the grid by the file's and puts the items into the plot table
 // after the stations; the table then remembers no ships and the file's

@@ -32,7 +32,7 @@ int CreateTemporary(const std::string& path, std::string& tempPath) {
     return -1;
 }
 
-FileOutcome Failure(int error) { return FileOutcome{false, SystemErrorReason(error)}; }
+Status SystemFailure(int error) { return Status::Fail(SystemErrorReason(error)); }
 
 }  // namespace
 
@@ -65,15 +65,15 @@ std::string SystemErrorReason(int error) {
     }
 }
 
-FileOutcome SaveFileAtomically(const std::string& path, std::string_view bytes, const FileSystemCalls& calls) {
-    if (path.empty()) return Failure(ENOENT);
+Status SaveFileAtomically(const std::string& path, std::string_view bytes, const FileSystemCalls& calls) {
+    if (path.empty()) return SystemFailure(ENOENT);
     std::string tempPath;
     const int fd = CreateTemporary(path, tempPath);
-    if (fd < 0) return Failure(errno);
+    if (fd < 0) return SystemFailure(errno);
     auto abandon = [&](int error) {
         ::close(fd);
         ::unlink(tempPath.c_str());
-        return Failure(error);
+        return SystemFailure(error);
     };
 
     struct stat old {};
@@ -92,12 +92,12 @@ FileOutcome SaveFileAtomically(const std::string& path, std::string_view bytes, 
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(tempPath.c_str());
-        return Failure(error);
+        return SystemFailure(error);
     }
     if (calls.rename(tempPath.c_str(), path.c_str()) != 0) {
         const int error = errno;
         ::unlink(tempPath.c_str());
-        return Failure(error);
+        return SystemFailure(error);
     }
     // Make the rename itself durable; a failure here no longer loses data.
     const int dir = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -105,44 +105,36 @@ FileOutcome SaveFileAtomically(const std::string& path, std::string_view bytes, 
         ::fsync(dir);
         ::close(dir);
     }
-    return FileOutcome{true, {}};
+    return {};
 }
 
-FileBytes ReadWholeFile(const std::string& path, std::size_t maxBytes) {
-    FileBytes out;
+Result<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        out.reason = errno == EACCES ? "読みこむ権限がありません" : SystemErrorReason(errno);
-        return out;
-    }
+    if (fd < 0) return Result<std::string>::Fail(errno == EACCES ? "読みこむ権限がありません" : SystemErrorReason(errno));
     struct stat info {};
     if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
         ::close(fd);
-        out.reason = "ファイルではなくフォルダです";
-        return out;
+        return Result<std::string>::Fail("ファイルではなくフォルダです");
     }
+    std::string bytes;
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
-            out.reason = SystemErrorReason(errno);
-            out.bytes.clear();
+            const int error = errno;
             ::close(fd);
-            return out;
+            return Result<std::string>::Fail(SystemErrorReason(error));
         }
         if (n == 0) break;
-        out.bytes.append(buffer, static_cast<std::size_t>(n));
-        if (out.bytes.size() > maxBytes) {
-            out.reason = "ファイルが大きすぎます（このプログラムのファイルではないようです）";
-            out.bytes.clear();
+        bytes.append(buffer, static_cast<std::size_t>(n));
+        if (bytes.size() > maxBytes) {
             ::close(fd);
-            return out;
+            return Result<std::string>::Fail("ファイルが大きすぎます（このプログラムのファイルではないようです）");
         }
     }
     ::close(fd);
-    out.ok = true;
-    return out;
+    return bytes;
 }
 
 std::string SaveFailureText(const std::string& name, const std::string& reason) {
@@ -153,8 +145,8 @@ std::string ReadFailureText(const std::string& name, const std::string& reason) 
     return "「" + name + "」を読みこめませんでした（" + reason + "）。データは読みこむ前のままです。";
 }
 
-std::string ReadFailureText(const std::string& name, const FileError& error) {
-    return "「" + name + "」を読みこめませんでした。" + error.message + "データは読みこむ前のままです。";
+std::string ReadFailureText(const std::string& name, const Failure& failure) {
+    return "「" + name + "」を読みこめませんでした。" + failure.message + "データは読みこむ前のままです。";
 }
 
 }  // namespace isobra

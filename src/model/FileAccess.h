@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/FileError.h"
+#include "model/Result.h"
 
 namespace isobra {
 
@@ -20,26 +20,18 @@ struct FileSystemCalls {
     static FileSystemCalls System();
 };
 
-struct FileOutcome {
-    bool ok = false;
-    std::string reason;  // Japanese, from the system's error, when !ok
-};
-
 // Writes the bytes to a new temporary file beside `path`, flushes it to the
 // disk and renames it over `path`. On any failure the temporary file is
 // removed and whatever stood at `path` before is left untouched. An
-// existing file's permissions are kept.
-FileOutcome SaveFileAtomically(const std::string& path, std::string_view bytes,
+// existing file's permissions are kept. A failure's message is the
+// Japanese reason phrase for SaveFailureText.
+Status SaveFileAtomically(const std::string& path, std::string_view bytes,
                                const FileSystemCalls& calls = FileSystemCalls::System());
 
 // Reads a whole file. Files larger than `maxBytes` are refused: neither
-// file of this program comes near 1 MiB.
-struct FileBytes {
-    bool ok = false;
-    std::string bytes;
-    std::string reason;
-};
-FileBytes ReadWholeFile(const std::string& path, std::size_t maxBytes = 1 << 20);
+// file of this program comes near 1 MiB. A failure's message is a reason
+// phrase for ReadFailureText.
+Result<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes = 1 << 20);
 
 // The user's texts, `name` being the file name to show:
 // "「obs.DAT」を保存できませんでした（書き込み権限がありません）。前のファイルはそのまま残っています。"
@@ -47,7 +39,7 @@ FileBytes ReadWholeFile(const std::string& path, std::size_t maxBytes = 1 << 20)
 // "「obs.dat」を読みこめませんでした。12行目の…。データは読みこむ前のままです。"
 std::string SaveFailureText(const std::string& name, const std::string& reason);
 std::string ReadFailureText(const std::string& name, const std::string& reason);
-std::string ReadFailureText(const std::string& name, const FileError& error);
+std::string ReadFailureText(const std::string& name, const Failure& failure);
 
 // A Japanese reason for an errno value.
 std::string SystemErrorReason(int error);

@@ -66,16 +66,14 @@ std::string Unwritable(const std::string& what, const std::string& text) {
 
 }  // namespace
 
-EncodedFile WriteObservationFile(const ObservationSet& set) {
-    EncodedFile out;
+Result<std::string> WriteObservationFile(const ObservationSet& set) {
     const int n = set.stationCount, s = set.shipCount, f = set.fisheryCount;
-    if (!ObservationSet::IsCount(n) || !ObservationSet::IsCount(s) || !ObservationSet::IsCount(f)) {
-        out.message = "観測データの数が0から101までの範囲にありません";
-        return out;
-    }
-    for (int k = 0; k < n && out.message.empty(); ++k) out.message = Unwritable("地名", set.stationName(k));
-    for (int k = 0; k < f && out.message.empty(); ++k) out.message = Unwritable("漁業気象の種類", set.fishery(k).kind);
-    if (!out.message.empty()) return out;
+    if (!ObservationSet::IsCount(n) || !ObservationSet::IsCount(s) || !ObservationSet::IsCount(f))
+        return Result<std::string>::Fail("観測データの数が0から101までの範囲にありません");
+    std::string problem;
+    for (int k = 0; k < n && problem.empty(); ++k) problem = Unwritable("地名", set.stationName(k));
+    for (int k = 0; k < f && problem.empty(); ++k) problem = Unwritable("漁業気象の種類", set.fishery(k).kind);
+    if (!problem.empty()) return Result<std::string>::Fail(problem);
 
     std::vector<std::string> lines;
     lines.push_back(TitleLine(kLandTitle, n));
@@ -90,24 +88,20 @@ EncodedFile WriteObservationFile(const ObservationSet& set) {
     lines.emplace_back(kFisheryHeader);
     for (int k = 0; k < f; ++k) lines.push_back(FisheryLine(set.fishery(k)));
 
+    std::string bytes;
     for (const std::string& line : lines) {
-        const std::optional<std::string> bytes = ToShiftJis(line);
-        if (!bytes) {
-            out.message = "「" + line + "」にShift-JISで書けない文字があります";
-            out.bytes.clear();
-            return out;
-        }
-        out.bytes += *bytes;
-        out.bytes += "\r\n";
+        const std::optional<std::string> encoded = ToShiftJis(line);
+        if (!encoded) return Result<std::string>::Fail("「" + line + "」にShift-JISで書けない文字があります");
+        bytes += *encoded;
+        bytes += "\r\n";
     }
-    out.ok = true;
-    return out;
+    return bytes;
 }
 
-Parsed<ObservationFileData> ParseObservationFile(std::string_view bytes) {
-    Parsed<TextFields> split = SplitFields(bytes);
-    if (!split) return Parsed<ObservationFileData>::Fail(split.error.line, split.error.message);
-    FieldCursor in(*split.value);
+Result<ObservationFileData> ParseObservationFile(std::string_view bytes) {
+    const Result<TextFields> split = SplitFields(bytes);
+    if (!split) return split.failure();
+    FieldCursor in(*split);
     ObservationFileData data;
     auto direction = [](const std::optional<std::string>& t) {
         const int code = t ? FindWindDirection(*t) : -1;
@@ -165,8 +159,8 @@ Parsed<ObservationFileData> ParseObservationFile(std::string_view bytes) {
         data.fishery.push_back(e);
     }
 
-    if (in.failed()) return Parsed<ObservationFileData>::Fail(in.error().line, in.error().message);
-    return Parsed<ObservationFileData>{std::move(data), {}};
+    if (in.failed()) return in.failure();
+    return data;
 }
 
 void ApplyObservationFile(const ObservationFileData& data, AppState& state) {

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/FileError.h"
+#include "model/Result.h"
 #include "model/ObservationSet.h"
 
 namespace isobra {
@@ -27,13 +27,13 @@ struct ObservationFileData {
 // The file's bytes for the set's counts and reports. Fails (with a Japanese
 // message) when a name or kind cannot be written in CP932, holds a comma or
 // a line break, or a count does not fit the tables. Normalise first.
-EncodedFile WriteObservationFile(const ObservationSet& set);
+Result<std::string> WriteObservationFile(const ObservationSet& set);
 
 // Reads a whole file. Unknown directions read as north (0), unknown weather
 // as "不明", empty or non-numeric numbers as 0. Refused with line and reason:
 // a file that ends early, a count outside 0..101, bytes that are not CP932,
 // a value beyond +-99999.
-Parsed<ObservationFileData> ParseObservationFile(std::string_view bytes);
+Result<ObservationFileData> ParseObservationFile(std::string_view bytes);
 
 // Replaces the observations by the file's data: names and reports of the
 // slots read, the three counts. Ship and fishery slots of the lists before

@@ -53,14 +53,14 @@ void SplitLine(std::string_view line, int number, std::vector<TextField>& out) {
 
 }  // namespace
 
-Parsed<TextFields> SplitFields(std::string_view bytes) {
+Result<TextFields> SplitFields(std::string_view bytes) {
     // CP932 trail bytes never take the values of comma, CR or LF, so the
     // decoded text splits exactly where the bytes do.
     std::size_t bad = 0;
     const std::optional<std::string> text = FromShiftJis(bytes, &bad);
     if (!text)
-        return Parsed<TextFields>::Fail(
-            LineOf(bytes, bad), std::to_string(LineOf(bytes, bad)) + "行目にShift-JISとして読めない文字があります。");
+        return Result<TextFields>::Fail(
+            std::to_string(LineOf(bytes, bad)) + "行目にShift-JISとして読めない文字があります。", LineOf(bytes, bad));
     TextFields result;
     const std::string_view all = *text;
     std::size_t start = 0;
@@ -72,7 +72,7 @@ Parsed<TextFields> SplitFields(std::string_view bytes) {
         start = end + 1;
         if (all[end] == '\r' && start < all.size() && all[start] == '\n') ++start;
     }
-    return Parsed<TextFields>{std::move(result), {}};
+    return result;
 }
 
 double LeadingNumber(std::string_view text) {
@@ -112,7 +112,7 @@ const TextField* FieldCursor::Next(std::string_view what) {
 
 void FieldCursor::Fail(int line, std::string message) {
     failed_ = true;
-    error_ = FileError{line, std::move(message)};
+    failure_ = Failure{line, std::move(message)};
 }
 
 std::optional<std::string> FieldCursor::Text(std::string_view what) {

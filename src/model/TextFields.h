@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/FileError.h"
+#include "model/Result.h"
 
 namespace isobra {
 
@@ -28,7 +28,7 @@ struct TextFields {
 
 // Decodes CP932 bytes and splits them into fields. Fails, naming the line,
 // on bytes that are not valid CP932.
-Parsed<TextFields> SplitFields(std::string_view bytes);
+Result<TextFields> SplitFields(std::string_view bytes);
 
 // The leading-number rule: optional spaces and a sign, then digits with an
 // optional decimal part; anything else ends the number; no digits give 0.
@@ -36,7 +36,7 @@ double LeadingNumber(std::string_view text);
 
 // Walks the fields in order. Each read names what it expects, so that the
 // first failure can say which line and which value went wrong; after a
-// failure every further read fails too and error() keeps the first reason.
+// failure every further read fails too and failure() keeps the first reason.
 class FieldCursor {
 public:
     explicit FieldCursor(const TextFields& fields) : fields_(fields) {}
@@ -47,7 +47,7 @@ public:
     // A count of table rows, which must lie in 0..max.
     std::optional<std::int32_t> Count(std::string_view what, int max);
 
-    const FileError& error() const { return error_; }
+    const Failure& failure() const { return failure_; }
     bool failed() const { return failed_; }
 
 private:
@@ -57,7 +57,7 @@ private:
     const TextFields& fields_;
     std::size_t next_ = 0;
     bool failed_ = false;
-    FileError error_;
+    Failure failure_;
 };
 
 }  // namespace isobra

@@ -188,14 +188,14 @@ int main(int argc, char* argv[]) {
     state.grid.isobarHalfInterval = state.grid.isobarInterval / 2.0f;
 
     const std::string& input = options.isobars.empty() ? options.observations : options.isobars;
-    const FileBytes file = ReadWholeFile(input);
-    if (!file.ok) return BadInput(input, 0, file.reason);
-    const std::string& bytes = file.bytes;
+    const Result<std::string> file = ReadWholeFile(input);
+    if (!file) return BadInput(input, 0, file.message());
+    const std::string& bytes = *file;
 
     if (options.isobars.empty()) {
         const auto parsed = ParseObservationFile(bytes);
-        if (!parsed) return BadInput(input, parsed.error.line, parsed.error.message);
-        ApplyObservationFile(*parsed.value, state);
+        if (!parsed) return BadInput(input, parsed.line(), parsed.message());
+        ApplyObservationFile(*parsed, state);
 
         const int pressures = CountLandPressures(state.observations);
         if (pressures == 0) return BadInput(input, 0, "気圧が入力されていません");
@@ -208,22 +208,22 @@ int main(int argc, char* argv[]) {
         if (!result.built) return kExitBadInput;
     } else {
         const auto parsed = ParseIsobarFile(bytes, state.grid, state.observations.stationCount);
-        if (!parsed) return BadInput(input, parsed.error.line, parsed.error.message);
-        if (!ApplyIsobarFile(*parsed.value, state)) return BadInput(input, 0, "等圧線データが地図の格子に合いません。");
+        if (!parsed) return BadInput(input, parsed.line(), parsed.message());
+        if (!ApplyIsobarFile(*parsed, state)) return BadInput(input, 0, "等圧線データが地図の格子に合いません。");
     }
 
     // Everything is made in memory first; files are written only at the end.
     std::vector<std::pair<std::string, std::string>> outputs;
     if (!options.cntOut.empty()) {
-        const EncodedFile cnt = WriteIsobarFile(state);
-        if (!cnt.ok) return BadInput(options.cntOut, 0, cnt.message);
-        outputs.emplace_back(options.cntOut, cnt.bytes);
+        const Result<std::string> cnt = WriteIsobarFile(state);
+        if (!cnt) return BadInput(options.cntOut, 0, cnt.message());
+        outputs.emplace_back(options.cntOut, *cnt);
     }
     if (!options.datOut.empty()) {
         NormaliseForSave(state.observations);
-        const EncodedFile dat = WriteObservationFile(state.observations);
-        if (!dat.ok) return BadInput(options.datOut, 0, dat.message);
-        outputs.emplace_back(options.datOut, dat.bytes);
+        const Result<std::string> dat = WriteObservationFile(state.observations);
+        if (!dat) return BadInput(options.datOut, 0, dat.message());
+        outputs.emplace_back(options.datOut, *dat);
     }
     if (!options.pngOut.empty()) {
         QImageCanvas canvas;
@@ -236,9 +236,9 @@ int main(int argc, char* argv[]) {
         outputs.emplace_back(options.pngOut, png.toStdString());
     }
     for (const auto& [path, data] : outputs) {
-        const FileOutcome saved = SaveFileAtomically(path, data);
-        if (!saved.ok) {
-            std::fprintf(stderr, "isobra-render: %s: 書き込めませんでした（%s）。\n", path.c_str(), saved.reason.c_str());
+        const Status saved = SaveFileAtomically(path, data);
+        if (!saved) {
+            std::fprintf(stderr, "isobra-render: %s: 書き込めませんでした（%s）。\n", path.c_str(), saved.message().c_str());
             return kExitBadInput;
         }
     }

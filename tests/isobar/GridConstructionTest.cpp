@@ -15,11 +15,11 @@ namespace {
 
 AppState LoadExample() {
     AppState state;
-    const FileBytes file = ReadWholeFile(std::string(ISOBRA_TEST_DATA) + "/../../examples/winter.dat");
-    EXPECT_TRUE(file.ok) << file.reason;
-    const Parsed<ObservationFileData> parsed = ParseObservationFile(file.bytes);
-    EXPECT_TRUE(parsed) << parsed.error.message;
-    if (parsed) ApplyObservationFile(*parsed.value, state);
+    const Result<std::string> file = ReadWholeFile(std::string(ISOBRA_TEST_DATA) + "/../../examples/winter.dat");
+    EXPECT_TRUE(file.ok()) << file.message();
+    const Result<ObservationFileData> parsed = ParseObservationFile(file.value());
+    EXPECT_TRUE(parsed) << parsed.message();
+    if (parsed) ApplyObservationFile(*parsed, state);
     return state;
 }
 

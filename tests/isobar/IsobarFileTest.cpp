@@ -45,37 +45,37 @@ TEST(IsobarFile, WritesGridCountAndItems) {
     test::FillGrids(state, 0);
     state.pressureGrid.at(1, 0) = 101200;
     state.pressureGrid.at(25, 25) = -3;
-    const EncodedFile file = WriteIsobarFile(state);
-    ASSERT_TRUE(file.ok);
-    EXPECT_EQ(file.bytes.substr(0, 20), " 0 , 101200 , 0 , 0 ");
-    const std::string text = FromShiftJis(file.bytes).value_or("");
+    const Result<std::string> file = WriteIsobarFile(state);
+    ASSERT_TRUE(file.ok());
+    EXPECT_EQ(file.value().substr(0, 20), " 0 , 101200 , 0 , 0 ");
+    const std::string text = FromShiftJis(file.value()).value_or("");
     EXPECT_NE(text.find(" 0 , 0 ,-3 \r\n 3 \r\n低気圧, 210 , 164 \r\n寒冷前線, 220 , 170 \r\n台風,-5 , 0 \r\n"),
               std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 18), "\r\n台風,-5 , 0 \r\n");
 
-    const EncodedFile empty = WriteIsobarFile(WithItems({}));
-    const std::string tail = empty.bytes.substr(empty.bytes.size() - 11);
+    const Result<std::string> empty = WriteIsobarFile(WithItems({}));
+    const std::string tail = empty.value().substr(empty.value().size() - 11);
     EXPECT_EQ(tail, ", 0 \r\n 0 \r\n");
 }
 
 TEST(IsobarFile, RoundTripThroughTheExample) {
     AppState state;
-    const FileBytes example = ReadWholeFile(std::string(ISOBRA_TEST_DATA) + "/../../examples/winter.dat");
-    ASSERT_TRUE(example.ok);
-    ApplyObservationFile(*ParseObservationFile(example.bytes).value, state);
+    const Result<std::string> example = ReadWholeFile(std::string(ISOBRA_TEST_DATA) + "/../../examples/winter.dat");
+    ASSERT_TRUE(example.ok());
+    ApplyObservationFile(*ParseObservationFile(example.value()), state);
     ComputePressureGrid(state);
-    const EncodedFile file = WriteIsobarFile(state);
-    ASSERT_TRUE(file.ok);
+    const Result<std::string> file = WriteIsobarFile(state);
+    ASSERT_TRUE(file.ok());
 
-    const Parsed<IsobarFileData> parsed = ParseIsobarFile(file.bytes, state.grid, 54);
-    ASSERT_TRUE(parsed) << parsed.error.message;
-    EXPECT_EQ(parsed.value->items.size(), 8u);  // high, low and six front points
+    const Result<IsobarFileData> parsed = ParseIsobarFile(file.value(), state.grid, 54);
+    ASSERT_TRUE(parsed) << parsed.message();
+    EXPECT_EQ(parsed->items.size(), 8u);  // high, low and six front points
     AppState loaded;
-    ASSERT_TRUE(ApplyIsobarFile(*parsed.value, loaded));
+    ASSERT_TRUE(ApplyIsobarFile(*parsed, loaded));
     for (int iy = 0; iy <= 25; ++iy)
         for (int ix = 0; ix <= 25; ++ix) ASSERT_EQ(loaded.pressureGrid.at(ix, iy), state.pressureGrid.at(ix, iy));
     EXPECT_EQ(IsobarFileItems(loaded.plotTable), IsobarFileItems(state.plotTable));
-    EXPECT_EQ(WriteIsobarFile(loaded).bytes, file.bytes);
+    EXPECT_EQ(WriteIsobarFile(loaded).value(), file.value());
 }
 
 TEST(IsobarFile, LoadingPutsItemsAfterTheStationsWithNoShips) {
@@ -84,9 +84,9 @@ TEST(IsobarFile, LoadingPutsItemsAfterTheStationsWithNoShips) {
     state.observations.shipCount = 3;
     state.observations.fisheryCount = 5;
     const std::string bytes = Sjis(GridLines(101000) + " 2 \r\n高気圧, 100 , 120 \r\n停滞前線 , 150 , 160 \r\n");
-    const Parsed<IsobarFileData> parsed = ParseIsobarFile(bytes, state.grid, 54);
-    ASSERT_TRUE(parsed) << parsed.error.message;
-    ASSERT_TRUE(ApplyIsobarFile(*parsed.value, state));
+    const Result<IsobarFileData> parsed = ParseIsobarFile(bytes, state.grid, 54);
+    ASSERT_TRUE(parsed) << parsed.message();
+    ASSERT_TRUE(ApplyIsobarFile(*parsed, state));
     const PlotTable& t = state.plotTable;
     EXPECT_EQ(t.stationCount, 54);
     EXPECT_EQ(t.shipCount, 0);
@@ -131,14 +131,14 @@ TEST(IsobarFile, BrokenFilesAreRefusedWithLineAndReason) {
          "28行目にShift-JISとして読めない文字があります。"},
     };
     for (const BrokenFile& c : cases) {
-        const Parsed<IsobarFileData> parsed = ParseIsobarFile(c.bytes, GridSettings{}, c.stations);
+        const Result<IsobarFileData> parsed = ParseIsobarFile(c.bytes, GridSettings{}, c.stations);
         EXPECT_FALSE(parsed) << c.what;
-        EXPECT_EQ(parsed.error.line, c.line) << c.what;
-        EXPECT_EQ(parsed.error.message, c.message) << c.what;
+        EXPECT_EQ(parsed.line(), c.line) << c.what;
+        EXPECT_EQ(parsed.message(), c.message) << c.what;
     }
-    const Parsed<IsobarFileData> full = ParseIsobarFile(GridLines(101000) + " 0 \r\n", GridSettings{}, 101);
+    const Result<IsobarFileData> full = ParseIsobarFile(GridLines(101000) + " 0 \r\n", GridSettings{}, 101);
     EXPECT_FALSE(full);
-    EXPECT_EQ(full.error.message, "地点が101か所あり、等圧線データの高気圧・低気圧・前線を置く場所がありません。");
+    EXPECT_EQ(full.message(), "地点が101か所あり、等圧線データの高気圧・低気圧・前線を置く場所がありません。");
     EXPECT_TRUE(ParseIsobarFile(
         GridLines(101000) + " 46 \r\n" +
             [] {

@@ -14,22 +14,22 @@ namespace isobra {
 namespace {
 
 std::string Bytes(const std::string& name) {
-    const FileBytes file = ReadWholeFile(std::string(ISOBRA_TEST_DATA) + "/" + name);
-    EXPECT_TRUE(file.ok) << name << ": " << file.reason;
-    return file.bytes;
+    const Result<std::string> file = ReadWholeFile(std::string(ISOBRA_TEST_DATA) + "/" + name);
+    EXPECT_TRUE(file.ok()) << name << ": " << file.message();
+    return file.value();
 }
 
 TEST(DataFiles, HalfWidthNamesAndFrostRoundTripByteForByte) {
     const std::string bytes = Bytes("katakana-and-frost.dat");
-    const Parsed<ObservationFileData> parsed = ParseObservationFile(bytes);
-    ASSERT_TRUE(parsed) << parsed.error.message;
+    const Result<ObservationFileData> parsed = ParseObservationFile(bytes);
+    ASSERT_TRUE(parsed) << parsed.message();
     AppState state;
-    ApplyObservationFile(*parsed.value, state);
+    ApplyObservationFile(*parsed, state);
     EXPECT_EQ(state.observations.stationName(0), "ﾎﾟﾛﾅｲｽｸ");
     EXPECT_EQ(state.observations.land(2).temperature, -21);
     EXPECT_EQ(state.observations.land(4).pressure, 0);  // 富士山 is saved without one
     EXPECT_EQ(state.observations.fishery(1).kind, "中心から");
-    EXPECT_EQ(WriteObservationFile(state.observations).bytes, bytes);
+    EXPECT_EQ(WriteObservationFile(state.observations).value(), bytes);
 }
 
 TEST(DataFiles, BrokenObservationFilesNameLineAndProblem) {
@@ -44,25 +44,25 @@ TEST(DataFiles, BrokenObservationFilesNameLineAndProblem) {
         {"too-many-ships.dat", 9, "9行目の船舶の報告の数（150）が0から101までの範囲にありません。"},
     };
     for (const Case& c : cases) {
-        const Parsed<ObservationFileData> parsed = ParseObservationFile(Bytes(c.file));
+        const Result<ObservationFileData> parsed = ParseObservationFile(Bytes(c.file));
         EXPECT_FALSE(parsed) << c.file;
-        EXPECT_EQ(parsed.error.line, c.line) << c.file;
-        EXPECT_EQ(parsed.error.message, c.message) << c.file;
+        EXPECT_EQ(parsed.line(), c.line) << c.file;
+        EXPECT_EQ(parsed.message(), c.message) << c.file;
     }
 }
 
 TEST(DataFiles, TheExampleGivesTheSavedIsobarFile) {
     AppState state;
-    const Parsed<ObservationFileData> winter = ParseObservationFile(Bytes("../../examples/winter.dat"));
+    const Result<ObservationFileData> winter = ParseObservationFile(Bytes("../../examples/winter.dat"));
     ASSERT_TRUE(winter);
-    ApplyObservationFile(*winter.value, state);
+    ApplyObservationFile(*winter, state);
     ComputePressureGrid(state);
-    EXPECT_EQ(WriteIsobarFile(state).bytes, Bytes("winter-isobars.cnt"));
+    EXPECT_EQ(WriteIsobarFile(state).value(), Bytes("winter-isobars.cnt"));
 
-    const Parsed<IsobarFileData> cut = ParseIsobarFile(Bytes("truncated-grid.cnt"), state.grid, 54);
+    const Result<IsobarFileData> cut = ParseIsobarFile(Bytes("truncated-grid.cnt"), state.grid, 54);
     EXPECT_FALSE(cut);
-    EXPECT_EQ(cut.error.line, 20);
-    EXPECT_EQ(cut.error.message, "ファイルが20行目で終わっていて、格子点（0, 20）の気圧がありません。");
+    EXPECT_EQ(cut.line(), 20);
+    EXPECT_EQ(cut.message(), "ファイルが20行目で終わっていて、格子点（0, 20）の気圧がありません。");
 }
 
 }  // namespace

@@ -55,10 +55,10 @@ int RenameFails(const char*, const char*) {
 
 TEST_F(FileAccessTest, SaveReplacesTheFileAndKeepsItsPermissions) {
     const std::string path = PathOf("obs.DAT");
-    ASSERT_TRUE(SaveFileAtomically(path, "old").ok);
+    ASSERT_TRUE(SaveFileAtomically(path, "old").ok());
     ::chmod(path.c_str(), 0640);
-    const FileOutcome saved = SaveFileAtomically(path, std::string("new\r\n\0bytes", 11));
-    EXPECT_TRUE(saved.ok) << saved.reason;
+    const Status saved = SaveFileAtomically(path, std::string("new\r\n\0bytes", 11));
+    EXPECT_TRUE(saved.ok()) << saved.message();
     EXPECT_EQ(Contents(path), std::string("new\r\n\0bytes", 11));
     struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
@@ -68,56 +68,55 @@ TEST_F(FileAccessTest, SaveReplacesTheFileAndKeepsItsPermissions) {
 
 TEST_F(FileAccessTest, AFailedSaveLeavesTheOldFileAndNoLeftovers) {
     const std::string path = PathOf("map.CNT");
-    ASSERT_TRUE(SaveFileAtomically(path, "the old map").ok);
+    ASSERT_TRUE(SaveFileAtomically(path, "the old map").ok());
 
     FileSystemCalls full = FileSystemCalls::System();
     full.write = HalfThenDiskFull;
-    FileOutcome result = SaveFileAtomically(path, std::string(10000, 'x'), full);
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.reason, "ディスクの空きが足りません");
+    Status result = SaveFileAtomically(path, std::string(10000, 'x'), full);
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(result.message(), "ディスクの空きが足りません");
     EXPECT_EQ(Contents(path), "the old map");
     EXPECT_EQ(FileCount(), 1);
 
     FileSystemCalls noRename = FileSystemCalls::System();
     noRename.rename = RenameFails;
     result = SaveFileAtomically(path, "new", noRename);
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.reason, "書き込み権限がありません");
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(result.message(), "書き込み権限がありません");
     EXPECT_EQ(Contents(path), "the old map");
     EXPECT_EQ(FileCount(), 1);
 
     result = SaveFileAtomically(PathOf("missing/obs.DAT"), "x");
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.reason, "ファイルかフォルダが見つかりません");
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(result.message(), "ファイルかフォルダが見つかりません");
 
     fs::create_directory(PathOf("folder.DAT"));
     result = SaveFileAtomically(PathOf("folder.DAT"), "x");
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.reason, "同じ名前のフォルダがあります");
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(result.message(), "同じ名前のフォルダがあります");
     EXPECT_EQ(FileCount(), 2);
 
     EXPECT_EQ(
-        SaveFailureText("map.CNT", result.reason),
+        SaveFailureText("map.CNT", result.message()),
         "「map.CNT」を保存できませんでした（同じ名前のフォルダがあります）。前のファイルはそのまま残っています。");
 }
 
 TEST_F(FileAccessTest, ReadingWholeFiles) {
     const std::string path = PathOf("obs.dat");
-    ASSERT_TRUE(SaveFileAtomically(path, "abc").ok);
-    FileBytes read = ReadWholeFile(path);
-    EXPECT_TRUE(read.ok);
-    EXPECT_EQ(read.bytes, "abc");
+    ASSERT_TRUE(SaveFileAtomically(path, "abc").ok());
+    Result<std::string> read = ReadWholeFile(path);
+    EXPECT_TRUE(read.ok());
+    EXPECT_EQ(read.value(), "abc");
 
     read = ReadWholeFile(path, 2);
-    EXPECT_FALSE(read.ok);
-    EXPECT_TRUE(read.bytes.empty());
+    EXPECT_FALSE(read.ok());
     read = ReadWholeFile(PathOf("none.dat"));
-    EXPECT_FALSE(read.ok);
+    EXPECT_FALSE(read.ok());
     EXPECT_EQ(
-        ReadFailureText("none.dat", read.reason),
+        ReadFailureText("none.dat", read.message()),
         "「none.dat」を読みこめませんでした（ファイルかフォルダが見つかりません）。データは読みこむ前のままです。");
-    EXPECT_FALSE(ReadWholeFile(dir_.string()).ok);
-    EXPECT_EQ(ReadFailureText("a.dat", FileError{3, "3行目の気圧が大きすぎます。"}),
+    EXPECT_FALSE(ReadWholeFile(dir_.string()).ok());
+    EXPECT_EQ(ReadFailureText("a.dat", Failure{3, "3行目の気圧が大きすぎます。"}),
               "「a.dat」を読みこめませんでした。3行目の気圧が大きすぎます。データは読みこむ前のままです。");
 }
 

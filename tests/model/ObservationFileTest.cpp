@@ -36,9 +36,9 @@ ObservationSet SmallSet() {
 }
 
 TEST(ObservationFile, WritesTheLayoutByteForByte) {
-    const EncodedFile file = WriteObservationFile(SmallSet());
-    ASSERT_TRUE(file.ok) << file.message;
-    EXPECT_EQ(Text(file.bytes),
+    const Result<std::string> file = WriteObservationFile(SmallSet());
+    ASSERT_TRUE(file.ok()) << file.message();
+    EXPECT_EQ(Text(file.value()),
               "各地の天気, 2 \r\n"
               " 地 名　　　風向　風力　天気　 気圧　気温\r\n"
               "石垣島       ,北     ,  3 ,晴れ    , 1012 ,  25\r\n"
@@ -53,12 +53,12 @@ TEST(ObservationFile, WritesTheLayoutByteForByte) {
               "低気圧     ,  40 , 150 ,  996\r\n");
     // Columns count characters: three spaces after the seven half-width
     // katakana, which are one byte each in the file.
-    EXPECT_NE(file.bytes.find("\xCE\xDF\xDB\xC5\xB2\xBD\xB8   ,"), std::string::npos);
-    EXPECT_EQ(file.bytes.substr(0, 14), "\x8a\x65\x92\x6e\x82\xcc\x93\x56\x8b\x43, 2 ");  // 各地の天気
+    EXPECT_NE(file.value().find("\xCE\xDF\xDB\xC5\xB2\xBD\xB8   ,"), std::string::npos);
+    EXPECT_EQ(file.value().substr(0, 14), "\x8a\x65\x92\x6e\x82\xcc\x93\x56\x8b\x43, 2 ");  // 各地の天気
 }
 
 TEST(ObservationFile, HeadersHaveTheirWidths) {
-    const std::string text = Text(WriteObservationFile(ObservationSet{}).bytes);
+    const std::string text = Text(WriteObservationFile(ObservationSet{}).value());
     std::vector<int> widths;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -80,25 +80,25 @@ TEST(ObservationFile, MissingValueConventions) {
     set.land(2) = LandReport{0, 2, 1, 10000, -100};  // wider than the field: written whole
     set.shipCount = 1;
     set.ship(0) = ShipReport{30, 130, 8, 0, 3, 0};  // neither pressure nor wind: "不明"
-    const std::string text = Text(WriteObservationFile(set).bytes);
+    const std::string text = Text(WriteObservationFile(set).value());
     EXPECT_NE(text.find("秋田        ,      ,  0 ,不明    ,    0 ,   0\r\n"), std::string::npos);
     EXPECT_NE(text.find("富士山       ,北西    ,  9 ,快晴    ,      , -22\r\n"), std::string::npos);
     EXPECT_NE(text.find("潮岬        ,北     ,  2 ,晴れ    , 10000 ,-100\r\n"), std::string::npos);
     EXPECT_NE(text.find("  30 , 130 ,      ,  0 ,不明    ,    0\r\n"), std::string::npos);
     // No ships: the title with count 0, the header, then the empty line.
-    EXPECT_NE(Text(WriteObservationFile(SmallSet()).bytes).find("漁業気象"), std::string::npos);
+    EXPECT_NE(Text(WriteObservationFile(SmallSet()).value()).find("漁業気象"), std::string::npos);
     ObservationSet none = SmallSet();
     none.shipCount = 0;
-    EXPECT_NE(Text(WriteObservationFile(none).bytes)
+    EXPECT_NE(Text(WriteObservationFile(none).value())
                   .find("船舶の報告, 0 \r\n 北緯 東経   風向   風力  天気　気圧\r\n\r\n漁業気象"),
               std::string::npos);
 
-    const Parsed<ObservationFileData> back = ParseObservationFile(WriteObservationFile(set).bytes);
-    ASSERT_TRUE(back) << back.error.message;
-    EXPECT_EQ(back.value->land[0], (LandReport{0, 0, 10, 0, 0}));
-    EXPECT_EQ(back.value->land[1], (LandReport{2, 9, 0, 0, -22}));
-    EXPECT_EQ(back.value->land[2], (LandReport{0, 2, 1, 10000, -100}));
-    EXPECT_EQ(back.value->ships[0], (ShipReport{30, 130, 0, 0, 10, 0}));
+    const Result<ObservationFileData> back = ParseObservationFile(WriteObservationFile(set).value());
+    ASSERT_TRUE(back) << back.message();
+    EXPECT_EQ(back->land[0], (LandReport{0, 0, 10, 0, 0}));
+    EXPECT_EQ(back->land[1], (LandReport{2, 9, 0, 0, -22}));
+    EXPECT_EQ(back->land[2], (LandReport{0, 2, 1, 10000, -100}));
+    EXPECT_EQ(back->ships[0], (ShipReport{30, 130, 0, 0, 10, 0}));
 }
 
 TEST(ObservationFile, RoundTripKeepsEverythingTheFileCanHold) {
@@ -114,29 +114,29 @@ TEST(ObservationFile, RoundTripKeepsEverythingTheFileCanHold) {
     set.fishery(2) = FisheryEntry{"閉塞前線", 25, 135, 0};
     set.fishery(3) = FisheryEntry{"等圧線", 30, 140, 1012};
     set.fishery(4) = FisheryEntry{"高気圧", 50, 100, 1036};
-    const EncodedFile first = WriteObservationFile(set);
-    ASSERT_TRUE(first.ok);
+    const Result<std::string> first = WriteObservationFile(set);
+    ASSERT_TRUE(first.ok());
 
-    const Parsed<ObservationFileData> parsed = ParseObservationFile(first.bytes);
-    ASSERT_TRUE(parsed) << parsed.error.message;
+    const Result<ObservationFileData> parsed = ParseObservationFile(first.value());
+    ASSERT_TRUE(parsed) << parsed.message();
     AppState loaded;
-    ApplyObservationFile(*parsed.value, loaded);
+    ApplyObservationFile(*parsed, loaded);
     for (int k = 0; k < 54; ++k) {
         EXPECT_EQ(loaded.observations.stationName(k), set.stationName(k));
         EXPECT_EQ(loaded.observations.land(k), set.land(k)) << k;
     }
     for (int k = 0; k < 3; ++k) EXPECT_EQ(loaded.observations.ship(k), set.ship(k));
     for (int k = 0; k < 5; ++k) EXPECT_EQ(loaded.observations.fishery(k), set.fishery(k));
-    EXPECT_EQ(WriteObservationFile(loaded.observations).bytes, first.bytes);
+    EXPECT_EQ(WriteObservationFile(loaded.observations).value(), first.value());
 
     // The example file reads and writes back unchanged.
-    const FileBytes example = ReadWholeFile(std::string(ISOBRA_TEST_DATA) + "/../../examples/winter.dat");
-    ASSERT_TRUE(example.ok);
-    const Parsed<ObservationFileData> winter = ParseObservationFile(example.bytes);
-    ASSERT_TRUE(winter) << winter.error.message;
+    const Result<std::string> example = ReadWholeFile(std::string(ISOBRA_TEST_DATA) + "/../../examples/winter.dat");
+    ASSERT_TRUE(example.ok());
+    const Result<ObservationFileData> winter = ParseObservationFile(example.value());
+    ASSERT_TRUE(winter) << winter.message();
     AppState again;
-    ApplyObservationFile(*winter.value, again);
-    EXPECT_EQ(WriteObservationFile(again.observations).bytes, example.bytes);
+    ApplyObservationFile(*winter, again);
+    EXPECT_EQ(WriteObservationFile(again.observations).value(), example.value());
 }
 
 TEST(ObservationFile, ReaderRules) {
@@ -152,9 +152,9 @@ TEST(ObservationFile, ReaderRules) {
         "漁業気象,1\r\n"
         "header\r\n"
         "寒冷前線   ,  35 , 140 ,  0");  // no line end after the last line
-    const Parsed<ObservationFileData> parsed = ParseObservationFile(file);
-    ASSERT_TRUE(parsed) << parsed.error.message;
-    const ObservationFileData& d = *parsed.value;
+    const Result<ObservationFileData> parsed = ParseObservationFile(file);
+    ASSERT_TRUE(parsed) << parsed.message();
+    const ObservationFileData& d = *parsed;
     ASSERT_EQ(d.land.size(), 2u);
     EXPECT_EQ(d.stationNames[0], "石垣島　");
     EXPECT_EQ(d.land[0], (LandReport{15, 4, 2, 1012, -2}));
@@ -219,10 +219,10 @@ TEST(ObservationFile, BrokenFilesAreRefusedWithLineAndReason) {
          "5行目にShift-JISとして読めない文字があります。"},
     };
     for (const BrokenFile& c : cases) {
-        const Parsed<ObservationFileData> parsed = ParseObservationFile(c.bytes);
+        const Result<ObservationFileData> parsed = ParseObservationFile(c.bytes);
         EXPECT_FALSE(parsed) << c.what;
-        EXPECT_EQ(parsed.error.line, c.line) << c.what;
-        EXPECT_EQ(parsed.error.message, c.message) << c.what;
+        EXPECT_EQ(parsed.line(), c.line) << c.what;
+        EXPECT_EQ(parsed.message(), c.message) << c.what;
     }
     // The same files whole are read.
     EXPECT_TRUE(ParseObservationFile(Sjis(Head(1) + kStation + kTail)));
@@ -244,11 +244,11 @@ TEST(ObservationFile, ApplyReplacesTheSetAndResetsPlotAndGrid) {
     state.plotTable.lastPlotIndex = 60;
     state.plotTable.shipCount = 3;
 
-    const Parsed<ObservationFileData> parsed = ParseObservationFile(
+    const Result<ObservationFileData> parsed = ParseObservationFile(
         Sjis(Head(2) + kStation + "ﾗﾜｰｸﾞ,東,2,霧,1004,-3\r\n" +
              "\r\n船舶の報告, 1 \r\nheader\r\n 20 , 125 ,北,1,雨, 1010\r\n" + "\r\n漁業気象, 0 \r\nheader\r\n"));
-    ASSERT_TRUE(parsed) << parsed.error.message;
-    ApplyObservationFile(*parsed.value, state);
+    ASSERT_TRUE(parsed) << parsed.message();
+    ApplyObservationFile(*parsed, state);
     const ObservationSet& obs = state.observations;
     EXPECT_EQ(obs.stationCount, 2);
     EXPECT_EQ(obs.stationName(1), "ﾗﾜｰｸﾞ");
@@ -285,16 +285,15 @@ TEST(ObservationFile, NormaliseForSaveClearsNegativesInUse) {
 TEST(ObservationFile, TextsTheFileCannotHoldAreRefused) {
     ObservationSet set = SmallSet();
     set.stationName(0) = "石垣,島";
-    EXPECT_FALSE(WriteObservationFile(set).ok);
+    EXPECT_FALSE(WriteObservationFile(set).ok());
     set = SmallSet();
     set.fishery(0).kind = "低気圧😀";
-    const EncodedFile file = WriteObservationFile(set);
-    EXPECT_FALSE(file.ok);
-    EXPECT_TRUE(file.bytes.empty());
-    EXPECT_NE(file.message.find("Shift-JISで書けない文字"), std::string::npos);
+    const Result<std::string> file = WriteObservationFile(set);
+    EXPECT_FALSE(file.ok());
+    EXPECT_NE(file.message().find("Shift-JISで書けない文字"), std::string::npos);
     set = SmallSet();
     set.shipCount = 102;
-    EXPECT_FALSE(WriteObservationFile(set).ok);
+    EXPECT_FALSE(WriteObservationFile(set).ok());
 }
 
 }  // namespace
