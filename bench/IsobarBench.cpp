@@ -6,8 +6,8 @@
 
 #include "isobar/GridConstruction.h"
 #include "isobar/IsobarDrawing.h"
-#include "map/MapCanvas.h"
-#include "model/AppState.h"
+#include "canvas/MapCanvas.h"
+#include "state/AppState.h"
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
 
@@ -44,7 +44,7 @@ void LoadExample(AppState& state) {
     if (!bytes.ok()) throw std::runtime_error(file.string() + ": " + bytes.message());
     const Result<ObservationFileData> parsed = ParseObservationFile(bytes.value());
     if (!parsed) throw std::runtime_error(parsed.message());
-    ApplyObservationFile(*parsed, state);
+    ApplyObservationFile(*parsed, state.observations, state.field);
 }
 
 void BM_ConstructAndTrace(benchmark::State& bench) {
@@ -52,9 +52,9 @@ void BM_ConstructAndTrace(benchmark::State& bench) {
     LoadExample(state);
     CountingCanvas canvas;
     for (auto _ : bench) {
-        const GridConstructionResult result = ComputePressureGrid(state);
-        benchmark::DoNotOptimize(result.built);
-        DrawIsobars(canvas, state);
+        const Result<GridConstructionReport> result = ComputePressureGrid(state.observations, state.field);
+        benchmark::DoNotOptimize(result.ok());
+        DrawIsobars(canvas, state.field, state.colours.ColorOf(kIsobarColour));
     }
     bench.counters["lines"] = static_cast<double>(canvas.lines) / static_cast<double>(bench.iterations());
 }
@@ -63,16 +63,16 @@ BENCHMARK(BM_ConstructAndTrace)->Unit(benchmark::kMicrosecond);
 void BM_Construct(benchmark::State& bench) {
     AppState state;
     LoadExample(state);
-    for (auto _ : bench) benchmark::DoNotOptimize(ComputePressureGrid(state).built);
+    for (auto _ : bench) benchmark::DoNotOptimize(ComputePressureGrid(state.observations, state.field).ok());
 }
 BENCHMARK(BM_Construct)->Unit(benchmark::kMicrosecond);
 
 void BM_Trace(benchmark::State& bench) {
     AppState state;
     LoadExample(state);
-    ComputePressureGrid(state);
+    (void)ComputePressureGrid(state.observations, state.field);
     CountingCanvas canvas;
-    for (auto _ : bench) DrawIsobars(canvas, state);
+    for (auto _ : bench) DrawIsobars(canvas, state.field, state.colours.ColorOf(kIsobarColour));
 }
 BENCHMARK(BM_Trace)->Unit(benchmark::kMicrosecond);
 

@@ -1,8 +1,8 @@
 #include <QApplication>
 
 #include "app/MainWindow.h"
-#include "app/Prompts.h"
-#include "model/AppState.h"
+#include "app/QtPrompts.h"
+#include "state/AppState.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/QImageCanvas.h"
+#include "widgets/QImageCanvas.h"
 
 namespace isobra {
 

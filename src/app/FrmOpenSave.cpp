@@ -14,7 +14,7 @@
 #include <QStorageInfo>
 #include <QTreeWidget>
 
-#include "app/Fonts.h"
+#include "widgets/Fonts.h"
 
 namespace isobra {
 

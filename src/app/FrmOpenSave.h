@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QString>
 
-#include "app/Prompts.h"
-#include "model/FileChooserState.h"
+#include "widgets/Prompts.h"
+#include "state/FileChooserState.h"
 
 class QComboBox;
 class QLabel;

@@ -5,9 +5,9 @@
 #include <QMenuBar>
 
 #include "app/CanvasView.h"
-#include "app/HelpTexts.h"
+#include "widgets/HelpTexts.h"
 #include "app/PleaseWait.h"
-#include "app/QImageCanvas.h"
+#include "widgets/QImageCanvas.h"
 #include "map/CoastlineTable.h"
 #include "map/Fronts.h"
 #include "map/WeatherSymbols.h"
@@ -113,9 +113,15 @@ void MainWindow::BuildMenus() {
     AddItem(chart, QStringLiteral("地図を表示"), QStringLiteral("cntTizu"), [this] { DrawMap(); });
     AddItem(chart, QStringLiteral("等圧線の表示"), QStringLiteral("cntTouatu2"), [this] { ShowIsobars(); });
     AddItem(chart, QStringLiteral("天気記号の表示"), QStringLiteral("cntKigou"),
-            [this] { DrawWeatherSymbols(*canvas_, state_); });
-    AddItem(chart, QStringLiteral("風力の表示"), QStringLiteral("cntHuuryoku"), [this] { DrawWindSymbols(*canvas_, state_); });
-    AddItem(chart, QStringLiteral("前線の表示"), QStringLiteral("cntZensen"), [this] { DrawFronts(*canvas_, state_); });
+            [this] {
+                DrawWeatherSymbols(*canvas_, state_.observations, state_.field.plotTable,
+                                   state_.colours.ColorOf(kWeatherSymbolColour));
+            });
+    AddItem(chart, QStringLiteral("風力の表示"), QStringLiteral("cntHuuryoku"), [this] {
+        DrawWindSymbols(*canvas_, state_.observations, state_.field.plotTable, state_.colours.ColorOf(kWindSymbolColour));
+    });
+    AddItem(chart, QStringLiteral("前線の表示"), QStringLiteral("cntZensen"),
+            [this] { DrawFronts(*canvas_, state_.field.plotTable, state_.colours); });
     QMenu* cls = AddSubmenu(chart, QStringLiteral("画面の消去"), QStringLiteral("cntCls"));
     AddItem(cls, QStringLiteral("地図、等圧線や記号を消す"), QStringLiteral("cntClsLine"), [this] { ClearMap(); });
     AddSeparator(cls, QStringLiteral("cntS5"));
@@ -167,13 +173,13 @@ void MainWindow::HidePleaseWait() {
 }
 
 void MainWindow::OnCanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
-    const std::string& mode = state_.mouseMode;
-    if (mode == mouse_mode::kRaise || mode == mouse_mode::kLower || mode == mouse_mode::kInspect) {
+    const MouseMode mode = state_.mouseMode;
+    if (IsCorrectionMode(mode)) {
         if (correctionHandler_) correctionHandler_(button, shift, x, y);
-    } else if (mode == mouse_mode::kNorthSouth || mode == mouse_mode::kEastWest) {
+    } else if (IsCrossSectionMode(mode)) {
         if (crossSectionHandler_) crossSectionHandler_(button, shift, x, y);
     }
-    // Empty or any other mode: a click does nothing.
+    // No mode: a click does nothing.
 }
 
 void MainWindow::DrawMap() { DrawCoastline(*canvas_, state_.coastline, state_.colours.ColorOf(kMapColour)); }

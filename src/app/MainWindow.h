@@ -6,8 +6,8 @@
 #include <map>
 #include <optional>
 
-#include "app/Prompts.h"
-#include "model/AppState.h"
+#include "widgets/Prompts.h"
+#include "state/AppState.h"
 #include "model/Result.h"
 
 class QAction;

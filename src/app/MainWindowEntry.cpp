@@ -40,19 +40,19 @@ void MainWindow::CreateEntryForms() {
 }
 
 void MainWindow::ShowLandForm() {
-    state_.pressureGrid.MarkNotComputed();
+    state_.field.pressureGrid.MarkNotComputed();
     CreateEntryForms();
     ShowForm(tenki1_, this);
 }
 
 void MainWindow::ShowShipForm() {
-    state_.pressureGrid.MarkNotComputed();
+    state_.field.pressureGrid.MarkNotComputed();
     CreateEntryForms();
     ShowForm(kaiyou1_, this);
 }
 
 void MainWindow::ShowFisheryForm() {
-    state_.pressureGrid.MarkNotComputed();
+    state_.field.pressureGrid.MarkNotComputed();
     CreateEntryForms();
     ShowForm(gyogyou_, this);
 }
@@ -69,7 +69,7 @@ void MainWindow::EraseAllObservations() {
     ObservationSet& obs = state_.observations;
     obs.shipCount = 0;
     obs.fisheryCount = 0;
-    PlotTable& plot = state_.plotTable;
+    PlotTable& plot = state_.field.plotTable;
     plot.shipCount = 0;
     plot.fisheryCount = 0;
     plot.lastPlotIndex = std::min(plot.lastPlotIndex, plot.stationCount);

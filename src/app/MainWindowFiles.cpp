@@ -6,7 +6,7 @@
 #include <QFileInfo>
 
 #include "app/MainWindow.h"
-#include "app/QImageCanvas.h"
+#include "widgets/QImageCanvas.h"
 #include "isobar/IsobarDrawing.h"
 #include "isobar/IsobarFile.h"
 #include "model/FileAccess.h"
@@ -128,7 +128,7 @@ void MainWindow::LoadObservations() {
     }
     // The whole file is good: now it replaces what is in memory.
     SyncCountsFromLists();
-    ApplyObservationFile(*parsed, state_);
+    ApplyObservationFile(*parsed, state_.observations, state_.field);
     RebuildEntryListsFromData();
     HidePleaseWait();
 }
@@ -143,7 +143,7 @@ void MainWindow::SaveIsobars() {
     if (!path) return;
 
     ShowPleaseWait(QStringLiteral("データ保存中!"));
-    if (WriteFile(*path, WriteIsobarFile(state_))) HidePleaseWait();
+    if (WriteFile(*path, WriteIsobarFile(state_.field))) HidePleaseWait();
 }
 
 void MainWindow::LoadIsobars() {
@@ -154,13 +154,17 @@ void MainWindow::LoadIsobars() {
     ShowPleaseWait(QStringLiteral("データ読みこみ中！"));
     const auto bytes = ReadChosenFile(*chosen);
     if (!bytes) return;
-    const auto parsed = ParseIsobarFile(*bytes, state_.grid, state_.observations.stationCount);
-    if (!parsed || !ApplyIsobarFile(*parsed, state_)) {
-        RefuseFile(*chosen, parsed ? Failure{0, "等圧線データが地図の格子に合いません。"} : parsed.failure());
+    const auto parsed = ParseIsobarFile(*bytes, state_.field.grid, state_.observations.stationCount);
+    if (!parsed) {
+        RefuseFile(*chosen, parsed.failure());
+        return;
+    }
+    if (const Status applied = ApplyIsobarFile(*parsed, state_.observations.stationCount, state_.field); !applied) {
+        RefuseFile(*chosen, applied.failure());
         return;
     }
     // Drawn over whatever the canvas shows, without clearing it.
-    DrawIsobars(*canvas_, state_, state_.grid.isobarInterval, state_.grid.isobarHalfInterval);
+    DrawIsobars(*canvas_, state_.field, state_.colours.ColorOf(kIsobarColour));
     HidePleaseWait();
 }
 

@@ -1,7 +1,7 @@
 // "等圧線の表示": checks the land pressures, builds the pressure grid when it
 // is not computed yet and draws the isobars with the centre letters.
 #include "app/MainWindow.h"
-#include "app/QImageCanvas.h"
+#include "widgets/QImageCanvas.h"
 #include "isobar/GridConstruction.h"
 #include "isobar/IsobarDrawing.h"
 
@@ -15,8 +15,9 @@ constexpr int kFewPressures = 20;
 }  // namespace
 
 void MainWindow::ShowIsobars() {
-    if (state_.pressureGrid.IsComputed()) {
-        DrawIsobars(*canvas_, state_, state_.grid.isobarInterval, state_.grid.isobarHalfInterval);
+    const Colour colour = state_.colours.ColorOf(kIsobarColour);
+    if (state_.field.pressureGrid.IsComputed()) {
+        DrawIsobars(*canvas_, state_.field, colour);
         return;
     }
     const int count = CountLandPressures(state_.observations);
@@ -32,11 +33,12 @@ void MainWindow::ShowIsobars() {
 
     ShowPleaseWait(QStringLiteral("ちょっと待ってね。（計算中）"));
     SyncCountsFromLists();
-    const GridConstructionResult result = ComputePressureGrid(state_);
-    if (result.built) DrawIsobars(*canvas_, state_, state_.grid.isobarInterval, state_.grid.isobarHalfInterval);
+    const Result<GridConstructionReport> result = ComputePressureGrid(state_.observations, state_.field);
+    if (result) DrawIsobars(*canvas_, state_.field, colour);
     HidePleaseWait();
 
-    for (const std::string& message : result.messages)
+    const std::vector<std::string> messages = result ? result->warnings : std::vector<std::string>{result.message()};
+    for (const std::string& message : messages)
         prompts_.Inform(QString::fromUtf8(kProgramTitle), QString::fromStdString(message), Prompts::Icon::Warning);
 }
 

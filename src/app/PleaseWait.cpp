@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "app/Fonts.h"
+#include "widgets/Fonts.h"
 
 namespace isobra {
 

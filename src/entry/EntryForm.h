@@ -5,7 +5,7 @@
 #include <functional>
 #include <QWidget>
 
-#include "model/AppState.h"
+#include "state/AppState.h"
 
 namespace isobra {
 

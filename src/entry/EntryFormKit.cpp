@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "app/Fonts.h"
+#include "widgets/Fonts.h"
 
 namespace isobra::entry_form {
 

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/Prompts.h"
+#include "widgets/Prompts.h"
 #include "entry/AlignedRowDelegate.h"
 #include "entry/EditLineList.h"
 #include "entry/EntryFormKit.h"

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "entry/EntryForm.h"
-#include "model/AppState.h"
+#include "state/AppState.h"
 
 class QLineEdit;
 

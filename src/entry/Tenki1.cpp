@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/Prompts.h"
+#include "widgets/Prompts.h"
 #include "entry/AlignedRowDelegate.h"
 #include "entry/EditLineList.h"
 #include "entry/EntryFormKit.h"
@@ -79,7 +79,7 @@ Tenki1::Tenki1(AppState& state, Prompts& prompts, QWidget* parent)
 
     // After an observation file was loaded the last plot index is the station
     // count; at start-up it is 0 and nothing is rebuilt.
-    RebuildRowsFromData(state_.plotTable.lastPlotIndex, LandWeather::OnlyWithReport);
+    RebuildRowsFromData(state_.field.plotTable.lastPlotIndex, LandWeather::OnlyWithReport);
     kansokuData_->selectRow(-1);
 
     connect(tugi_, &QPushButton::clicked, this, &Tenki1::OnTugiClicked);

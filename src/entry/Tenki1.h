@@ -1,7 +1,7 @@
 #pragma once
 
 #include "entry/EntryForm.h"
-#include "model/AppState.h"
+#include "state/AppState.h"
 #include "model/EntryRows.h"
 
 class QPushButton;

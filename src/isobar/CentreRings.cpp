@@ -9,8 +9,8 @@
 #include "isobar/GridAccess.h"
 #include "isobar/GridMath.h"
 #include "isobar/GridPasses.h"
-#include "isobar/PlotKinds.h"
-#include "model/AppState.h"
+#include "model/PlotKinds.h"
+#include "model/PressureField.h"
 
 namespace isobra {
 
@@ -103,11 +103,11 @@ void ForEachRingNode(const GridSettings& s, int cx, int cy, int r, Fn fn) {
 // The rounded mean of the non-zero pressure values on ring r, each node
 // counted once per angle that meets it; false when the ring holds none.
 // The sum is of whole numbers, exact in double in any order.
-bool RingMean(const AppState& state, int cx, int cy, int r, std::int32_t& mean) {
+bool RingMean(const PressureField& field, int cx, int cy, int r, std::int32_t& mean) {
     double sum = 0.0;
     int count = 0;
-    ForEachRingNode(state.grid, cx, cy, r, [&](int px, int py, int angles) {
-        const std::int32_t v = state.pressureGrid.raw()[NodeIndex(px, py)];
+    ForEachRingNode(field.grid, cx, cy, r, [&](int px, int py, int angles) {
+        const std::int32_t v = field.pressureGrid.raw()[NodeIndex(px, py)];
         if (v != 0) {
             sum += static_cast<double>(v) * angles;
             count += angles;
@@ -118,10 +118,10 @@ bool RingMean(const AppState& state, int cx, int cy, int r, std::int32_t& mean) 
     return true;
 }
 
-void TakeWorkWhereEmpty(AppState& state) {
-    const GridBounds b(state.grid);
-    std::int32_t* g = state.pressureGrid.raw();
-    const std::int32_t* w = state.workGrid.raw();
+void TakeWorkWhereEmpty(PressureField& field) {
+    const GridBounds b(field.grid);
+    std::int32_t* g = field.pressureGrid.raw();
+    const std::int32_t* w = field.workGrid.raw();
     for (int iy = 0; iy <= b.maxY; ++iy)
         for (int ix = 0; ix <= b.maxX; ++ix)
             if (g[NodeIndex(ix, iy)] == 0) g[NodeIndex(ix, iy)] = w[NodeIndex(ix, iy)];
@@ -140,9 +140,9 @@ const std::vector<float>& CentreRingAngles() {
     return angles;
 }
 
-void FillCentreRings(AppState& state, int rings) {
-    const GridSettings& s = state.grid;
-    const PlotTable& table = state.plotTable;
+void FillCentreRings(PressureField& field, int rings) {
+    const GridSettings& s = field.grid;
+    const PlotTable& table = field.plotTable;
     for (int k = table.FirstFisherySlot(); k <= table.lastPlotIndex; ++k) {
         const PlotSlot& p = table.slot(k);
         if (!IsCentreKind(p.kind)) continue;
@@ -151,18 +151,18 @@ void FillCentreRings(AppState& state, int rings) {
         const int cy = CellCornerNode(p.y, s.cellHeight);
         for (int r = 1; r <= rings; ++r) {
             std::int32_t mean = 0;
-            if (!RingMean(state, cx, cy, r, mean)) continue;
+            if (!RingMean(field, cx, cy, r, mean)) continue;
             ForEachRingNode(s, cx, cy, r, [&](int px, int py, int) {
-                if (state.pressureGrid.at(px, py) == 0) state.workGrid.at(px, py) = mean;
+                if (field.pressureGrid.at(px, py) == 0) field.workGrid.at(px, py) = mean;
             });
         }
     }
-    TakeWorkWhereEmpty(state);
+    TakeWorkWhereEmpty(field);
 }
 
-void SmoothCentreRings(AppState& state, int rings) {
-    const GridSettings& s = state.grid;
-    const PlotTable& table = state.plotTable;
+void SmoothCentreRings(PressureField& field, int rings) {
+    const GridSettings& s = field.grid;
+    const PlotTable& table = field.plotTable;
     for (int k = table.FirstFisherySlot(); k <= table.lastPlotIndex; ++k) {
         const PlotSlot& p = table.slot(k);
         if (!IsCentreKind(p.kind)) continue;
@@ -171,11 +171,11 @@ void SmoothCentreRings(AppState& state, int rings) {
         const int cy = NearestNode(p.y, s.cellHeight);
         for (int r = 1; r <= rings; ++r) {
             std::int32_t mean = 0;
-            if (!RingMean(state, cx, cy, r, mean)) continue;
-            ForEachRingNode(s, cx, cy, r, [&](int px, int py, int) { state.workGrid.at(px, py) = mean; });
+            if (!RingMean(field, cx, cy, r, mean)) continue;
+            ForEachRingNode(s, cx, cy, r, [&](int px, int py, int) { field.workGrid.at(px, py) = mean; });
         }
     }
-    TakeWorkWhereEmpty(state);
+    TakeWorkWhereEmpty(field);
 }
 
 }  // namespace isobra

@@ -5,7 +5,7 @@
 #include "isobar/GridAccess.h"
 #include "isobar/GridMath.h"
 #include "isobar/GridPasses.h"
-#include "model/AppState.h"
+#include "model/PressureField.h"
 
 namespace isobra {
 
@@ -48,14 +48,14 @@ bool Extrapolate(const std::int32_t* g, const GridBounds& b, int x, int y, std::
 
 }  // namespace
 
-void ExtrapolateNode(AppState& state, int x, int y) {
-    const GridBounds b(state.grid);
+void ExtrapolateNode(PressureField& field, int x, int y) {
+    const GridBounds b(field.grid);
     std::int32_t value = 0;
-    if (Extrapolate<false>(state.pressureGrid.raw(), b, x, y, value)) state.workGrid.at(x, y) = value;
+    if (Extrapolate<false>(field.pressureGrid.raw(), b, x, y, value)) field.workGrid.at(x, y) = value;
 }
 
-int ExtrapolateSpiral(AppState& state) {
-    const GridSettings& s = state.grid;
+bool ExtrapolateSpiral(PressureField& field) {
+    const GridSettings& s = field.grid;
     const GridBounds b(s);
     // The spiral runs round the centre (12, 12) for the 25-node grid (12.5
     // rounds to the even 12), ring i = 1..12 being the square at Chebyshev
@@ -67,8 +67,8 @@ int ExtrapolateSpiral(AppState& state) {
     const int c = RoundHalfEven(s.gridMaxX / 2.0);
     const int d = RoundHalfEven(s.gridMaxY / 2.0);
     const int turns = RoundHalfEven(s.gridMaxX / 2.0);
-    const std::int32_t* g = state.pressureGrid.raw();
-    std::int32_t* w = state.workGrid.raw();
+    const std::int32_t* g = field.pressureGrid.raw();
+    std::int32_t* w = field.workGrid.raw();
     for (int y = 1; y < b.maxY; ++y) {
         for (int x = 1; x < b.maxX; ++x) {
             if (g[NodeIndex(x, y)] != 0) continue;
@@ -77,7 +77,7 @@ int ExtrapolateSpiral(AppState& state) {
         }
     }
 
-    std::int32_t* grid = state.pressureGrid.raw();
+    std::int32_t* grid = field.pressureGrid.raw();
     int above = 0;
     for (int iy = 0; iy <= b.maxY; ++iy) {
         for (int ix = 0; ix <= b.maxX; ++ix) {
@@ -87,7 +87,7 @@ int ExtrapolateSpiral(AppState& state) {
             above += v > 0 ? 1 : 0;
         }
     }
-    return above < (s.gridMaxY - 1) * (s.gridMaxX - 1) ? 1 : -1;
+    return above < (s.gridMaxY - 1) * (s.gridMaxX - 1);
 }
 
 }  // namespace isobra

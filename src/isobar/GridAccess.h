@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "isobar/GridSettings.h"
-#include "isobar/PressureGrid.h"
+#include "model/GridSettings.h"
+#include "model/PressureGrid.h"
 
 namespace isobra {
 

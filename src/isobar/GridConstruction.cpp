@@ -1,7 +1,6 @@
 #include "isobar/GridConstruction.h"
 
 #include "isobar/GridPasses.h"
-#include "model/AppState.h"
 
 namespace isobra {
 
@@ -12,46 +11,38 @@ int CountLandPressures(const ObservationSet& observations) {
     return count;
 }
 
-GridConstructionResult ComputePressureGrid(AppState& state) {
-    GridConstructionResult result;
-    const ObservationSet& obs = state.observations;
-    if (!BuildPlotTable(state)) {
-        const int total = obs.stationCount + obs.shipCount + obs.fisheryCount;
-        result.messages.push_back("地点、船舶の報告、漁業気象の合計が" + std::to_string(total) +
-                                  "件あり、100件までしか扱えないため、等圧線を計算できません。"
-                                  "船舶の報告か漁業気象の数を減らしてください。");
-        return result;
-    }
-    result.built = true;
+Result<GridConstructionReport> ComputePressureGrid(const ObservationSet& observations, PressureField& field) {
+    if (Status built = BuildPlotTable(observations, field); !built) return built.failure();
+    GridConstructionReport result;
 
-    SeedCellMeans(state);
-    result.leftOutIsobarPoints = ImposeIsobarEntries(state);
+    SeedCellMeans(field);
+    result.leftOutIsobarPoints = ImposeIsobarEntries(field);
     if (result.leftOutIsobarPoints > 0)
-        result.messages.push_back("地図から遠く離れた等圧線の点が" + std::to_string(result.leftOutIsobarPoints) +
+        result.warnings.push_back("地図から遠く離れた等圧線の点が" + std::to_string(result.leftOutIsobarPoints) +
                                   "個あったため、その点と前後の線を使わずに計算しました。");
 
-    InterpolatePass(state);
-    FillCentreRings(state, 4);
+    InterpolatePass(field);
+    FillCentreRings(field, 4);
     // Until smoothing, a node keeps the value it gets, so a pass that adds
     // no node leaves the grid as it found it and the passes after it would
     // change nothing either.
-    for (int i = 0, before = CountNodesWithValue(state.pressureGrid, state.grid); i < 4; ++i) {
-        const int after = InterpolatePass(state);
+    for (int i = 0, before = CountNodesWithValue(field.pressureGrid, field.grid); i < 4; ++i) {
+        const int after = InterpolatePass(field);
         if (after == before) break;
         before = after;
     }
-    FillCentreRings(state, 8);
-    int filled = InterpolatePass(state);
+    FillCentreRings(field, 8);
+    int filled = InterpolatePass(field);
 
     // Fill until the map is full. A round that adds no node has reached a
     // fixed point (every later round would do the same), so it ends the loop.
     for (;;) {
-        const int status = ExtrapolateSpiral(state);
-        const int now = InterpolatePass(state);
-        if (status == -1) break;
+        const bool stillFilling = ExtrapolateSpiral(field);
+        const int now = InterpolatePass(field);
+        if (!stillFilling) break;
         if (now == filled) {
             result.tooSparse = true;
-            result.messages.push_back(
+            result.warnings.push_back(
                 "気圧のデータが少なすぎて、地図全体を埋めることができませんでした。"
                 "求められた範囲だけ等圧線を描きます。");
             break;
@@ -59,9 +50,9 @@ GridConstructionResult ComputePressureGrid(AppState& state) {
         filled = now;
     }
 
-    SmoothPass(state);
-    SmoothCentreRings(state, 3);
-    for (int i = 0; i < 3; ++i) SmoothPass(state);
+    SmoothPass(field);
+    SmoothCentreRings(field, 3);
+    for (int i = 0; i < 3; ++i) SmoothPass(field);
     return result;
 }
 

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "isobar/GridSettings.h"
-#include "isobar/PressureGrid.h"
+#include "model/ObservationSet.h"
+#include "model/PressureField.h"
+#include "model/Result.h"
 
 namespace isobra {
-
-class AppState;
 
 // The passes that turn the observations into the pressure grid, in the
 // order ComputePressureGrid runs them. Grid values are hundredths of a hPa;
@@ -15,20 +14,20 @@ class AppState;
 
 // Fills the plot table from the observations (stations 0..n, ships, fishery
 // items), remembers the counts it used and zeroes both grids. Refuses, and
-// changes nothing, when the counts are negative or need more than the 101
-// plot slots (n + s + f above 100).
-bool BuildPlotTable(AppState& state);
+// changes nothing, when the counts need more than the 101 plot slots
+// (n + s + f above 100); the failure says so to the user.
+Status BuildPlotTable(const ObservationSet& observations, PressureField& field);
 bool PlotTableFits(int stationCount, int shipCount, int fisheryCount);
 
 // Every node takes the rounded mean of the plotted pressures in its cell
 // (slot 0 does not take part) and a centre mark when a high, low or typhoon
 // with a pressure lies in it.
-void SeedCellMeans(AppState& state);
+void SeedCellMeans(PressureField& field);
 
 // Burns the fishery isobar points into the grid, joining consecutive points
 // of equal value. Returns how many points were left out because their node
 // lies outside the grid's storage; their segments are left out too.
-int ImposeIsobarEntries(AppState& state);
+int ImposeIsobarEntries(PressureField& field);
 
 // Distances to the nearest node with a value in the eight directions,
 // numbered like a telephone keypad (7 8 9 above, 4 6 beside, 1 2 3 below);
@@ -42,24 +41,24 @@ Neighbours FindNeighbours(const PressureGrid& grid, const GridSettings& settings
 // Fills empty nodes by linear interpolation between the nearest known nodes
 // on the shortest of the four lines through them. Returns how many nodes
 // hold a value afterwards.
-int InterpolatePass(AppState& state);
+int InterpolatePass(PressureField& field);
 
 // Fills empty interior nodes on rings 1..rings around each centre with the
 // mean of the ring's known values.
-void FillCentreRings(AppState& state, int rings);
+void FillCentreRings(PressureField& field, int rings);
 
-// One round of outward extrapolation into empty interior nodes. Returns 1
+// One round of outward extrapolation into empty interior nodes. Returns true
 // while fewer nodes hold a value above 0 than there are interior nodes
-// (576), -1 once the grid is full enough.
-int ExtrapolateSpiral(AppState& state);
-void ExtrapolateNode(AppState& state, int x, int y);
+// (576), false once the grid is full enough.
+bool ExtrapolateSpiral(PressureField& field);
+void ExtrapolateNode(PressureField& field, int x, int y);
 
 // Replaces each node (except centre-marked ones) by the mean of its known
 // interior neighbours, averaged with its own value when it has one.
-void SmoothPass(AppState& state);
+void SmoothPass(PressureField& field);
 
 // Sets rings 1..rings around each centre to their ring means.
-void SmoothCentreRings(AppState& state, int rings);
+void SmoothCentreRings(PressureField& field, int rings);
 
 // Nodes 0..gridMaxX x 0..gridMaxY holding a value other than 0.
 int CountNodesWithValue(const PressureGrid& grid, const GridSettings& settings);

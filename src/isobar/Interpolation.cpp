@@ -7,7 +7,7 @@
 #include "isobar/GridMath.h"
 #include "isobar/GridPasses.h"
 #include "isobar/NeighbourField.h"
-#include "model/AppState.h"
+#include "model/PressureField.h"
 
 namespace isobra {
 
@@ -108,23 +108,23 @@ struct BorderLines {
 // Interpolates the nodes marked in `pending` (bit ix of row iy). Many nodes
 // are served best by one neighbour field for the whole grid, a few by
 // probing each on its own; both give the same distances.
-void FillPending(AppState& state, const std::array<std::uint32_t, NodeTable::kSize>& pending) {
-    const GridBounds b(state.grid);
-    const std::int32_t* g = state.pressureGrid.raw();
-    std::int32_t* w = state.workGrid.raw();
+void FillPending(PressureField& field, const std::array<std::uint32_t, NodeTable::kSize>& pending) {
+    const GridBounds b(field.grid);
+    const std::int32_t* g = field.pressureGrid.raw();
+    std::int32_t* w = field.workGrid.raw();
     const BorderLines border(g, b);
     // Interior nodes only: most border nodes are settled by their line.
     const std::uint32_t interior = b.maxX >= 2 ? ((std::uint32_t{1} << b.maxX) - 2) : 0;
     int count = 0;
     for (int iy = 1; iy < b.maxY; ++iy) count += std::popcount(pending[static_cast<std::size_t>(iy)] & interior);
     constexpr int kProbeAtMost = 40;
-    std::optional<NeighbourField> field;
-    if (count > kProbeAtMost) field.emplace(state.pressureGrid, state.grid, 5);
+    std::optional<NeighbourField> neighbours;
+    if (count > kProbeAtMost) neighbours.emplace(field.pressureGrid, field.grid, 5);
     for (int iy = 0; iy <= b.maxY; ++iy) {
         for (std::uint32_t row = pending[static_cast<std::size_t>(iy)]; row != 0; row &= row - 1) {
             const int ix = std::countr_zero(row);
             if (!border.MayFill(ix, iy, b)) continue;
-            const Neighbours d = field ? field->At(ix, iy) : Find(g, b, ix, iy, 5);
+            const Neighbours d = neighbours ? neighbours->At(ix, iy) : Find(g, b, ix, iy, 5);
             w[NodeIndex(ix, iy)] = Interpolate(g, d, ix, iy);
         }
     }
@@ -138,10 +138,10 @@ Neighbours FindNeighbours(const PressureGrid& grid, const GridSettings& s, int i
     return Find(grid.raw(), b, ix, iy, reach);
 }
 
-int InterpolatePass(AppState& state) {
-    const GridBounds b(state.grid);
-    const std::int32_t* g = state.pressureGrid.raw();
-    std::int32_t* w = state.workGrid.raw();
+int InterpolatePass(PressureField& field) {
+    const GridBounds b(field.grid);
+    const std::int32_t* g = field.pressureGrid.raw();
+    std::int32_t* w = field.workGrid.raw();
     // Nodes with a value go to the work grid as they are, and a value an
     // earlier pass left in the work grid stays. That is done for all nodes
     // first, without branches, noting per row the nodes still to fill; the
@@ -160,8 +160,8 @@ int InterpolatePass(AppState& state) {
         pending[static_cast<std::size_t>(iy)] = row;
         any = any || row != 0;
     }
-    if (any) FillPending(state, pending);
-    std::int32_t* grid = state.pressureGrid.raw();
+    if (any) FillPending(field, pending);
+    std::int32_t* grid = field.pressureGrid.raw();
     int filled = 0;
     for (int iy = 0; iy <= b.maxY; ++iy) {
         for (int ix = 0; ix <= b.maxX; ++ix) {

@@ -5,9 +5,7 @@
 #include <string>
 
 #include "isobar/GridMath.h"
-#include "isobar/PlotKinds.h"
-#include "map/MapCanvas.h"
-#include "model/AppState.h"
+#include "model/PlotKinds.h"
 
 namespace isobra {
 
@@ -110,10 +108,9 @@ void DrawCentreLetters(MapCanvas& canvas, const PlotTable& table) {
 
 }  // namespace
 
-void DrawIsobars(MapCanvas& canvas, const AppState& state, float interval, float halfInterval) {
-    const GridSettings& s = state.grid;
-    const PressureGrid& grid = state.pressureGrid;
-    const Colour colour = state.colours.ColorOf(kIsobarColour);
+void DrawIsobars(MapCanvas& canvas, const PressureField& field, Colour colour, float interval, float halfInterval) {
+    const GridSettings& s = field.grid;
+    const PressureGrid& grid = field.pressureGrid;
     const std::int32_t step = RoundHalfEven(interval);
     if (step > 0) {
         const Divider divide(step);
@@ -145,11 +142,11 @@ void DrawIsobars(MapCanvas& canvas, const AppState& state, float interval, float
             }
         }
     }
-    DrawCentreLetters(canvas, state.plotTable);
+    DrawCentreLetters(canvas, field.plotTable);
 }
 
-void DrawIsobars(MapCanvas& canvas, const AppState& state) {
-    DrawIsobars(canvas, state, state.grid.isobarInterval, state.grid.isobarHalfInterval);
+void DrawIsobars(MapCanvas& canvas, const PressureField& field, Colour colour) {
+    DrawIsobars(canvas, field, colour, field.grid.isobarInterval, field.grid.isobarHalfInterval);
 }
 
 }  // namespace isobra

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "isobar/PlotKinds.h"
-#include "isobar/PlotTable.h"
-#include "model/AppState.h"
+#include "model/PlotKinds.h"
 #include "model/FieldFormat.h"
 #include "model/ShiftJis.h"
 #include "model/TextFields.h"
@@ -29,16 +27,16 @@ std::vector<IsobarFileItem> IsobarFileItems(const PlotTable& table) {
     return items;
 }
 
-Result<std::string> WriteIsobarFile(const AppState& state) {
-    const GridSettings& s = state.grid;
+Result<std::string> WriteIsobarFile(const PressureField& field) {
+    const GridSettings& s = field.grid;
     std::string text;
     for (int iy = 0; iy <= s.gridMaxY; ++iy) {
         for (int ix = 0; ix <= s.gridMaxX; ++ix) {
-            text += NumberField(state.pressureGrid.at(ix, iy));
+            text += NumberField(field.pressureGrid.at(ix, iy));
             text += ix < s.gridMaxX ? "," : "\r\n";
         }
     }
-    const std::vector<IsobarFileItem> items = IsobarFileItems(state.plotTable);
+    const std::vector<IsobarFileItem> items = IsobarFileItems(field.plotTable);
     text += NumberField(static_cast<std::int64_t>(items.size())) + "\r\n";
     std::string bytes = text;  // digits, spaces, commas and line ends: the same in CP932
     for (const IsobarFileItem& item : items) {
@@ -77,17 +75,18 @@ Result<IsobarFileData> ParseIsobarFile(std::string_view bytes, const GridSetting
     return data;
 }
 
-bool ApplyIsobarFile(const IsobarFileData& data, AppState& state) {
-    const GridSettings& s = state.grid;
-    const int n = state.observations.stationCount;
+Status ApplyIsobarFile(const IsobarFileData& data, int stationCount, PressureField& field) {
+    const GridSettings& s = field.grid;
+    const int n = stationCount;
     const int f = static_cast<int>(data.items.size());
     const std::size_t nodes = static_cast<std::size_t>(s.gridMaxX + 1) * static_cast<std::size_t>(s.gridMaxY + 1);
-    if (data.grid.size() != nodes || n < 0 || n + f > kSlotCount - 1) return false;
+    if (data.grid.size() != nodes || n < 0 || n + f > kSlotCount - 1)
+        return Status::Fail("等圧線データが地図の格子に合いません。");
     std::size_t at = 0;
     for (int iy = 0; iy <= s.gridMaxY; ++iy)
-        for (int ix = 0; ix <= s.gridMaxX; ++ix) state.pressureGrid.at(ix, iy) = data.grid.at(at++);
+        for (int ix = 0; ix <= s.gridMaxX; ++ix) field.pressureGrid.at(ix, iy) = data.grid.at(at++);
 
-    PlotTable& table = state.plotTable;
+    PlotTable& table = field.plotTable;
     for (int k = 0; k < f; ++k) {
         PlotSlot& slot = table.slot(n + 1 + k);
         const IsobarFileItem& item = data.items[static_cast<std::size_t>(k)];
@@ -99,7 +98,7 @@ bool ApplyIsobarFile(const IsobarFileData& data, AppState& state) {
     table.shipCount = 0;
     table.fisheryCount = f;
     table.lastPlotIndex = n + f;
-    return true;
+    return {};
 }
 
 }  // namespace isobra

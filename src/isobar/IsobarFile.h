@@ -5,13 +5,10 @@
 #include <string_view>
 #include <vector>
 
-#include "isobar/GridSettings.h"
+#include "model/PressureField.h"
 #include "model/Result.h"
 
 namespace isobra {
-
-class AppState;
-struct PlotTable;
 
 // The isobar file (*.cnt): the grid rows top first, each value as a number
 // field (" 101200 ", sign position in front, one space behind) separated by
@@ -35,8 +32,8 @@ struct IsobarFileData {
 // order, as the file lists them.
 std::vector<IsobarFileItem> IsobarFileItems(const PlotTable& table);
 
-// The file's bytes for the current grid and plot table.
-Result<std::string> WriteIsobarFile(const AppState& state);
+// The file's bytes for the grid and plot table.
+Result<std::string> WriteIsobarFile(const PressureField& field);
 
 // Reads a whole file for a grid of these settings, to be loaded after
 // `stationCount` stations. Refused with line and reason: a file that ends
@@ -45,10 +42,10 @@ Result<std::string> WriteIsobarFile(const AppState& state);
 Result<IsobarFileData> ParseIsobarFile(std::string_view bytes, const GridSettings& settings, int stationCount);
 
 // Replaces the grid by the file's and puts the items into the plot table
-// after the stations; the table then remembers no ships and the file's
-// items. Item pressures, the centre marks and the observations stay as they
-// are. Returns false, changing nothing, when the data do not fit (they come
-// from ParseIsobarFile for another station count or grid size).
-bool ApplyIsobarFile(const IsobarFileData& data, AppState& state);
+// after the `stationCount` stations; the table then remembers no ships and
+// the file's items. Item pressures, the centre marks and the observations
+// stay as they are. Refused, changing nothing, when the data do not fit
+// (they come from ParseIsobarFile for another station count or grid size).
+Status ApplyIsobarFile(const IsobarFileData& data, int stationCount, PressureField& field);
 
 }  // namespace isobra

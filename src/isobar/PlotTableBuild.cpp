@@ -4,9 +4,9 @@
 
 #include "isobar/GridMath.h"
 #include "isobar/GridPasses.h"
-#include "isobar/PlotKinds.h"
+#include "model/PlotKinds.h"
 #include "map/MapProjection.h"
-#include "model/AppState.h"
+#include "model/PressureField.h"
 
 namespace isobra {
 
@@ -26,14 +26,16 @@ bool PlotTableFits(int stationCount, int shipCount, int fisheryCount) {
     return stationCount + shipCount + fisheryCount <= kSlotCount - 1;
 }
 
-bool BuildPlotTable(AppState& state) {
-    const ObservationSet& obs = state.observations;
+Status BuildPlotTable(const ObservationSet& obs, PressureField& field) {
     const int n = obs.stationCount;
     const int s = obs.shipCount;
     const int f = obs.fisheryCount;
-    if (!PlotTableFits(n, s, f)) return false;
-    const std::int32_t scale = state.grid.pressureScale;
-    PlotTable& table = state.plotTable;
+    if (!PlotTableFits(n, s, f))
+        return Status::Fail("地点、船舶の報告、漁業気象の合計が" + std::to_string(n + s + f) +
+                            "件あり、100件までしか扱えないため、等圧線を計算できません。"
+                            "船舶の報告か漁業気象の数を減らしてください。");
+    const std::int32_t scale = field.grid.pressureScale;
+    PlotTable& table = field.plotTable;
 
     // Slot n, the free slot after the last station, takes station n's
     // position but no pressure: after a file with fewer stations was loaded,
@@ -62,14 +64,14 @@ bool BuildPlotTable(AppState& state) {
     // The whole storage, not only the nodes in use: an isobar point may land
     // on a node beyond 25, and a value left there by an earlier construction
     // must not decide whether this one joins two points.
-    state.pressureGrid.Fill(0);
-    state.workGrid.Fill(0);
-    return true;
+    field.pressureGrid.Fill(0);
+    field.workGrid.Fill(0);
+    return {};
 }
 
-void SeedCellMeans(AppState& state) {
-    const GridSettings& g = state.grid;
-    const PlotTable& table = state.plotTable;
+void SeedCellMeans(PressureField& field) {
+    const GridSettings& g = field.grid;
+    const PlotTable& table = field.plotTable;
     const int firstFishery = table.FirstFisherySlot();
 
     // The cell of node (ix, iy) is ix*w - w <= x <= ix*w (both ends, so a
@@ -103,18 +105,18 @@ void SeedCellMeans(AppState& state) {
     for (int iy = 0; iy <= g.gridMaxY; ++iy) {
         for (int ix = 0; ix <= g.gridMaxX; ++ix) {
             const int at = iy * kSide + ix;
-            state.centreMarks.at(ix, iy) = centres[at] ? -1 : 0;
+            field.centreMarks.at(ix, iy) = centres[at] ? -1 : 0;
             if (counts[at] > 0)
-                state.pressureGrid.at(ix, iy) =
+                field.pressureGrid.at(ix, iy) =
                     RoundHalfEven(static_cast<double>(sums[at]) / static_cast<double>(counts[at]));
         }
     }
 }
 
-int ImposeIsobarEntries(AppState& state) {
-    const GridSettings& g = state.grid;
-    const PlotTable& table = state.plotTable;
-    PressureGrid& grid = state.pressureGrid;
+int ImposeIsobarEntries(PressureField& field) {
+    const GridSettings& g = field.grid;
+    const PlotTable& table = field.plotTable;
+    PressureGrid& grid = field.pressureGrid;
     int leftOut = 0;
     for (int k = table.FirstFisherySlot(); k <= table.lastPlotIndex; ++k) {
         const PlotSlot& here = table.slot(k);

@@ -4,15 +4,15 @@
 #include "isobar/GridAccess.h"
 #include "isobar/GridMath.h"
 #include "isobar/GridPasses.h"
-#include "model/AppState.h"
+#include "model/PressureField.h"
 
 namespace isobra {
 
-void SmoothPass(AppState& state) {
-    const GridBounds b(state.grid);
-    const std::int32_t* g = state.pressureGrid.raw();
-    const std::int32_t* marks = state.centreMarks.raw();
-    std::int32_t* w = state.workGrid.raw();
+void SmoothPass(PressureField& field) {
+    const GridBounds b(field.grid);
+    const std::int32_t* g = field.pressureGrid.raw();
+    const std::int32_t* marks = field.centreMarks.raw();
+    std::int32_t* w = field.workGrid.raw();
 
     // What a neighbour contributes: interior nodes above 0 (value and a count
     // of 1), in a frame of zeros so that every node has eight neighbours.
@@ -55,7 +55,7 @@ void SmoothPass(AppState& state) {
             w[node] = smoothed;
         }
     }
-    CopyNodes(state.workGrid, state.pressureGrid, b);
+    CopyNodes(field.workGrid, field.pressureGrid, b);
 }
 
 }  // namespace isobra

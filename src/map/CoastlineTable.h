@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "map/MapCanvas.h"
+#include "canvas/MapCanvas.h"
 
 namespace isobra {
 

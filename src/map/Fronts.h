@@ -1,22 +1,15 @@
 #pragma once
 
-#include <string_view>
-
-#include "map/MapCanvas.h"
+#include "canvas/MapCanvas.h"
+#include "model/ColorSettings.h"
+#include "model/PlotTable.h"
 
 namespace isobra {
-
-class AppState;
-
-inline constexpr std::string_view kWarmFrontKind = "温暖前線";
-inline constexpr std::string_view kColdFrontKind = "寒冷前線";
-inline constexpr std::string_view kStationaryFrontKind = "停滞前線";
-inline constexpr std::string_view kOccludedFrontKind = "閉塞前線";
 
 // The command "前線の表示": joins every two neighbouring fishery items of the
 // same front kind in the plot table of the last isobar construction, each
 // kind with its symbols and in its colour.
-void DrawFronts(MapCanvas& canvas, const AppState& state);
+void DrawFronts(MapCanvas& canvas, const PlotTable& plot, const ColorSettings& colours);
 
 // A front line from (x1, y1) to (x2, y2) with semicircles of radius `size`
 // every `spacing` pixels along it, on the left of the west-to-east direction.

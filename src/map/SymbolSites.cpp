@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "model/AppState.h"
 #include "model/StationTable.h"
 
 namespace isobra {
@@ -27,9 +26,7 @@ bool HasPosition(int x, int y) { return x != 0 && y != 0; }
 
 }  // namespace
 
-std::vector<SymbolSite> CollectSymbolSites(const AppState& state) {
-    const ObservationSet& obs = state.observations;
-    const PlotTable& plot = state.plotTable;
+std::vector<SymbolSite> CollectSymbolSites(const ObservationSet& obs, const PlotTable& plot) {
     std::vector<SymbolSite> sites;
 
     for (const int k : SymbolStations(obs.stationCount)) {

@@ -2,9 +2,10 @@
 
 #include <vector>
 
-namespace isobra {
+#include "model/ObservationSet.h"
+#include "model/PlotTable.h"
 
-class AppState;
+namespace isobra {
 
 // One place that gets a weather symbol and a wind arrow: a canvas position
 // and the report drawn there.
@@ -22,6 +23,6 @@ struct SymbolSite {
 // from the plot table of the last isobar construction, so a ship entered
 // since then has no position yet and is left out. Sites without a position
 // (a coordinate of 0) are left out too, and "富士山" never carries symbols.
-std::vector<SymbolSite> CollectSymbolSites(const AppState& state);
+std::vector<SymbolSite> CollectSymbolSites(const ObservationSet& observations, const PlotTable& plot);
 
 }  // namespace isobra

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "map/SymbolSites.h"
-#include "model/AppState.h"
 
 namespace isobra {
 
@@ -83,9 +82,8 @@ void DrawWeatherSymbol(MapCanvas& canvas, double x, double y, int code, Colour c
     }
 }
 
-void DrawWeatherSymbols(MapCanvas& canvas, const AppState& state) {
-    const Colour colour = state.colours.ColorOf(kWeatherSymbolColour);
-    for (const SymbolSite& site : CollectSymbolSites(state))
+void DrawWeatherSymbols(MapCanvas& canvas, const ObservationSet& observations, const PlotTable& plot, Colour colour) {
+    for (const SymbolSite& site : CollectSymbolSites(observations, plot))
         DrawWeatherSymbol(canvas, site.x, site.y, site.weather, colour);
 }
 

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "map/SymbolSites.h"
-#include "model/AppState.h"
 
 namespace isobra {
 
@@ -102,9 +101,8 @@ void DrawWindSymbol(MapCanvas& canvas, double x, double y, int direction, int fo
     }
 }
 
-void DrawWindSymbols(MapCanvas& canvas, const AppState& state) {
-    const Colour colour = state.colours.ColorOf(kWindSymbolColour);
-    for (const SymbolSite& site : CollectSymbolSites(state))
+void DrawWindSymbols(MapCanvas& canvas, const ObservationSet& observations, const PlotTable& plot, Colour colour) {
+    for (const SymbolSite& site : CollectSymbolSites(observations, plot))
         DrawWindSymbol(canvas, site.x, site.y, site.windDirection, site.windForce, colour);
 }
 

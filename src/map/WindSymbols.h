@@ -1,15 +1,15 @@
 #pragma once
 
-#include "map/MapCanvas.h"
+#include "canvas/MapCanvas.h"
+#include "model/ObservationSet.h"
+#include "model/PlotTable.h"
 
 namespace isobra {
 
-class AppState;
-
 // The command "風力の表示": a wind arrow at every symbol station and ship
-// (see CollectSymbolSites), in the wind-symbol colour, over whatever the
+// (see CollectSymbolSites), in `colour` (the wind-symbol colour), over whatever the
 // canvas shows.
-void DrawWindSymbols(MapCanvas& canvas, const AppState& state);
+void DrawWindSymbols(MapCanvas& canvas, const ObservationSet& observations, const PlotTable& plot, Colour colour);
 
 // One arrow for a station at (x, y): a shaft from 6 to 30 pixels out, pointing
 // into the wind and turned by the convergence of the meridians, with the

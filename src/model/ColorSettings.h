@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "map/Colour.h"
+#include "model/Colour.h"
 
 namespace isobra {
 

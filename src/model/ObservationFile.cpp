@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "isobar/PressureGrid.h"
-#include "model/AppState.h"
 #include "model/CodeTables.h"
 #include "model/FieldFormat.h"
 #include "model/ShiftJis.h"
@@ -163,8 +161,7 @@ Result<ObservationFileData> ParseObservationFile(std::string_view bytes) {
     return data;
 }
 
-void ApplyObservationFile(const ObservationFileData& data, AppState& state) {
-    ObservationSet& obs = state.observations;
+void ApplyObservationFile(const ObservationFileData& data, ObservationSet& obs, PressureField& field) {
     // The rows the ship and fishery lists held before lose their values.
     for (int r = std::min<int>(obs.shipCount, kSlotCount) - 1; r >= 0; --r) {
         ShipReport& ship = obs.ship(r);
@@ -184,11 +181,11 @@ void ApplyObservationFile(const ObservationFileData& data, AppState& state) {
     for (std::size_t k = 0; k < data.fishery.size(); ++k) obs.fishery(static_cast<int>(k)) = data.fishery[k];
 
     // The plot table now claims the stations only, until the next construction.
-    state.plotTable.lastPlotIndex = n;
-    state.plotTable.stationCount = n;
-    state.plotTable.shipCount = 0;
-    state.plotTable.fisheryCount = 0;
-    state.pressureGrid.MarkNotComputed();
+    field.plotTable.lastPlotIndex = n;
+    field.plotTable.stationCount = n;
+    field.plotTable.shipCount = 0;
+    field.plotTable.fisheryCount = 0;
+    field.pressureGrid.MarkNotComputed();
 }
 
 void NormaliseForSave(ObservationSet& set) {

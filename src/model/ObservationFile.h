@@ -6,10 +6,9 @@
 
 #include "model/Result.h"
 #include "model/ObservationSet.h"
+#include "model/PressureField.h"
 
 namespace isobra {
-
-class AppState;
 
 // The observation file (*.dat): three titled sections (land stations, ship
 // reports, fishery weather), one line per entry, fields padded by character
@@ -39,7 +38,7 @@ Result<ObservationFileData> ParseObservationFile(std::string_view bytes);
 // slots read, the three counts. Ship and fishery slots of the lists before
 // the load lose their values first. The plot table is reset to the stations
 // and the grid marked as not computed. The station positions stay.
-void ApplyObservationFile(const ObservationFileData& data, AppState& state);
+void ApplyObservationFile(const ObservationFileData& data, ObservationSet& observations, PressureField& field);
 
 // Before saving: negative directions, forces, weather codes and pressures
 // of the land and ship reports in use, and negative fishery pressures, become

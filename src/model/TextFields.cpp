@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "isobar/GridMath.h"
+#include "model/Rounding.h"
 #include "model/ShiftJis.h"
 
 namespace isobra {

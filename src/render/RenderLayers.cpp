@@ -5,7 +5,7 @@
 #include "map/Fronts.h"
 #include "map/WeatherSymbols.h"
 #include "map/WindSymbols.h"
-#include "model/AppState.h"
+#include "state/AppState.h"
 
 namespace isobra {
 
@@ -20,13 +20,14 @@ void DrawLayers(MapCanvas& canvas, const AppState& state, const std::vector<std:
         if (layer == "map") {
             DrawCoastline(canvas, state.coastline, state.colours.ColorOf(kMapColour));
         } else if (layer == "isobars") {
-            DrawIsobars(canvas, state, state.grid.isobarInterval, state.grid.isobarHalfInterval);
+            DrawIsobars(canvas, state.field, state.colours.ColorOf(kIsobarColour));
         } else if (layer == "symbols") {
-            DrawWeatherSymbols(canvas, state);
+            DrawWeatherSymbols(canvas, state.observations, state.field.plotTable,
+                               state.colours.ColorOf(kWeatherSymbolColour));
         } else if (layer == "wind") {
-            DrawWindSymbols(canvas, state);
+            DrawWindSymbols(canvas, state.observations, state.field.plotTable, state.colours.ColorOf(kWindSymbolColour));
         } else if (layer == "fronts") {
-            DrawFronts(canvas, state);
+            DrawFronts(canvas, state.field.plotTable, state.colours);
         }
     }
 }

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "app/QImageCanvas.h"
+#include "widgets/QImageCanvas.h"
 #include "isobar/GridConstruction.h"
 #include "isobar/IsobarDrawing.h"
 #include "isobar/IsobarFile.h"
 #include "map/CoastlineTable.h"
-#include "model/AppState.h"
+#include "state/AppState.h"
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
 #include "render/RenderLayers.h"
@@ -184,8 +184,8 @@ int main(int argc, char* argv[]) {
     if (!ParseArguments(QCoreApplication::arguments(), options, problem)) return Usage(problem);
 
     AppState state;
-    state.grid.isobarInterval = options.intervalHpa * 100.0f;
-    state.grid.isobarHalfInterval = state.grid.isobarInterval / 2.0f;
+    state.field.grid.isobarInterval = options.intervalHpa * 100.0f;
+    state.field.grid.isobarHalfInterval = state.field.grid.isobarInterval / 2.0f;
 
     const std::string& input = options.isobars.empty() ? options.observations : options.isobars;
     const Result<std::string> file = ReadWholeFile(input);
@@ -195,27 +195,28 @@ int main(int argc, char* argv[]) {
     if (options.isobars.empty()) {
         const auto parsed = ParseObservationFile(bytes);
         if (!parsed) return BadInput(input, parsed.line(), parsed.message());
-        ApplyObservationFile(*parsed, state);
+        ApplyObservationFile(*parsed, state.observations, state.field);
 
         const int pressures = CountLandPressures(state.observations);
         if (pressures == 0) return BadInput(input, 0, "気圧が入力されていません");
         if (pressures < 20)
             std::fprintf(stderr, "isobra-render: %s: 気圧のある地点が%d か所しかありません。そのまま等圧線を描きます。\n",
                          input.c_str(), pressures);
-        const GridConstructionResult result = ComputePressureGrid(state);
-        for (const std::string& message : result.messages)
+        const Result<GridConstructionReport> result = ComputePressureGrid(state.observations, state.field);
+        if (!result) return BadInput(input, 0, result.message());
+        for (const std::string& message : result->warnings)
             std::fprintf(stderr, "isobra-render: %s: %s\n", input.c_str(), message.c_str());
-        if (!result.built) return kExitBadInput;
     } else {
-        const auto parsed = ParseIsobarFile(bytes, state.grid, state.observations.stationCount);
+        const auto parsed = ParseIsobarFile(bytes, state.field.grid, state.observations.stationCount);
         if (!parsed) return BadInput(input, parsed.line(), parsed.message());
-        if (!ApplyIsobarFile(*parsed, state)) return BadInput(input, 0, "等圧線データが地図の格子に合いません。");
+        if (const Status applied = ApplyIsobarFile(*parsed, state.observations.stationCount, state.field); !applied)
+            return BadInput(input, 0, applied.message());
     }
 
     // Everything is made in memory first; files are written only at the end.
     std::vector<std::pair<std::string, std::string>> outputs;
     if (!options.cntOut.empty()) {
-        const Result<std::string> cnt = WriteIsobarFile(state);
+        const Result<std::string> cnt = WriteIsobarFile(state.field);
         if (!cnt) return BadInput(options.cntOut, 0, cnt.message());
         outputs.emplace_back(options.cntOut, *cnt);
     }

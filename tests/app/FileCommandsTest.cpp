@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "app/MainWindow.h"
-#include "app/QImageCanvas.h"
+#include "widgets/QImageCanvas.h"
 #include "entry/Gyogyou.h"
 #include "entry/Kaiyou1.h"
 #include "entry/Tenki1.h"
@@ -70,7 +70,7 @@ private slots:
         QCOMPARE(window_->shipForm()->RowCount(), int(obs.shipCount));
         QCOMPARE(window_->fisheryForm()->RowCount(), int(obs.fisheryCount));
         QVERIFY(window_->landForm()->RowText(0).startsWith(QStringLiteral("石垣島")));
-        QVERIFY(!state_->pressureGrid.IsComputed());
+        QVERIFY(!state_->field.pressureGrid.IsComputed());
         QVERIFY(!window_->pleaseWait());
 
         prompts_->fileAnswers = {dir_->filePath("copy.txt")};
@@ -180,7 +180,7 @@ private slots:
         const ObservationSet before = state_->observations;
         const QStringList ships = Rows(window_->shipForm());
         const QStringList land = Rows(window_->landForm());
-        state_->pressureGrid.at(0, 0) = 101000;  // computed
+        state_->field.pressureGrid.at(0, 0) = 101000;  // computed
 
         QByteArray bytes = ReadAll(Example());
         bytes.truncate(bytes.size() / 2);
@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(Rows(window_->landForm()), land);
         QCOMPARE(state_->observations.shipCount, before.shipCount);
         for (int i = 0; i < 54; ++i) QVERIFY(state_->observations.land(i) == before.land(i));
-        QVERIFY(state_->pressureGrid.IsComputed());
+        QVERIFY(state_->field.pressureGrid.IsComputed());
 
         prompts_->shown.clear();
         Load(dir_->filePath("missing.dat"));
@@ -229,23 +229,23 @@ private slots:
     void isobarFilesSaveAndLoadTheField() {
         Load(Example());
         window_->menuAction("cntTouatu2")->trigger();
-        QVERIFY(state_->pressureGrid.IsComputed());
-        const PressureGrid grid = state_->pressureGrid;
-        const PlotTable plot = state_->plotTable;
+        QVERIFY(state_->field.pressureGrid.IsComputed());
+        const PressureGrid grid = state_->field.pressureGrid;
+        const PlotTable plot = state_->field.plotTable;
 
         prompts_->fileAnswers = {dir_->filePath("map")};
         window_->menuAction("cntTSave")->trigger();
         QVERIFY(QFile::exists(dir_->filePath("map.CNT")));
 
         window_->menuAction("cntClsLine")->trigger();
-        state_->pressureGrid.Fill(0);
+        state_->field.pressureGrid.Fill(0);
         prompts_->fileAnswers = {dir_->filePath("map.CNT")};
         window_->menuAction("cntTLoad")->trigger();
         QVERIFY(!window_->pleaseWait());
-        QVERIFY(state_->pressureGrid == grid);
-        QCOMPARE(state_->plotTable.shipCount, 0);
-        QVERIFY(state_->plotTable.fisheryCount > 0);
-        QVERIFY(state_->plotTable.fisheryCount <= plot.fisheryCount);
+        QVERIFY(state_->field.pressureGrid == grid);
+        QCOMPARE(state_->field.plotTable.shipCount, 0);
+        QVERIFY(state_->field.plotTable.fisheryCount > 0);
+        QVERIFY(state_->field.plotTable.fisheryCount <= plot.fisheryCount);
         // The isobars are drawn, over the cleared canvas, without the map.
         bool drawn = false;
         const QImage layer = window_->canvas().DrawingLayer();
@@ -262,7 +262,7 @@ private slots:
         prompts_->fileAnswers = {dir_->filePath("bad.cnt")};
         window_->menuAction("cntTLoad")->trigger();
         QCOMPARE(prompts_->shown.size(), size_t(1));
-        QVERIFY(state_->pressureGrid == grid);
+        QVERIFY(state_->field.pressureGrid == grid);
     }
 
 private:

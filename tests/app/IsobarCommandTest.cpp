@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "app/MainWindow.h"
-#include "app/QImageCanvas.h"
+#include "widgets/QImageCanvas.h"
 #include "entry/Kaiyou1.h"
 #include "support/MainWindowFixture.h"
 
@@ -36,7 +36,7 @@ private slots:
         QCOMPARE(prompts_->shown.size(), size_t(1));
         QCOMPARE(prompts_->shown[0].title, QStringLiteral("注　意"));
         QCOMPARE(prompts_->shown[0].text, QStringLiteral("気圧が入力されていません"));
-        QVERIFY(!state_->pressureGrid.IsComputed());
+        QVERIFY(!state_->field.pressureGrid.IsComputed());
         QCOMPARE(DrawnPixels(window_->canvas()), 0);
     }
 
@@ -49,12 +49,12 @@ private slots:
         QCOMPARE(prompts_->shown.size(), size_t(1));
         QCOMPARE(prompts_->shown[0].kind, test::ScriptedPrompts::Shown::Kind::YesNo);
         QCOMPARE(prompts_->shown[0].text, QStringLiteral("データの数が少ないですが\r\n等圧線を描きますか"));
-        QVERIFY(!state_->pressureGrid.IsComputed());
+        QVERIFY(!state_->field.pressureGrid.IsComputed());
 
         prompts_->shown.clear();
         prompts_->yesNoAnswers = {true};
         window_->menuAction("cntTouatu2")->trigger();
-        QVERIFY(state_->pressureGrid.IsComputed());
+        QVERIFY(state_->field.pressureGrid.IsComputed());
         QVERIFY(DrawnPixels(window_->canvas()) > 0);
         QVERIFY(!window_->pleaseWait());
     }
@@ -63,19 +63,19 @@ private slots:
         for (int i = 0; i < 54; ++i) state_->observations.land(i).pressure = 1000 + (i % 7);
         window_->menuAction("cntTouatu2")->trigger();
         QVERIFY(prompts_->shown.empty() || prompts_->shown[0].kind == test::ScriptedPrompts::Shown::Kind::Inform);
-        QVERIFY(state_->pressureGrid.IsComputed());
-        const PressureGrid grid = state_->pressureGrid;
+        QVERIFY(state_->field.pressureGrid.IsComputed());
+        const PressureGrid grid = state_->field.pressureGrid;
         // Changing an observation without reopening a form does not rebuild.
         state_->observations.land(20).pressure = 1040;
         window_->menuAction("cntClsLine")->trigger();
         window_->menuAction("cntTouatu2")->trigger();
-        QVERIFY(state_->pressureGrid == grid);
+        QVERIFY(state_->field.pressureGrid == grid);
         QVERIFY(DrawnPixels(window_->canvas()) > 0);
         // Opening an entry form marks the grid as not computed.
         window_->menuAction("cntTenki")->trigger();
-        QVERIFY(!state_->pressureGrid.IsComputed());
+        QVERIFY(!state_->field.pressureGrid.IsComputed());
         window_->menuAction("cntTouatu2")->trigger();
-        QVERIFY(!(state_->pressureGrid == grid));
+        QVERIFY(!(state_->field.pressureGrid == grid));
     }
 
     void shipCountsComeFromTheListAndThePlotTableRemembersThem() {
@@ -84,8 +84,8 @@ private slots:
         state_->observations.shipCount = 3;
         window_->menuAction("cntTouatu2")->trigger();
         QCOMPARE(state_->observations.shipCount, window_->shipForm()->RowCount());
-        QCOMPARE(state_->plotTable.shipCount, 0);
-        QCOMPARE(state_->plotTable.stationCount, 54);
+        QCOMPARE(state_->field.plotTable.shipCount, 0);
+        QCOMPARE(state_->field.plotTable.stationCount, 54);
     }
 
 private:

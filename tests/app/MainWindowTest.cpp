@@ -5,11 +5,11 @@
 #include <QtTest>
 
 #include "app/CanvasView.h"
-#include "app/HelpTexts.h"
+#include "widgets/HelpTexts.h"
 #include "app/MainWindow.h"
 #include "app/PleaseWait.h"
 #include "entry/Tenki1.h"
-#include "app/QImageCanvas.h"
+#include "widgets/QImageCanvas.h"
 #include "support/MainWindowFixture.h"
 
 using namespace isobra;
@@ -210,19 +210,17 @@ private slots:
         QVERIFY(view);
 
         QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(10, 20));  // no mode: nothing
-        for (const char* mode : {"+", "-", "?"}) {
+        for (MouseMode mode : {MouseMode::Raise, MouseMode::Lower, MouseMode::Inspect}) {
             state_->mouseMode = mode;
             QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(30, 40));
         }
-        state_->mouseMode = "V";
+        state_->mouseMode = MouseMode::NorthSouth;
         QTest::mouseClick(view, Qt::RightButton, {}, QPoint(50, 60));
-        state_->mouseMode = "H";
+        state_->mouseMode = MouseMode::EastWest;
         QTest::mousePress(view, Qt::LeftButton, {}, QPoint(70, 80));
         QTest::mouseMove(view, QPoint(71, 81));
         QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(71, 81));  // only the press counts
-        state_->mouseMode = "X";
-        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(90, 90));
-        state_->mouseMode = "";
+        state_->mouseMode = MouseMode::None;
         QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(90, 90));
 
         QCOMPARE(calls, (QStringList{"correct 1 30 40", "correct 1 30 40", "correct 1 30 40", "section 50 60",

@@ -59,11 +59,11 @@ private slots:
         const QList<std::pair<const char*, QWidget*>> items = {
             {"cntTenki", window_->landForm()}, {"cntSenpaku", window_->shipForm()}, {"cntGyogyou", window_->fisheryForm()}};
         for (const auto& [control, form] : items) {
-            state_->pressureGrid.at(0, 0) = 101300;
-            state_->pressureGrid.at(1, 0) = 101200;
+            state_->field.pressureGrid.at(0, 0) = 101300;
+            state_->field.pressureGrid.at(1, 0) = 101200;
             Trigger(control);
-            QCOMPARE(state_->pressureGrid.at(0, 0), 0);
-            QCOMPARE(state_->pressureGrid.at(1, 0), 101200);
+            QCOMPARE(state_->field.pressureGrid.at(0, 0), 0);
+            QCOMPARE(state_->field.pressureGrid.at(1, 0), 101200);
             QTRY_VERIFY(form->isVisible());
         }
         QVERIFY(window_->isEnabled());  // nothing modal
@@ -94,10 +94,10 @@ private slots:
         fishery->OnTugiClicked();
         fishery->OnTugiClicked();
         obs.observationDate = "12月7日";
-        state_->pressureGrid.at(0, 0) = 101300;
-        state_->pressureGrid.at(25, 25) = 99600;
-        state_->workGrid.at(3, 4) = 7;
-        PlotTable& plot = state_->plotTable;
+        state_->field.pressureGrid.at(0, 0) = 101300;
+        state_->field.pressureGrid.at(25, 25) = 99600;
+        state_->field.workGrid.at(3, 4) = 7;
+        PlotTable& plot = state_->field.plotTable;
         plot.stationCount = 54;
         plot.shipCount = 2;
         plot.fisheryCount = 2;
@@ -117,9 +117,9 @@ private slots:
         QCOMPARE(obs.ship(1), (ShipReport{34, 135, 0, 0, 0, 0}));
         QCOMPARE(obs.fishery(1), (FisheryEntry{"高気圧", 34, 135, 0}));
         QCOMPARE(obs.observationDate, std::string());
-        QVERIFY(!state_->pressureGrid.IsComputed());
-        QCOMPARE(state_->pressureGrid.at(25, 25), 0);
-        QCOMPARE(state_->workGrid.at(3, 4), 0);
+        QVERIFY(!state_->field.pressureGrid.IsComputed());
+        QCOMPARE(state_->field.pressureGrid.at(25, 25), 0);
+        QCOMPARE(state_->field.workGrid.at(3, 4), 0);
         // The plot table no longer holds erased ships or fishery items.
         QCOMPARE(plot.shipCount, 0);
         QCOMPARE(plot.fisheryCount, 0);
@@ -134,11 +134,11 @@ private slots:
     void eraseWithEmptyListsClearsLandDateAndGrids() {
         state_->observations.land(53) = LandReport{1, 2, 3, 4, 5};
         state_->observations.observationDate = "x";
-        state_->plotTable.lastPlotIndex = 0;  // never plotted
+        state_->field.plotTable.lastPlotIndex = 0;  // never plotted
         window_->EraseAllObservations();
         QCOMPARE(state_->observations.land(53), LandReport{});
         QCOMPARE(state_->observations.observationDate, std::string());
-        QCOMPARE(state_->plotTable.lastPlotIndex, 0);
+        QCOMPARE(state_->field.plotTable.lastPlotIndex, 0);
         QCOMPARE(window_->shipForm()->RowCount(), 0);
     }
 };

@@ -180,9 +180,9 @@ private slots:
     }
 
     void fieldsKeepTheirOwnTextApartFromTheMouseMode() {
-        state_->mouseMode = mouse_mode::kRaise;
+        state_->mouseMode = MouseMode::Raise;
         QCOMPARE(TypeInto("Kiatu", "8"), QStringLiteral("1008"));
-        QCOMPARE(QString::fromStdString(state_->mouseMode), QStringLiteral("+"));
+        QCOMPARE(state_->mouseMode, MouseMode::Raise);
     }
 
     // The ship window's first field gets the window's first focus: its value

@@ -180,7 +180,7 @@ private slots:
 
     void rebuildsRowsFromTheDataAtMostStationCount() {
         state_->observations.land(0) = LandReport{0, 3, 1, 1012, 25};
-        state_->plotTable.lastPlotIndex = 80;  // after an isobar run: more than the stations
+        state_->field.plotTable.lastPlotIndex = 80;  // after an isobar run: more than the stations
         Tenki1 again(*state_, *prompts_);
         QCOMPARE(again.RowCount(), 54);
         QCOMPARE(again.RowText(0), QStringLiteral("石垣島     北       3 晴れ     1012 25"));

@@ -5,8 +5,8 @@
 #include "isobar/GridConstruction.h"
 #include "isobar/GridPasses.h"
 #include "isobar/IsobarDrawing.h"
-#include "map/RecordingCanvas.h"
-#include "model/AppState.h"
+#include "canvas/RecordingCanvas.h"
+#include "state/AppState.h"
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
 
@@ -19,7 +19,7 @@ AppState LoadExample() {
     EXPECT_TRUE(file.ok()) << file.message();
     const Result<ObservationFileData> parsed = ParseObservationFile(file.value());
     EXPECT_TRUE(parsed) << parsed.message();
-    if (parsed) ApplyObservationFile(*parsed, state);
+    if (parsed) ApplyObservationFile(*parsed, state.observations, state.field);
     return state;
 }
 
@@ -36,22 +36,22 @@ std::uint64_t GridHash(const PressureGrid& g) {
 TEST(ComputePressureGrid, ExampleFillsEveryNodeWithAPlausiblePressure) {
     AppState state = LoadExample();
     EXPECT_EQ(CountLandPressures(state.observations), 53);  // 富士山 has none
-    const GridConstructionResult result = ComputePressureGrid(state);
-    EXPECT_TRUE(result.built);
-    EXPECT_FALSE(result.tooSparse);
-    EXPECT_TRUE(result.messages.empty());
-    EXPECT_TRUE(state.pressureGrid.IsComputed());
+    const Result<GridConstructionReport> result = ComputePressureGrid(state.observations, state.field);
+    ASSERT_TRUE(result.ok());
+    EXPECT_FALSE(result->tooSparse);
+    EXPECT_TRUE(result->warnings.empty());
+    EXPECT_TRUE(state.field.pressureGrid.IsComputed());
     for (int iy = 0; iy <= 25; ++iy)
         for (int ix = 0; ix <= 25; ++ix) {
-            EXPECT_GT(state.pressureGrid.at(ix, iy), 95000) << ix << "," << iy;
-            EXPECT_LT(state.pressureGrid.at(ix, iy), 106000) << ix << "," << iy;
+            EXPECT_GT(state.field.pressureGrid.at(ix, iy), 95000) << ix << "," << iy;
+            EXPECT_LT(state.field.pressureGrid.at(ix, iy), 106000) << ix << "," << iy;
         }
     // The low east of Hokkaido and the high over the continent.
-    EXPECT_LT(state.pressureGrid.at(21, 6), 98500);
-    EXPECT_GT(state.pressureGrid.at(9, 5), 103500);
+    EXPECT_LT(state.field.pressureGrid.at(21, 6), 98500);
+    EXPECT_GT(state.field.pressureGrid.at(9, 5), 103500);
 
     RecordingCanvas canvas;
-    DrawIsobars(canvas, state);
+    DrawIsobars(canvas, state.field, state.colours.ColorOf(kIsobarColour));
     EXPECT_GT(canvas.Of(RecordingCanvas::Op::Line).size(), 500u);
     ASSERT_EQ(canvas.Of(RecordingCanvas::Op::Text).size(), 2u);
     EXPECT_EQ(canvas.Of(RecordingCanvas::Op::Text)[0].text, "高");
@@ -61,45 +61,44 @@ TEST(ComputePressureGrid, ExampleFillsEveryNodeWithAPlausiblePressure) {
 TEST(ComputePressureGrid, SameObservationsGiveTheSameGridBitForBit) {
     AppState first = LoadExample();
     AppState second = LoadExample();
-    second.pressureGrid.Fill(777);  // leftovers of an earlier construction
-    second.workGrid.Fill(-5);
-    ComputePressureGrid(first);
-    ComputePressureGrid(second);
-    EXPECT_EQ(first.pressureGrid, second.pressureGrid);
+    second.field.pressureGrid.Fill(777);  // leftovers of an earlier construction
+    second.field.workGrid.Fill(-5);
+    ComputePressureGrid(first.observations, first.field);
+    ComputePressureGrid(second.observations, second.field);
+    EXPECT_EQ(first.field.pressureGrid, second.field.pressureGrid);
     // Pinned: a faster pass that changes any node changes this.
-    EXPECT_EQ(GridHash(first.pressureGrid), 4346126084627213943ULL) << std::hex << GridHash(first.pressureGrid);
+    EXPECT_EQ(GridHash(first.field.pressureGrid), 4346126084627213943ULL) << std::hex << GridHash(first.field.pressureGrid);
 }
 
 TEST(ComputePressureGrid, SparseDataEndTheFillingAndSaySo) {
     AppState state;
     for (int k = 0; k < 54; ++k) state.observations.land(k) = LandReport{};
     state.observations.land(20).pressure = 1008;  // one station, no centres
-    const GridConstructionResult result = ComputePressureGrid(state);
-    EXPECT_TRUE(result.built);
-    EXPECT_TRUE(result.tooSparse);
-    ASSERT_EQ(result.messages.size(), 1u);
-    EXPECT_NE(result.messages[0].find("少なすぎて"), std::string::npos);
-    EXPECT_GT(state.pressureGrid.at(17, 11), 0);  // 輪島 (275, 164)
+    const Result<GridConstructionReport> result = ComputePressureGrid(state.observations, state.field);
+    ASSERT_TRUE(result.ok());
+    EXPECT_TRUE(result->tooSparse);
+    ASSERT_EQ(result->warnings.size(), 1u);
+    EXPECT_NE(result->warnings[0].find("少なすぎて"), std::string::npos);
+    EXPECT_GT(state.field.pressureGrid.at(17, 11), 0);  // 輪島 (275, 164)
 
     state.observations.land(3).pressure = 1010;  // two stations far apart
-    EXPECT_TRUE(ComputePressureGrid(state).tooSparse);
+    EXPECT_TRUE(ComputePressureGrid(state.observations, state.field)->tooSparse);
 }
 
 TEST(ComputePressureGrid, MoreThanOneHundredPlotSlotsAreRefused) {
     AppState state = LoadExample();
     state.observations.shipCount = 40;
     state.observations.fisheryCount = 7;  // 54 + 40 + 7 = 101
-    ComputePressureGrid(state);
+    ComputePressureGrid(state.observations, state.field);
     AppState before = state;
     before.observations.fisheryCount = 6;
-    EXPECT_TRUE(ComputePressureGrid(before).built);
+    EXPECT_TRUE(ComputePressureGrid(before.observations, before.field).ok());
     const AppState snapshot = state;
-    const GridConstructionResult result = ComputePressureGrid(state);
-    EXPECT_FALSE(result.built);
-    ASSERT_EQ(result.messages.size(), 1u);
-    EXPECT_NE(result.messages[0].find("101件"), std::string::npos);
-    EXPECT_EQ(state.pressureGrid, snapshot.pressureGrid);
-    EXPECT_EQ(state.plotTable, snapshot.plotTable);
+    const Result<GridConstructionReport> result = ComputePressureGrid(state.observations, state.field);
+    EXPECT_FALSE(result.ok());
+    EXPECT_NE(result.message().find("101件"), std::string::npos);
+    EXPECT_EQ(state.field.pressureGrid, snapshot.field.pressureGrid);
+    EXPECT_EQ(state.field.plotTable, snapshot.field.plotTable);
 }
 
 TEST(ComputePressureGrid, FarIsobarPointsAreLeftOutAndFarCentresStay) {
@@ -109,17 +108,17 @@ TEST(ComputePressureGrid, FarIsobarPointsAreLeftOutAndFarCentresStay) {
     obs.fishery(f) = FisheryEntry{"等圧線", 15, 160, 1012};  // projects to node (31, 20)
     obs.fishery(f + 1) = FisheryEntry{"高気圧", 12, 100, 1030};
     obs.fisheryCount = static_cast<std::int16_t>(f + 2);
-    const GridConstructionResult result = ComputePressureGrid(state);
-    EXPECT_TRUE(result.built);
-    EXPECT_EQ(result.leftOutIsobarPoints, 1);
-    ASSERT_EQ(result.messages.size(), 1u);
-    EXPECT_NE(result.messages[0].find("1個"), std::string::npos);
+    const Result<GridConstructionReport> result = ComputePressureGrid(state.observations, state.field);
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result->leftOutIsobarPoints, 1);
+    ASSERT_EQ(result->warnings.size(), 1u);
+    EXPECT_NE(result->warnings[0].find("1個"), std::string::npos);
 }
 
 TEST(ComputePressureGrid, ThePlotTableRemembersItsCounts) {
     AppState state = LoadExample();
-    ComputePressureGrid(state);
-    const PlotTable& t = state.plotTable;
+    ComputePressureGrid(state.observations, state.field);
+    const PlotTable& t = state.field.plotTable;
     EXPECT_EQ(t.stationCount, 54);
     EXPECT_EQ(t.shipCount, 4);
     EXPECT_EQ(t.fisheryCount, 8);
@@ -128,7 +127,7 @@ TEST(ComputePressureGrid, ThePlotTableRemembersItsCounts) {
     // Ships added to the lists later do not shift the letters.
     state.observations.shipCount = 9;
     RecordingCanvas canvas;
-    DrawIsobars(canvas, state);
+    DrawIsobars(canvas, state.field, state.colours.ColorOf(kIsobarColour));
     EXPECT_EQ(canvas.Of(RecordingCanvas::Op::Text).size(), 2u);
 }
 
@@ -137,8 +136,8 @@ TEST(BuildPlotTable, StationsShipsAndFisheryInTheirSlots) {
     ObservationSet& obs = state.observations;
     obs.stationCount = 50;  // as after loading a file with 50 stations
     obs.land(50).pressure = 1050;
-    ASSERT_TRUE(BuildPlotTable(state));
-    const PlotTable& t = state.plotTable;
+    ASSERT_TRUE(BuildPlotTable(state.observations, state.field));
+    const PlotTable& t = state.field.plotTable;
     EXPECT_EQ(t.slot(0), (PlotSlot{173, 270, 102400, "石垣島"}));
     EXPECT_EQ(t.slot(50).pressure, 0);  // the free slot: its report is not in use
     EXPECT_EQ(t.slot(50).x, 128);

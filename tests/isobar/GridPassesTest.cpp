@@ -45,7 +45,7 @@ TEST(GridMath, HalvesGoToTheEvenNeighbourAndWildValuesSaturate) {
 }
 
 TEST(SeedCellMeans, RoundsTheMeanHalfToEven) {
-    AppState state = EmptyPlotState();
+    PressureField state = EmptyPlotState();
     // Cell of node (10, 10): x 144..160, y 145..160.
     AddItem(state, "", 150, 150, 101200);
     AddItem(state, "", 151, 152, 101300);
@@ -60,7 +60,7 @@ TEST(SeedCellMeans, RoundsTheMeanHalfToEven) {
 }
 
 TEST(SeedCellMeans, CellEdgesSlotZeroAndCentreMarks) {
-    AppState state = EmptyPlotState();
+    PressureField state = EmptyPlotState();
     state.plotTable.slot(0) = PlotSlot{100, 100, 99000, "石垣島"};  // slot 0 never takes part
     AddItem(state, "", 160, 50, 100000);        // on a vertical cell line: nodes (10, 4) and (11, 4)
     AddItem(state, "", 100, 64, 101000);        // on a horizontal line: only node (7, 4)
@@ -83,7 +83,7 @@ TEST(SeedCellMeans, CellEdgesSlotZeroAndCentreMarks) {
 }
 
 // The straightforward form: every node scans every slot.
-void SeedCellMeansByScanning(AppState& state) {
+void SeedCellMeansByScanning(PressureField& state) {
     const PlotTable& t = state.plotTable;
     for (int iy = 0; iy <= 25; ++iy) {
         for (int ix = 0; ix <= 25; ++ix) {
@@ -112,7 +112,7 @@ TEST(SeedCellMeans, MatchesScanningEveryNodeForEverySlot) {
     };
     const char* kinds[] = {"", "高気圧", "低気圧", "台風", "寒冷前線"};
     for (int round = 0; round < 50; ++round) {
-        AppState a = EmptyPlotState();
+        PressureField a = EmptyPlotState();
         a.plotTable.stationCount = next(30);
         a.plotTable.fisheryCount = -a.plotTable.stationCount;
         for (int k = 0; k < 100; ++k) {
@@ -121,7 +121,7 @@ TEST(SeedCellMeans, MatchesScanningEveryNodeForEverySlot) {
             const int y = next(4) == 0 ? 16 * next(28) - 16 : next(460) - 30;
             AddItem(a, kinds[next(5)], x, y, 100000 + next(3000) - (next(10) == 0 ? 100000 : 0));
         }
-        AppState b = a;
+        PressureField b = a;
         SeedCellMeans(a);
         SeedCellMeansByScanning(b);
         ASSERT_EQ(a.pressureGrid, b.pressureGrid) << round;
@@ -130,28 +130,28 @@ TEST(SeedCellMeans, MatchesScanningEveryNodeForEverySlot) {
 }
 
 TEST(ImposeIsobarEntries, NearestNodeIsARealDivision) {
-    AppState state = EmptyPlotState();
+    PressureField state = EmptyPlotState();
     AddItem(state, "等圧線", 270, 100, 101200);  // 270 / 16 + 0.5 = 17.375: node 17, not 16
     EXPECT_EQ(ImposeIsobarEntries(state), 0);
     EXPECT_EQ(NodesHolding(state.pressureGrid, 101200), (Nodes{{17, 6}}));
 }
 
 TEST(ImposeIsobarEntries, SegmentsRunTowardsLargerIndicesOnly) {
-    AppState right = EmptyPlotState();
+    PressureField right = EmptyPlotState();
     AddItem(right, "等圧線", 80, 160, 101200);   // node (5, 10)
     AddItem(right, "等圧線", 144, 160, 101200);  // node (9, 10)
     right.pressureGrid.at(9, 10) = 101200;
     ImposeIsobarEntries(right);
     EXPECT_EQ(NodesHolding(right.pressureGrid, 101200), (Nodes{{5, 10}, {6, 10}, {7, 10}, {8, 10}, {9, 10}}));
 
-    AppState left = EmptyPlotState();
+    PressureField left = EmptyPlotState();
     AddItem(left, "等圧線", 144, 160, 101200);
     AddItem(left, "等圧線", 80, 160, 101200);
     left.pressureGrid.at(5, 10) = 101200;
     ImposeIsobarEntries(left);
     EXPECT_EQ(NodesHolding(left.pressureGrid, 101200), (Nodes{{5, 10}, {9, 10}}));
 
-    AppState down = EmptyPlotState();
+    PressureField down = EmptyPlotState();
     AddItem(down, "等圧線", 80, 32, 101000);  // node (5, 2)
     AddItem(down, "等圧線", 80, 80, 101000);  // node (5, 5)
     down.pressureGrid.at(5, 5) = 101000;
@@ -160,7 +160,7 @@ TEST(ImposeIsobarEntries, SegmentsRunTowardsLargerIndicesOnly) {
 }
 
 TEST(ImposeIsobarEntries, JoinsOnlyWhenTheGridAlreadyHoldsTheValue) {
-    AppState state = EmptyPlotState();
+    PressureField state = EmptyPlotState();
     AddItem(state, "等圧線", 80, 160, 101200);
     AddItem(state, "等圧線", 144, 160, 101000);  // its own value is written on its turn
     ImposeIsobarEntries(state);
@@ -169,7 +169,7 @@ TEST(ImposeIsobarEntries, JoinsOnlyWhenTheGridAlreadyHoldsTheValue) {
 }
 
 TEST(ImposeIsobarEntries, SlopedSegmentStepsByAFifthInSinglePrecision) {
-    AppState state = EmptyPlotState();
+    PressureField state = EmptyPlotState();
     AddItem(state, "等圧線", 32, 32, 100800);   // node (2, 2)
     AddItem(state, "等圧線", 80, 128, 100800);  // node (5, 8)
     state.pressureGrid.at(5, 8) = 100800;
@@ -179,7 +179,7 @@ TEST(ImposeIsobarEntries, SlopedSegmentStepsByAFifthInSinglePrecision) {
 }
 
 TEST(ImposeIsobarEntries, PointsBeyondTheStorageAreLeftOutWithTheirSegments) {
-    AppState state = EmptyPlotState();
+    PressureField state = EmptyPlotState();
     AddItem(state, "等圧線", 80, 160, 101200);
     AddItem(state, "等圧線", 495, 313, 101200);   // 15 N 160 E: node (31, 20)
     AddItem(state, "等圧線", 200, -600, 101200);  // node (13, -37)
@@ -189,7 +189,7 @@ TEST(ImposeIsobarEntries, PointsBeyondTheStorageAreLeftOutWithTheirSegments) {
 }
 
 TEST(FindNeighbours, ProbesMoveOnlyThroughInteriorCoordinates) {
-    AppState state = EmptyPlotState();
+    PressureField state = EmptyPlotState();
     PressureGrid& g = state.pressureGrid;
     g.at(3, 0) = 1;  // along the top border line
     g.at(0, 2) = 1;  // along the left border line
@@ -210,7 +210,7 @@ TEST(FindNeighbours, ProbesMoveOnlyThroughInteriorCoordinates) {
 }
 
 TEST(InterpolatePass, ShortestSpanWinsAndEqualSpansKeepTheEarlierAxis) {
-    AppState state = EmptyPlotState();
+    PressureField state = EmptyPlotState();
     PressureGrid& g = state.pressureGrid;
     // Node (6, 10): 4-6 and 8-2 both span 2; 4-6 comes first.
     g.at(5, 10) = 100000;
@@ -232,7 +232,7 @@ TEST(InterpolatePass, ShortestSpanWinsAndEqualSpansKeepTheEarlierAxis) {
 }
 
 TEST(InterpolatePass, KeepsWhatTheWorkGridHeldAndReadsOnlyTheOldGrid) {
-    AppState state = EmptyPlotState();
+    PressureField state = EmptyPlotState();
     state.workGrid.at(3, 3) = 12345;
     state.pressureGrid.at(10, 3) = 100000;
     state.pressureGrid.at(12, 3) = 100000;
@@ -260,7 +260,7 @@ TEST(CentreRings, ThirtyOneAnglesInSinglePrecision) {
 }
 
 TEST(CentreRings, NodesMetBySeveralAnglesCountOncePerAngle) {
-    AppState state = EmptyPlotState();
+    PressureField state = EmptyPlotState();
     AddItem(state, "低気圧", 200, 200, 0);  // cell corner (13, 13)
     // Ring 1 meets (14, 13) once, (13, 13) eight times, (12, 13) eight
     // times, (12, 12) seven times and (13, 12) seven times.
@@ -273,7 +273,7 @@ TEST(CentreRings, NodesMetBySeveralAnglesCountOncePerAngle) {
 }
 
 TEST(CentreRings, SmoothingUsesTheNearestNodeAndOverwrites) {
-    AppState state = EmptyPlotState();
+    PressureField state = EmptyPlotState();
     AddItem(state, "高気圧", 200, 200, 0);  // nearest node (13, 13)
     state.pressureGrid.at(14, 13) = 100000;
     state.pressureGrid.at(12, 13) = 102000;
@@ -285,7 +285,7 @@ TEST(CentreRings, SmoothingUsesTheNearestNodeAndOverwrites) {
 }
 
 TEST(CentreRings, FarCentresTouchOnlyInteriorNodes) {
-    AppState state = EmptyPlotState();
+    PressureField state = EmptyPlotState();
     AddItem(state, "台風", -20, 200, 0);  // corner node (-1, 13)
     AddItem(state, "低気圧", 5000, 5000, 0);
     FillGrids(state, 0);
@@ -306,7 +306,7 @@ TEST(CentreRings, FarCentresTouchOnlyInteriorNodes) {
 }
 
 TEST(ExtrapolateNode, DampedLinearStepFromEachUsableDirection) {
-    AppState state = EmptyPlotState();
+    PressureField state = EmptyPlotState();
     PressureGrid& g = state.pressureGrid;
     g.at(11, 10) = 101000;
     g.at(12, 10) = 101300;
@@ -324,11 +324,11 @@ TEST(ExtrapolateNode, DampedLinearStepFromEachUsableDirection) {
 }
 
 TEST(ExtrapolateSpiral, NeverVisitsTheCentreTheLastRowOrColumnOrTheBorder) {
-    AppState state = EmptyPlotState();
+    PressureField state = EmptyPlotState();
     FillGrids(state, 101000);
     for (auto [x, y] : {std::pair{12, 12}, {24, 10}, {10, 24}, {0, 10}, {25, 10}, {10, 25}})
         state.pressureGrid.at(x, y) = state.workGrid.at(x, y) = 0;
-    EXPECT_EQ(ExtrapolateSpiral(state), -1);
+    EXPECT_EQ(ExtrapolateSpiral(state), false);
     EXPECT_EQ(state.pressureGrid.at(24, 10), 101000);
     EXPECT_EQ(state.pressureGrid.at(10, 24), 101000);
     EXPECT_EQ(state.pressureGrid.at(12, 12), 0);
@@ -338,7 +338,7 @@ TEST(ExtrapolateSpiral, NeverVisitsTheCentreTheLastRowOrColumnOrTheBorder) {
 }
 
 TEST(ExtrapolateSpiral, ReportsFullOnlyFromFiveHundredSeventySixNodes) {
-    AppState state = EmptyPlotState();
+    PressureField state = EmptyPlotState();
     FillGrids(state, -3);  // a value, so nothing is extrapolated, but not above 0
     int set = 0;
     for (int iy = 0; iy <= 25; ++iy)
@@ -347,13 +347,13 @@ TEST(ExtrapolateSpiral, ReportsFullOnlyFromFiveHundredSeventySixNodes) {
                 state.pressureGrid.at(ix, iy) = 101000;
                 ++set;
             }
-    EXPECT_EQ(ExtrapolateSpiral(state), 1);
+    EXPECT_EQ(ExtrapolateSpiral(state), true);
     state.pressureGrid.at(25, 25) = 101000;  // a border node counts
-    EXPECT_EQ(ExtrapolateSpiral(state), -1);
+    EXPECT_EQ(ExtrapolateSpiral(state), false);
 }
 
 TEST(SmoothPass, MeanOfInteriorNeighboursAveragedWithTheNode) {
-    AppState state = EmptyPlotState();
+    PressureField state = EmptyPlotState();
     FillGrids(state, 101400);
     PressureGrid& g = state.pressureGrid;
     g.at(5, 5) = 101000;  // (101400 + 101000) / 2

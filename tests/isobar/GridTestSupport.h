@@ -3,14 +3,14 @@
 #include <initializer_list>
 #include <string>
 
-#include "model/AppState.h"
+#include "model/PressureField.h"
 
 namespace isobra::test {
 
-// An AppState whose plot table holds no stations and no ships, so that
+// An PressureField whose plot table holds no stations and no ships, so that
 // fishery items start at slot 1 and tests can place them directly.
-inline AppState EmptyPlotState() {
-    AppState state;
+inline PressureField EmptyPlotState() {
+    PressureField state;
     state.plotTable = PlotTable{};
     state.pressureGrid.Fill(0);
     state.workGrid.Fill(0);
@@ -19,7 +19,7 @@ inline AppState EmptyPlotState() {
 }
 
 // Appends a fishery item at canvas (x, y) to the plot table.
-inline void AddItem(AppState& state, const std::string& kind, int x, int y, int pressure) {
+inline void AddItem(PressureField& state, const std::string& kind, int x, int y, int pressure) {
     PlotTable& t = state.plotTable;
     ++t.lastPlotIndex;
     ++t.fisheryCount;
@@ -27,7 +27,7 @@ inline void AddItem(AppState& state, const std::string& kind, int x, int y, int 
 }
 
 // Sets every node 0..25 x 0..25 of the pressure and work grids.
-inline void FillGrids(AppState& state, int value) {
+inline void FillGrids(PressureField& state, int value) {
     for (int iy = 0; iy <= 25; ++iy)
         for (int ix = 0; ix <= 25; ++ix) state.pressureGrid.at(ix, iy) = state.workGrid.at(ix, iy) = value;
 }

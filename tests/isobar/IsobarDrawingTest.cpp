@@ -5,10 +5,12 @@
 
 #include "GridTestSupport.h"
 #include "isobar/IsobarDrawing.h"
-#include "map/RecordingCanvas.h"
+#include "canvas/RecordingCanvas.h"
 
 namespace isobra {
 namespace {
+
+constexpr Colour kBlue = MakeColour(0, 0, 255);
 
 using test::AddItem;
 using test::EmptyPlotState;
@@ -26,23 +28,23 @@ void PrintTo(const Segment& s, std::ostream* os) {
 // cell (5, 5), whose top left lies at canvas (80, 80). All other nodes are 0,
 // so no other cell is traced.
 std::vector<Segment> TraceCell(std::array<int, 4> corners, float interval = 200, float half = 100) {
-    AppState state = EmptyPlotState();
+    PressureField state = EmptyPlotState();
     state.pressureGrid.at(5, 5) = corners[0];
     state.pressureGrid.at(6, 5) = corners[1];
     state.pressureGrid.at(6, 6) = corners[2];
     state.pressureGrid.at(5, 6) = corners[3];
     RecordingCanvas canvas;
-    DrawIsobars(canvas, state, interval, half);
+    DrawIsobars(canvas, state, kBlue, interval, half);
     std::vector<Segment> out;
     for (const auto& call : canvas.Of(RecordingCanvas::Op::Line)) out.push_back({call.x1, call.y1, call.x2, call.y2});
     return out;
 }
 
 TEST(DrawIsobars, FlatGridDrawsNothing) {
-    AppState state = EmptyPlotState();
+    PressureField state = EmptyPlotState();
     test::FillGrids(state, 101200);
     RecordingCanvas canvas;
-    DrawIsobars(canvas, state, 200, 100);
+    DrawIsobars(canvas, state, kBlue, 200, 100);
     EXPECT_TRUE(canvas.calls.empty());
 }
 
@@ -85,28 +87,27 @@ TEST(DrawIsobars, EveryMultipleOfTheIntervalBetweenTheExtremes) {
 }
 
 TEST(DrawIsobars, OnlyInteriorCellsAreTraced) {
-    AppState state = EmptyPlotState();
+    PressureField state = EmptyPlotState();
     test::FillGrids(state, 101000);
     for (int i = 0; i <= 25; ++i) state.pressureGrid.at(i, 0) = state.pressureGrid.at(0, i) = 101400;
     for (int i = 0; i <= 25; ++i) state.pressureGrid.at(i, 25) = state.pressureGrid.at(25, i) = 101400;
     RecordingCanvas canvas;
-    DrawIsobars(canvas, state, 200, 100);
+    DrawIsobars(canvas, state, kBlue, 200, 100);
     EXPECT_TRUE(canvas.calls.empty());
 }
 
 TEST(DrawIsobars, LinesInTheIsobarColour) {
-    AppState state = EmptyPlotState();
-    state.colours.SetColour(kIsobarColour, MakeColour(1, 2, 3));
+    PressureField state = EmptyPlotState();
     state.pressureGrid.at(5, 5) = state.pressureGrid.at(6, 5) = 101000;
     state.pressureGrid.at(5, 6) = state.pressureGrid.at(6, 6) = 101300;
     RecordingCanvas canvas;
-    DrawIsobars(canvas, state, 200, 100);
+    DrawIsobars(canvas, state, MakeColour(1, 2, 3), 200, 100);
     ASSERT_EQ(canvas.calls.size(), 1u);
     EXPECT_EQ(canvas.calls[0].colour, MakeColour(1, 2, 3));
 }
 
 TEST(DrawIsobars, CentreLettersOnlyInsideTheWindowAndOnlyForFisherySlots) {
-    AppState state = EmptyPlotState();
+    PressureField state = EmptyPlotState();
     PlotTable& t = state.plotTable;
     t.stationCount = 1;
     t.shipCount = 1;
@@ -120,7 +121,7 @@ TEST(DrawIsobars, CentreLettersOnlyInsideTheWindowAndOnlyForFisherySlots) {
     AddItem(state, "低気圧", 0, 0, 0);  // not placeable
     AddItem(state, "寒冷前線", 100, 100, 0);
     RecordingCanvas canvas;
-    DrawIsobars(canvas, state, 200, 100);
+    DrawIsobars(canvas, state, kBlue, 200, 100);
     std::vector<std::string> texts;
     for (const auto& call : canvas.Of(RecordingCanvas::Op::Text))
         texts.push_back(call.text + "@" + std::to_string(int(call.x1)) + "," + std::to_string(int(call.y1)));

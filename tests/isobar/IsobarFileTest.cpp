@@ -9,6 +9,7 @@
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
 #include "model/ShiftJis.h"
+#include "state/AppState.h"
 
 namespace isobra {
 namespace {
@@ -18,7 +19,7 @@ std::string Sjis(const std::string& utf8) { return ToShiftJis(utf8).value_or("")
 // A state with 54 stations and, after them, one ship and the given items.
 AppState WithItems(const std::vector<PlotSlot>& items) {
     AppState state;
-    PlotTable& t = state.plotTable;
+    PlotTable& t = state.field.plotTable;
     t.stationCount = 54;
     t.shipCount = 1;
     t.slot(55) = PlotSlot{100, 100, 0, "高気圧"};  // a ship slot is never an item
@@ -42,10 +43,10 @@ TEST(IsobarFile, WritesGridCountAndItems) {
                                 {220, 170, 0, "寒冷前線"},
                                 {300, 300, 101200, "等圧線"},
                                 {-5, 0, 0, "台風"}});
-    test::FillGrids(state, 0);
-    state.pressureGrid.at(1, 0) = 101200;
-    state.pressureGrid.at(25, 25) = -3;
-    const Result<std::string> file = WriteIsobarFile(state);
+    test::FillGrids(state.field, 0);
+    state.field.pressureGrid.at(1, 0) = 101200;
+    state.field.pressureGrid.at(25, 25) = -3;
+    const Result<std::string> file = WriteIsobarFile(state.field);
     ASSERT_TRUE(file.ok());
     EXPECT_EQ(file.value().substr(0, 20), " 0 , 101200 , 0 , 0 ");
     const std::string text = FromShiftJis(file.value()).value_or("");
@@ -53,7 +54,7 @@ TEST(IsobarFile, WritesGridCountAndItems) {
               std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 18), "\r\n台風,-5 , 0 \r\n");
 
-    const Result<std::string> empty = WriteIsobarFile(WithItems({}));
+    const Result<std::string> empty = WriteIsobarFile(WithItems({}).field);
     const std::string tail = empty.value().substr(empty.value().size() - 11);
     EXPECT_EQ(tail, ", 0 \r\n 0 \r\n");
 }
@@ -62,39 +63,39 @@ TEST(IsobarFile, RoundTripThroughTheExample) {
     AppState state;
     const Result<std::string> example = ReadWholeFile(std::string(ISOBRA_TEST_DATA) + "/../../examples/winter.dat");
     ASSERT_TRUE(example.ok());
-    ApplyObservationFile(*ParseObservationFile(example.value()), state);
-    ComputePressureGrid(state);
-    const Result<std::string> file = WriteIsobarFile(state);
+    ApplyObservationFile(*ParseObservationFile(example.value()), state.observations, state.field);
+    ComputePressureGrid(state.observations, state.field);
+    const Result<std::string> file = WriteIsobarFile(state.field);
     ASSERT_TRUE(file.ok());
 
-    const Result<IsobarFileData> parsed = ParseIsobarFile(file.value(), state.grid, 54);
+    const Result<IsobarFileData> parsed = ParseIsobarFile(file.value(), state.field.grid, 54);
     ASSERT_TRUE(parsed) << parsed.message();
     EXPECT_EQ(parsed->items.size(), 8u);  // high, low and six front points
     AppState loaded;
-    ASSERT_TRUE(ApplyIsobarFile(*parsed, loaded));
+    ASSERT_TRUE(ApplyIsobarFile(*parsed, loaded.observations.stationCount, loaded.field));
     for (int iy = 0; iy <= 25; ++iy)
-        for (int ix = 0; ix <= 25; ++ix) ASSERT_EQ(loaded.pressureGrid.at(ix, iy), state.pressureGrid.at(ix, iy));
-    EXPECT_EQ(IsobarFileItems(loaded.plotTable), IsobarFileItems(state.plotTable));
-    EXPECT_EQ(WriteIsobarFile(loaded).value(), file.value());
+        for (int ix = 0; ix <= 25; ++ix) ASSERT_EQ(loaded.field.pressureGrid.at(ix, iy), state.field.pressureGrid.at(ix, iy));
+    EXPECT_EQ(IsobarFileItems(loaded.field.plotTable), IsobarFileItems(state.field.plotTable));
+    EXPECT_EQ(WriteIsobarFile(loaded.field).value(), file.value());
 }
 
 TEST(IsobarFile, LoadingPutsItemsAfterTheStationsWithNoShips) {
     AppState state = WithItems({});
-    state.plotTable.slot(55).pressure = 4242;
+    state.field.plotTable.slot(55).pressure = 4242;
     state.observations.shipCount = 3;
     state.observations.fisheryCount = 5;
     const std::string bytes = Sjis(GridLines(101000) + " 2 \r\n高気圧, 100 , 120 \r\n停滞前線 , 150 , 160 \r\n");
-    const Result<IsobarFileData> parsed = ParseIsobarFile(bytes, state.grid, 54);
+    const Result<IsobarFileData> parsed = ParseIsobarFile(bytes, state.field.grid, 54);
     ASSERT_TRUE(parsed) << parsed.message();
-    ASSERT_TRUE(ApplyIsobarFile(*parsed, state));
-    const PlotTable& t = state.plotTable;
+    ASSERT_TRUE(ApplyIsobarFile(*parsed, state.observations.stationCount, state.field));
+    const PlotTable& t = state.field.plotTable;
     EXPECT_EQ(t.stationCount, 54);
     EXPECT_EQ(t.shipCount, 0);
     EXPECT_EQ(t.fisheryCount, 2);
     EXPECT_EQ(t.lastPlotIndex, 56);
     EXPECT_EQ(t.slot(55), (PlotSlot{100, 120, 4242, "高気圧"}));  // the pressure stays
     EXPECT_EQ(t.slot(56).kind, "停滞前線");
-    EXPECT_TRUE(state.pressureGrid.IsComputed());
+    EXPECT_TRUE(state.field.pressureGrid.IsComputed());
     // The observations are not the plot table's business.
     EXPECT_EQ(state.observations.shipCount, 3);
     EXPECT_EQ(state.observations.fisheryCount, 5);
@@ -154,12 +155,12 @@ TEST(IsobarFile, ApplyRefusesDataThatDoNotFit) {
     const AppState before = state;
     IsobarFileData data;
     data.grid.assign(26 * 26 - 1, 101000);
-    EXPECT_FALSE(ApplyIsobarFile(data, state));
+    EXPECT_FALSE(ApplyIsobarFile(data, state.observations.stationCount, state.field));
     data.grid.push_back(101000);
     data.items.assign(47, IsobarFileItem{"低気圧", 1, 2});
-    EXPECT_FALSE(ApplyIsobarFile(data, state));
-    EXPECT_EQ(state.pressureGrid, before.pressureGrid);
-    EXPECT_EQ(state.plotTable, before.plotTable);
+    EXPECT_FALSE(ApplyIsobarFile(data, state.observations.stationCount, state.field));
+    EXPECT_EQ(state.field.pressureGrid, before.field.pressureGrid);
+    EXPECT_EQ(state.field.plotTable, before.field.plotTable);
 }
 
 }  // namespace

@@ -13,8 +13,8 @@
 #include "isobar/GridPasses.h"
 #include "isobar/IsobarDrawing.h"
 #include "isobar/NeighbourField.h"
-#include "isobar/PlotKinds.h"
-#include "map/RecordingCanvas.h"
+#include "model/PlotKinds.h"
+#include "canvas/RecordingCanvas.h"
 
 namespace isobra {
 namespace {
@@ -48,7 +48,7 @@ Neighbours ReferenceFindNeighbours(const PressureGrid& G, int ix, int iy) {
     return d;
 }
 
-void ReferenceInterpolatePass(AppState& s) {
+void ReferenceInterpolatePass(PressureField& s) {
     PressureGrid& G = s.pressureGrid;
     WorkGrid& W = s.workGrid;
     for (int iy = 0; iy <= kMax; ++iy) {
@@ -80,7 +80,7 @@ void ReferenceInterpolatePass(AppState& s) {
         for (int ix = 0; ix <= kMax; ++ix) G.at(ix, iy) = W.at(ix, iy);
 }
 
-void ReferenceExtrapolateNode(AppState& s, int x, int y) {
+void ReferenceExtrapolateNode(PressureField& s, int x, int y) {
     const int dirs[8][2] = {{1, 0}, {1, -1}, {0, -1}, {-1, -1}, {-1, 0}, {-1, 1}, {0, 1}, {1, 1}};
     double sum = 0;
     int count = 0;
@@ -97,7 +97,7 @@ void ReferenceExtrapolateNode(AppState& s, int x, int y) {
     if (count > 0) s.workGrid.at(x, y) = Round(sum / count);
 }
 
-int ReferenceExtrapolateSpiral(AppState& s) {
+int ReferenceExtrapolateSpiral(PressureField& s) {
     const int c = 12, d = 12;
     auto visit = [&](int x, int y) {
         if (Interior(x) && Interior(y) && s.pressureGrid.at(x, y) == 0) ReferenceExtrapolateNode(s, x, y);
@@ -117,7 +117,7 @@ int ReferenceExtrapolateSpiral(AppState& s) {
     return count < 576 ? 1 : -1;
 }
 
-void ReferenceSmoothPass(AppState& s) {
+void ReferenceSmoothPass(PressureField& s) {
     const int n[8][2] = {{1, 0}, {1, -1}, {0, -1}, {-1, -1}, {-1, 0}, {-1, 1}, {0, 1}, {1, 1}};
     for (int iy = 0; iy <= kMax; ++iy)
         for (int ix = 0; ix <= kMax; ++ix) {
@@ -152,7 +152,7 @@ std::vector<float> ReferenceAngles() {
 // Rings 1..rings around every high, low and typhoon among the fishery slots:
 // the cell corner floor(v / 16 + 1) when filling (only empty nodes), the
 // nearest node floor(v / 16 + 0.5) when smoothing (every ring node).
-void ReferenceCentreRings(AppState& s, int rings, bool smoothing) {
+void ReferenceCentreRings(PressureField& s, int rings, bool smoothing) {
     const PlotTable& t = s.plotTable;
     PressureGrid& G = s.pressureGrid;
     WorkGrid& W = s.workGrid;
@@ -245,8 +245,8 @@ protected:
     }
     // Grids from nearly empty to nearly full, with some negative values, some
     // left-overs in the work grid and a few centre marks.
-    AppState Make(int round) {
-        AppState s = test::EmptyPlotState();
+    PressureField Make(int round) {
+        PressureField s = test::EmptyPlotState();
         const int density = 1 + round % 20;
         for (int iy = 0; iy <= kMax; ++iy)
             for (int ix = 0; ix <= kMax; ++ix) {
@@ -261,7 +261,7 @@ protected:
 
 TEST_F(RandomGrids, NeighbourFieldFindsWhatTheProbesFind) {
     for (int round = 0; round < 60; ++round) {
-        const AppState s = Make(round);
+        const PressureField s = Make(round);
         const NeighbourField field(s.pressureGrid, s.grid, 5);
         for (int iy = 0; iy <= kMax; ++iy)
             for (int ix = 0; ix <= kMax; ++ix) {
@@ -274,15 +274,15 @@ TEST_F(RandomGrids, NeighbourFieldFindsWhatTheProbesFind) {
 
 TEST_F(RandomGrids, PassesMatchTheirPlainForms) {
     for (int round = 0; round < 120; ++round) {
-        const AppState start = Make(round);
-        AppState fast = start, plain = start;
+        const PressureField start = Make(round);
+        PressureField fast = start, plain = start;
         InterpolatePass(fast);
         ReferenceInterpolatePass(plain);
         ASSERT_EQ(fast.pressureGrid, plain.pressureGrid) << "interpolation, round " << round;
         ASSERT_EQ(fast.workGrid, plain.workGrid) << "interpolation, round " << round;
 
         fast = plain = start;
-        ASSERT_EQ(ExtrapolateSpiral(fast), ReferenceExtrapolateSpiral(plain));
+        ASSERT_EQ(ExtrapolateSpiral(fast), ReferenceExtrapolateSpiral(plain) == 1);
         ASSERT_EQ(fast.pressureGrid, plain.pressureGrid) << "extrapolation, round " << round;
 
         fast = plain = start;
@@ -297,7 +297,7 @@ TEST_F(RandomGrids, PassesMatchTheirPlainForms) {
 TEST_F(RandomGrids, CentreRingPassesMatchTheirPlainForms) {
     const char* kinds[] = {"高気圧", "低気圧", "台風", "等圧線", "寒冷前線"};
     for (int round = 0; round < 200; ++round) {
-        AppState start = Make(round);
+        PressureField start = Make(round);
         PlotTable& t = start.plotTable;
         t.stationCount = Next(3);
         t.shipCount = Next(2);
@@ -320,7 +320,7 @@ TEST_F(RandomGrids, CentreRingPassesMatchTheirPlainForms) {
         }
         for (const bool smoothing : {false, true}) {
             const int rings = 1 + Next(8);
-            AppState fast = start, plain = start;
+            PressureField fast = start, plain = start;
             if (smoothing)
                 SmoothCentreRings(fast, rings);
             else
@@ -338,7 +338,7 @@ TEST_F(RandomGrids, TracingMatchesItsPlainForm) {
     const float intervals[][2] = {{200, 100}, {50, 25},    {70, 35},          {55, 27.5f},
                                   {150, 0},   {1000, 500}, {200.5f, 100.25f}, {100.4f, 50.2f}};
     for (int round = 0; round < 40; ++round) {
-        AppState s = Make(round);
+        PressureField s = Make(round);
         const int slopeX = Next(200) - 100, slopeY = Next(200) - 100;
         for (int iy = 0; iy <= kMax; ++iy)
             for (int ix = 0; ix <= kMax; ++ix) {
@@ -350,7 +350,7 @@ TEST_F(RandomGrids, TracingMatchesItsPlainForm) {
             }
         for (const auto& [interval, half] : intervals) {
             RecordingCanvas canvas;
-            DrawIsobars(canvas, s, interval, half);
+            DrawIsobars(canvas, s, MakeColour(0, 0, 255), interval, half);
             std::vector<Segment> drawn;
             for (const auto& call : canvas.Of(RecordingCanvas::Op::Line))
                 drawn.push_back({int(call.x1), int(call.y1), int(call.x2), int(call.y2)});

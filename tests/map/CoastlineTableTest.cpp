@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "map/CoastlineTable.h"
-#include "map/RecordingCanvas.h"
+#include "canvas/RecordingCanvas.h"
 
 namespace isobra {
 namespace {

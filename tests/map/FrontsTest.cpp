@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "map/Fronts.h"
-#include "map/RecordingCanvas.h"
-#include "model/AppState.h"
+#include "canvas/RecordingCanvas.h"
+#include "state/AppState.h"
 
 namespace isobra {
 namespace {
@@ -143,7 +143,7 @@ struct Point {
 // the fishery items following from slot 56.
 AppState WithFishery(const std::vector<Point>& items) {
     AppState state;
-    PlotTable& plot = state.plotTable;
+    PlotTable& plot = state.field.plotTable;
     plot.stationCount = 54;
     plot.shipCount = 1;
     plot.fisheryCount = static_cast<int>(items.size());
@@ -168,7 +168,7 @@ TEST(Fronts, RunsOfOneKindAreJoined) {
                                   {"低気圧", 220, 200}, {"寒冷前線", 250, 200}, {"閉塞前線", 260, 210},
                                   {"閉塞前線", 270, 230}});
     RecordingCanvas canvas;
-    DrawFronts(canvas, state);
+    DrawFronts(canvas, state.field.plotTable, state.colours);
     ASSERT_EQ(canvas.calls.size(), 3u);
     EXPECT_EQ(canvas.calls[0].x1, 100);
     EXPECT_EQ(canvas.calls[0].x2, 150);
@@ -183,14 +183,14 @@ TEST(Fronts, AnotherKindBetweenBreaksTheRun) {
     AppState state = WithFishery({{"寒冷前線", 100, 200}, {"温暖前線", 150, 200}, {"寒冷前線", 200, 200},
                                   {"温暖前線", 220, 250}, {"そこから", 0, 0}, {"温暖前線", 240, 260}});
     RecordingCanvas canvas;
-    DrawFronts(canvas, state);
+    DrawFronts(canvas, state.field.plotTable, state.colours);
     EXPECT_TRUE(canvas.calls.empty());
 }
 
 TEST(Fronts, StationaryFrontAlternatesSymbolsOnOppositeSides) {
     AppState state = WithFishery({{"停滞前線", 100, 200}, {"停滞前線", 196, 201}});
     RecordingCanvas canvas;
-    DrawFronts(canvas, state);
+    DrawFronts(canvas, state.field.plotTable, state.colours);
     for (const auto& c : canvas.calls) EXPECT_EQ(c.colour, MakeColour(3, 0, 0));
     // Semicircles every 32 from 124, triangles every 32 from 108.
     const auto arcs = canvas.Of(Op::Arc);
@@ -214,7 +214,7 @@ TEST(Fronts, ReadTheTableWithTheCountsItWasBuiltWith) {
     state.observations.shipCount = 4;  // ships typed in since: the table is not shifted
     state.observations.fisheryCount = 0;
     RecordingCanvas canvas;
-    DrawFronts(canvas, state);
+    DrawFronts(canvas, state.field.plotTable, state.colours);
     // One segment with four semicircles; both segments touching (0, 0) are skipped.
     ASSERT_EQ(canvas.calls.size(), 5u);
     EXPECT_EQ(canvas.calls[0].x1, 100);
@@ -222,13 +222,13 @@ TEST(Fronts, ReadTheTableWithTheCountsItWasBuiltWith) {
 
     AppState never;  // no isobar construction yet
     RecordingCanvas none;
-    DrawFronts(none, never);
+    DrawFronts(none, never.field.plotTable, never.colours);
     EXPECT_TRUE(none.calls.empty());
 
-    state.plotTable.lastPlotIndex = 5000;
+    state.field.plotTable.lastPlotIndex = 5000;
     for (int ships : {-300, 2147483647}) {
-        state.plotTable.shipCount = ships;
-        EXPECT_NO_THROW(DrawFronts(none, state));
+        state.field.plotTable.shipCount = ships;
+        EXPECT_NO_THROW(DrawFronts(none, state.field.plotTable, state.colours));
     }
 }
 

@@ -4,10 +4,10 @@
 #include <utility>
 #include <vector>
 
-#include "map/RecordingCanvas.h"
+#include "canvas/RecordingCanvas.h"
 #include "map/SymbolSites.h"
 #include "map/WeatherSymbols.h"
-#include "model/AppState.h"
+#include "state/AppState.h"
 
 namespace isobra {
 namespace {
@@ -87,7 +87,7 @@ TEST(WeatherSymbols, EmptyObservationsGiveTwentyFourPlainCircles) {
     AppState state;
     state.colours.SetColour(kWeatherSymbolColour, MakeColour(0, 128, 0));
     RecordingCanvas canvas;
-    DrawWeatherSymbols(canvas, state);
+    DrawWeatherSymbols(canvas, state.observations, state.field.plotTable, state.colours.ColorOf(kWeatherSymbolColour));
     ASSERT_EQ(canvas.calls.size(), 24u);
     for (const auto& c : canvas.calls) {
         EXPECT_EQ(c.op, Op::Circle);
@@ -116,7 +116,7 @@ TEST(WeatherSymbols, FujisanStaysBareWhenTheTableGrowsPastIt) {
     state.observations.stationPosition(55) = {70, 80};
     state.observations.land(53).weather = 3;
     RecordingCanvas canvas;
-    DrawWeatherSymbols(canvas, state);
+    DrawWeatherSymbols(canvas, state.observations, state.field.plotTable, state.colours.ColorOf(kWeatherSymbolColour));
     const auto centres = CircleCentres(canvas);
     EXPECT_FALSE(centres.count({282.0f, 183.0f}));
     EXPECT_TRUE(centres.count({50.0f, 60.0f}));
@@ -136,7 +136,7 @@ TEST(WeatherSymbols, ShortStationListKeepsTheFixedStations) {
         std::vector<int> expected = fixed;
         for (int k = 44; k <= count - 2; ++k) expected.push_back(k);
 
-        const auto sites = CollectSymbolSites(state);
+        const auto sites = CollectSymbolSites(state.observations, state.field.plotTable);
         ASSERT_EQ(sites.size(), expected.size()) << count;
         for (std::size_t i = 0; i < expected.size(); ++i) {
             const CanvasPoint p = state.observations.stationPosition(expected[i]);
@@ -150,7 +150,7 @@ TEST(WeatherSymbols, ShortStationListKeepsTheFixedStations) {
 // A plot table as the isobar construction leaves it: stations 0..n, then the
 // ships it saw.
 void PlaceShips(AppState& state, const std::vector<CanvasPoint>& ships) {
-    PlotTable& plot = state.plotTable;
+    PlotTable& plot = state.field.plotTable;
     plot.stationCount = state.observations.stationCount;
     plot.shipCount = static_cast<int>(ships.size());
     plot.fisheryCount = 0;
@@ -169,12 +169,12 @@ TEST(WeatherSymbols, ShipsAreDrawnOnlyWhereThePlotTablePlacedThem) {
     state.observations.ship(2).weather = 1;
     PlaceShips(state, {{150, 300}, {0, 0}});  // the second lies off the projection
     // A low from the fishery report follows the ships in the table.
-    state.plotTable.fisheryCount = 1;
-    state.plotTable.lastPlotIndex = 57;
-    state.plotTable.slot(57) = {222, 111, 99000, "低気圧"};
+    state.field.plotTable.fisheryCount = 1;
+    state.field.plotTable.lastPlotIndex = 57;
+    state.field.plotTable.slot(57) = {222, 111, 99000, "低気圧"};
     state.observations.land(0).weather = 2;
 
-    const auto sites = CollectSymbolSites(state);
+    const auto sites = CollectSymbolSites(state.observations, state.field.plotTable);
     ASSERT_EQ(sites.size(), 25u);
     EXPECT_EQ(sites.back().x, 150);
     EXPECT_EQ(sites.back().y, 300);
@@ -182,7 +182,7 @@ TEST(WeatherSymbols, ShipsAreDrawnOnlyWhereThePlotTablePlacedThem) {
     EXPECT_EQ(sites.front().weather, 2);
 
     RecordingCanvas canvas;
-    DrawWeatherSymbols(canvas, state);
+    DrawWeatherSymbols(canvas, state.observations, state.field.plotTable, state.colours.ColorOf(kWeatherSymbolColour));
     EXPECT_EQ(canvas.Of(Op::Circle).size(), 26u);  // 24 stations (one with an inner circle) and one ship
     const auto centres = CircleCentres(canvas);
     EXPECT_TRUE(centres.count({150.0f, 300.0f}));
@@ -191,7 +191,7 @@ TEST(WeatherSymbols, ShipsAreDrawnOnlyWhereThePlotTablePlacedThem) {
 
     // A ship removed from the list since the construction is not drawn either.
     state.observations.shipCount = 0;
-    EXPECT_EQ(CollectSymbolSites(state).size(), 24u);
+    EXPECT_EQ(CollectSymbolSites(state.observations, state.field.plotTable).size(), 24u);
 }
 
 TEST(WeatherSymbols, NonsenseCountsDrawWithoutThrowing) {
@@ -200,11 +200,11 @@ TEST(WeatherSymbols, NonsenseCountsDrawWithoutThrowing) {
         for (int ships : {-1, 50, 101}) {
             state.observations.stationCount = static_cast<std::int16_t>(stations);
             state.observations.shipCount = static_cast<std::int16_t>(ships);
-            state.plotTable.stationCount = stations == 300 ? 2147483647 : stations;
-            state.plotTable.shipCount = ships;
-            state.plotTable.lastPlotIndex = 100;
+            state.field.plotTable.stationCount = stations == 300 ? 2147483647 : stations;
+            state.field.plotTable.shipCount = ships;
+            state.field.plotTable.lastPlotIndex = 100;
             RecordingCanvas canvas;
-            EXPECT_NO_THROW(DrawWeatherSymbols(canvas, state)) << stations << " " << ships;
+            EXPECT_NO_THROW(DrawWeatherSymbols(canvas, state.observations, state.field.plotTable, state.colours.ColorOf(kWeatherSymbolColour))) << stations << " " << ships;
         }
     }
 }

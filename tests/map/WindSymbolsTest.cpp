@@ -5,9 +5,9 @@
 #include <sstream>
 #include <string>
 
-#include "map/RecordingCanvas.h"
+#include "canvas/RecordingCanvas.h"
 #include "map/WindSymbols.h"
-#include "model/AppState.h"
+#include "state/AppState.h"
 
 namespace isobra {
 namespace {
@@ -135,14 +135,14 @@ TEST(WindSymbols, SameSitesAsTheWeatherSymbols) {
     AppState state;
     state.colours.SetColour(kWindSymbolColour, MakeColour(9, 9, 9));
     RecordingCanvas empty;
-    DrawWindSymbols(empty, state);
+    DrawWindSymbols(empty, state.observations, state.field.plotTable, state.colours.ColorOf(kWindSymbolColour));
     EXPECT_TRUE(empty.calls.empty());
 
     state.observations.land(0).windForce = 1;  // 石垣島 (173, 270), north wind
     state.observations.land(5).windForce = 1;  // 福江 carries no symbols
     state.observations.land(53).windForce = 1;
     RecordingCanvas canvas;
-    DrawWindSymbols(canvas, state);
+    DrawWindSymbols(canvas, state.observations, state.field.plotTable, state.colours.ColorOf(kWindSymbolColour));
     ASSERT_EQ(canvas.calls.size(), 4u);
     const double turn = std::atan((263 - 173) / (270 + 265.0));
     EXPECT_NEAR(canvas.calls[0].x1, 173 + 6 * std::sin(turn), 1e-3);

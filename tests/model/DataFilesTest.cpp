@@ -6,7 +6,7 @@
 
 #include "isobar/GridConstruction.h"
 #include "isobar/IsobarFile.h"
-#include "model/AppState.h"
+#include "state/AppState.h"
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
 
@@ -24,7 +24,7 @@ TEST(DataFiles, HalfWidthNamesAndFrostRoundTripByteForByte) {
     const Result<ObservationFileData> parsed = ParseObservationFile(bytes);
     ASSERT_TRUE(parsed) << parsed.message();
     AppState state;
-    ApplyObservationFile(*parsed, state);
+    ApplyObservationFile(*parsed, state.observations, state.field);
     EXPECT_EQ(state.observations.stationName(0), "ﾎﾟﾛﾅｲｽｸ");
     EXPECT_EQ(state.observations.land(2).temperature, -21);
     EXPECT_EQ(state.observations.land(4).pressure, 0);  // 富士山 is saved without one
@@ -55,11 +55,11 @@ TEST(DataFiles, TheExampleGivesTheSavedIsobarFile) {
     AppState state;
     const Result<ObservationFileData> winter = ParseObservationFile(Bytes("../../examples/winter.dat"));
     ASSERT_TRUE(winter);
-    ApplyObservationFile(*winter, state);
-    ComputePressureGrid(state);
-    EXPECT_EQ(WriteIsobarFile(state).value(), Bytes("winter-isobars.cnt"));
+    ApplyObservationFile(*winter, state.observations, state.field);
+    ComputePressureGrid(state.observations, state.field);
+    EXPECT_EQ(WriteIsobarFile(state.field).value(), Bytes("winter-isobars.cnt"));
 
-    const Result<IsobarFileData> cut = ParseIsobarFile(Bytes("truncated-grid.cnt"), state.grid, 54);
+    const Result<IsobarFileData> cut = ParseIsobarFile(Bytes("truncated-grid.cnt"), state.field.grid, 54);
     EXPECT_FALSE(cut);
     EXPECT_EQ(cut.line(), 20);
     EXPECT_EQ(cut.message(), "ファイルが20行目で終わっていて、格子点（0, 20）の気圧がありません。");

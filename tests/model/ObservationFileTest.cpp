@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "model/AppState.h"
+#include "state/AppState.h"
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
 #include "model/ShiftJis.h"
@@ -120,7 +120,7 @@ TEST(ObservationFile, RoundTripKeepsEverythingTheFileCanHold) {
     const Result<ObservationFileData> parsed = ParseObservationFile(first.value());
     ASSERT_TRUE(parsed) << parsed.message();
     AppState loaded;
-    ApplyObservationFile(*parsed, loaded);
+    ApplyObservationFile(*parsed, loaded.observations, loaded.field);
     for (int k = 0; k < 54; ++k) {
         EXPECT_EQ(loaded.observations.stationName(k), set.stationName(k));
         EXPECT_EQ(loaded.observations.land(k), set.land(k)) << k;
@@ -135,7 +135,7 @@ TEST(ObservationFile, RoundTripKeepsEverythingTheFileCanHold) {
     const Result<ObservationFileData> winter = ParseObservationFile(example.value());
     ASSERT_TRUE(winter) << winter.message();
     AppState again;
-    ApplyObservationFile(*winter, again);
+    ApplyObservationFile(*winter, again.observations, again.field);
     EXPECT_EQ(WriteObservationFile(again.observations).value(), example.value());
 }
 
@@ -240,15 +240,15 @@ TEST(ObservationFile, ApplyReplacesTheSetAndResetsPlotAndGrid) {
     state.observations.fisheryCount = 2;
     state.observations.fishery(1) = FisheryEntry{"高気圧", 40, 120, 1030};
     state.observations.land(53).pressure = 1000;
-    state.pressureGrid.Fill(101000);
-    state.plotTable.lastPlotIndex = 60;
-    state.plotTable.shipCount = 3;
+    state.field.pressureGrid.Fill(101000);
+    state.field.plotTable.lastPlotIndex = 60;
+    state.field.plotTable.shipCount = 3;
 
     const Result<ObservationFileData> parsed = ParseObservationFile(
         Sjis(Head(2) + kStation + "ﾗﾜｰｸﾞ,東,2,霧,1004,-3\r\n" +
              "\r\n船舶の報告, 1 \r\nheader\r\n 20 , 125 ,北,1,雨, 1010\r\n" + "\r\n漁業気象, 0 \r\nheader\r\n"));
     ASSERT_TRUE(parsed) << parsed.message();
-    ApplyObservationFile(*parsed, state);
+    ApplyObservationFile(*parsed, state.observations, state.field);
     const ObservationSet& obs = state.observations;
     EXPECT_EQ(obs.stationCount, 2);
     EXPECT_EQ(obs.stationName(1), "ﾗﾜｰｸﾞ");
@@ -261,9 +261,9 @@ TEST(ObservationFile, ApplyReplacesTheSetAndResetsPlotAndGrid) {
     EXPECT_EQ(obs.ship(2), (ShipReport{30, 140, 0, 0, 0, 0}));  // the old rows are emptied
     EXPECT_EQ(obs.fisheryCount, 0);
     EXPECT_EQ(obs.fishery(1), (FisheryEntry{"高気圧", 40, 120, 0}));
-    EXPECT_EQ(state.plotTable.lastPlotIndex, 2);
-    EXPECT_EQ(state.plotTable.shipCount, 0);
-    EXPECT_FALSE(state.pressureGrid.IsComputed());
+    EXPECT_EQ(state.field.plotTable.lastPlotIndex, 2);
+    EXPECT_EQ(state.field.plotTable.shipCount, 0);
+    EXPECT_FALSE(state.field.pressureGrid.IsComputed());
 }
 
 TEST(ObservationFile, NormaliseForSaveClearsNegativesInUse) {

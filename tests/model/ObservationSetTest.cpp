@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/AppState.h"
+#include "state/AppState.h"
 #include "model/CodeTables.h"
 #include "model/StationTable.h"
 
@@ -74,21 +74,21 @@ TEST(CodeTables, TextsAndLookups) {
 
 TEST(AppState, StartupValues) {
     AppState state;
-    EXPECT_EQ(state.grid.gridMaxX, 25);
-    EXPECT_EQ(state.grid.gridMaxY, 25);
-    EXPECT_EQ(state.grid.cellWidth, 16);
-    EXPECT_EQ(state.grid.cellHeight, 16);
-    EXPECT_EQ(state.grid.pressureScale, 100);
-    EXPECT_EQ(state.grid.isobarInterval, 200.0f);
-    EXPECT_EQ(state.grid.isobarHalfInterval, 100.0f);
-    EXPECT_EQ(state.plotTable.lastPlotIndex, 0);
+    EXPECT_EQ(state.field.grid.gridMaxX, 25);
+    EXPECT_EQ(state.field.grid.gridMaxY, 25);
+    EXPECT_EQ(state.field.grid.cellWidth, 16);
+    EXPECT_EQ(state.field.grid.cellHeight, 16);
+    EXPECT_EQ(state.field.grid.pressureScale, 100);
+    EXPECT_EQ(state.field.grid.isobarInterval, 200.0f);
+    EXPECT_EQ(state.field.grid.isobarHalfInterval, 100.0f);
+    EXPECT_EQ(state.field.plotTable.lastPlotIndex, 0);
     EXPECT_EQ(state.observations.stationCount, 54);
     EXPECT_EQ(state.observations.shipCount, 0);
     EXPECT_EQ(state.observations.fisheryCount, 0);
     EXPECT_EQ(state.continuousInterval, 1.0f);
-    EXPECT_EQ(state.mouseMode, "");
+    EXPECT_EQ(state.mouseMode, MouseMode::None);
     EXPECT_EQ(state.selectedColourItem, 0);
-    EXPECT_FALSE(state.pressureGrid.IsComputed());
+    EXPECT_FALSE(state.field.pressureGrid.IsComputed());
     EXPECT_EQ(state.colours.ColorOf(kBackgroundColour), MakeColour(255, 255, 255));
     EXPECT_EQ(state.colours.ColorOf(kTextColour), MakeColour(0, 0, 0));
     for (int item : {kMapColour, kIsobarColour, kWeatherSymbolColour, kWindSymbolColour})
@@ -133,9 +133,9 @@ TEST(EraseObservationData, ClearsReportsDateAndGridsButKeepsPositions) {
     obs.ship(1) = {31, 136, 8, 4, 2, 1006};
     obs.fishery(0) = {"低気圧", 40, 150, 996};
     obs.observationDate = "12月7日";
-    state.pressureGrid.at(0, 0) = 101200;
-    state.pressureGrid.at(25, 25) = 100000;
-    state.workGrid.at(3, 4) = 5;
+    state.field.pressureGrid.at(0, 0) = 101200;
+    state.field.pressureGrid.at(25, 25) = 100000;
+    state.field.workGrid.at(3, 4) = 5;
 
     EraseObservationData(state, 2, 1);
 
@@ -145,8 +145,8 @@ TEST(EraseObservationData, ClearsReportsDateAndGridsButKeepsPositions) {
     EXPECT_EQ(obs.ship(1), (ShipReport{31, 136, 0, 0, 0, 0}));
     EXPECT_EQ(obs.fishery(0), (FisheryEntry{"低気圧", 40, 150, 0}));
     EXPECT_EQ(obs.observationDate, "");
-    EXPECT_EQ(state.pressureGrid, PressureGrid{});
-    EXPECT_EQ(state.workGrid, WorkGrid{});
+    EXPECT_EQ(state.field.pressureGrid, PressureGrid{});
+    EXPECT_EQ(state.field.workGrid, WorkGrid{});
     EXPECT_EQ(obs.stationName(0), "石垣島");
 }
 

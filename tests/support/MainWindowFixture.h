@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "app/MainWindow.h"
-#include "model/AppState.h"
+#include "state/AppState.h"
 #include "support/ScriptedPrompts.h"
 
 namespace isobra::test {

@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "app/Prompts.h"
-#include "model/FileChooserState.h"
+#include "widgets/Prompts.h"
+#include "state/FileChooserState.h"
 
 // GCC 12 warns, wrongly, that a moved std::optional<QString> may be used
 // uninitialised.

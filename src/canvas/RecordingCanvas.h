@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "map/MapCanvas.h"
+#include "canvas/MapCanvas.h"
 
 namespace isobra {
 

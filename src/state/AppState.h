@@ -2,28 +2,18 @@
 
 #include <string>
 
-#include "isobar/GridSettings.h"
-#include "isobar/PlotTable.h"
-#include "isobar/PressureGrid.h"
 #include "map/CoastlineTable.h"
 #include "model/ColorSettings.h"
-#include "model/FileChooserState.h"
 #include "model/ObservationSet.h"
+#include "model/PressureField.h"
+#include "state/FileChooserState.h"
+#include "state/MouseMode.h"
 
 namespace isobra {
 
-// The mouse modes: what a click on the canvas does.
-namespace mouse_mode {
-inline constexpr const char* kNone = "";
-inline constexpr const char* kRaise = "+";
-inline constexpr const char* kLower = "-";
-inline constexpr const char* kInspect = "?";
-inline constexpr const char* kNorthSouth = "V";
-inline constexpr const char* kEastWest = "H";
-}  // namespace mouse_mode
-
-// The one owner of the process-wide state. Windows and routines get it by
-// reference; nothing is copied between windows.
+// The one owner of the process-wide state. Windows and commands get it by
+// reference; nothing is copied between windows. Routines below this layer
+// take only the pieces they use.
 class AppState {
 public:
     AppState();
@@ -33,14 +23,10 @@ public:
     void ApplyStartupSettings();
 
     ObservationSet observations;
-    GridSettings grid;
-    PressureGrid pressureGrid;
-    WorkGrid workGrid;
-    CentreMarks centreMarks;
-    PlotTable plotTable;
+    PressureField field;  // grid settings, pressure grid, plot table
     ColorSettings colours;
     int selectedColourItem = 0;  // 0, or 1..10 while the colour dialog is open
-    std::string mouseMode;       // see mouse_mode
+    MouseMode mouseMode = MouseMode::None;
     float continuousInterval = 1.0f;  // seconds between pictures of the continuous display
     CoastlineTable coastline;
     FileChooserState fileChooser;

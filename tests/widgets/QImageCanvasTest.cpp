@@ -1,7 +1,7 @@
 #include <QtTest>
 #include <numbers>
 
-#include "app/QImageCanvas.h"
+#include "widgets/QImageCanvas.h"
 
 using namespace isobra;
 

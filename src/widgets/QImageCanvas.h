@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QObject>
 
-#include "map/MapCanvas.h"
+#include "canvas/MapCanvas.h"
 
 namespace isobra {
 

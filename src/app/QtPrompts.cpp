@@ -1,9 +1,9 @@
-#include "app/Prompts.h"
+#include "app/QtPrompts.h"
 
 #include <QInputDialog>
 #include <QMessageBox>
 
-#include "app/Fonts.h"
+#include "widgets/Fonts.h"
 #include "app/FrmOpenSave.h"
 
 namespace isobra {

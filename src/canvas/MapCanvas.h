@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "map/Colour.h"
-#include "map/RgbImage.h"
+#include "model/Colour.h"
+#include "canvas/RgbImage.h"
 
 namespace isobra {
 

@@ -1,4 +1,4 @@
-#include "model/AppState.h"
+#include "state/AppState.h"
 
 #include "model/StationTable.h"
 
@@ -7,13 +7,13 @@ namespace isobra {
 AppState::AppState() { ApplyStartupSettings(); }
 
 void AppState::ApplyStartupSettings() {
-    grid = GridSettings{};
+    field.grid = GridSettings{};
     observations.stationCount = kBuiltInStationCount;
-    plotTable.lastPlotIndex = 0;
+    field.plotTable.lastPlotIndex = 0;
     continuousInterval = 1.0f;
     colours.ResetToDefaults();
     selectedColourItem = 0;
-    mouseMode.clear();
+    mouseMode = MouseMode::None;
     InitStationTable(observations);
 }
 
@@ -30,8 +30,8 @@ void EraseObservationData(AppState& state, int shipRows, int fisheryRows) {
         obs.fishery(r).pressure = 0;
     }
     obs.observationDate.clear();
-    state.pressureGrid.Fill(0);
-    state.workGrid.Fill(0);
+    state.field.pressureGrid.Fill(0);
+    state.field.workGrid.Fill(0);
 }
 
 }  // namespace isobra

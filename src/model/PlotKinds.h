@@ -4,11 +4,16 @@
 
 namespace isobra {
 
-// Kind texts of fishery items as the plot table holds them.
+// Kind texts of fishery items as the observations and the plot table hold
+// them.
 inline constexpr std::string_view kHighKind = "高気圧";
 inline constexpr std::string_view kLowKind = "低気圧";
 inline constexpr std::string_view kTyphoonKind = "台風";
 inline constexpr std::string_view kIsobarKind = "等圧線";
+inline constexpr std::string_view kWarmFrontKind = "温暖前線";
+inline constexpr std::string_view kColdFrontKind = "寒冷前線";
+inline constexpr std::string_view kStationaryFrontKind = "停滞前線";
+inline constexpr std::string_view kOccludedFrontKind = "閉塞前線";
 inline constexpr std::string_view kFrontSuffix = "前線";
 
 // A high, low or typhoon: the exact texts, nothing else.

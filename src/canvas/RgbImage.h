@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "map/Colour.h"
+#include "model/Colour.h"
 
 namespace isobra {
 

@@ -1,9 +1,9 @@
-#include "app/QImageCanvas.h"
+#include "widgets/QImageCanvas.h"
 
 #include <QPainter>
 
-#include "app/Fonts.h"
-#include "map/Raster.h"
+#include "widgets/Fonts.h"
+#include "canvas/Raster.h"
 
 namespace isobra {
 

@@ -1,4 +1,4 @@
-#include "map/MapCanvas.h"
+#include "canvas/MapCanvas.h"
 
 namespace isobra {
 

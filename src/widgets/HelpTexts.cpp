@@ -1,4 +1,4 @@
-#include "app/HelpTexts.h"
+#include "widgets/HelpTexts.h"
 
 namespace isobra {
 

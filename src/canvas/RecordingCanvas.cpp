@@ -1,4 +1,4 @@
-#include "map/RecordingCanvas.h"
+#include "canvas/RecordingCanvas.h"
 
 namespace isobra {
 

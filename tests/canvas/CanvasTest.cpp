@@ -3,8 +3,8 @@
 #include <numbers>
 #include <set>
 
-#include "map/Raster.h"
-#include "map/RecordingCanvas.h"
+#include "canvas/Raster.h"
+#include "canvas/RecordingCanvas.h"
 
 namespace isobra {
 namespace {

@@ -1,4 +1,4 @@
-#include "map/Raster.h"
+#include "canvas/Raster.h"
 
 #include <algorithm>
 #include <numbers>
