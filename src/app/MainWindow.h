@@ -68,13 +68,9 @@ public:
     void EndProgram();
     void ShowIsobars();  // "等圧線の表示": check, build the grid if needed, draw
 
-    // The ship and fishery counts follow the entry lists; commands that read
-    // the observations take them from the lists first.
-    void SyncCountsFromLists();
-    // Only a save takes the station count from the land list.
-    void SyncStationCountFromList();
-    // After a load: the three entry lists show the observations again.
-    void RebuildEntryListsFromData();
+    // The entry windows show the core's lists again (after a load or an
+    // erase-all); the ship and fishery lists are left without a selection.
+    void ShowEntryLists();
 
     // File commands (MainWindowFiles.cpp).
     void SaveObservations();

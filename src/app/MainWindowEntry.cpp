@@ -59,20 +59,17 @@ void MainWindow::ShowFisheryForm() {
 
 void MainWindow::EraseAllObservations() {
     CreateEntryForms();
-    EraseObservationData(state_, kaiyou1_->RowCount(), gyogyou_->RowCount());
-    tenki1_->ResetRowsToNames();
-    kaiyou1_->RemoveAllRows();
-    gyogyou_->RemoveAllRows();
+    state_.lists.EraseAll(state_.observations, state_.field);
+    ShowEntryLists();
+}
 
-    // The counts follow the emptied lists, and the plot table forgets its
-    // ships and fishery items, so no erased report or front is drawn.
-    ObservationSet& obs = state_.observations;
-    obs.shipCount = 0;
-    obs.fisheryCount = 0;
-    PlotTable& plot = state_.field.plotTable;
-    plot.shipCount = 0;
-    plot.fisheryCount = 0;
-    plot.lastPlotIndex = std::min(plot.lastPlotIndex, plot.stationCount);
+void MainWindow::ShowEntryLists() {
+    CreateEntryForms();
+    tenki1_->ShowRows();
+    for (EntryForm* form : {static_cast<EntryForm*>(kaiyou1_), static_cast<EntryForm*>(gyogyou_)}) {
+        form->ShowRows();
+        form->SelectRow(-1);
+    }
 }
 
 }  // namespace isobra

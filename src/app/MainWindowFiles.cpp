@@ -107,8 +107,7 @@ void MainWindow::SaveObservations() {
     if (!path) return;
 
     ShowPleaseWait(QStringLiteral("データ保存中"));
-    SyncStationCountFromList();
-    SyncCountsFromLists();
+    state_.lists.land.TakeStationCount(state_.observations);
     NormaliseForSave(state_.observations);
     if (WriteFile(*path, WriteObservationFile(state_.observations))) HidePleaseWait();
 }
@@ -127,9 +126,9 @@ void MainWindow::LoadObservations() {
         return;
     }
     // The whole file is good: now it replaces what is in memory.
-    SyncCountsFromLists();
     ApplyObservationFile(*parsed, state_.observations, state_.field);
-    RebuildEntryListsFromData();
+    state_.lists.RebuildFromData(state_.observations);
+    ShowEntryLists();
     HidePleaseWait();
 }
 
@@ -154,12 +153,12 @@ void MainWindow::LoadIsobars() {
     ShowPleaseWait(QStringLiteral("データ読みこみ中！"));
     const auto bytes = ReadChosenFile(*chosen);
     if (!bytes) return;
-    const auto parsed = ParseIsobarFile(*bytes, state_.field.grid, state_.observations.stationCount);
+    const auto parsed = ParseIsobarFile(*bytes, state_.field.grid, state_.observations.stationCount());
     if (!parsed) {
         RefuseFile(*chosen, parsed.failure());
         return;
     }
-    if (const Status applied = ApplyIsobarFile(*parsed, state_.observations.stationCount, state_.field); !applied) {
+    if (const Status applied = ApplyIsobarFile(*parsed, state_.observations.stationCount(), state_.field); !applied) {
         RefuseFile(*chosen, applied.failure());
         return;
     }

@@ -32,7 +32,6 @@ void MainWindow::ShowIsobars() {
     }
 
     ShowPleaseWait(QStringLiteral("ちょっと待ってね。（計算中）"));
-    SyncCountsFromLists();
     const Result<GridConstructionReport> result = ComputePressureGrid(state_.observations, state_.field);
     if (result) DrawIsobars(*canvas_, state_.field, colour);
     HidePleaseWait();

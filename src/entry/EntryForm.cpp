@@ -1,14 +1,13 @@
 #include "entry/EntryForm.h"
 
-#include <QCloseEvent>
-#include <algorithm>
-
 #include "entry/EditLineList.h"
+#include "model/EntryList.h"
+#include "widgets/QtText.h"
 
 namespace isobra {
 
-EntryForm::EntryForm(AppState& state, Prompts& prompts, QWidget* parent, std::int16_t* listCount)
-    : QWidget(parent, Qt::Window), state_(state), prompts_(prompts), listCount_(listCount) {}
+EntryForm::EntryForm(AppState& state, Prompts& prompts, const EntryList& rows, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), prompts_(prompts), rows_(rows) {}
 
 int EntryForm::RowCount() const { return kansokuData_->count(); }
 
@@ -18,29 +17,19 @@ int EntryForm::SelectedRow() const { return kansokuData_->selectedRow(); }
 
 void EntryForm::SelectRow(int row) { kansokuData_->selectRow(row); }
 
-void EntryForm::RemoveAllRows() {
-    for (int r = RowCount() - 1; r >= 0; --r) kansokuData_->removeItem(r);
+void EntryForm::ShowRows() {
+    // Only what changed, so an entry never redraws the whole list.
+    const int rows = rows_.RowCount();
+    while (kansokuData_->count() > rows) kansokuData_->removeItem(kansokuData_->count() - 1);
+    for (int row = 0; row < rows; ++row) {
+        const QString text = ToQ(rows_.Row(row));
+        if (row >= kansokuData_->count())
+            kansokuData_->appendItem(text);
+        else if (kansokuData_->itemText(row) != text)
+            kansokuData_->setItemText(row, text);
+    }
 }
 
-void EntryForm::RebuildRows(int count, const std::function<QString(int slot)>& rowOf) {
-    RemoveAllRows();
-    const int rows = std::clamp(count, 0, kSlotCount);
-    for (int slot = 0; slot < rows; ++slot) kansokuData_->appendItem(rowOf(slot));
-    SelectRow(-1);
-}
-
-void EntryForm::SyncCount() {
-    if (listCount_) *listCount_ = static_cast<std::int16_t>(RowCount());
-}
-
-void EntryForm::OnModoruClicked() {
-    SyncCount();
-    hide();
-}
-
-void EntryForm::closeEvent(QCloseEvent* event) {
-    SyncCount();
-    QWidget::closeEvent(event);
-}
+void EntryForm::OnModoruClicked() { hide(); }
 
 }  // namespace isobra

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <cstdint>
-#include <functional>
 #include <QWidget>
 
 #include "state/AppState.h"
@@ -10,11 +8,14 @@
 namespace isobra {
 
 class EditLineList;
+class EntryList;
 class Prompts;
 
 // What the three entry windows share: the process-wide state, the prompts
-// and the entry list `KansokuData`, whose rows the main window and the file
-// commands read and rebuild.
+// and the entry list `KansokuData`, which shows the rows of one of the
+// core's entry lists. The rules of the list (which slot an entry goes to,
+// the counts) are the core list's; the window shows its rows and forwards
+// the selection.
 class EntryForm : public QWidget {
     Q_OBJECT
 
@@ -23,31 +24,23 @@ public:
     QString RowText(int row) const;
     int SelectedRow() const;  // -1 when none
     void SelectRow(int row);  // -1 for none
-    // Empties the list only; the reports are the caller's to clear.
-    void RemoveAllRows();
 
-    // The count this list owns (ships, fishery entries) set to its number
-    // of rows; nothing for the fixed station rows.
-    void SyncCount();
-    // "もどる": the count follows the list and the window hides; it lives on.
+    // The list shows the core list's rows again (after a load, say).
+    void ShowRows();
+    // "もどる": the window hides; it lives on.
     void OnModoruClicked();
 
 protected:
-    // `listCount` is the observation count that follows this list (ships,
-    // fishery entries), or null when the list has fixed rows (stations).
-    EntryForm(AppState& state, Prompts& prompts, QWidget* parent, std::int16_t* listCount = nullptr);
-
-    // The list emptied and rebuilt from slots 0..count-1, no row selected.
-    void RebuildRows(int count, const std::function<QString(int slot)>& rowOf);
-    // The close box hides the window like "もどる".
-    void closeEvent(QCloseEvent* event) override;
+    // The close box hides the window like "もどる" (Qt's default for a window
+    // that is not deleted on close).
+    EntryForm(AppState& state, Prompts& prompts, const EntryList& rows, QWidget* parent);
 
     AppState& state_;
     Prompts& prompts_;
     EditLineList* kansokuData_ = nullptr;  // created by the window's constructor
 
 private:
-    std::int16_t* listCount_;
+    const EntryList& rows_;
 };
 
 }  // namespace isobra

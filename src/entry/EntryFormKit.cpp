@@ -15,10 +15,6 @@ constexpr int kMarginPixels = 8;
 
 }  // namespace
 
-QRect Twips(int left, int top, int width, int height) {
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel);
-}
-
 void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
@@ -88,20 +84,6 @@ ClickableLineEdit* AddDateField(QWidget* form, const QColor& background, const Q
     SetColour(field, QPalette::Base, background);
     field->setFocusPolicy(inTabOrder ? Qt::StrongFocus : Qt::ClickFocus);
     return field;
-}
-
-QString HelpText(const QStringList& lines) {
-    QString text;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        text += lines[i] + QStringLiteral("\r\n");
-        if (i == 11) text += QStringLiteral("\r\n");
-    }
-    return text;
-}
-
-QString FullListMessage() {
-    return QStringLiteral("これ以上は入力できません（入力できるのは101件までです）。"
-                          "入力済みのデータはそのまま残っています。");
 }
 
 }  // namespace isobra::entry_form

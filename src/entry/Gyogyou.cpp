@@ -2,14 +2,17 @@
 
 #include <QListWidget>
 #include <QPushButton>
-#include <algorithm>
 
-#include "widgets/Prompts.h"
 #include "entry/AlignedRowDelegate.h"
 #include "entry/EditLineList.h"
 #include "entry/EntryFormKit.h"
 #include "entry/NumericEntryField.h"
 #include "model/EntryRows.h"
+#include "model/PlotKinds.h"
+#include "widgets/HelpTexts.h"
+#include "widgets/Prompts.h"
+#include "widgets/QtText.h"
+#include "widgets/Twips.h"
 
 namespace isobra {
 
@@ -17,19 +20,14 @@ using namespace entry_form;
 
 namespace {
 
-// In list order; items 3..6 are the fronts, whose points carry no pressure.
-constexpr const char* kKinds[] = {"高気圧", "低気圧", "台風", "温暖前線", "寒冷前線", "停滞前線", "閉塞前線", "等圧線"};
-constexpr int kFirstFrontItem = 3;
-constexpr int kLastFrontItem = 6;
-
-bool IsFront(std::string_view kind) { return kind.ends_with("前線"); }
-bool IsLow(std::string_view kind) { return kind == "低気圧"; }
-bool IsFrontOrLow(std::string_view kind) { return IsFront(kind) || IsLow(kind); }
+// The kinds in list order.
+constexpr std::string_view kKinds[] = {kHighKind,      kLowKind,       kTyphoonKind,         kWarmFrontKind,
+                                       kColdFrontKind, kStationaryFrontKind, kOccludedFrontKind, kIsobarKind};
 
 }  // namespace
 
 Gyogyou::Gyogyou(AppState& state, Prompts& prompts, QWidget* parent)
-    : EntryForm(state, prompts, parent, &state.observations.fisheryCount) {
+    : EntryForm(state, prompts, state.lists.fishery, parent) {
     setObjectName(QStringLiteral("Gyogyou"));
     const QColor background(255, 255, 224);
 
@@ -69,7 +67,7 @@ Gyogyou::Gyogyou(AppState& state, Prompts& prompts, QWidget* parent)
     setTabOrder(syurui_->editLine(), tugi);
 
     QStringList kinds;
-    for (const char* kind : kKinds) kinds << QString::fromUtf8(kind);
+    for (std::string_view kind : kKinds) kinds << ToQ(kind);
     syurui_->setItems(kinds);
     syurui_->selectRow(0);
 
@@ -89,126 +87,45 @@ Gyogyou::Gyogyou(AppState& state, Prompts& prompts, QWidget* parent)
 }
 
 void Gyogyou::RebuildRowsFromData() {
-    RebuildRows(state_.observations.fisheryCount, [this](int slot) { return ToQ(FisheryRowFromData(state_.observations.fishery(slot))); });
+    state_.lists.fishery.RebuildFromData(state_.observations);
+    ShowRows();
+    SelectRow(-1);
 }
 
-int Gyogyou::TargetRow() const {
-    const int n = RowCount();
-    const int r = SelectedRow();
-    if (r >= 0 && r < n - 1) return r;
-    return r + 1;
-}
-
-// As a delete does: the slots after the row move up, so list row k keeps
-// showing fishery slot k.
-void Gyogyou::RemoveRowAndSlot(int row) {
-    const int n = RowCount();
-    kansokuData_->removeItem(row);
-    ObservationSet& obs = state_.observations;
-    for (int k = row; k + 1 < n && ObservationSet::IsSlot(k + 1); ++k) obs.fishery(k) = obs.fishery(k + 1);
-}
-
-void Gyogyou::WriteRow(int row, const QString& text) {
-    if (row >= RowCount())
-        kansokuData_->appendItem(text);
-    else
-        kansokuData_->setItemText(row, text);
-}
-
-bool Gyogyou::RefuseWhenFull(int row) {
-    if (ObservationSet::IsSlot(row)) return false;
-    prompts_.Inform(QStringLiteral("漁業気象"), FullListMessage());
-    return true;
+void Gyogyou::ShowOutcome(const Result<int>& next) {
+    if (!next) {
+        prompts_.Inform(QStringLiteral("漁業気象"), ToQ(next.message()));
+        return;
+    }
+    ShowRows();
+    SelectRow(*next);
 }
 
 void Gyogyou::OnTugiClicked() {
-    // With nothing selected (after a file load, say) a new entry goes to the
-    // end of the list, as if the last row were selected: taking row 0 would
-    // silently replace an entry the user never chose.
-    if (SelectedRow() < 0 && RowCount() > 0) SelectRow(RowCount() - 1);
-    ObservationSet& obs = state_.observations;
-    const std::string kind = ToUtf8(syurui_->editText());
-    int t = TargetRow();
-
-    // A pending marker before the target becomes the first point of a front,
-    // or gives its place to any other entry.
-    const bool markerBefore = t >= 2 && IsMarkerKind(obs.fishery(t - 1).kind);
-    const bool takesMarkerPlace = markerBefore && !IsFront(kind);
-    if (RefuseWhenFull(takesMarkerPlace ? t - 1 : t)) return;
-    if (markerBefore) {
-        if (!takesMarkerPlace) {
-            obs.fishery(t - 1).kind = kind;
-        } else {
-            RemoveRowAndSlot(t - 1);
-            SelectRow(t - 2);
-            t -= 1;
-        }
-    }
-
-    const int item = syurui_->selectedRow();
-    const QString pressureText = (item >= kFirstFrontItem && item <= kLastFrontItem) ? QString() : kiatu_->text();
-    FisheryEntry& entry = obs.fishery(t);
-    entry.latitude = hokui_->value();
-    entry.longitude = toukei_->value();
-    entry.pressure = NumericEntryField::TextValue(pressureText);
-    entry.kind = kind;
-
-    WriteRow(t, ToQ(FisheryRow(ToUtf8(hokui_->text()), ToUtf8(toukei_->text()), kTypedLongitudeWidth,
-                               ToUtf8(pressureText), kind)));
-    SelectRow(SelectedRow() + 1);
-    SyncCount();
+    const FisheryEntry entry{ToUtf8(syurui_->editText()), hokui_->value(), toukei_->value(), kiatu_->value()};
+    const FisheryRowTexts texts{ToUtf8(hokui_->text()), ToUtf8(toukei_->text()), ToUtf8(kiatu_->text())};
+    ShowOutcome(state_.lists.fishery.Enter(state_.observations, SelectedRow(), entry, texts));
 }
 
-void Gyogyou::AddMarker(std::string_view marker, bool (*accepts)(std::string_view kindBefore)) {
-    if (SelectedRow() < 0) return;
-    const int t = TargetRow();
-    if (t == 0) return;
-    ObservationSet& obs = state_.observations;
-    const FisheryEntry before = obs.fishery(t - 1);
-    if (!accepts(before.kind)) return;
-    if (RefuseWhenFull(t)) return;
-
-    FisheryEntry& entry = obs.fishery(t);
-    entry = FisheryEntry{std::string(marker), before.latitude, before.longitude, 0};
-    WriteRow(t, ToQ(MarkerRow(entry)));
-    // The count follows at the next entry, delete or "もどる".
-    SelectRow(SelectedRow() + 1);
+void Gyogyou::OnTyuusinClicked() {
+    ShowOutcome(state_.lists.fishery.AddMarker(state_.observations, SelectedRow(), kFromCentreMarker));
 }
 
-void Gyogyou::OnTyuusinClicked() { AddMarker(kFromCentreMarker, IsLow); }
-
-void Gyogyou::OnSokoClicked() { AddMarker(kFromThereMarker, IsFrontOrLow); }
+void Gyogyou::OnSokoClicked() {
+    ShowOutcome(state_.lists.fishery.AddMarker(state_.observations, SelectedRow(), kFromThereMarker));
+}
 
 void Gyogyou::OnDeleteClicked() {
-    const int r = SelectedRow();
-    if (r >= 0 && r < RowCount()) {
-        RemoveRowAndSlot(r);
-        SelectRow(r - 1);
-    }
-    SyncCount();
+    const int next = state_.lists.fishery.Delete(state_.observations, SelectedRow());
+    ShowRows();
+    SelectRow(next);
 }
 
 void Gyogyou::OnKansokubiClicked() { state_.observations.observationDate = ToUtf8(kansokubi_->text()); }
 
 void Gyogyou::OnSetumeiClicked() {
-    prompts_.Inform(QStringLiteral("漁業気象の説明 "),
-                    HelpText({
-                        QStringLiteral("マウスを使うとき"),
-                        QStringLiteral("　　矢印をクリックするか、ドラッグ（ボタンをおして移動する）"),
-                        QStringLiteral("　　すると数値が変わります。"),
-                        QStringLiteral("　　「データの入力」をクリックすると入力されます。"),
-                        QString(),
-                        QStringLiteral("キーボードから入力するとき"),
-                        QStringLiteral("　　［ＴＡＢ］キーを押すと次の項目に移ります。"),
-                        QStringLiteral("　　(SHIFT+TABで前の項目に戻ります)"),
-                        QStringLiteral("　　北緯、東経、気圧は数値を入力して［ＴＡＢ］"),
-                        QStringLiteral("　　高気圧や低気圧はカーソルキーで選んで［ＴＡＢ］"),
-                        QStringLiteral("　　「データの入力」のところで「リターン」キーを押すと入力。"),
-                        QStringLiteral("　　なれるとキーボードからのほうが速いです。"),
-                        QStringLiteral("「中心から」は低気圧から出る前線の入力に使います。"),
-                        QStringLiteral("「ここから」は前線がべつの前線に変化するときに使います。"),
-                        QStringLiteral("　　　　どちらもあとで前線のデータに変換されます。"),
-                    }));
+    const HelpPage help = FisheryFormHelp();
+    prompts_.Inform(help.title, help.text);
 }
 
 }  // namespace isobra

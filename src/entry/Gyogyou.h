@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 #include "entry/EntryForm.h"
 #include "state/AppState.h"
 
@@ -36,13 +34,8 @@ public:
     void OnSetumeiClicked();
 
 private:
-    // The row the entry and marker buttons write: the selected row, except
-    // that the last row appends and no selection means row 0.
-    int TargetRow() const;
-    void RemoveRowAndSlot(int row);
-    void AddMarker(std::string_view marker, bool (*accepts)(std::string_view kindBefore));
-    void WriteRow(int row, const QString& text);
-    bool RefuseWhenFull(int row);
+    // Shows the list after an entry or marker, or why it was refused.
+    void ShowOutcome(const Result<int>& next);
 
     QLineEdit* kansokubi_;
     NumericEntryField* hokui_;

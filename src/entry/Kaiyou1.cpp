@@ -2,15 +2,17 @@
 
 #include <QListWidget>
 #include <QPushButton>
-#include <algorithm>
 
-#include "widgets/Prompts.h"
 #include "entry/AlignedRowDelegate.h"
 #include "entry/EditLineList.h"
 #include "entry/EntryFormKit.h"
 #include "entry/NumericEntryField.h"
 #include "model/CodeTables.h"
 #include "model/EntryRows.h"
+#include "widgets/HelpTexts.h"
+#include "widgets/Prompts.h"
+#include "widgets/QtText.h"
+#include "widgets/Twips.h"
 
 namespace isobra {
 
@@ -23,7 +25,7 @@ constexpr int kStartDirection = 7;  // "南南西"
 }  // namespace
 
 Kaiyou1::Kaiyou1(AppState& state, Prompts& prompts, QWidget* parent)
-    : EntryForm(state, prompts, parent, &state.observations.shipCount) {
+    : EntryForm(state, prompts, state.lists.ships, parent) {
     setObjectName(QStringLiteral("Kaiyou1"));
     const QColor background(192, 255, 255);
 
@@ -72,11 +74,11 @@ Kaiyou1::Kaiyou1(AppState& state, Prompts& prompts, QWidget* parent)
     setTabOrder(tugi, kansokubi);
 
     QStringList directions;
-    for (auto text : kWindDirectionTexts) directions << ToQ(std::string(text));
+    for (auto text : kWindDirectionTexts) directions << ToQ(text);
     huukou_->setItems(directions);
     huukou_->selectRow(kStartDirection);
     QStringList weathers;
-    for (auto text : kWeatherTexts) weathers << ToQ(std::string(text));
+    for (auto text : kWeatherTexts) weathers << ToQ(text);
     tenki_->setItems(weathers);
     tenki_->selectRow(0);
 
@@ -94,82 +96,36 @@ Kaiyou1::Kaiyou1(AppState& state, Prompts& prompts, QWidget* parent)
 }
 
 void Kaiyou1::RebuildRowsFromData() {
-    RebuildRows(state_.observations.shipCount, [this](int slot) { return ToQ(ShipRowFromData(state_.observations.ship(slot))); });
+    state_.lists.ships.RebuildFromData(state_.observations);
+    ShowRows();
+    SelectRow(-1);
 }
 
-// The last row is never replaced: an entry on it appends after it.
 void Kaiyou1::OnTugiClicked() {
-    // With nothing selected (after a file load, say) a new report goes to the
-    // end of the list, as if the last row were selected: taking row 0 would
-    // silently replace a report the user never chose.
-    if (SelectedRow() < 0 && RowCount() > 0) SelectRow(RowCount() - 1);
-    const int n = RowCount();
-    const int selected = SelectedRow();
-    const int r = (selected < 0 && n > 0) ? 0 : selected;
-    const bool append = n == 0 || r == n - 1;
-    const int slot = append ? n : r;
-    if (!ObservationSet::IsSlot(slot)) {
-        prompts_.Inform(QStringLiteral("船舶の報告"), FullListMessage());
+    const ShipReport report{hokui_->value(),     toukei_->value(),    huukou_->selectedRow(),
+                            huuryoku_->value(),  tenki_->selectedRow(), kiatu_->value()};
+    const ShipRowTexts texts{ToUtf8(hokui_->text()),    ToUtf8(toukei_->text()),  ToUtf8(huukou_->editText()),
+                             ToUtf8(huuryoku_->text()), ToUtf8(tenki_->editText()), ToUtf8(kiatu_->text())};
+    const Result<int> next = state_.lists.ships.Enter(state_.observations, SelectedRow(), report, texts);
+    if (!next) {
+        prompts_.Inform(QStringLiteral("船舶の報告"), ToQ(next.message()));
         return;
     }
-
-    ShipReport& report = state_.observations.ship(slot);
-    report.latitude = hokui_->value();
-    report.longitude = toukei_->value();
-    report.windDirection = huukou_->selectedRow();
-    report.windForce = huuryoku_->value();
-    report.weather = tenki_->selectedRow();
-    report.pressure = kiatu_->value();
-
-    const QString row = ToQ(ShipRow({
-        ToUtf8(hokui_->text()),
-        ToUtf8(toukei_->text()),
-        report.windForce != 0 ? ToUtf8(huukou_->editText()) : std::string(kCalmDirection),
-        ToUtf8(huuryoku_->text()),
-        ToUtf8(tenki_->editText()),
-        ToUtf8(kiatu_->text()),
-    }));
-    if (append)
-        kansokuData_->appendItem(row);
-    else
-        kansokuData_->setItemText(slot, row);
-    SelectRow(selected + 1);
-    SyncCount();
+    ShowRows();
+    SelectRow(*next);
 }
 
 void Kaiyou1::OnDeleteClicked() {
-    const int n = RowCount();
-    const int r = SelectedRow();
-    if (r >= 0 && r < n) {
-        kansokuData_->removeItem(r);
-        ObservationSet& obs = state_.observations;
-        for (int k = r; k + 1 < n && ObservationSet::IsSlot(k + 1); ++k) obs.ship(k) = obs.ship(k + 1);
-        SelectRow(r - 1);
-    }
-    SyncCount();
+    const int next = state_.lists.ships.Delete(state_.observations, SelectedRow());
+    ShowRows();
+    SelectRow(next);
 }
 
 void Kaiyou1::OnKansokubiClicked() { kansokuData_->setEditText(QStringLiteral("観測日を入力してください")); }
 
 void Kaiyou1::OnSetumeiClicked() {
-    prompts_.Inform(QStringLiteral(" 「船舶、海洋ブイからの報告」の説明 "),
-                    HelpText({
-                        QStringLiteral("マウスを使うとき"),
-                        QStringLiteral("　　矢印をクリックするか、ドラッグ（ボタンをおして移動する）"),
-                        QStringLiteral("　　すると数値が変わります。"),
-                        QStringLiteral("　　「データの入力」をクリックすると入力されます。"),
-                        QString(),
-                        QStringLiteral("キーボードから入力するとき"),
-                        QStringLiteral("　　［ＴＡＢ］キーを押すと次の項目に移ります。"),
-                        QStringLiteral("　　(SHIFT+TABで前の項目に戻ります）"),
-                        QStringLiteral("　　北緯、東経、気圧は数値を入力して［ＴＡＢ］"),
-                        QStringLiteral("　　風向、天気はカーソルキーで選んで［ＴＡＢ］"),
-                        QStringLiteral("　　「データの入力」のところで「リターン」キーを押すと入力。"),
-                        QStringLiteral("　　なれるとキーボードからのほうが速いです。"),
-                        QStringLiteral("「削除」で現在カーソルがある行が消えます。"),
-                        QStringLiteral("入力してある行で「データの入力」をｸﾘｯｸすると変更できます。"),
-                        QStringLiteral("最後の行のデータは変更できません。削除して入力してください。"),
-                    }));
+    const HelpPage help = ShipFormHelp();
+    prompts_.Inform(help.title, help.text);
 }
 
 }  // namespace isobra

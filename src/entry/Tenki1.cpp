@@ -2,14 +2,16 @@
 
 #include <QListWidget>
 #include <QPushButton>
-#include <algorithm>
 
-#include "widgets/Prompts.h"
 #include "entry/AlignedRowDelegate.h"
 #include "entry/EditLineList.h"
 #include "entry/EntryFormKit.h"
 #include "entry/NumericEntryField.h"
 #include "model/CodeTables.h"
+#include "widgets/HelpTexts.h"
+#include "widgets/Prompts.h"
+#include "widgets/QtText.h"
+#include "widgets/Twips.h"
 
 namespace isobra {
 
@@ -19,12 +21,10 @@ namespace {
 
 constexpr int kStartDirection = 7;  // "南南西"
 
-int StationRows(const ObservationSet& obs) { return std::clamp<int>(obs.stationCount, 0, kSlotCount); }
-
 }  // namespace
 
 Tenki1::Tenki1(AppState& state, Prompts& prompts, QWidget* parent)
-    : EntryForm(state, prompts, parent) {
+    : EntryForm(state, prompts, state.lists.land, parent) {
     setObjectName(QStringLiteral("Tenki1"));
     const QColor background(192, 255, 192);
 
@@ -64,16 +64,16 @@ Tenki1::Tenki1(AppState& state, Prompts& prompts, QWidget* parent)
     setTabOrder(kiatu_, ondo_);
     setTabOrder(ondo_, tugi_);
 
-    const ObservationSet& obs = state_.observations;
-    for (int i = 0; i < StationRows(obs); ++i) kansokuData_->appendItem(ToQ(obs.stationName(i)));
+    state_.lists.land.ResetToNames(state_.observations);
+    ShowRows();
     kansokuData_->setEditText(kansokuData_->itemText(0));
 
     QStringList directions;
-    for (auto text : kWindDirectionTexts) directions << ToQ(std::string(text));
+    for (auto text : kWindDirectionTexts) directions << ToQ(text);
     huukou_->setItems(directions);
     huukou_->selectRow(kStartDirection);
     QStringList weathers;
-    for (auto text : kWeatherTexts) weathers << ToQ(std::string(text));
+    for (auto text : kWeatherTexts) weathers << ToQ(text);
     tenki_->setItems(weathers);
     tenki_->selectRow(0);
 
@@ -90,78 +90,40 @@ Tenki1::Tenki1(AppState& state, Prompts& prompts, QWidget* parent)
     FinishWindow(this, QStringLiteral("気象データの入力"), background);
 }
 
-void Tenki1::SetRow(int row, const QString& text) {
-    while (RowCount() < row) kansokuData_->appendItem(ToQ(state_.observations.stationName(RowCount())));
-    if (row < RowCount())
-        kansokuData_->setItemText(row, text);
-    else
-        kansokuData_->appendItem(text);
-}
-
 void Tenki1::SetRowFromData(int slot, LandWeather weather) {
-    if (!ObservationSet::IsSlot(slot)) return;
-    SetRow(slot, ToQ(LandRowFromData(state_.observations, slot, weather)));
+    state_.lists.land.SetRowFromData(state_.observations, slot, weather);
+    ShowRows();
 }
 
 void Tenki1::RebuildRowsFromData(int count, LandWeather weather) {
-    const int rows = std::min(count, StationRows(state_.observations));
-    for (int i = 0; i < rows; ++i) SetRowFromData(i, weather);
+    state_.lists.land.RebuildFromData(state_.observations, count, weather);
+    ShowRows();
 }
 
 void Tenki1::ResetRowsToNames() {
-    const ObservationSet& obs = state_.observations;
-    for (int i = 0; i < StationRows(obs); ++i) SetRow(i, ToQ(obs.stationName(i)));
+    state_.lists.land.ResetToNames(state_.observations);
+    ShowRows();
 }
 
 void Tenki1::OnTugiClicked() {
-    int i = SelectedRow();
-    if (i < 0) i = 0;
-    if (i >= RowCount() || !ObservationSet::IsSlot(i)) return;
-
-    LandReport& report = state_.observations.land(i);
-    report.windDirection = huukou_->selectedRow();
-    report.windForce = huuryoku_->value();
-    report.pressure = kiatu_->value();
-    report.temperature = ondo_->value();
-    QString weatherText;
-    if (report.pressure != 0 || report.windForce != 0 || report.temperature != 0) {
-        report.weather = tenki_->selectedRow();
-        weatherText = tenki_->editText();
-    } else {
-        report.weather = 0;
-    }
-
-    LandRowTexts row;
-    row.name = state_.observations.stationName(i);
-    row.direction = report.windForce != 0 ? ToUtf8(huukou_->editText()) : std::string(kCalmDirection);
-    row.force = ToUtf8(huuryoku_->text());
-    row.weather = ToUtf8(weatherText);
-    row.pressure = ToUtf8(kiatu_->text());
-    row.temperature = ToUtf8(ondo_->text());
-    kansokuData_->setItemText(i, ToQ(LandRow(row, kTypedNameWidth)));
-    SelectRow(i + 1 < RowCount() ? i + 1 : i);
+    const LandReport report{huukou_->selectedRow(), huuryoku_->value(), tenki_->selectedRow(), kiatu_->value(),
+                            ondo_->value()};
+    LandRowTexts texts;
+    texts.direction = ToUtf8(huukou_->editText());
+    texts.force = ToUtf8(huuryoku_->text());
+    texts.weather = ToUtf8(tenki_->editText());
+    texts.pressure = ToUtf8(kiatu_->text());
+    texts.temperature = ToUtf8(ondo_->text());
+    const int next = state_.lists.land.Enter(state_.observations, SelectedRow(), report, texts);
+    ShowRows();
+    SelectRow(next);
 }
 
 void Tenki1::OnKansokubiClicked() { kansokuData_->setEditText(QStringLiteral("観測日を入力してください")); }
 
 void Tenki1::OnSetumeiClicked() {
-    prompts_.Inform(QStringLiteral(" 「各地の天気」の説明 "),
-                    HelpText({
-                        QStringLiteral("マウスを使うとき"),
-                        QStringLiteral("　　矢印をクリックするか、ドラッグ（ボタンをおして移動する）"),
-                        QStringLiteral("　　すると数値が変わります。"),
-                        QStringLiteral("　　「データの入力」をクリックすると入力されます。"),
-                        QString(),
-                        QStringLiteral("キーボードから入力するとき"),
-                        QStringLiteral("　　［ＴＡＢ］キーを押すと次の項目に移ります。"),
-                        QStringLiteral("　　(SHIFT+TABで前の項目に戻ります)"),
-                        QStringLiteral("　　風向、天気はカーソルキーで選んで［ＴＡＢ］"),
-                        QStringLiteral("　　風力、気圧、気温は数値を入力して［ＴＡＢ］"),
-                        QStringLiteral("　　「データの入力」のところで「リターン」キーを押すと入力。"),
-                        QStringLiteral("　　なれるとキーボードからのほうが速いです。"),
-                        QStringLiteral("入力してある行で「データの入力」をｸﾘｯｸすると変更されます。"),
-                        QStringLiteral("データがないときにはマウスで地名を選んでとばして下さい。"),
-                    }));
+    const HelpPage help = LandFormHelp();
+    prompts_.Inform(help.title, help.text);
 }
 
 }  // namespace isobra

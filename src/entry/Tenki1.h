@@ -40,8 +40,6 @@ public:
     void OnSetumeiClicked();
 
 private:
-    void SetRow(int row, const QString& text);
-
     ClickableLineEdit* kansokubi_;
     QPushButton* tugi_;
     EditLineList* huukou_;

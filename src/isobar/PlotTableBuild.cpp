@@ -27,9 +27,9 @@ bool PlotTableFits(int stationCount, int shipCount, int fisheryCount) {
 }
 
 Status BuildPlotTable(const ObservationSet& obs, PressureField& field) {
-    const int n = obs.stationCount;
-    const int s = obs.shipCount;
-    const int f = obs.fisheryCount;
+    const int n = obs.stationCount();
+    const int s = obs.shipCount();
+    const int f = obs.fisheryCount();
     if (!PlotTableFits(n, s, f))
         return Status::Fail("地点、船舶の報告、漁業気象の合計が" + std::to_string(n + s + f) +
                             "件あり、100件までしか扱えないため、等圧線を計算できません。"

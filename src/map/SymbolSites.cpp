@@ -29,7 +29,7 @@ bool HasPosition(int x, int y) { return x != 0 && y != 0; }
 std::vector<SymbolSite> CollectSymbolSites(const ObservationSet& obs, const PlotTable& plot) {
     std::vector<SymbolSite> sites;
 
-    for (const int k : SymbolStations(obs.stationCount)) {
+    for (const int k : SymbolStations(obs.stationCount())) {
         const CanvasPoint p = obs.stationPosition(k);
         if (!HasPosition(p.x, p.y)) continue;
         const LandReport& r = obs.land(k);
@@ -38,7 +38,7 @@ std::vector<SymbolSite> CollectSymbolSites(const ObservationSet& obs, const Plot
 
     // Ship j sits in plot slot n + 1 + j by the counts the table was built
     // with. Ships beyond the live count have been removed from the list since.
-    const int ships = std::min<int>(plot.shipCount, obs.shipCount);
+    const int ships = std::min<int>(plot.shipCount, obs.shipCount());
     for (int j = 0; j < ships; ++j) {
         const long long slot = 1LL + plot.stationCount + j;
         if (slot < 0 || slot > plot.lastPlotIndex || slot >= kSlotCount) break;

@@ -65,9 +65,7 @@ std::string Unwritable(const std::string& what, const std::string& text) {
 }  // namespace
 
 Result<std::string> WriteObservationFile(const ObservationSet& set) {
-    const int n = set.stationCount, s = set.shipCount, f = set.fisheryCount;
-    if (!ObservationSet::IsCount(n) || !ObservationSet::IsCount(s) || !ObservationSet::IsCount(f))
-        return Result<std::string>::Fail("観測データの数が0から101までの範囲にありません");
+    const int n = set.stationCount(), s = set.shipCount(), f = set.fisheryCount();
     std::string problem;
     for (int k = 0; k < n && problem.empty(); ++k) problem = Unwritable("地名", set.stationName(k));
     for (int k = 0; k < f && problem.empty(); ++k) problem = Unwritable("漁業気象の種類", set.fishery(k).kind);
@@ -163,21 +161,21 @@ Result<ObservationFileData> ParseObservationFile(std::string_view bytes) {
 
 void ApplyObservationFile(const ObservationFileData& data, ObservationSet& obs, PressureField& field) {
     // The rows the ship and fishery lists held before lose their values.
-    for (int r = std::min<int>(obs.shipCount, kSlotCount) - 1; r >= 0; --r) {
+    for (int r = std::min<int>(obs.shipCount(), kSlotCount) - 1; r >= 0; --r) {
         ShipReport& ship = obs.ship(r);
         ship.windDirection = ship.windForce = ship.weather = ship.pressure = 0;
     }
-    for (int r = std::min<int>(obs.fisheryCount, kSlotCount) - 1; r >= 0; --r) obs.fishery(r).pressure = 0;
+    for (int r = std::min<int>(obs.fisheryCount(), kSlotCount) - 1; r >= 0; --r) obs.fishery(r).pressure = 0;
 
     const int n = static_cast<int>(data.land.size());
-    obs.stationCount = static_cast<std::int16_t>(n);
+    obs.SetStationCount(n);
     for (int k = 0; k < n; ++k) {
         obs.stationName(k) = data.stationNames[static_cast<std::size_t>(k)];
         obs.land(k) = data.land[static_cast<std::size_t>(k)];
     }
-    obs.shipCount = static_cast<std::int16_t>(data.ships.size());
+    obs.SetShipCount(data.ships.size());
     for (std::size_t k = 0; k < data.ships.size(); ++k) obs.ship(static_cast<int>(k)) = data.ships[k];
-    obs.fisheryCount = static_cast<std::int16_t>(data.fishery.size());
+    obs.SetFisheryCount(data.fishery.size());
     for (std::size_t k = 0; k < data.fishery.size(); ++k) obs.fishery(static_cast<int>(k)) = data.fishery[k];
 
     // The plot table now claims the stations only, until the next construction.
@@ -192,21 +190,21 @@ void NormaliseForSave(ObservationSet& set) {
     auto notNegative = [](std::int32_t& v) {
         if (v < 0) v = 0;
     };
-    for (int k = 0; k < set.stationCount && ObservationSet::IsSlot(k); ++k) {
+    for (int k = 0; k < set.stationCount() && ObservationSet::IsSlot(k); ++k) {
         LandReport& r = set.land(k);
         notNegative(r.windDirection);
         notNegative(r.windForce);
         notNegative(r.weather);
         notNegative(r.pressure);
     }
-    for (int k = 0; k < set.shipCount && ObservationSet::IsSlot(k); ++k) {
+    for (int k = 0; k < set.shipCount() && ObservationSet::IsSlot(k); ++k) {
         ShipReport& r = set.ship(k);
         notNegative(r.windDirection);
         notNegative(r.windForce);
         notNegative(r.weather);
         notNegative(r.pressure);
     }
-    for (int k = 0; k < set.fisheryCount && ObservationSet::IsSlot(k); ++k) notNegative(set.fishery(k).pressure);
+    for (int k = 0; k < set.fisheryCount() && ObservationSet::IsSlot(k); ++k) notNegative(set.fishery(k).pressure);
 }
 
 }  // namespace isobra

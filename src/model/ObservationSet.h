@@ -2,24 +2,12 @@
 
 #include <array>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 
 namespace isobra {
 
 // Every table holds 101 slots, 0..100; no count may exceed 101.
 inline constexpr int kSlotCount = 101;
-
-// Raised when a slot index outside 0..100 is used. Callers that take indices
-// from files or lists catch it and tell the user; it never reaches a Qt slot.
-class SlotError : public std::out_of_range {
-public:
-    explicit SlotError(int slot);
-    int slot() const { return slot_; }
-
-private:
-    int slot_;
-};
 
 // Canvas pixel position; (0, 0) means "no position".
 struct CanvasPoint {
@@ -57,31 +45,48 @@ struct FisheryEntry {
 };
 
 // All observations of one weather map. Texts are UTF-8.
+//
+// The three counts always lie in 0..101, so every slot below a count exists:
+// a count cannot be set outside that range. The entry lists set the ship and
+// fishery counts as their rows change and the station count when a report is
+// saved; a file load sets all three. A slot index outside 0..100 is a fault of
+// the program, not of its input: callers that take slots from files or lists
+// check them first, and the accessors stop such a fault with
+// std::out_of_range instead of touching memory they do not own.
 class ObservationSet {
 public:
-    std::string& stationName(int slot) { return names_[Check(slot)]; }
-    const std::string& stationName(int slot) const { return names_[Check(slot)]; }
-    CanvasPoint& stationPosition(int slot) { return positions_[Check(slot)]; }
-    const CanvasPoint& stationPosition(int slot) const { return positions_[Check(slot)]; }
-    LandReport& land(int slot) { return land_[Check(slot)]; }
-    const LandReport& land(int slot) const { return land_[Check(slot)]; }
-    ShipReport& ship(int slot) { return ships_[Check(slot)]; }
-    const ShipReport& ship(int slot) const { return ships_[Check(slot)]; }
-    FisheryEntry& fishery(int slot) { return fishery_[Check(slot)]; }
-    const FisheryEntry& fishery(int slot) const { return fishery_[Check(slot)]; }
+    std::string& stationName(int slot) { return names_.at(Index(slot)); }
+    const std::string& stationName(int slot) const { return names_.at(Index(slot)); }
+    CanvasPoint& stationPosition(int slot) { return positions_.at(Index(slot)); }
+    const CanvasPoint& stationPosition(int slot) const { return positions_.at(Index(slot)); }
+    LandReport& land(int slot) { return land_.at(Index(slot)); }
+    const LandReport& land(int slot) const { return land_.at(Index(slot)); }
+    ShipReport& ship(int slot) { return ships_.at(Index(slot)); }
+    const ShipReport& ship(int slot) const { return ships_.at(Index(slot)); }
+    FisheryEntry& fishery(int slot) { return fishery_.at(Index(slot)); }
+    const FisheryEntry& fishery(int slot) const { return fishery_.at(Index(slot)); }
 
     static bool IsSlot(int slot) { return slot >= 0 && slot < kSlotCount; }
-    // A count is valid when it fits the 101 slots.
-    static bool IsCount(int count) { return count >= 0 && count <= kSlotCount; }
 
-    std::int16_t stationCount = 0;
-    std::int16_t shipCount = 0;
-    std::int16_t fisheryCount = 0;
+    int stationCount() const { return stationCount_; }
+    int shipCount() const { return shipCount_; }
+    int fisheryCount() const { return fisheryCount_; }
+    // Counts outside 0..101 are brought to the nearer end.
+    void SetStationCount(int count) { stationCount_ = Fit(count); }
+    void SetShipCount(int count) { shipCount_ = Fit(count); }
+    void SetFisheryCount(int count) { fisheryCount_ = Fit(count); }
+
     std::string observationDate;
 
 private:
-    static int Check(int slot);
+    static std::size_t Index(int slot) { return slot < 0 ? kSlotCount : static_cast<std::size_t>(slot); }
+    static std::int16_t Fit(int count) {
+        return static_cast<std::int16_t>(count < 0 ? 0 : count > kSlotCount ? kSlotCount : count);
+    }
 
+    std::int16_t stationCount_ = 0;
+    std::int16_t shipCount_ = 0;
+    std::int16_t fisheryCount_ = 0;
     std::array<std::string, kSlotCount> names_{};
     std::array<CanvasPoint, kSlotCount> positions_{};
     std::array<LandReport, kSlotCount> land_{};

@@ -41,7 +41,7 @@ void InitStationTable(ObservationSet& set) {
         set.stationName(i) = std::string(kStations[i].name);
         set.stationPosition(i) = CanvasPoint{kStations[i].x, kStations[i].y};
     }
-    set.stationCount = kBuiltInStationCount;
+    set.SetStationCount(kBuiltInStationCount);
 }
 
 }  // namespace isobra

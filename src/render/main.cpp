@@ -207,9 +207,9 @@ int main(int argc, char* argv[]) {
         for (const std::string& message : result->warnings)
             std::fprintf(stderr, "isobra-render: %s: %s\n", input.c_str(), message.c_str());
     } else {
-        const auto parsed = ParseIsobarFile(bytes, state.field.grid, state.observations.stationCount);
+        const auto parsed = ParseIsobarFile(bytes, state.field.grid, state.observations.stationCount());
         if (!parsed) return BadInput(input, parsed.line(), parsed.message());
-        if (const Status applied = ApplyIsobarFile(*parsed, state.observations.stationCount, state.field); !applied)
+        if (const Status applied = ApplyIsobarFile(*parsed, state.observations.stationCount(), state.field); !applied)
             return BadInput(input, 0, applied.message());
     }
 

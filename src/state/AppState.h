@@ -4,6 +4,7 @@
 
 #include "map/CoastlineTable.h"
 #include "model/ColorSettings.h"
+#include "model/EntryLists.h"
 #include "model/ObservationSet.h"
 #include "model/PressureField.h"
 #include "state/FileChooserState.h"
@@ -19,10 +20,12 @@ public:
     AppState();
 
     // Puts every setting back to its start-up value and fills the station
-    // table (reports stay as they are): the first steps of start-up.
+    // table and its list rows (reports stay as they are): the first steps of
+    // start-up.
     void ApplyStartupSettings();
 
     ObservationSet observations;
+    EntryLists lists;     // the rows of the three entry windows; they set the counts
     PressureField field;  // grid settings, pressure grid, plot table
     ColorSettings colours;
     int selectedColourItem = 0;  // 0, or 1..10 while the colour dialog is open
@@ -31,10 +34,5 @@ public:
     CoastlineTable coastline;
     FileChooserState fileChooser;
 };
-
-// Clears the reports, the date and both grids. The three counts stay: the
-// entry lists own the ship and fishery counts (the UI empties them and sets
-// the counts to match). Latitude, longitude and kinds stay in their slots.
-void EraseObservationData(AppState& state, int shipRows, int fisheryRows);
 
 }  // namespace isobra

@@ -1,5 +1,7 @@
 #include "widgets/HelpTexts.h"
 
+#include <initializer_list>
+
 namespace isobra {
 
 namespace {
@@ -105,6 +107,83 @@ QString MenuHelpText(int page) {
         case 4: return QString::fromUtf16(kPage4);
         default: return {};
     }
+}
+
+namespace {
+
+// Every line followed by CR LF, with one more empty line after the twelfth.
+QString Lines(std::initializer_list<QString> lines) {
+    QString text;
+    int n = 0;
+    for (const QString& line : lines) {
+        text += line + QStringLiteral("\r\n");
+        if (++n == 12) text += QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+}  // namespace
+
+HelpPage LandFormHelp() {
+    return {QStringLiteral(" 「各地の天気」の説明 "),
+            Lines({
+                QStringLiteral("マウスを使うとき"),
+                QStringLiteral("　　矢印をクリックするか、ドラッグ（ボタンをおして移動する）"),
+                QStringLiteral("　　すると数値が変わります。"),
+                QStringLiteral("　　「データの入力」をクリックすると入力されます。"),
+                QString(),
+                QStringLiteral("キーボードから入力するとき"),
+                QStringLiteral("　　［ＴＡＢ］キーを押すと次の項目に移ります。"),
+                QStringLiteral("　　(SHIFT+TABで前の項目に戻ります)"),
+                QStringLiteral("　　風向、天気はカーソルキーで選んで［ＴＡＢ］"),
+                QStringLiteral("　　風力、気圧、気温は数値を入力して［ＴＡＢ］"),
+                QStringLiteral("　　「データの入力」のところで「リターン」キーを押すと入力。"),
+                QStringLiteral("　　なれるとキーボードからのほうが速いです。"),
+                QStringLiteral("入力してある行で「データの入力」をｸﾘｯｸすると変更されます。"),
+                QStringLiteral("データがないときにはマウスで地名を選んでとばして下さい。"),
+            })};
+}
+
+HelpPage ShipFormHelp() {
+    return {QStringLiteral(" 「船舶、海洋ブイからの報告」の説明 "),
+            Lines({
+                QStringLiteral("マウスを使うとき"),
+                QStringLiteral("　　矢印をクリックするか、ドラッグ（ボタンをおして移動する）"),
+                QStringLiteral("　　すると数値が変わります。"),
+                QStringLiteral("　　「データの入力」をクリックすると入力されます。"),
+                QString(),
+                QStringLiteral("キーボードから入力するとき"),
+                QStringLiteral("　　［ＴＡＢ］キーを押すと次の項目に移ります。"),
+                QStringLiteral("　　(SHIFT+TABで前の項目に戻ります）"),
+                QStringLiteral("　　北緯、東経、気圧は数値を入力して［ＴＡＢ］"),
+                QStringLiteral("　　風向、天気はカーソルキーで選んで［ＴＡＢ］"),
+                QStringLiteral("　　「データの入力」のところで「リターン」キーを押すと入力。"),
+                QStringLiteral("　　なれるとキーボードからのほうが速いです。"),
+                QStringLiteral("「削除」で現在カーソルがある行が消えます。"),
+                QStringLiteral("入力してある行で「データの入力」をｸﾘｯｸすると変更できます。"),
+                QStringLiteral("最後の行のデータは変更できません。削除して入力してください。"),
+            })};
+}
+
+HelpPage FisheryFormHelp() {
+    return {QStringLiteral("漁業気象の説明 "),
+            Lines({
+                QStringLiteral("マウスを使うとき"),
+                QStringLiteral("　　矢印をクリックするか、ドラッグ（ボタンをおして移動する）"),
+                QStringLiteral("　　すると数値が変わります。"),
+                QStringLiteral("　　「データの入力」をクリックすると入力されます。"),
+                QString(),
+                QStringLiteral("キーボードから入力するとき"),
+                QStringLiteral("　　［ＴＡＢ］キーを押すと次の項目に移ります。"),
+                QStringLiteral("　　(SHIFT+TABで前の項目に戻ります)"),
+                QStringLiteral("　　北緯、東経、気圧は数値を入力して［ＴＡＢ］"),
+                QStringLiteral("　　高気圧や低気圧はカーソルキーで選んで［ＴＡＢ］"),
+                QStringLiteral("　　「データの入力」のところで「リターン」キーを押すと入力。"),
+                QStringLiteral("　　なれるとキーボードからのほうが速いです。"),
+                QStringLiteral("「中心から」は低気圧から出る前線の入力に使います。"),
+                QStringLiteral("「ここから」は前線がべつの前線に変化するときに使います。"),
+                QStringLiteral("　　　　どちらもあとで前線のデータに変換されます。"),
+            })};
 }
 
 }  // namespace isobra

@@ -13,4 +13,13 @@ inline constexpr int kMenuHelpPages = 4;
 QString MenuHelpTitle(int page);  // page 1..4
 QString MenuHelpText(int page);
 
+// The "説明" pages of the three entry windows.
+struct HelpPage {
+    QString title;
+    QString text;
+};
+HelpPage LandFormHelp();
+HelpPage ShipFormHelp();
+HelpPage FisheryFormHelp();
+
 }  // namespace isobra

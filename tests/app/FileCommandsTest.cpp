@@ -64,11 +64,11 @@ private slots:
         Load(Example());
         QVERIFY2(prompts_->shown.empty(), qPrintable(prompts_->Titles().join(",")));
         const ObservationSet& obs = state_->observations;
-        QCOMPARE(obs.stationCount, 54);
-        QVERIFY(obs.shipCount > 0);
-        QVERIFY(obs.fisheryCount > 0);
-        QCOMPARE(window_->shipForm()->RowCount(), int(obs.shipCount));
-        QCOMPARE(window_->fisheryForm()->RowCount(), int(obs.fisheryCount));
+        QCOMPARE(obs.stationCount(), 54);
+        QVERIFY(obs.shipCount() > 0);
+        QVERIFY(obs.fisheryCount() > 0);
+        QCOMPARE(window_->shipForm()->RowCount(), int(obs.shipCount()));
+        QCOMPARE(window_->fisheryForm()->RowCount(), int(obs.fisheryCount()));
         QVERIFY(window_->landForm()->RowText(0).startsWith(QStringLiteral("石垣島")));
         QVERIFY(!state_->field.pressureGrid.IsComputed());
         QVERIFY(!window_->pleaseWait());
@@ -93,11 +93,11 @@ private slots:
         QCOMPARE(Rows(window_->landForm()), land);
         QCOMPARE(Rows(window_->shipForm()), ships);
         QCOMPARE(Rows(window_->fisheryForm()), fishery);
-        QCOMPARE(obs.shipCount, before.shipCount);
-        QCOMPARE(obs.fisheryCount, before.fisheryCount);
-        for (int i = 0; i < obs.stationCount; ++i) QVERIFY(obs.land(i) == before.land(i));
-        for (int i = 0; i < obs.shipCount; ++i) QVERIFY(obs.ship(i) == before.ship(i));
-        for (int i = 0; i < obs.fisheryCount; ++i) QVERIFY(obs.fishery(i) == before.fishery(i));
+        QCOMPARE(obs.shipCount(), before.shipCount());
+        QCOMPARE(obs.fisheryCount(), before.fisheryCount());
+        for (int i = 0; i < obs.stationCount(); ++i) QVERIFY(obs.land(i) == before.land(i));
+        for (int i = 0; i < obs.shipCount(); ++i) QVERIFY(obs.ship(i) == before.ship(i));
+        for (int i = 0; i < obs.fisheryCount(); ++i) QVERIFY(obs.fishery(i) == before.fishery(i));
     }
 
     void anEntryAfterALoadAddsAReportInsteadOfReplacingOne() {
@@ -130,7 +130,7 @@ private slots:
         QCOMPARE(obs.land(1).temperature, -5);
         QCOMPARE(obs.land(53).pressure, 0);
         QCOMPARE(obs.land(53).temperature, -10);
-        QCOMPARE(obs.shipCount, 0);
+        QCOMPARE(obs.shipCount(), 0);
     }
 
     void extensionRules() {
@@ -193,7 +193,7 @@ private slots:
         QVERIFY(!window_->pleaseWait());
         QCOMPARE(Rows(window_->shipForm()), ships);
         QCOMPARE(Rows(window_->landForm()), land);
-        QCOMPARE(state_->observations.shipCount, before.shipCount);
+        QCOMPARE(state_->observations.shipCount(), before.shipCount());
         for (int i = 0; i < 54; ++i) QVERIFY(state_->observations.land(i) == before.land(i));
         QVERIFY(state_->field.pressureGrid.IsComputed());
 
@@ -254,7 +254,7 @@ private slots:
                 if (qAlpha(layer.pixel(x, y)) != 0) drawn = true;
         QVERIFY(drawn);
         // The entry lists still hold their ships.
-        QCOMPARE(window_->shipForm()->RowCount(), int(state_->observations.shipCount));
+        QCOMPARE(window_->shipForm()->RowCount(), int(state_->observations.shipCount()));
 
         // A broken isobar file changes nothing.
         WriteAll(dir_->filePath("bad.cnt"), ReadAll(dir_->filePath("map.CNT")).left(200));

@@ -80,10 +80,8 @@ private slots:
 
     void shipCountsComeFromTheListAndThePlotTableRemembersThem() {
         for (int i = 0; i < 54; ++i) state_->observations.land(i).pressure = 1010;
-        // The count claims a ship the list does not hold.
-        state_->observations.shipCount = 3;
         window_->menuAction("cntTouatu2")->trigger();
-        QCOMPARE(state_->observations.shipCount, window_->shipForm()->RowCount());
+        QCOMPARE(state_->observations.shipCount(), window_->shipForm()->RowCount());
         QCOMPARE(state_->field.plotTable.shipCount, 0);
         QCOMPARE(state_->field.plotTable.stationCount, 54);
     }

@@ -169,9 +169,9 @@ private slots:
         bool formsReady = false;
         prompts_->onShow = [&](const test::ScriptedPrompts::Shown&) {
             visibleDuringIntro = window_->isVisible();
-            formsReady = state_->observations.stationCount == 54 && state_->observations.stationName(8) == "室戸岬";
+            formsReady = state_->observations.stationCount() == 54 && state_->observations.stationName(8) == "室戸岬";
         };
-        state_->observations.stationCount = 3;
+        state_->observations.SetStationCount(3);
         window_->StartUp();
         QCOMPARE(prompts_->Titles(), QStringList{"はじめに"});
         QVERIFY(!visibleDuringIntro);

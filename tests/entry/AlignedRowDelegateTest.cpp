@@ -133,11 +133,12 @@ private slots:
     // The widest values of each form are drawn as a table within its list.
     void everyFormsWidestRowsFitItsList() {
         ObservationSet& obs = state_->observations;
-        for (int i = 0; i < obs.stationCount; ++i) obs.land(i) = {15, 12, 5, 1100, -40};
-        tenki1_->RebuildRowsFromData(obs.stationCount, LandWeather::Always);
+        for (int i = 0; i < obs.stationCount(); ++i) obs.land(i) = {15, 12, 5, 1100, -40};
+        tenki1_->RebuildRowsFromData(obs.stationCount(), LandWeather::Always);
         for (int k = 0; k < 20; ++k) obs.ship(k) = {60, 168, 15, 12, 5, 1100};
         for (int k = 0; k < 20; ++k) obs.fishery(k) = {k % 2 ? "中心から" : "低気圧", 15, 168, k % 2 ? 0 : 1100};
-        obs.shipCount = obs.fisheryCount = 20;
+        obs.SetShipCount(20);
+        obs.SetFisheryCount(20);
         Kaiyou1 kaiyou1(*state_, *prompts_);
         Gyogyou gyogyou(*state_, *prompts_);
 

@@ -111,8 +111,8 @@ private slots:
         QCOMPARE(obs.land(0), LandReport{});
         QCOMPARE(ship->RowCount(), 0);
         QCOMPARE(fishery->RowCount(), 0);
-        QCOMPARE(obs.shipCount, 0);
-        QCOMPARE(obs.fisheryCount, 0);
+        QCOMPARE(obs.shipCount(), 0);
+        QCOMPARE(obs.fisheryCount(), 0);
         // Positions and kinds stay in their slots; the values go.
         QCOMPARE(obs.ship(1), (ShipReport{34, 135, 0, 0, 0, 0}));
         QCOMPARE(obs.fishery(1), (FisheryEntry{"高気圧", 34, 135, 0}));
@@ -128,7 +128,7 @@ private slots:
         // Entering again starts a fresh list.
         ship->OnTugiClicked();
         QCOMPARE(ship->RowCount(), 1);
-        QCOMPARE(obs.shipCount, 1);
+        QCOMPARE(obs.shipCount(), 1);
     }
 
     void eraseWithEmptyListsClearsLandDateAndGrids() {

@@ -88,13 +88,13 @@ private slots:
         Return();
         QCOMPARE(form_->RowText(0), QStringLiteral("  40 150  996 低気圧"));
         QCOMPARE(state_->observations.fishery(0), (FisheryEntry{"低気圧", 40, 150, 996}));
-        QCOMPARE(state_->observations.fisheryCount, 1);
+        QCOMPARE(state_->observations.fisheryCount(), 1);
 
         QTest::mouseClick(Button("cmdTyuusin"), Qt::LeftButton);
         QCOMPARE(form_->RowText(1), QStringLiteral("  40 150      中心から"));
         QCOMPARE(state_->observations.fishery(1), (FisheryEntry{"中心から", 40, 150, 0}));
         QCOMPARE(form_->SelectedRow(), 1);
-        QCOMPARE(state_->observations.fisheryCount, 1);  // follows at the next entry
+        QCOMPARE(state_->observations.fisheryCount(), 2);  // the marker's row counts at once
 
         QTest::mouseClick(Field("Hokui"), Qt::LeftButton);  // a click is a move too: the field is emptied
         Type("38");
@@ -112,7 +112,7 @@ private slots:
         QCOMPARE(form_->RowText(2), QStringLiteral("  38 152      温暖前線"));
         QCOMPARE(state_->observations.fishery(2), (FisheryEntry{"温暖前線", 38, 152, 0}));
         QCOMPARE(Field("Kiatu")->text(), QStringLiteral("996"));
-        QCOMPARE(state_->observations.fisheryCount, 3);
+        QCOMPARE(state_->observations.fisheryCount(), 3);
         QCOMPARE(form_->SelectedRow(), 2);
     }
 
@@ -122,7 +122,7 @@ private slots:
         Enter(kHigh, 35);
         QCOMPARE(Entries(), (QStringList{"低気圧@40", "高気圧@35"}));
         QCOMPARE(form_->SelectedRow(), 1);
-        QCOMPARE(state_->observations.fisheryCount, 2);
+        QCOMPARE(state_->observations.fisheryCount(), 2);
     }
 
     // In the middle of the list the marker's slot goes as a delete removes it,
@@ -137,7 +137,7 @@ private slots:
         Enter(kTyphoon, 25);
         QCOMPARE(Entries(), (QStringList{"低気圧@40", "台風@25", "寒冷前線@38"}));
         QCOMPARE(form_->SelectedRow(), 1);
-        QCOMPARE(state_->observations.fisheryCount, 3);
+        QCOMPARE(state_->observations.fisheryCount(), 3);
     }
 
     void markerButtonsNeedTheRightEntryBefore() {
@@ -188,7 +188,7 @@ private slots:
         form_->OnDeleteClicked();
         QCOMPARE(Entries(), (QStringList{"高気圧@40", "低気圧@42"}));
         QCOMPARE(form_->SelectedRow(), 0);
-        QCOMPARE(state_->observations.fisheryCount, 2);
+        QCOMPARE(state_->observations.fisheryCount(), 2);
 
         // Rebuilt rows have one more space before the longitude than typed ones.
         const QString typed = form_->RowText(0);
@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(prompts_->shown.size(), size_t(2));
         QCOMPARE(prompts_->shown[1].title, QStringLiteral("漁業気象"));
         QCOMPARE(state_->observations.fishery(100).kind, "低気圧");
-        QCOMPARE(state_->observations.fisheryCount, 101);
+        QCOMPARE(state_->observations.fisheryCount(), 101);
     }
 
     void dateReachesTheDataOnlyWhenTheFieldIsClicked() {

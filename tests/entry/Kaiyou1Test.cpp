@@ -4,7 +4,9 @@
 #include "TypistKit.h"
 #include "entry/EntryFormKit.h"
 #include "entry/Kaiyou1.h"
+#include "model/EntryList.h"
 #include "model/EntryRows.h"
+#include "widgets/QtText.h"
 #include "support/ScriptedPrompts.h"
 
 using namespace isobra;
@@ -81,7 +83,7 @@ private slots:
         QCOMPARE(form_->RowCount(), 1);
         QCOMPARE(form_->RowText(0), QStringLiteral("  30 135南       4 くもり    1008"));
         QCOMPARE(state_->observations.ship(0), (ShipReport{30, 135, 8, 4, 2, 1008}));
-        QCOMPARE(state_->observations.shipCount, 1);
+        QCOMPARE(state_->observations.shipCount(), 1);
         QCOMPARE(form_->SelectedRow(), 0);
 
         Tab();
@@ -95,7 +97,7 @@ private slots:
         QCOMPARE(form_->RowCount(), 2);  // the last row is never replaced
         QCOMPARE(form_->SelectedRow(), 1);
         QCOMPARE(state_->observations.ship(1).latitude, 31);
-        QCOMPARE(state_->observations.shipCount, 2);
+        QCOMPARE(state_->observations.shipCount(), 2);
     }
 
     void entryReplacesTheSelectedRowButAppendsAfterTheLast() {
@@ -109,7 +111,7 @@ private slots:
         Enter(50);
         QCOMPARE(Latitudes(), (QList<int>{20, 21, 42, 23, 24, 50}));
         QCOMPARE(form_->SelectedRow(), 5);
-        QCOMPARE(state_->observations.shipCount, 6);
+        QCOMPARE(state_->observations.shipCount(), 6);
     }
 
     // Without a selection (as after a file load) an entry is appended; it
@@ -124,22 +126,21 @@ private slots:
         Enter(22);
         QCOMPARE(Latitudes(), (QList<int>{20, 21, 22}));
         QCOMPARE(form_->SelectedRow(), 2);
-        QCOMPARE(state_->observations.shipCount, 3);
+        QCOMPARE(state_->observations.shipCount(), 3);
     }
 
     void deleteMovesTheLaterReportsUp() {
         for (int lat = 20; lat < 23; ++lat) Enter(lat);
-        state_->observations.shipCount = 99;
         form_->SelectRow(-1);
-        form_->OnDeleteClicked();  // nothing selected: only the count follows
+        form_->OnDeleteClicked();  // nothing selected: nothing goes
         QCOMPARE(Latitudes(), (QList<int>{20, 21, 22}));
-        QCOMPARE(state_->observations.shipCount, 3);
+        QCOMPARE(state_->observations.shipCount(), 3);
 
         form_->SelectRow(1);
         QTest::mouseClick(Button("cmdDelete"), Qt::LeftButton);
         QCOMPARE(Latitudes(), (QList<int>{20, 22}));
         QCOMPARE(form_->SelectedRow(), 0);
-        QCOMPARE(state_->observations.shipCount, 2);
+        QCOMPARE(state_->observations.shipCount(), 2);
         form_->OnDeleteClicked();
         QCOMPARE(Latitudes(), (QList<int>{22}));
         QCOMPARE(form_->SelectedRow(), -1);
@@ -162,10 +163,10 @@ private slots:
         Enter(59);
         QCOMPARE(form_->RowCount(), 101);
         QCOMPARE(state_->observations.ship(100), last);
-        QCOMPARE(state_->observations.shipCount, 101);
+        QCOMPARE(state_->observations.shipCount(), 101);
         QCOMPARE(prompts_->shown.size(), size_t(1));
         QCOMPARE(prompts_->shown[0].title, QStringLiteral("船舶の報告"));
-        QCOMPARE(prompts_->shown[0].text, entry_form::FullListMessage());
+        QCOMPARE(prompts_->shown[0].text, ToQ(kFullListMessage));
         QVERIFY(prompts_->shown[0].text.startsWith(QStringLiteral("これ以上は入力できません")));
         // Replacing a report is still possible.
         form_->SelectRow(3);
@@ -174,18 +175,16 @@ private slots:
         QCOMPARE(prompts_->shown.size(), size_t(1));
     }
 
-    void backAndCloseBoxKeepTheCountInStep() {
+    void backAndCloseBoxHideTheWindowAndKeepItsRows() {
         ShowActive(form_.get());
         Enter(20);
         Enter(21);
-        state_->observations.shipCount = 0;
         QTest::mouseClick(Button("Modoru"), Qt::LeftButton);
         QTRY_VERIFY(!form_->isVisible());
-        QCOMPARE(state_->observations.shipCount, 2);
+        QCOMPARE(state_->observations.shipCount(), 2);
         ShowActive(form_.get());
-        state_->observations.shipCount = 0;
         form_->close();
-        QCOMPARE(state_->observations.shipCount, 2);
+        QCOMPARE(state_->observations.shipCount(), 2);
         QCOMPARE(form_->RowCount(), 2);  // closing hides; the window and its list live on
     }
 
@@ -193,7 +192,7 @@ private slots:
         ObservationSet& obs = state_->observations;
         obs.ship(0) = ShipReport{30, 135, 8, 4, 2, 1008};
         obs.ship(1) = ShipReport{45, 150, 3, 0, 9, 0};
-        obs.shipCount = 2;
+        obs.SetShipCount(2);
         Kaiyou1 again(*state_, *prompts_);
         QCOMPARE(again.RowCount(), 2);
         QCOMPARE(again.SelectedRow(), 1);  // creation selects the last row
@@ -202,8 +201,10 @@ private slots:
         again.RebuildRowsFromData();
         QCOMPARE(again.RowCount(), 2);
         QCOMPARE(again.SelectedRow(), -1);  // after a load no row is selected
-        again.RemoveAllRows();
+        state_->lists.ships.Clear(obs);
+        again.ShowRows();
         QCOMPARE(again.RowCount(), 0);
+        QCOMPARE(obs.shipCount(), 0);
     }
 
     void dateFieldAndHelp() {

@@ -87,11 +87,11 @@ TEST(ComputePressureGrid, SparseDataEndTheFillingAndSaySo) {
 
 TEST(ComputePressureGrid, MoreThanOneHundredPlotSlotsAreRefused) {
     AppState state = LoadExample();
-    state.observations.shipCount = 40;
-    state.observations.fisheryCount = 7;  // 54 + 40 + 7 = 101
+    state.observations.SetShipCount(40);
+    state.observations.SetFisheryCount(7);  // 54 + 40 + 7 = 101
     ComputePressureGrid(state.observations, state.field);
     AppState before = state;
-    before.observations.fisheryCount = 6;
+    before.observations.SetFisheryCount(6);
     EXPECT_TRUE(ComputePressureGrid(before.observations, before.field).ok());
     const AppState snapshot = state;
     const Result<GridConstructionReport> result = ComputePressureGrid(state.observations, state.field);
@@ -104,10 +104,10 @@ TEST(ComputePressureGrid, MoreThanOneHundredPlotSlotsAreRefused) {
 TEST(ComputePressureGrid, FarIsobarPointsAreLeftOutAndFarCentresStay) {
     AppState state = LoadExample();
     ObservationSet& obs = state.observations;
-    const int f = obs.fisheryCount;
+    const int f = obs.fisheryCount();
     obs.fishery(f) = FisheryEntry{"等圧線", 15, 160, 1012};  // projects to node (31, 20)
     obs.fishery(f + 1) = FisheryEntry{"高気圧", 12, 100, 1030};
-    obs.fisheryCount = static_cast<std::int16_t>(f + 2);
+    obs.SetFisheryCount(f + 2);
     const Result<GridConstructionReport> result = ComputePressureGrid(state.observations, state.field);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result->leftOutIsobarPoints, 1);
@@ -125,7 +125,7 @@ TEST(ComputePressureGrid, ThePlotTableRemembersItsCounts) {
     EXPECT_EQ(t.lastPlotIndex, 66);
     EXPECT_EQ(t.slot(59).kind, "高気圧");
     // Ships added to the lists later do not shift the letters.
-    state.observations.shipCount = 9;
+    state.observations.SetShipCount(9);
     RecordingCanvas canvas;
     DrawIsobars(canvas, state.field, state.colours.ColorOf(kIsobarColour));
     EXPECT_EQ(canvas.Of(RecordingCanvas::Op::Text).size(), 2u);
@@ -134,7 +134,7 @@ TEST(ComputePressureGrid, ThePlotTableRemembersItsCounts) {
 TEST(BuildPlotTable, StationsShipsAndFisheryInTheirSlots) {
     AppState state = LoadExample();
     ObservationSet& obs = state.observations;
-    obs.stationCount = 50;  // as after loading a file with 50 stations
+    obs.SetStationCount(50);  // as after loading a file with 50 stations
     obs.land(50).pressure = 1050;
     ASSERT_TRUE(BuildPlotTable(state.observations, state.field));
     const PlotTable& t = state.field.plotTable;
@@ -148,11 +148,11 @@ TEST(BuildPlotTable, StationsShipsAndFisheryInTheirSlots) {
 
 TEST(CountLandPressures, OnlyLandStationsInUseWithAPressure) {
     ObservationSet obs;
-    obs.stationCount = 54;
+    obs.SetStationCount(54);
     for (int k = 0; k < 19; ++k) obs.land(k).pressure = 1000;
     obs.land(30).pressure = -3;
     obs.land(60).pressure = 1000;  // beyond the count
-    obs.shipCount = 1;
+    obs.SetShipCount(1);
     obs.ship(0).pressure = 1000;
     EXPECT_EQ(CountLandPressures(obs), 19);
     obs.land(53).pressure = 990;

@@ -72,7 +72,7 @@ TEST(IsobarFile, RoundTripThroughTheExample) {
     ASSERT_TRUE(parsed) << parsed.message();
     EXPECT_EQ(parsed->items.size(), 8u);  // high, low and six front points
     AppState loaded;
-    ASSERT_TRUE(ApplyIsobarFile(*parsed, loaded.observations.stationCount, loaded.field));
+    ASSERT_TRUE(ApplyIsobarFile(*parsed, loaded.observations.stationCount(), loaded.field));
     for (int iy = 0; iy <= 25; ++iy)
         for (int ix = 0; ix <= 25; ++ix) ASSERT_EQ(loaded.field.pressureGrid.at(ix, iy), state.field.pressureGrid.at(ix, iy));
     EXPECT_EQ(IsobarFileItems(loaded.field.plotTable), IsobarFileItems(state.field.plotTable));
@@ -82,12 +82,12 @@ TEST(IsobarFile, RoundTripThroughTheExample) {
 TEST(IsobarFile, LoadingPutsItemsAfterTheStationsWithNoShips) {
     AppState state = WithItems({});
     state.field.plotTable.slot(55).pressure = 4242;
-    state.observations.shipCount = 3;
-    state.observations.fisheryCount = 5;
+    state.observations.SetShipCount(3);
+    state.observations.SetFisheryCount(5);
     const std::string bytes = Sjis(GridLines(101000) + " 2 \r\n高気圧, 100 , 120 \r\n停滞前線 , 150 , 160 \r\n");
     const Result<IsobarFileData> parsed = ParseIsobarFile(bytes, state.field.grid, 54);
     ASSERT_TRUE(parsed) << parsed.message();
-    ASSERT_TRUE(ApplyIsobarFile(*parsed, state.observations.stationCount, state.field));
+    ASSERT_TRUE(ApplyIsobarFile(*parsed, state.observations.stationCount(), state.field));
     const PlotTable& t = state.field.plotTable;
     EXPECT_EQ(t.stationCount, 54);
     EXPECT_EQ(t.shipCount, 0);
@@ -97,8 +97,8 @@ TEST(IsobarFile, LoadingPutsItemsAfterTheStationsWithNoShips) {
     EXPECT_EQ(t.slot(56).kind, "停滞前線");
     EXPECT_TRUE(state.field.pressureGrid.IsComputed());
     // The observations are not the plot table's business.
-    EXPECT_EQ(state.observations.shipCount, 3);
-    EXPECT_EQ(state.observations.fisheryCount, 5);
+    EXPECT_EQ(state.observations.shipCount(), 3);
+    EXPECT_EQ(state.observations.fisheryCount(), 5);
 }
 
 struct BrokenFile {
@@ -155,10 +155,10 @@ TEST(IsobarFile, ApplyRefusesDataThatDoNotFit) {
     const AppState before = state;
     IsobarFileData data;
     data.grid.assign(26 * 26 - 1, 101000);
-    EXPECT_FALSE(ApplyIsobarFile(data, state.observations.stationCount, state.field));
+    EXPECT_FALSE(ApplyIsobarFile(data, state.observations.stationCount(), state.field));
     data.grid.push_back(101000);
     data.items.assign(47, IsobarFileItem{"低気圧", 1, 2});
-    EXPECT_FALSE(ApplyIsobarFile(data, state.observations.stationCount, state.field));
+    EXPECT_FALSE(ApplyIsobarFile(data, state.observations.stationCount(), state.field));
     EXPECT_EQ(state.field.pressureGrid, before.field.pressureGrid);
     EXPECT_EQ(state.field.plotTable, before.field.plotTable);
 }

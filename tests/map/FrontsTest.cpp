@@ -154,7 +154,7 @@ AppState WithFishery(const std::vector<Point>& items) {
         slot.y = items[i].y;
     }
     plot.lastPlotIndex = 55 + plot.fisheryCount;
-    state.observations.shipCount = 1;
+    state.observations.SetShipCount(1);
     state.colours.SetColour(kWarmFrontColour, MakeColour(1, 0, 0));
     state.colours.SetColour(kColdFrontColour, MakeColour(2, 0, 0));
     state.colours.SetColour(kStationaryFrontColour, MakeColour(3, 0, 0));
@@ -211,8 +211,8 @@ TEST(Fronts, StationaryFrontAlternatesSymbolsOnOppositeSides) {
 TEST(Fronts, ReadTheTableWithTheCountsItWasBuiltWith) {
     AppState state = WithFishery({{"温暖前線", 100, 200}, {"温暖前線", 196, 200}, {"温暖前線", 0, 0},
                                   {"温暖前線", 150, 150}});
-    state.observations.shipCount = 4;  // ships typed in since: the table is not shifted
-    state.observations.fisheryCount = 0;
+    state.observations.SetShipCount(4);  // ships typed in since: the table is not shifted
+    state.observations.SetFisheryCount(0);
     RecordingCanvas canvas;
     DrawFronts(canvas, state.field.plotTable, state.colours);
     // One segment with four semicircles; both segments touching (0, 0) are skipped.

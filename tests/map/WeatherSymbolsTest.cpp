@@ -111,7 +111,7 @@ TEST(WeatherSymbols, EmptyObservationsGiveTwentyFourPlainCircles) {
 
 TEST(WeatherSymbols, FujisanStaysBareWhenTheTableGrowsPastIt) {
     AppState state;
-    state.observations.stationCount = 57;
+    state.observations.SetStationCount(57);
     state.observations.stationPosition(54) = {50, 60};
     state.observations.stationPosition(55) = {70, 80};
     state.observations.land(53).weather = 3;
@@ -131,7 +131,7 @@ TEST(WeatherSymbols, ShortStationListKeepsTheFixedStations) {
     const std::vector<int> fixed = {0, 1, 2, 3, 4, 7, 11, 15, 19, 23, 27, 31, 35, 39, 43};
     for (int count : {0, 3, 30, 45, 46, 47}) {
         AppState state;
-        state.observations.stationCount = static_cast<std::int16_t>(count);
+        state.observations.SetStationCount(count);
         state.observations.land(39).weather = 3;
         std::vector<int> expected = fixed;
         for (int k = 44; k <= count - 2; ++k) expected.push_back(k);
@@ -151,7 +151,7 @@ TEST(WeatherSymbols, ShortStationListKeepsTheFixedStations) {
 // ships it saw.
 void PlaceShips(AppState& state, const std::vector<CanvasPoint>& ships) {
     PlotTable& plot = state.field.plotTable;
-    plot.stationCount = state.observations.stationCount;
+    plot.stationCount = state.observations.stationCount();
     plot.shipCount = static_cast<int>(ships.size());
     plot.fisheryCount = 0;
     for (std::size_t j = 0; j < ships.size(); ++j) {
@@ -163,7 +163,7 @@ void PlaceShips(AppState& state, const std::vector<CanvasPoint>& ships) {
 
 TEST(WeatherSymbols, ShipsAreDrawnOnlyWhereThePlotTablePlacedThem) {
     AppState state;
-    state.observations.shipCount = 3;  // the third ship was typed in after the isobars
+    state.observations.SetShipCount(3);  // the third ship was typed in after the isobars
     state.observations.ship(0).weather = 1;
     state.observations.ship(1).weather = 1;
     state.observations.ship(2).weather = 1;
@@ -190,7 +190,7 @@ TEST(WeatherSymbols, ShipsAreDrawnOnlyWhereThePlotTablePlacedThem) {
     EXPECT_FALSE(centres.count({222.0f, 111.0f}));  // not the new ship at the low's position
 
     // A ship removed from the list since the construction is not drawn either.
-    state.observations.shipCount = 0;
+    state.observations.SetShipCount(0);
     EXPECT_EQ(CollectSymbolSites(state.observations, state.field.plotTable).size(), 24u);
 }
 
@@ -198,8 +198,8 @@ TEST(WeatherSymbols, NonsenseCountsDrawWithoutThrowing) {
     AppState state;
     for (int stations : {-3, 0, 101, 300}) {
         for (int ships : {-1, 50, 101}) {
-            state.observations.stationCount = static_cast<std::int16_t>(stations);
-            state.observations.shipCount = static_cast<std::int16_t>(ships);
+            state.observations.SetStationCount(stations);
+            state.observations.SetShipCount(ships);
             state.field.plotTable.stationCount = stations == 300 ? 2147483647 : stations;
             state.field.plotTable.shipCount = ships;
             state.field.plotTable.lastPlotIndex = 100;

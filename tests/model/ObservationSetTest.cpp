@@ -10,7 +10,7 @@ namespace {
 TEST(StationTable, FiftyFourStationsInOrder) {
     ObservationSet set;
     InitStationTable(set);
-    EXPECT_EQ(set.stationCount, 54);
+    EXPECT_EQ(set.stationCount(), 54);
     EXPECT_EQ(set.stationName(0), "石垣島");
     EXPECT_EQ(set.stationPosition(0), (CanvasPoint{173, 270}));
     EXPECT_EQ(set.stationName(29), "ﾎﾟﾛﾅｲｽｸ");  // half-width katakana kept half-width
@@ -38,22 +38,17 @@ TEST(StationTable, MurotoMisakiLiesBetweenItsNeighbours) {
     EXPECT_NEAR(muroto.y, (ashizuri.y + shionomisaki.y) / 2.0, 4);
 }
 
-TEST(ObservationSet, SlotsOutsideTheTablesAreRefused) {
+TEST(ObservationSet, SlotsOutsideTheTablesAndCountsBeyondThemCannotBeUsed) {
     ObservationSet set;
     EXPECT_NO_THROW(set.land(100));
-    EXPECT_THROW(set.land(101), SlotError);
-    EXPECT_THROW(set.ship(-1), SlotError);
-    EXPECT_THROW(set.fishery(1000), SlotError);
-    EXPECT_THROW(set.stationName(101), SlotError);
-    try {
-        set.stationPosition(150);
-        FAIL();
-    } catch (const SlotError& e) {
-        EXPECT_EQ(e.slot(), 150);
-    }
-    EXPECT_TRUE(ObservationSet::IsCount(101));
-    EXPECT_FALSE(ObservationSet::IsCount(102));
-    EXPECT_FALSE(ObservationSet::IsCount(-1));
+    EXPECT_THROW(set.land(101), std::out_of_range);
+    EXPECT_THROW(set.ship(-1), std::out_of_range);
+    EXPECT_THROW(set.fishery(1000), std::out_of_range);
+    EXPECT_THROW(set.stationPosition(150), std::out_of_range);
+    set.SetShipCount(102);
+    EXPECT_EQ(set.shipCount(), 101);
+    set.SetFisheryCount(-1);
+    EXPECT_EQ(set.fisheryCount(), 0);
 }
 
 TEST(CodeTables, TextsAndLookups) {
@@ -82,9 +77,9 @@ TEST(AppState, StartupValues) {
     EXPECT_EQ(state.field.grid.isobarInterval, 200.0f);
     EXPECT_EQ(state.field.grid.isobarHalfInterval, 100.0f);
     EXPECT_EQ(state.field.plotTable.lastPlotIndex, 0);
-    EXPECT_EQ(state.observations.stationCount, 54);
-    EXPECT_EQ(state.observations.shipCount, 0);
-    EXPECT_EQ(state.observations.fisheryCount, 0);
+    EXPECT_EQ(state.observations.stationCount(), 54);
+    EXPECT_EQ(state.observations.shipCount(), 0);
+    EXPECT_EQ(state.observations.fisheryCount(), 0);
     EXPECT_EQ(state.continuousInterval, 1.0f);
     EXPECT_EQ(state.mouseMode, MouseMode::None);
     EXPECT_EQ(state.selectedColourItem, 0);
@@ -124,7 +119,7 @@ TEST(PressureGrid, NodesOutsideTheTableAreRefused) {
     EXPECT_FALSE(grid.IsComputed());
 }
 
-TEST(EraseObservationData, ClearsReportsDateAndGridsButKeepsPositions) {
+TEST(EntryLists, EraseAllClearsReportsDateAndGridsButKeepsPositions) {
     AppState state;
     ObservationSet& obs = state.observations;
     obs.land(0) = {3, 4, 1, 1012, -5};
@@ -132,12 +127,14 @@ TEST(EraseObservationData, ClearsReportsDateAndGridsButKeepsPositions) {
     obs.ship(0) = {30, 135, 8, 4, 2, 1008};
     obs.ship(1) = {31, 136, 8, 4, 2, 1006};
     obs.fishery(0) = {"低気圧", 40, 150, 996};
+    obs.SetShipCount(2);
+    obs.SetFisheryCount(1);
     obs.observationDate = "12月7日";
     state.field.pressureGrid.at(0, 0) = 101200;
     state.field.pressureGrid.at(25, 25) = 100000;
     state.field.workGrid.at(3, 4) = 5;
 
-    EraseObservationData(state, 2, 1);
+    state.lists.EraseAll(obs, state.field);
 
     EXPECT_EQ(obs.land(0), LandReport{});
     EXPECT_EQ(obs.land(53), LandReport{});
@@ -148,6 +145,8 @@ TEST(EraseObservationData, ClearsReportsDateAndGridsButKeepsPositions) {
     EXPECT_EQ(state.field.pressureGrid, PressureGrid{});
     EXPECT_EQ(state.field.workGrid, WorkGrid{});
     EXPECT_EQ(obs.stationName(0), "石垣島");
+    EXPECT_EQ(obs.shipCount(), 0);
+    EXPECT_EQ(obs.fisheryCount(), 0);
 }
 
 }  // namespace

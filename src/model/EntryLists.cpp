@@ -1,0 +1,34 @@
+#include "model/EntryLists.h"
+
+#include <algorithm>
+
+namespace isobra {
+
+void EntryLists::RebuildFromData(const ObservationSet& obs) {
+    land.RebuildFromData(obs, obs.stationCount(), LandWeather::Always);
+    ships.RebuildFromData(obs);
+    fishery.RebuildFromData(obs);
+}
+
+void EntryLists::EraseAll(ObservationSet& obs, PressureField& field) {
+    for (int k = 0; k < obs.stationCount(); ++k) obs.land(k) = LandReport{};
+    for (int k = 0; k < obs.shipCount(); ++k) {
+        ShipReport& ship = obs.ship(k);
+        ship.windDirection = ship.windForce = ship.weather = ship.pressure = 0;
+    }
+    for (int k = 0; k < obs.fisheryCount(); ++k) obs.fishery(k).pressure = 0;
+    obs.observationDate.clear();
+    field.pressureGrid.Fill(0);
+    field.workGrid.Fill(0);
+
+    land.ResetToNames(obs);
+    ships.Clear(obs);
+    fishery.Clear(obs);
+
+    PlotTable& plot = field.plotTable;
+    plot.shipCount = 0;
+    plot.fisheryCount = 0;
+    plot.lastPlotIndex = std::min(plot.lastPlotIndex, plot.stationCount);
+}
+
+}  // namespace isobra

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/EntryList.h"
+#include "model/ObservationSet.h"
+#include "model/Result.h"
+
+namespace isobra {
+
+// The typed texts of a fishery row, shown as typed.
+struct FisheryRowTexts {
+    std::string latitude;
+    std::string longitude;
+    std::string pressure;
+};
+
+// The fishery weather list: highs, lows, typhoons, isobar points and front
+// points, row k showing fishery slot k; the fishery count is always the
+// number of rows. The two marker buttons put a pending front start ("中心から"
+// after a low, "そこから" after a low or a front) at the position of the entry
+// before; the next front entry turns the marker's slot into that front's
+// first point, any other entry takes the marker's place.
+class FisheryList : public EntryList {
+public:
+    // "データ入力". The row written is the selected one, except that the last
+    // row, no selection and an empty list append. A front point carries no
+    // pressure, whatever was typed. Returns the row to select next; refused
+    // with kFullListMessage when a 102nd row would be needed.
+    Result<int> Enter(ObservationSet& observations, int selected, FisheryEntry entry, FisheryRowTexts texts);
+    // "中心から" and "そこから": nothing happens (the selection is returned as
+    // it is) without a selection, at the top of the list or after an entry
+    // of the wrong kind.
+    Result<int> AddMarker(ObservationSet& observations, int selected, std::string_view marker);
+    // "削除", as for ships.
+    int Delete(ObservationSet& observations, int selected);
+    void RebuildFromData(const ObservationSet& observations);
+    void Clear(ObservationSet& observations);
+
+private:
+    void RemoveRowAndSlot(ObservationSet& observations, int row);
+};
+
+}  // namespace isobra

@@ -1,0 +1,41 @@
+#include "model/LandList.h"
+
+#include <algorithm>
+
+namespace isobra {
+
+void LandList::SetRow(const ObservationSet& obs, int slot, std::string text) {
+    while (RowCount() < slot) rows_.push_back(obs.stationName(RowCount()));
+    WriteRow(slot, std::move(text));
+}
+
+void LandList::ResetToNames(const ObservationSet& obs) {
+    for (int k = 0; k < obs.stationCount(); ++k) SetRow(obs, k, obs.stationName(k));
+}
+
+void LandList::SetRowFromData(const ObservationSet& obs, int slot, LandWeather weather) {
+    if (ObservationSet::IsSlot(slot)) SetRow(obs, slot, LandRowFromData(obs, slot, weather));
+}
+
+void LandList::RebuildFromData(const ObservationSet& obs, int count, LandWeather weather) {
+    const int rows = std::min(count, obs.stationCount());
+    for (int k = 0; k < rows; ++k) SetRowFromData(obs, k, weather);
+}
+
+int LandList::Enter(ObservationSet& obs, int selected, LandReport report, LandRowTexts texts) {
+    const int i = std::max(selected, 0);
+    if (i >= RowCount() || !ObservationSet::IsSlot(i)) return selected;
+    if (report.pressure == 0 && report.windForce == 0 && report.temperature == 0) {
+        report.weather = 0;
+        texts.weather.clear();
+    }
+    if (report.windForce == 0) texts.direction = kCalmDirection;
+    obs.land(i) = report;
+    texts.name = obs.stationName(i);
+    WriteRow(i, LandRow(texts, kTypedNameWidth));
+    return i + 1 < RowCount() ? i + 1 : i;
+}
+
+void LandList::TakeStationCount(ObservationSet& obs) const { obs.SetStationCount(RowCount()); }
+
+}  // namespace isobra
