@@ -143,7 +143,7 @@ const std::vector<float>& CentreRingAngles() {
 void FillCentreRings(PressureField& field, int rings) {
     const GridSettings& s = field.grid;
     const PlotTable& table = field.plotTable;
-    for (int k = table.FirstFisherySlot(); k <= table.lastPlotIndex; ++k) {
+    for (int k = table.FirstFisherySlot(); k <= table.LastSlot(); ++k) {
         const PlotSlot& p = table.slot(k);
         if (!IsCentreKind(p.kind)) continue;
         // The lower right corner of the cell holding the centre.
@@ -163,7 +163,7 @@ void FillCentreRings(PressureField& field, int rings) {
 void SmoothCentreRings(PressureField& field, int rings) {
     const GridSettings& s = field.grid;
     const PlotTable& table = field.plotTable;
-    for (int k = table.FirstFisherySlot(); k <= table.lastPlotIndex; ++k) {
+    for (int k = table.FirstFisherySlot(); k <= table.LastSlot(); ++k) {
         const PlotSlot& p = table.slot(k);
         if (!IsCentreKind(p.kind)) continue;
         // The nearest node this time, not the cell corner.

@@ -6,7 +6,7 @@ namespace isobra {
 
 int CountLandPressures(const ObservationSet& observations) {
     int count = 0;
-    for (int k = 0; k < observations.stationCount() && ObservationSet::IsSlot(k); ++k)
+    for (int k = 0; k < observations.stationCount(); ++k)
         if (observations.land(k).pressure > 0) ++count;
     return count;
 }

@@ -97,7 +97,7 @@ bool Plausible(std::int32_t v, std::int32_t scale) {
 }
 
 void DrawCentreLetters(MapCanvas& canvas, const PlotTable& table) {
-    for (int k = table.FirstFisherySlot(); k <= table.lastPlotIndex; ++k) {
+    for (int k = table.FirstFisherySlot(); k <= table.LastSlot(); ++k) {
         const PlotSlot& p = table.slot(k);
         const std::string_view letter = CentreLetter(p.kind);
         if (letter.empty()) continue;

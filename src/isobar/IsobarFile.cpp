@@ -20,7 +20,7 @@ std::string NumberField(std::int64_t v) { return SignedNumber(v) + " "; }
 
 std::vector<IsobarFileItem> IsobarFileItems(const PlotTable& table) {
     std::vector<IsobarFileItem> items;
-    for (int k = table.FirstFisherySlot(); k <= table.lastPlotIndex; ++k) {
+    for (int k = table.FirstFisherySlot(); k <= table.LastSlot(); ++k) {
         const PlotSlot& p = table.slot(k);
         if (IsCentreKind(p.kind) || IsFrontKind(p.kind)) items.push_back({p.kind, p.x, p.y});
     }

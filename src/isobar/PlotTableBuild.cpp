@@ -83,7 +83,7 @@ void SeedCellMeans(PressureField& field) {
     std::array<std::int64_t, kSide * kSide> sums{};
     std::array<std::int32_t, kSide * kSide> counts{};
     std::array<bool, kSide * kSide> centres{};
-    for (int k = 1; k <= table.lastPlotIndex; ++k) {
+    for (int k = 1; k <= table.LastSlot(); ++k) {
         const PlotSlot& p = table.slot(k);
         if (p.pressure <= 0) continue;
         const bool centre = k >= firstFishery && IsCentreKind(p.kind);
@@ -118,7 +118,7 @@ int ImposeIsobarEntries(PressureField& field) {
     const PlotTable& table = field.plotTable;
     PressureGrid& grid = field.pressureGrid;
     int leftOut = 0;
-    for (int k = table.FirstFisherySlot(); k <= table.lastPlotIndex; ++k) {
+    for (int k = table.FirstFisherySlot(); k <= table.LastSlot(); ++k) {
         const PlotSlot& here = table.slot(k);
         if (!IsIsobarKind(here.kind)) continue;
         const int ax = NearestNode(here.x, g.cellWidth);
@@ -130,7 +130,7 @@ int ImposeIsobarEntries(PressureField& field) {
         const std::int32_t v = here.pressure;
         grid.at(ax, ay) = v;
 
-        if (k + 1 > table.lastPlotIndex) continue;
+        if (k + 1 > table.LastSlot()) continue;
         const PlotSlot& next = table.slot(k + 1);
         if (!IsIsobarKind(next.kind)) continue;
         const int bx = NearestNode(next.x, g.cellWidth);

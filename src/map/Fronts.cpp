@@ -104,9 +104,7 @@ void DrawOccludedFrontSegment(MapCanvas& canvas, int x1, int y1, int x2, int y2,
 
 void DrawFronts(MapCanvas& canvas, const PlotTable& plot, const ColorSettings& colours) {
     // Fishery items follow the stations and ships the table was built with.
-    const long long first = std::max(1LL + plot.stationCount + plot.shipCount, 0LL);
-    const int last = std::min(plot.lastPlotIndex, kSlotCount - 1);
-    for (int i = static_cast<int>(std::min<long long>(first, last)); i < last; ++i) {
+    for (int i = plot.FirstFisherySlot(); i < plot.LastSlot(); ++i) {
         const PlotSlot& p = plot.slot(i);
         const PlotSlot& q = plot.slot(i + 1);
         if (p.kind != q.kind) continue;  // a change of kind ends a front

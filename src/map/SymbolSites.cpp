@@ -16,8 +16,7 @@ namespace {
 std::vector<int> SymbolStations(int stationCount) {
     std::vector<int> out = {0, 1, 2, 3, 4};
     for (int k = 7; k <= 43; k += 4) out.push_back(k);
-    const int last = std::min(stationCount - 2, kSlotCount - 1);
-    for (int k = 44; k <= last; ++k)
+    for (int k = 44; k <= stationCount - 2; ++k)
         if (k != kFujisanSlot) out.push_back(k);
     return out;
 }
@@ -40,9 +39,9 @@ std::vector<SymbolSite> CollectSymbolSites(const ObservationSet& obs, const Plot
     // with. Ships beyond the live count have been removed from the list since.
     const int ships = std::min<int>(plot.shipCount, obs.shipCount());
     for (int j = 0; j < ships; ++j) {
-        const long long slot = 1LL + plot.stationCount + j;
-        if (slot < 0 || slot > plot.lastPlotIndex || slot >= kSlotCount) break;
-        const PlotSlot& p = plot.slot(static_cast<int>(slot));
+        const int slot = plot.stationCount + 1 + j;
+        if (slot < 1 || slot > plot.LastSlot()) break;
+        const PlotSlot& p = plot.slot(slot);
         if (!HasPosition(p.x, p.y)) continue;
         const ShipReport& r = obs.ship(j);
         sites.push_back({p.x, p.y, r.weather, r.windDirection, r.windForce});

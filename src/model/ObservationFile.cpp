@@ -161,11 +161,11 @@ Result<ObservationFileData> ParseObservationFile(std::string_view bytes) {
 
 void ApplyObservationFile(const ObservationFileData& data, ObservationSet& obs, PressureField& field) {
     // The rows the ship and fishery lists held before lose their values.
-    for (int r = std::min<int>(obs.shipCount(), kSlotCount) - 1; r >= 0; --r) {
+    for (int r = obs.shipCount() - 1; r >= 0; --r) {
         ShipReport& ship = obs.ship(r);
         ship.windDirection = ship.windForce = ship.weather = ship.pressure = 0;
     }
-    for (int r = std::min<int>(obs.fisheryCount(), kSlotCount) - 1; r >= 0; --r) obs.fishery(r).pressure = 0;
+    for (int r = obs.fisheryCount() - 1; r >= 0; --r) obs.fishery(r).pressure = 0;
 
     const int n = static_cast<int>(data.land.size());
     obs.SetStationCount(n);
@@ -173,9 +173,9 @@ void ApplyObservationFile(const ObservationFileData& data, ObservationSet& obs, 
         obs.stationName(k) = data.stationNames[static_cast<std::size_t>(k)];
         obs.land(k) = data.land[static_cast<std::size_t>(k)];
     }
-    obs.SetShipCount(data.ships.size());
+    obs.SetShipCount(static_cast<int>(data.ships.size()));
     for (std::size_t k = 0; k < data.ships.size(); ++k) obs.ship(static_cast<int>(k)) = data.ships[k];
-    obs.SetFisheryCount(data.fishery.size());
+    obs.SetFisheryCount(static_cast<int>(data.fishery.size()));
     for (std::size_t k = 0; k < data.fishery.size(); ++k) obs.fishery(static_cast<int>(k)) = data.fishery[k];
 
     // The plot table now claims the stations only, until the next construction.
@@ -190,21 +190,21 @@ void NormaliseForSave(ObservationSet& set) {
     auto notNegative = [](std::int32_t& v) {
         if (v < 0) v = 0;
     };
-    for (int k = 0; k < set.stationCount() && ObservationSet::IsSlot(k); ++k) {
+    for (int k = 0; k < set.stationCount(); ++k) {
         LandReport& r = set.land(k);
         notNegative(r.windDirection);
         notNegative(r.windForce);
         notNegative(r.weather);
         notNegative(r.pressure);
     }
-    for (int k = 0; k < set.shipCount() && ObservationSet::IsSlot(k); ++k) {
+    for (int k = 0; k < set.shipCount(); ++k) {
         ShipReport& r = set.ship(k);
         notNegative(r.windDirection);
         notNegative(r.windForce);
         notNegative(r.weather);
         notNegative(r.pressure);
     }
-    for (int k = 0; k < set.fisheryCount() && ObservationSet::IsSlot(k); ++k) notNegative(set.fishery(k).pressure);
+    for (int k = 0; k < set.fisheryCount(); ++k) notNegative(set.fishery(k).pressure);
 }
 
 }  // namespace isobra

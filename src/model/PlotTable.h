@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -31,8 +32,13 @@ struct PlotTable {
 
     PlotSlot& slot(int k) { return entries.at(static_cast<std::size_t>(k)); }
     const PlotSlot& slot(int k) const { return entries.at(static_cast<std::size_t>(k)); }
-    // The first fishery slot, n + s + 1, by the remembered counts.
-    int FirstFisherySlot() const { return stationCount + shipCount + 1; }
+    // The slots in use end here; kept inside the table whatever the counts
+    // say, so that every loop up to it stays in the table.
+    int LastSlot() const { return std::clamp(lastPlotIndex, 0, kSlotCount - 1); }
+    // The first fishery slot, n + s + 1, by the remembered counts (at least 1).
+    int FirstFisherySlot() const {
+        return static_cast<int>(std::clamp<long long>(1LL + stationCount + shipCount, 1, kSlotCount));
+    }
     bool operator==(const PlotTable&) const = default;
 };
 

@@ -98,7 +98,9 @@ TEST(FisheryList, MarkersNeedTheRightEntryBefore) {
         f.Enter(c.before, 40);
         f.Marker(c.marker);
         EXPECT_EQ(f.obs.fisheryCount(), c.added ? 2 : 1) << c.before << " " << c.marker;
-        if (c.added) EXPECT_EQ(f.obs.fishery(1), (FisheryEntry{std::string(c.marker), 40, 140, 0}));
+        if (c.added) {
+            EXPECT_EQ(f.obs.fishery(1), (FisheryEntry{std::string(c.marker), 40, 140, 0}));
+        }
     }
     FisheryFixture empty;
     empty.Marker(kFromThereMarker);  // nothing before, nothing selected
