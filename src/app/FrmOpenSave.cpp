@@ -15,13 +15,12 @@
 #include <QTreeWidget>
 
 #include "widgets/Fonts.h"
+#include "widgets/QtText.h"
+#include "widgets/Twips.h"
 
 namespace isobra {
 
 namespace {
-
-// Twips to pixels at 15 twips per pixel.
-constexpr int Px(int twips) { return twips / 15; }
 
 const char* const kOptionPatterns[3] = {"*.bmp", "*.b1", "forg.00?"};
 
@@ -34,27 +33,27 @@ FrmOpenSave::FrmOpenSave(Prompts& prompts, FileChooserState& chooser, QWidget* p
     : QDialog(parent), prompts_(prompts), chooser_(chooser) {
     setObjectName(QStringLiteral("frmOpenSave"));
     setModal(true);
-    setFixedSize(Px(5790), Px(3225));
+    setFixedSize(Twips(5790), Twips(3225));
     setFont(GothicFont(12));
     setAutoFillBackground(true);
 
     auto* nameLabel = new QLabel(QStringLiteral("ﾌｧｲﾙ名(&N):"), this);
     nameLabel->setObjectName(QStringLiteral("lblOpenSave0"));
-    nameLabel->setGeometry(Px(120), Px(120), Px(2055), Px(255));
+    nameLabel->setGeometry(Twips(120, 120, 2055, 255));
     name_ = new QLineEdit(QStringLiteral("*.*"), this);
     name_->setObjectName(QStringLiteral("txtOpenSave"));
-    name_->setGeometry(Px(120), Px(420), Px(2055), Px(315));
+    name_->setGeometry(Twips(120, 420, 2055, 315));
     nameLabel->setBuddy(name_);
     files_ = new QListWidget(this);
     files_->setObjectName(QStringLiteral("filOpenSave"));
-    files_->setGeometry(Px(120), Px(840), Px(2055), Px(2190));
+    files_->setGeometry(Twips(120, 840, 2055, 2190));
 
     auto* dirLabel = new QLabel(QStringLiteral("ﾃﾞｨﾚｸﾄﾘ(&D)"), this);
     dirLabel->setObjectName(QStringLiteral("lblOpenSave1"));
-    dirLabel->setGeometry(Px(2280), Px(120), Px(2055), Px(255));
+    dirLabel->setGeometry(Twips(2280, 120, 2055, 255));
     currentDir_ = new QLabel(this);
     currentDir_->setObjectName(QStringLiteral("lblOpenSave2"));
-    currentDir_->setGeometry(Px(2280), Px(420), Px(2055), Px(315));
+    currentDir_->setGeometry(Twips(2280, 420, 2055, 315));
     currentDir_->setAutoFillBackground(true);
     QPalette yellow = currentDir_->palette();
     yellow.setColor(QPalette::Window, QColor(255, 255, 128));
@@ -63,20 +62,20 @@ FrmOpenSave::FrmOpenSave(Prompts& prompts, FileChooserState& chooser, QWidget* p
     tree_->setObjectName(QStringLiteral("dirOpenSave"));
     tree_->setHeaderHidden(true);
     tree_->setIndentation(8);
-    tree_->setGeometry(Px(2280), Px(780), Px(2055), Px(1530));
+    tree_->setGeometry(Twips(2280, 780, 2055, 1530));
     dirLabel->setBuddy(tree_);
     auto* driveLabel = new QLabel(QStringLiteral("ﾄﾞﾗｲﾌﾞ(&V):"), this);
     driveLabel->setObjectName(QStringLiteral("lblOpenSave3"));
-    driveLabel->setGeometry(Px(2280), Px(2340), Px(2055), Px(255));
+    driveLabel->setGeometry(Twips(2280, 2340, 2055, 255));
     drives_ = new QComboBox(this);
     drives_->setObjectName(QStringLiteral("drvOpenSave"));
-    drives_->setGeometry(Px(2280), Px(2640), Px(2055), Px(330));
+    drives_->setGeometry(Twips(2280, 2640, 2055, 330));
     driveLabel->setBuddy(drives_);
 
     for (int i = 0; i < 3; ++i) {
         options_[i] = new QRadioButton(this);
         options_[i]->setObjectName(QStringLiteral("Option%1").arg(i + 1));
-        options_[i]->setGeometry(Px(4440), Px(360 * i), Px(5790 - 4440), Px(330));
+        options_[i]->setGeometry(Twips(4440, 360 * i, 5790 - 4440, 330));
         options_[i]->setVisible(false);
         connect(options_[i], &QRadioButton::clicked, this, [this, i] { ChooseOption(i); });
     }
@@ -84,11 +83,11 @@ FrmOpenSave::FrmOpenSave(Prompts& prompts, FileChooserState& chooser, QWidget* p
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOpenSave0"));
-    ok->setGeometry(Px(4560), Px(1440), Px(1095), Px(435));
+    ok->setGeometry(Twips(4560, 1440, 1095, 435));
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
     cancel->setObjectName(QStringLiteral("cmdOpenSave1"));
-    cancel->setGeometry(Px(4560), Px(2040), Px(1095), Px(435));
+    cancel->setGeometry(Twips(4560, 2040, 1095, 435));
     connect(ok, &QPushButton::clicked, this, &FrmOpenSave::PressOk);
     connect(cancel, &QPushButton::clicked, this, &FrmOpenSave::PressCancel);
 
@@ -111,11 +110,6 @@ FrmOpenSave::FrmOpenSave(Prompts& prompts, FileChooserState& chooser, QWidget* p
     SetDirectory(QDir::currentPath());
 }
 
-bool FrmOpenSave::IsSaveTitle(const QString& title) {
-    return title == QStringLiteral("観測データ保存") || title == QStringLiteral("等圧線データ保存") ||
-           title == QStringLiteral("画像の保存");
-}
-
 bool FrmOpenSave::Matches(const QString& pattern, const QString& name) {
     // "*.*" lists every file, also those without a dot.
     if (pattern == QStringLiteral("*.*") || pattern == QStringLiteral("*")) return true;
@@ -135,6 +129,7 @@ QColor FrmOpenSave::PurposeColour(FileRequest::Purpose purpose) {
 
 void FrmOpenSave::Prepare(const FileRequest& request) {
     finished_ = false;
+    purpose_ = request.purpose;
     setWindowTitle(request.title);
     name_->clear();
     QPalette pal = palette();
@@ -289,7 +284,7 @@ void FrmOpenSave::PressOk() {
         prompts_.Inform(windowTitle(), QStringLiteral("フォルダ「%1」が見つかりません。").arg(parentDir), Prompts::Icon::Warning);
         return;
     }
-    if (IsSaveTitle(windowTitle())) {
+    if (purpose_ == FileRequest::Purpose::Save) {
         Accept(target);
         return;
     }
@@ -297,7 +292,7 @@ void FrmOpenSave::PressOk() {
 }
 
 void FrmOpenSave::PressCancel() {
-    chooser_.cancelFlag = -1;
+    chooser_.cancelled = true;
     Finish();
     QDialog::reject();
 }
@@ -307,7 +302,7 @@ void FrmOpenSave::reject() { PressCancel(); }
 void FrmOpenSave::closeEvent(QCloseEvent* event) {
     // The close box is "ｷｬﾝｾﾙ": it must never end the program.
     if (!finished_) {
-        chooser_.cancelFlag = -1;
+        chooser_.cancelled = true;
         Finish();
     }
     event->accept();
@@ -315,7 +310,7 @@ void FrmOpenSave::closeEvent(QCloseEvent* event) {
 }
 
 void FrmOpenSave::Accept(const QString& path) {
-    chooser_.chosenPath = path.toStdString();
+    chooser_.chosenPath = ToUtf8(path);
     Finish();
     QDialog::accept();
 }
@@ -324,7 +319,7 @@ void FrmOpenSave::Finish() {
     if (finished_) return;
     finished_ = true;
     for (int i = 0; i < 3; ++i) {
-        chooser_.optionStates[i] = options_[i]->isChecked() ? -1 : 0;
+        chooser_.options[static_cast<std::size_t>(i)] = options_[i]->isChecked();
         options_[i]->setVisible(false);
     }
 }

@@ -34,8 +34,6 @@ public:
     // on the screen, showing the process's current directory.
     void Prepare(const FileRequest& request);
 
-    // True for the three titles that may name a file that does not exist yet.
-    static bool IsSaveTitle(const QString& title);
     // Does `name` match the wildcard pattern ("*", "?"), ignoring case?
     static bool Matches(const QString& pattern, const QString& name);
     static QColor PurposeColour(FileRequest::Purpose purpose);
@@ -70,6 +68,7 @@ private:
     FileChooserState& chooser_;
     QString dir_;
     QString pattern_ = QStringLiteral("*.*");
+    FileRequest::Purpose purpose_ = FileRequest::Purpose::Open;  // only a save may name a new file
 
     QLineEdit* name_ = nullptr;
     QListWidget* files_ = nullptr;

@@ -75,6 +75,11 @@ public:
     // File commands (MainWindowFiles.cpp).
     void SaveObservations();
     void LoadObservations();
+    // Loads the file as "気象観測データ読みこみ" does once it is chosen; false
+    // after telling the user why nothing changed.
+    bool OpenObservationFile(const QString& path);
+    // Loads and draws the file as "等圧線データ読みこみ" does once it is chosen.
+    bool OpenIsobarFile(const QString& path);
     void DeleteObservationFiles();
     void SaveIsobars();
     void LoadIsobars();
@@ -106,8 +111,7 @@ private:
     void AddSeparator(QMenu* menu, const QString& controlName);
     void ShowMenuHelp();
     // Asks the chooser for a file; the chosen path, or nothing on cancel.
-    std::optional<QString> AskFile(const QString& title, const QString& pattern, FileRequest::Purpose purpose,
-                                   int cancelFlag = 0);
+    std::optional<QString> AskFile(const QString& title, const QString& pattern, FileRequest::Purpose purpose);
     // The save target for a chosen path with the given extension, or nothing
     // (after telling the user) when the name cannot be saved.
     std::optional<QString> SaveTarget(const QString& chosen, const char* extension);
@@ -118,6 +122,14 @@ private:
     void RefuseFile(const QString& path, const Failure& failure);
     // Saves the encoded file atomically; false after telling the user why not.
     bool WriteFile(const QString& path, const Result<std::string>& encoded);
+    // A save command: the chooser, the extension, the please-wait window
+    // with `caption`, then the bytes `encode` makes.
+    void SaveChosen(const QString& title, const QString& pattern, const char* extension, const QString& caption,
+                    const std::function<Result<std::string>()>& encode);
+    // Reads the whole file and parses it, with the please-wait window up;
+    // nothing after the user has read why.
+    template <class Parse>
+    auto ReadAndParse(const QString& path, Parse parse) -> std::optional<typename decltype(parse(""))::Value>;
 
     AppState& state_;
     Prompts& prompts_;

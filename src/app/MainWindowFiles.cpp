@@ -12,6 +12,7 @@
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
 #include "model/SavePath.h"
+#include "widgets/QtText.h"
 
 namespace isobra {
 
@@ -19,22 +20,18 @@ namespace {
 
 QString FileNameOf(const QString& path) { return QFileInfo(path).fileName(); }
 
-std::string Std(const QString& text) { return text.toStdString(); }
-
-QString ToQ(const std::string& text) { return QString::fromStdString(text); }
-
 }  // namespace
 
 std::optional<QString> MainWindow::AskFile(const QString& title, const QString& pattern,
-                                           FileRequest::Purpose purpose, int cancelFlag) {
-    state_.fileChooser.cancelFlag = static_cast<std::int16_t>(cancelFlag);
+                                           FileRequest::Purpose purpose) {
+    state_.fileChooser.cancelled = false;
     prompts_.ChooseFile(FileRequest{title, pattern, purpose, false}, state_.fileChooser);
-    if (state_.fileChooser.Cancelled()) return std::nullopt;
+    if (state_.fileChooser.cancelled) return std::nullopt;
     return ToQ(state_.fileChooser.chosenPath);
 }
 
 std::optional<QString> MainWindow::SaveTarget(const QString& chosen, const char* extension) {
-    const auto target = SavePathWithExtension(Std(chosen), extension);
+    const auto target = SavePathWithExtension(ToUtf8(chosen), extension);
     if (!target) {
         prompts_.Inform(QString::fromUtf8(kProgramTitle),
                         QStringLiteral("「%1」のように「.」で始まる名前では保存できません。別の名前を付けてください。")
@@ -59,35 +56,35 @@ std::optional<QString> MainWindow::SaveTarget(const QString& chosen, const char*
 bool MainWindow::WriteFile(const QString& path, const Result<std::string>& encoded) {
     std::string reason = encoded ? std::string() : encoded.message();
     if (encoded) {
-        const Status saved = SaveFileAtomically(Std(path), *encoded);
+        const Status saved = SaveFileAtomically(ToUtf8(path), *encoded);
         if (saved) return true;
         reason = saved.message();
     }
     HidePleaseWait();
-    prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(SaveFailureText(Std(FileNameOf(path)), reason)),
+    prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(SaveFailureText(ToUtf8(FileNameOf(path)), reason)),
                     Prompts::Icon::Warning);
     return false;
 }
 
 std::optional<std::string> MainWindow::ReadChosenFile(const QString& path) {
-    Result<std::string> file = ReadWholeFile(Std(path));
+    Result<std::string> file = ReadWholeFile(ToUtf8(path));
     if (file) return std::move(*file);
     HidePleaseWait();
-    prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(ReadFailureText(Std(FileNameOf(path)), file.message())),
+    prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(ReadFailureText(ToUtf8(FileNameOf(path)), file.message())),
                     Prompts::Icon::Warning);
     return std::nullopt;
 }
 
 void MainWindow::RefuseFile(const QString& path, const Failure& failure) {
     HidePleaseWait();
-    prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(ReadFailureText(Std(FileNameOf(path)), failure)),
+    prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(ReadFailureText(ToUtf8(FileNameOf(path)), failure)),
                     Prompts::Icon::Warning);
 }
 
 void MainWindow::DeleteFilesLoop(const QString& title, const QString& pattern) {
     // The chooser comes back after every deletion until the user cancels.
     for (;;) {
-        const auto chosen = AskFile(title, pattern, FileRequest::Purpose::Delete, 1);
+        const auto chosen = AskFile(title, pattern, FileRequest::Purpose::Delete);
         if (!chosen) return;
         QFile file(*chosen);
         if (!file.remove()) {
@@ -100,71 +97,82 @@ void MainWindow::DeleteFilesLoop(const QString& title, const QString& pattern) {
     }
 }
 
-void MainWindow::SaveObservations() {
-    const auto chosen = AskFile(QStringLiteral("観測データ保存"), QStringLiteral("*.dat"), FileRequest::Purpose::Save);
+template <class Parse>
+auto MainWindow::ReadAndParse(const QString& path, Parse parse) -> std::optional<typename decltype(parse(""))::Value> {
+    ShowPleaseWait(QStringLiteral("データ読みこみ中！"));
+    const auto bytes = ReadChosenFile(path);
+    if (!bytes) return std::nullopt;
+    auto parsed = parse(*bytes);
+    if (!parsed) {
+        RefuseFile(path, parsed.failure());
+        return std::nullopt;
+    }
+    return std::move(*parsed);
+}
+
+void MainWindow::SaveChosen(const QString& title, const QString& pattern, const char* extension,
+                            const QString& caption, const std::function<Result<std::string>()>& encode) {
+    const auto chosen = AskFile(title, pattern, FileRequest::Purpose::Save);
     if (!chosen) return;
-    const auto path = SaveTarget(*chosen, ".DAT");
+    const auto path = SaveTarget(*chosen, extension);
     if (!path) return;
 
-    ShowPleaseWait(QStringLiteral("データ保存中"));
-    state_.lists.land.TakeStationCount(state_.observations);
-    NormaliseForSave(state_.observations);
-    if (WriteFile(*path, WriteObservationFile(state_.observations))) HidePleaseWait();
+    ShowPleaseWait(caption);
+    if (WriteFile(*path, encode())) HidePleaseWait();
+}
+
+void MainWindow::SaveObservations() {
+    SaveChosen(QStringLiteral("観測データ保存"), QStringLiteral("*.dat"), ".DAT", QStringLiteral("データ保存中"), [this] {
+        state_.lists.land.TakeStationCount(state_.observations);
+        NormaliseForSave(state_.observations);
+        return WriteObservationFile(state_.observations);
+    });
 }
 
 void MainWindow::LoadObservations() {
-    const auto chosen =
-        AskFile(QStringLiteral("観測データ読みこみ"), QStringLiteral("*.dat"), FileRequest::Purpose::Open);
-    if (!chosen) return;
+    if (const auto chosen = AskFile(QStringLiteral("観測データ読みこみ"), QStringLiteral("*.dat"),
+                                    FileRequest::Purpose::Open))
+        OpenObservationFile(*chosen);
+}
 
-    ShowPleaseWait(QStringLiteral("データ読みこみ中！"));
-    const auto bytes = ReadChosenFile(*chosen);
-    if (!bytes) return;
-    const auto parsed = ParseObservationFile(*bytes);
-    if (!parsed) {
-        RefuseFile(*chosen, parsed.failure());
-        return;
-    }
+bool MainWindow::OpenObservationFile(const QString& path) {
+    const auto data = ReadAndParse(path, [](std::string_view bytes) { return ParseObservationFile(bytes); });
+    if (!data) return false;
     // The whole file is good: now it replaces what is in memory.
-    ApplyObservationFile(*parsed, state_.observations, state_.field);
+    ApplyObservationFile(*data, state_.observations, state_.field);
     state_.lists.RebuildFromData(state_.observations);
     ShowEntryLists();
     HidePleaseWait();
+    return true;
 }
 
 void MainWindow::DeleteObservationFiles() { DeleteFilesLoop(QStringLiteral("観測データ削除"), QStringLiteral("*.dat")); }
 
 void MainWindow::SaveIsobars() {
-    const auto chosen =
-        AskFile(QStringLiteral("等圧線データ保存"), QStringLiteral("*.cnt"), FileRequest::Purpose::Save);
-    if (!chosen) return;
-    const auto path = SaveTarget(*chosen, ".CNT");
-    if (!path) return;
-
-    ShowPleaseWait(QStringLiteral("データ保存中!"));
-    if (WriteFile(*path, WriteIsobarFile(state_.field))) HidePleaseWait();
+    SaveChosen(QStringLiteral("等圧線データ保存"), QStringLiteral("*.cnt"), ".CNT", QStringLiteral("データ保存中!"),
+               [this] { return WriteIsobarFile(state_.field); });
 }
 
 void MainWindow::LoadIsobars() {
-    const auto chosen =
-        AskFile(QStringLiteral("等圧線データ読みこみ"), QStringLiteral("*.cnt"), FileRequest::Purpose::Open);
-    if (!chosen) return;
+    if (const auto chosen = AskFile(QStringLiteral("等圧線データ読みこみ"), QStringLiteral("*.cnt"),
+                                    FileRequest::Purpose::Open))
+        OpenIsobarFile(*chosen);
+}
 
-    ShowPleaseWait(QStringLiteral("データ読みこみ中！"));
-    const auto bytes = ReadChosenFile(*chosen);
-    if (!bytes) return;
-    const auto parsed = ParseIsobarFile(*bytes, state_.field.grid, state_.observations.stationCount());
-    if (!parsed) {
-        RefuseFile(*chosen, parsed.failure());
-        return;
-    }
-    if (const Status applied = ApplyIsobarFile(*parsed, state_.observations.stationCount(), state_.field); !applied) {
-        RefuseFile(*chosen, applied.failure());
-        return;
+bool MainWindow::OpenIsobarFile(const QString& path) {
+    const int stations = state_.observations.stationCount();
+    const auto data = ReadAndParse(path, [this, stations](std::string_view bytes) {
+        return ParseIsobarFile(bytes, state_.field.grid, stations);
+    });
+    if (!data) return false;
+    if (const Status applied = ApplyIsobarFile(*data, stations, state_.field); !applied) {
+        RefuseFile(path, applied.failure());
+        return false;
     }
     // Drawn over whatever the canvas shows, without clearing it.
     DrawIsobars(*canvas_, state_.field, state_.colours.ColorOf(kIsobarColour));
     HidePleaseWait();
+    return true;
 }
 
 void MainWindow::DeleteIsobarFiles() { DeleteFilesLoop(QStringLiteral("等圧線データ削除"), QStringLiteral("*.cnt")); }

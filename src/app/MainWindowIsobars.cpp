@@ -4,15 +4,9 @@
 #include "widgets/QImageCanvas.h"
 #include "isobar/GridConstruction.h"
 #include "isobar/IsobarDrawing.h"
+#include "widgets/QtText.h"
 
 namespace isobra {
-
-namespace {
-
-// Fewer land pressures than this earn a question before drawing.
-constexpr int kFewPressures = 20;
-
-}  // namespace
 
 void MainWindow::ShowIsobars() {
     const Colour colour = state_.colours.ColorOf(kIsobarColour);
@@ -25,7 +19,7 @@ void MainWindow::ShowIsobars() {
         prompts_.Inform(QStringLiteral("注　意"), QStringLiteral("気圧が入力されていません"));
         return;
     }
-    if (count < kFewPressures &&
+    if (count < kFewLandPressures &&
         !prompts_.AskYesNo(QString::fromUtf8(kProgramTitle),
                            QStringLiteral("データの数が少ないですが\r\n等圧線を描きますか"))) {
         return;
@@ -38,7 +32,7 @@ void MainWindow::ShowIsobars() {
 
     const std::vector<std::string> messages = result ? result->warnings : std::vector<std::string>{result.message()};
     for (const std::string& message : messages)
-        prompts_.Inform(QString::fromUtf8(kProgramTitle), QString::fromStdString(message), Prompts::Icon::Warning);
+        prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(message), Prompts::Icon::Warning);
 }
 
 }  // namespace isobra

@@ -1,7 +1,12 @@
 #include "entry/EntryForm.h"
 
+#include <QPushButton>
+
+#include "entry/ClickableLineEdit.h"
 #include "entry/EditLineList.h"
+#include "entry/EntryFormKit.h"
 #include "model/EntryList.h"
+#include "widgets/Prompts.h"
 #include "widgets/QtText.h"
 
 namespace isobra {
@@ -31,5 +36,42 @@ void EntryForm::ShowRows() {
 }
 
 void EntryForm::OnModoruClicked() { hide(); }
+
+void EntryForm::OnSetumeiClicked() {
+    const HelpPage help = Help();
+    prompts_.Inform(help.title, help.text);
+}
+
+void EntryForm::OnKansokubiClicked() { kansokuData_->setEditText(QStringLiteral("観測日を入力してください")); }
+
+void EntryForm::ShowFirstRowAndSelectLast() {
+    kansokuData_->setEditText(kansokuData_->itemText(0));
+    SelectRow(RowCount() - 1);
+}
+
+void EntryForm::ShowRowsAndSelect(int row) {
+    ShowRows();
+    SelectRow(row);
+}
+
+void EntryForm::ShowOutcome(const Result<int>& next, const QString& title) {
+    if (next)
+        ShowRowsAndSelect(*next);
+    else
+        prompts_.Inform(title, ToQ(next.message()));
+}
+
+QPushButton* EntryForm::AddCommonControls(const QColor& background, const CommonPlaces& at) {
+    using namespace entry_form;
+    kansokubi_ = AddDateField(this, background, at.date, at.dateInTabOrder);
+    auto* tugi = AddButton(this, QStringLiteral("Tugi"), QStringLiteral("データ入力"), at.tugi, true);
+    auto* setumei = AddButton(this, QStringLiteral("Setumei"), QStringLiteral("説明"), at.setumei);
+    auto* modoru = AddButton(this, QStringLiteral("Modoru"), QStringLiteral("もどる"), at.modoru);
+    connect(tugi, &QPushButton::clicked, this, [this] { OnTugiClicked(); });
+    connect(setumei, &QPushButton::clicked, this, &EntryForm::OnSetumeiClicked);
+    connect(modoru, &QPushButton::clicked, this, &EntryForm::OnModoruClicked);
+    connect(kansokubi_, &ClickableLineEdit::clicked, this, [this] { OnKansokubiClicked(); });
+    return tugi;
+}
 
 }  // namespace isobra

@@ -3,10 +3,14 @@
 #include <QString>
 #include <QWidget>
 
+class QPushButton;
+
 #include "state/AppState.h"
+#include "widgets/HelpTexts.h"
 
 namespace isobra {
 
+class ClickableLineEdit;
 class EditLineList;
 class EntryList;
 class Prompts;
@@ -27,17 +31,45 @@ public:
 
     // The list shows the core list's rows again (after a load, say).
     void ShowRows();
-    // "もどる": the window hides; it lives on.
+
+    // The controls every entry window has: "データ入力", "説明" (the window's
+    // help page), "もどる" (the window hides; it lives on) and the date
+    // field, whose click asks for the date in the list's edit line.
+    virtual void OnTugiClicked() = 0;
+    void OnSetumeiClicked();
     void OnModoruClicked();
+    virtual void OnKansokubiClicked();
 
 protected:
     // The close box hides the window like "もどる" (Qt's default for a window
     // that is not deleted on close).
     EntryForm(AppState& state, Prompts& prompts, const EntryList& rows, QWidget* parent);
 
+    // Where the controls every window has go: the date field and the buttons
+    // "データ入力" (always in the Tab order), "説明" and "もどる".
+    struct CommonPlaces {
+        QRect date;
+        bool dateInTabOrder;
+        QRect tugi;
+        QRect setumei;
+        QRect modoru;
+    };
+    // Places and wires them; gives "データ入力".
+    QPushButton* AddCommonControls(const QColor& background, const CommonPlaces& at);
+    virtual HelpPage Help() const = 0;
+    // At creation: the first row's text in the edit line, the last row selected.
+    void ShowFirstRowAndSelectLast();
+    // After a load: the rows shown, none selected.
+    void ShowRowsWithoutSelection() { ShowRowsAndSelect(-1); }
+    // After an operation of the core list: its rows shown and `row` selected.
+    void ShowRowsAndSelect(int row);
+    // The same, or the reason the list refused, titled `title`.
+    void ShowOutcome(const Result<int>& next, const QString& title);
+
     AppState& state_;
     Prompts& prompts_;
     EditLineList* kansokuData_ = nullptr;  // created by the window's constructor
+    ClickableLineEdit* kansokubi_ = nullptr;  // the date field
 
 private:
     const EntryList& rows_;

@@ -5,7 +5,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "model/CodeTables.h"
 #include "widgets/Fonts.h"
+#include "widgets/QtText.h"
 
 namespace isobra::entry_form {
 
@@ -41,25 +43,20 @@ QPushButton* AddButton(QWidget* form, const QString& name, const QString& captio
     return button;
 }
 
-QLabel* AddLabel(QWidget* form, const QString& caption, const QRect& where) {
-    auto* label = new QLabel(caption, form);
-    label->setGeometry(where);
-    return label;
-}
-
-QScrollBar* AddScrollBar(QWidget* form, const QString& name, const QRect& where) {
-    auto* bar = new QScrollBar(Qt::Vertical, form);
-    bar->setObjectName(name);
-    bar->setGeometry(where);
-    // A click on the control is a move to another control: the field left
-    // behind takes its value before the control changes it.
-    bar->setFocusPolicy(Qt::ClickFocus);
-    return bar;
+void AddLabels(QWidget* form, std::initializer_list<LabelPlace> labels) {
+    for (const LabelPlace& place : labels) (new QLabel(place.caption, form))->setGeometry(place.where);
 }
 
 NumericEntryField* AddNumberField(QWidget* form, const QString& name, const NumericFieldSettings& settings,
-                                  QScrollBar* scroll, const QRect& where, bool mincho) {
-    auto* field = new NumericEntryField(settings, scroll, form);
+                                  const QRect& where, const QRect& scrollWhere, bool mincho) {
+    auto* bar = new QScrollBar(Qt::Vertical, form);
+    bar->setObjectName(name + QStringLiteral("VS"));
+    bar->setGeometry(scrollWhere);
+    // A click on the control is a move to another control: the field left
+    // behind takes its value before the control changes it.
+    bar->setFocusPolicy(Qt::ClickFocus);
+
+    auto* field = new NumericEntryField(settings, bar, form);
     field->setObjectName(name);
     field->setGeometry(where);
     field->setFont(mincho ? MinchoFont(kFontPixels) : GothicFont(kFontPixels));
@@ -84,6 +81,20 @@ ClickableLineEdit* AddDateField(QWidget* form, const QColor& background, const Q
     SetColour(field, QPalette::Base, background);
     field->setFocusPolicy(inTabOrder ? Qt::StrongFocus : Qt::ClickFocus);
     return field;
+}
+
+void FillDirections(EditLineList* list) {
+    QStringList texts;
+    for (std::string_view text : kWindDirectionTexts) texts << ToQ(text);
+    list->setItems(texts);
+    list->selectRow(7);  // "南南西"
+}
+
+void FillWeathers(EditLineList* list) {
+    QStringList texts;
+    for (std::string_view text : kWeatherTexts) texts << ToQ(text);
+    list->setItems(texts);
+    list->selectRow(0);
 }
 
 }  // namespace isobra::entry_form

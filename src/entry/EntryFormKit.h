@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QRect>
 #include <QString>
+#include <initializer_list>
 
 #include "entry/ClickableLineEdit.h"
 #include "entry/EditLineList.h"
@@ -27,10 +28,27 @@ void FinishWindow(QWidget* form, const QString& caption, const QColor& backgroun
 // outside the Tab order still take the focus when clicked.
 QPushButton* AddButton(QWidget* form, const QString& name, const QString& caption, const QRect& where,
                        bool inTabOrder = false);
-QLabel* AddLabel(QWidget* form, const QString& caption, const QRect& where);
-QScrollBar* AddScrollBar(QWidget* form, const QString& name, const QRect& where);
+struct LabelPlace {
+    QString caption;
+    QRect where;
+};
+void AddLabels(QWidget* form, std::initializer_list<LabelPlace> labels);
+// A number field with its scroll control beside it, named after the field
+// ("Hokui" and "HokuiVS").
 NumericEntryField* AddNumberField(QWidget* form, const QString& name, const NumericFieldSettings& settings,
-                                  QScrollBar* scroll, const QRect& where, bool mincho);
+                                  const QRect& where, const QRect& scrollWhere, bool mincho);
+
+// The number fields the windows share: latitude 15..60 (the scroll control
+// reaching 14), longitude 100..160 (scroll control to 168), wind force 0..12
+// and pressure 900..1100 with the broadcast's short forms.
+inline const NumericFieldSettings kLatitudeField{u'0', u'9', 34, 15, 60, 60, 14, false};
+inline const NumericFieldSettings kLongitudeField{u'0', u'9', 135, 100, 160, 168, 100, false};
+inline const NumericFieldSettings kForceField{u'0', u'9', 0, 0, 12, 12, 0, false};
+inline const NumericFieldSettings kPressureField{u'0', u'9', 1013, 900, 1100, 1100, 900, true};
+
+// The direction list with "南南西" selected, the weather list with "快晴".
+void FillDirections(EditLineList* list);
+void FillWeathers(EditLineList* list);
 EditLineList* AddList(QWidget* form, const QString& name, EditLineList::EditMode mode, const QRect& where,
                       bool inTabOrder);
 void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);

@@ -26,18 +26,16 @@ public:
     // no row selected.
     void RebuildRowsFromData();
 
-    void OnTugiClicked();
+    void OnTugiClicked() override;
     void OnTyuusinClicked();  // "中心から"
     void OnSokoClicked();     // "そこから"
     void OnDeleteClicked();
-    void OnKansokubiClicked();
-    void OnSetumeiClicked();
+    void OnKansokubiClicked() override;
+
+protected:
+    HelpPage Help() const override;
 
 private:
-    // Shows the list after an entry or marker, or why it was refused.
-    void ShowOutcome(const Result<int>& next);
-
-    QLineEdit* kansokubi_;
     NumericEntryField* hokui_;
     NumericEntryField* toukei_;
     NumericEntryField* kiatu_;

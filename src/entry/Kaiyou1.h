@@ -23,10 +23,11 @@ public:
     // row selected.
     void RebuildRowsFromData();
 
-    void OnTugiClicked();
+    void OnTugiClicked() override;
     void OnDeleteClicked();
-    void OnKansokubiClicked();
-    void OnSetumeiClicked();
+
+protected:
+    HelpPage Help() const override;
 
 private:
 

@@ -17,46 +17,34 @@ namespace isobra {
 
 using namespace entry_form;
 
-namespace {
-
-constexpr int kStartDirection = 7;  // "南南西"
-
-}  // namespace
-
 Tenki1::Tenki1(AppState& state, Prompts& prompts, QWidget* parent)
     : EntryForm(state, prompts, state.lists.land, parent) {
     setObjectName(QStringLiteral("Tenki1"));
     const QColor background(192, 255, 192);
 
-    kansokubi_ = AddDateField(this, background, Twips(0, 0, 2700, 585), false);
-    tugi_ = AddButton(this, QStringLiteral("Tugi"), QStringLiteral("データ入力"), Twips(5520, 0, 1770, 495), true);
-    auto* setumei = AddButton(this, QStringLiteral("Setumei"), QStringLiteral("説明"), Twips(7440, 0, 810, 495));
-    auto* modoru = AddButton(this, QStringLiteral("Modoru"), QStringLiteral("もどる"), Twips(8400, 0, 975, 495));
+    tugi_ = AddCommonControls(background, {Twips(0, 0, 2700, 585), false, Twips(5520, 0, 1770, 495),
+                                           Twips(7440, 0, 810, 495), Twips(8400, 0, 975, 495)});
 
-    AddLabel(this, QStringLiteral("観　測　地"), Twips(600, 600, 1455, 255));
-    AddLabel(this, QStringLiteral("風　向"), Twips(4440, 600, 855, 255));
-    AddLabel(this, QStringLiteral("風力"), Twips(5880, 600, 615, 255));
-    AddLabel(this, QStringLiteral("天　気"), Twips(6720, 600, 855, 255));
-    AddLabel(this, QStringLiteral("気圧"), Twips(7920, 600, 645, 255));
-    AddLabel(this, QStringLiteral("気温"), Twips(8760, 600, 615, 255));
+    AddLabels(this, {
+                        {QStringLiteral("観　測　地"), Twips(600, 600, 1455, 255)},
+                        {QStringLiteral("風　向"), Twips(4440, 600, 855, 255)},
+                        {QStringLiteral("風力"), Twips(5880, 600, 615, 255)},
+                        {QStringLiteral("天　気"), Twips(6720, 600, 855, 255)},
+                        {QStringLiteral("気圧"), Twips(7920, 600, 645, 255)},
+                        {QStringLiteral("気温"), Twips(8760, 600, 615, 255)},
+                    });
 
     kansokuData_ = AddList(this, QStringLiteral("KansokuData"), EditLineList::EditMode::Free,
                            Twips(0, 840, 4335, 4680), false);
     kansokuData_->list()->setItemDelegate(new AlignedRowDelegate(RowKind::Land, kansokuData_->list()));
     huukou_ = AddList(this, QStringLiteral("Huukou"), EditLineList::EditMode::PicksItem, Twips(4440, 840, 1290, 4680),
                       true);
-    auto* huuryokuVS = AddScrollBar(this, QStringLiteral("HuuryokuVS"), Twips(6000, 1320, 255, 2730));
-    huuryoku_ = AddNumberField(this, QStringLiteral("Huuryoku"), {u'0', u'9', 0, 0, 12, 12, 0, false}, huuryokuVS,
-                               Twips(5760, 840, 615, 405), true);
+    huuryoku_ = AddNumberField(this, QStringLiteral("Huuryoku"), kForceField, Twips(5760, 840, 615, 405), Twips(6000, 1320, 255, 2730), true);
     tenki_ = AddList(this, QStringLiteral("Tenki"), EditLineList::EditMode::PicksItem, Twips(6480, 840, 1260, 3600),
                      true);
-    auto* kiatuVS = AddScrollBar(this, QStringLiteral("KiatuVS"), Twips(8040, 1320, 270, 2730));
-    kiatu_ = AddNumberField(this, QStringLiteral("Kiatu"), {u'0', u'9', 1013, 900, 1100, 1100, 900, true}, kiatuVS,
-                            Twips(7800, 840, 750, 405), true);
-    auto* ondoVS = AddScrollBar(this, QStringLiteral("OndoVS"), Twips(8880, 1320, 270, 2730));
+    kiatu_ = AddNumberField(this, QStringLiteral("Kiatu"), kPressureField, Twips(7800, 840, 750, 405), Twips(8040, 1320, 270, 2730), true);
     // "-" to "9" in character order takes "-", "." and "/" besides the digits.
-    ondo_ = AddNumberField(this, QStringLiteral("Ondo"), {u'-', u'9', 20, -40, 40, 40, -40, false}, ondoVS,
-                           Twips(8640, 840, 735, 405), false);
+    ondo_ = AddNumberField(this, QStringLiteral("Ondo"), {u'-', u'9', 20, -40, 40, 40, -40, false}, Twips(8640, 840, 735, 405), Twips(8880, 1320, 270, 2730), false);
 
     setTabOrder(huukou_->editLine(), huuryoku_);
     setTabOrder(huuryoku_, tenki_->editLine());
@@ -68,24 +56,14 @@ Tenki1::Tenki1(AppState& state, Prompts& prompts, QWidget* parent)
     ShowRows();
     kansokuData_->setEditText(kansokuData_->itemText(0));
 
-    QStringList directions;
-    for (auto text : kWindDirectionTexts) directions << ToQ(text);
-    huukou_->setItems(directions);
-    huukou_->selectRow(kStartDirection);
-    QStringList weathers;
-    for (auto text : kWeatherTexts) weathers << ToQ(text);
-    tenki_->setItems(weathers);
-    tenki_->selectRow(0);
+    FillDirections(huukou_);
+    FillWeathers(tenki_);
 
     // After an observation file was loaded the last plot index is the station
     // count; at start-up it is 0 and nothing is rebuilt.
     RebuildRowsFromData(state_.field.plotTable.lastPlotIndex, LandWeather::OnlyWithReport);
     kansokuData_->selectRow(-1);
 
-    connect(tugi_, &QPushButton::clicked, this, &Tenki1::OnTugiClicked);
-    connect(setumei, &QPushButton::clicked, this, &Tenki1::OnSetumeiClicked);
-    connect(modoru, &QPushButton::clicked, this, &Tenki1::OnModoruClicked);
-    connect(kansokubi_, &ClickableLineEdit::clicked, this, &Tenki1::OnKansokubiClicked);
 
     FinishWindow(this, QStringLiteral("気象データの入力"), background);
 }
@@ -115,15 +93,9 @@ void Tenki1::OnTugiClicked() {
     texts.pressure = ToUtf8(kiatu_->text());
     texts.temperature = ToUtf8(ondo_->text());
     const int next = state_.lists.land.Enter(state_.observations, SelectedRow(), report, texts);
-    ShowRows();
-    SelectRow(next);
+    ShowRowsAndSelect(next);
 }
 
-void Tenki1::OnKansokubiClicked() { kansokuData_->setEditText(QStringLiteral("観測日を入力してください")); }
-
-void Tenki1::OnSetumeiClicked() {
-    const HelpPage help = LandFormHelp();
-    prompts_.Inform(help.title, help.text);
-}
+HelpPage Tenki1::Help() const { return LandFormHelp(); }
 
 }  // namespace isobra

@@ -35,12 +35,12 @@ public:
 
     // The controls' handlers, public so the main window and tests can press
     // them as the user does.
-    void OnTugiClicked();
-    void OnKansokubiClicked();
-    void OnSetumeiClicked();
+    void OnTugiClicked() override;
+
+protected:
+    HelpPage Help() const override;
 
 private:
-    ClickableLineEdit* kansokubi_;
     QPushButton* tugi_;
     EditLineList* huukou_;
     NumericEntryField* huuryoku_;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 
 #include "isobar/GridAccess.h"
 #include "isobar/GridMath.h"
@@ -140,42 +141,49 @@ const std::vector<float>& CentreRingAngles() {
     return angles;
 }
 
-void FillCentreRings(PressureField& field, int rings) {
-    const GridSettings& s = field.grid;
+namespace {
+
+// For each high, low and typhoon of the plot table and each ring 1..rings
+// around the node `centreNode` gives it that holds any value: set(px, py,
+// mean) for every node of the ring. The work grid then goes into the empty
+// nodes of the pressure grid.
+template <class CentreNode, class Set>
+void ForEachRingAroundCentres(PressureField& field, int rings, CentreNode centreNode, Set set) {
     const PlotTable& table = field.plotTable;
     for (int k = table.FirstFisherySlot(); k <= table.LastSlot(); ++k) {
         const PlotSlot& p = table.slot(k);
         if (!IsCentreKind(p.kind)) continue;
-        // The lower right corner of the cell holding the centre.
-        const int cx = CellCornerNode(p.x, s.cellWidth);
-        const int cy = CellCornerNode(p.y, s.cellHeight);
+        const auto [cx, cy] = centreNode(p);
         for (int r = 1; r <= rings; ++r) {
             std::int32_t mean = 0;
             if (!RingMean(field, cx, cy, r, mean)) continue;
-            ForEachRingNode(s, cx, cy, r, [&](int px, int py, int) {
-                if (field.pressureGrid.at(px, py) == 0) field.workGrid.at(px, py) = mean;
-            });
+            ForEachRingNode(field.grid, cx, cy, r, [&](int px, int py, int) { set(px, py, mean); });
         }
     }
     TakeWorkWhereEmpty(field);
 }
 
+}  // namespace
+
+void FillCentreRings(PressureField& field, int rings) {
+    const GridSettings& s = field.grid;
+    // The lower right corner of the cell holding the centre.
+    auto corner = [&s](const PlotSlot& p) {
+        return std::pair{CellCornerNode(p.x, s.cellWidth), CellCornerNode(p.y, s.cellHeight)};
+    };
+    ForEachRingAroundCentres(field, rings, corner, [&](int px, int py, std::int32_t mean) {
+        if (field.pressureGrid.at(px, py) == 0) field.workGrid.at(px, py) = mean;
+    });
+}
+
 void SmoothCentreRings(PressureField& field, int rings) {
     const GridSettings& s = field.grid;
-    const PlotTable& table = field.plotTable;
-    for (int k = table.FirstFisherySlot(); k <= table.LastSlot(); ++k) {
-        const PlotSlot& p = table.slot(k);
-        if (!IsCentreKind(p.kind)) continue;
-        // The nearest node this time, not the cell corner.
-        const int cx = NearestNode(p.x, s.cellWidth);
-        const int cy = NearestNode(p.y, s.cellHeight);
-        for (int r = 1; r <= rings; ++r) {
-            std::int32_t mean = 0;
-            if (!RingMean(field, cx, cy, r, mean)) continue;
-            ForEachRingNode(s, cx, cy, r, [&](int px, int py, int) { field.workGrid.at(px, py) = mean; });
-        }
-    }
-    TakeWorkWhereEmpty(field);
+    // The nearest node this time, not the cell corner.
+    auto nearest = [&s](const PlotSlot& p) {
+        return std::pair{NearestNode(p.x, s.cellWidth), NearestNode(p.y, s.cellHeight)};
+    };
+    ForEachRingAroundCentres(field, rings, nearest,
+                             [&](int px, int py, std::int32_t mean) { field.workGrid.at(px, py) = mean; });
 }
 
 }  // namespace isobra

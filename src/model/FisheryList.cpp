@@ -1,6 +1,5 @@
 #include "model/FisheryList.h"
 
-#include "model/EntryRows.h"
 #include "model/PlotKinds.h"
 
 namespace isobra {
@@ -19,13 +18,6 @@ bool IsFrontPoint(std::string_view kind) {
 Result<int> Full() { return Result<int>::Fail(std::string(kFullListMessage)); }
 
 }  // namespace
-
-void FisheryList::RemoveRowAndSlot(ObservationSet& obs, int row) {
-    const int n = RowCount();
-    rows_.erase(rows_.begin() + row);
-    for (int k = row; k + 1 < n; ++k) obs.fishery(k) = obs.fishery(k + 1);
-    obs.SetFisheryCount(RowCount());
-}
 
 Result<int> FisheryList::Enter(ObservationSet& obs, int selected, FisheryEntry entry, FisheryRowTexts texts) {
     // With nothing selected (after a file load, say) a new entry goes to the
@@ -54,7 +46,7 @@ Result<int> FisheryList::Enter(ObservationSet& obs, int selected, FisheryEntry e
     }
     obs.fishery(t) = entry;
     WriteRow(t, FisheryRow(texts.latitude, texts.longitude, kTypedLongitudeWidth, texts.pressure, entry.kind));
-    obs.SetFisheryCount(RowCount());
+    CountRows(obs);
     return selected + 1;
 }
 
@@ -71,24 +63,8 @@ Result<int> FisheryList::AddMarker(ObservationSet& obs, int selected, std::strin
     FisheryEntry& entry = obs.fishery(t);
     entry = FisheryEntry{std::string(marker), before.latitude, before.longitude, 0};
     WriteRow(t, MarkerRow(entry));
-    obs.SetFisheryCount(RowCount());
+    CountRows(obs);
     return selected + 1;
-}
-
-int FisheryList::Delete(ObservationSet& obs, int selected) {
-    if (selected < 0 || selected >= RowCount()) return selected;
-    RemoveRowAndSlot(obs, selected);
-    return selected - 1;
-}
-
-void FisheryList::RebuildFromData(const ObservationSet& obs) {
-    rows_.clear();
-    for (int k = 0; k < obs.fisheryCount(); ++k) rows_.push_back(FisheryRowFromData(obs.fishery(k)));
-}
-
-void FisheryList::Clear(ObservationSet& obs) {
-    rows_.clear();
-    obs.SetFisheryCount(0);
 }
 
 }  // namespace isobra

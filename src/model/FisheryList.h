@@ -3,11 +3,19 @@
 #include <string>
 #include <string_view>
 
-#include "model/EntryList.h"
-#include "model/ObservationSet.h"
+#include "model/EntryRows.h"
 #include "model/Result.h"
+#include "model/SlotList.h"
 
 namespace isobra {
+
+struct FisheryTable {
+    static FisheryEntry& Slot(ObservationSet& o, int k) { return o.fishery(k); }
+    static const FisheryEntry& Slot(const ObservationSet& o, int k) { return o.fishery(k); }
+    static int Count(const ObservationSet& o) { return o.fisheryCount(); }
+    static void SetCount(ObservationSet& o, int count) { o.SetFisheryCount(count); }
+    static std::string RowOf(const FisheryEntry& entry) { return FisheryRowFromData(entry); }
+};
 
 // The typed texts of a fishery row, shown as typed.
 struct FisheryRowTexts {
@@ -22,7 +30,7 @@ struct FisheryRowTexts {
 // after a low, "そこから" after a low or a front) at the position of the entry
 // before; the next front entry turns the marker's slot into that front's
 // first point, any other entry takes the marker's place.
-class FisheryList : public EntryList {
+class FisheryList : public SlotList<FisheryTable> {
 public:
     // "データ入力". The row written is the selected one, except that the last
     // row, no selection and an empty list append. A front point carries no
@@ -33,13 +41,6 @@ public:
     // it is) without a selection, at the top of the list or after an entry
     // of the wrong kind.
     Result<int> AddMarker(ObservationSet& observations, int selected, std::string_view marker);
-    // "削除", as for ships.
-    int Delete(ObservationSet& observations, int selected);
-    void RebuildFromData(const ObservationSet& observations);
-    void Clear(ObservationSet& observations);
-
-private:
-    void RemoveRowAndSlot(ObservationSet& observations, int row);
 };
 
 }  // namespace isobra

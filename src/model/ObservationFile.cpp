@@ -62,6 +62,18 @@ std::string Unwritable(const std::string& what, const std::string& text) {
     return {};
 }
 
+// The lines that open a section: the empty line before it (not before the
+// first), its title line with the count, the line of column names. Gives the
+// count.
+int SectionCount(FieldCursor& in, std::string_view title, bool blankBefore) {
+    const std::string section(title);
+    if (blankBefore) in.Text(section + "の前の空行");
+    in.Text(section + "の見出し");
+    const int count = in.Count(section + "の数", kSlotCount).value_or(0);
+    in.Text(section + "の項目名");
+    return count;
+}
+
 }  // namespace
 
 Result<std::string> WriteObservationFile(const ObservationSet& set) {
@@ -108,50 +120,43 @@ Result<ObservationFileData> ParseObservationFile(std::string_view bytes) {
         return code < 0 ? kWeatherUnknown : code;
     };
 
-    in.Text("各地の天気の見出し");
-    const int n = in.Count("各地の天気の数", kSlotCount).value_or(0);
-    in.Text("各地の天気の項目名");
+    auto value = [&in](const std::string& what) { return in.Number(what, kValueLimit).value_or(0); };
+
+    const int n = SectionCount(in, kLandTitle, false);
     for (int k = 0; k < n && !in.failed(); ++k) {
-        const std::string label = "各地の天気の" + std::to_string(k + 1) + "件目";
-        const std::string name = in.Text(label + "の地名").value_or("");
+        const std::string name = in.Text("各地の天気の" + std::to_string(k + 1) + "件目の地名").value_or("");
         const std::string of = "「" + name + "」の";
         LandReport r;
         r.windDirection = direction(in.Text(of + "風向"));
-        r.windForce = in.Number(of + "風力", kValueLimit).value_or(0);
+        r.windForce = value(of + "風力");
         r.weather = weather(in.Text(of + "天気"));
-        r.pressure = in.Number(of + "気圧", kValueLimit).value_or(0);
-        r.temperature = in.Number(of + "気温", kValueLimit).value_or(0);
+        r.pressure = value(of + "気圧");
+        r.temperature = value(of + "気温");
         data.stationNames.push_back(name);
         data.land.push_back(r);
     }
 
-    in.Text("船舶の報告の前の空行");
-    in.Text("船舶の報告の見出し");
-    const int s = in.Count("船舶の報告の数", kSlotCount).value_or(0);
-    in.Text("船舶の報告の項目名");
+    const int s = SectionCount(in, kShipTitle, true);
     for (int k = 0; k < s && !in.failed(); ++k) {
-        const std::string of = "船舶の報告の" + std::to_string(k + 1) + "件目の";
+        const std::string of = std::string(kShipTitle) + "の" + std::to_string(k + 1) + "件目の";
         ShipReport r;
-        r.latitude = in.Number(of + "北緯", kValueLimit).value_or(0);
-        r.longitude = in.Number(of + "東経", kValueLimit).value_or(0);
+        r.latitude = value(of + "北緯");
+        r.longitude = value(of + "東経");
         r.windDirection = direction(in.Text(of + "風向"));
-        r.windForce = in.Number(of + "風力", kValueLimit).value_or(0);
+        r.windForce = value(of + "風力");
         r.weather = weather(in.Text(of + "天気"));
-        r.pressure = in.Number(of + "気圧", kValueLimit).value_or(0);
+        r.pressure = value(of + "気圧");
         data.ships.push_back(r);
     }
 
-    in.Text("漁業気象の前の空行");
-    in.Text("漁業気象の見出し");
-    const int f = in.Count("漁業気象の数", kSlotCount).value_or(0);
-    in.Text("漁業気象の項目名");
+    const int f = SectionCount(in, kFisheryTitle, true);
     for (int k = 0; k < f && !in.failed(); ++k) {
-        const std::string of = "漁業気象の" + std::to_string(k + 1) + "件目の";
+        const std::string of = std::string(kFisheryTitle) + "の" + std::to_string(k + 1) + "件目の";
         FisheryEntry e;
         e.kind = in.Text(of + "種類").value_or("");
-        e.latitude = in.Number(of + "北緯", kValueLimit).value_or(0);
-        e.longitude = in.Number(of + "東経", kValueLimit).value_or(0);
-        e.pressure = in.Number(of + "気圧", kValueLimit).value_or(0);
+        e.latitude = value(of + "北緯");
+        e.longitude = value(of + "東経");
+        e.pressure = value(of + "気圧");
         data.fishery.push_back(e);
     }
 
@@ -186,25 +191,24 @@ void ApplyObservationFile(const ObservationFileData& data, ObservationSet& obs, 
     field.pressureGrid.MarkNotComputed();
 }
 
+namespace {
+
+void NotNegative(std::int32_t& v) {
+    if (v < 0) v = 0;
+}
+
+// Land and ship reports alike.
+template <class Report>
+void NoNegativeCodes(Report& r) {
+    for (std::int32_t* v : {&r.windDirection, &r.windForce, &r.weather, &r.pressure}) NotNegative(*v);
+}
+
+}  // namespace
+
 void NormaliseForSave(ObservationSet& set) {
-    auto notNegative = [](std::int32_t& v) {
-        if (v < 0) v = 0;
-    };
-    for (int k = 0; k < set.stationCount(); ++k) {
-        LandReport& r = set.land(k);
-        notNegative(r.windDirection);
-        notNegative(r.windForce);
-        notNegative(r.weather);
-        notNegative(r.pressure);
-    }
-    for (int k = 0; k < set.shipCount(); ++k) {
-        ShipReport& r = set.ship(k);
-        notNegative(r.windDirection);
-        notNegative(r.windForce);
-        notNegative(r.weather);
-        notNegative(r.pressure);
-    }
-    for (int k = 0; k < set.fisheryCount(); ++k) notNegative(set.fishery(k).pressure);
+    for (int k = 0; k < set.stationCount(); ++k) NoNegativeCodes(set.land(k));
+    for (int k = 0; k < set.shipCount(); ++k) NoNegativeCodes(set.ship(k));
+    for (int k = 0; k < set.fisheryCount(); ++k) NotNegative(set.fishery(k).pressure);
 }
 
 }  // namespace isobra

@@ -21,6 +21,8 @@ struct Failure {
 template <class T>
 class [[nodiscard]] Result {
 public:
+    using Value = T;
+
     Result(T value) : value_(std::move(value)) {}  // NOLINT(google-explicit-constructor)
     Result(Failure failure) : failure_(std::move(failure)) {}  // NOLINT(google-explicit-constructor)
     static Result Fail(std::string message, int line = 0) { return Result(Failure{line, std::move(message)}); }

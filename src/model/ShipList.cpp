@@ -14,27 +14,8 @@ Result<int> ShipList::Enter(ObservationSet& obs, int selected, const ShipReport&
     obs.ship(slot) = report;
     if (report.windForce == 0) texts.direction = kCalmDirection;
     WriteRow(slot, ShipRow(texts));
-    obs.SetShipCount(RowCount());
+    CountRows(obs);
     return slot + (append ? 0 : 1);
-}
-
-int ShipList::Delete(ObservationSet& obs, int selected) {
-    const int n = RowCount();
-    if (selected < 0 || selected >= n) return selected;
-    rows_.erase(rows_.begin() + selected);
-    for (int k = selected; k + 1 < n; ++k) obs.ship(k) = obs.ship(k + 1);
-    obs.SetShipCount(RowCount());
-    return selected - 1;
-}
-
-void ShipList::RebuildFromData(const ObservationSet& obs) {
-    rows_.clear();
-    for (int k = 0; k < obs.shipCount(); ++k) rows_.push_back(ShipRowFromData(obs.ship(k)));
-}
-
-void ShipList::Clear(ObservationSet& obs) {
-    rows_.clear();
-    obs.SetShipCount(0);
 }
 
 }  // namespace isobra

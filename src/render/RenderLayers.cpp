@@ -1,35 +1,66 @@
 #include "render/RenderLayers.h"
 
+#include <algorithm>
+#include <functional>
+#include <utility>
+
 #include "isobar/IsobarDrawing.h"
 #include "map/CoastlineTable.h"
 #include "map/Fronts.h"
 #include "map/WeatherSymbols.h"
 #include "map/WindSymbols.h"
-#include "state/AppState.h"
 
 namespace isobra {
 
-bool IsKnownLayer(const std::string& name) {
-    return name == "map" || name == "isobars" || name == "symbols" || name == "wind" || name == "fronts";
+namespace {
+
+using LayerDrawing = std::function<void(MapCanvas&, const AppState&)>;
+
+const std::vector<std::pair<std::string_view, LayerDrawing>>& Layers() {
+    static const std::vector<std::pair<std::string_view, LayerDrawing>> layers = {
+        {"map",
+         [](MapCanvas& c, const AppState& s) { DrawCoastline(c, s.coastline, s.colours.ColorOf(kMapColour)); }},
+        {"isobars",
+         [](MapCanvas& c, const AppState& s) { DrawIsobars(c, s.field, s.colours.ColorOf(kIsobarColour)); }},
+        {"symbols",
+         [](MapCanvas& c, const AppState& s) {
+             DrawWeatherSymbols(c, s.observations, s.field.plotTable, s.colours.ColorOf(kWeatherSymbolColour));
+         }},
+        {"wind",
+         [](MapCanvas& c, const AppState& s) {
+             DrawWindSymbols(c, s.observations, s.field.plotTable, s.colours.ColorOf(kWindSymbolColour));
+         }},
+        {"fronts", [](MapCanvas& c, const AppState& s) { DrawFronts(c, s.field.plotTable, s.colours); }},
+    };
+    return layers;
 }
 
-bool IsLayerAvailable(const std::string& name) { return IsKnownLayer(name); }
+}  // namespace
+
+const std::vector<std::string_view>& LayerNames() {
+    static const std::vector<std::string_view> names = [] {
+        std::vector<std::string_view> out;
+        for (const auto& layer : Layers()) out.push_back(layer.first);
+        return out;
+    }();
+    return names;
+}
+
+bool IsKnownLayer(std::string_view name) {
+    const auto& names = LayerNames();
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+std::string LayerNameList() {
+    std::string out;
+    for (std::string_view name : LayerNames()) out += (out.empty() ? "" : ", ") + std::string(name);
+    return out;
+}
 
 void DrawLayers(MapCanvas& canvas, const AppState& state, const std::vector<std::string>& layers) {
-    for (const std::string& layer : layers) {
-        if (layer == "map") {
-            DrawCoastline(canvas, state.coastline, state.colours.ColorOf(kMapColour));
-        } else if (layer == "isobars") {
-            DrawIsobars(canvas, state.field, state.colours.ColorOf(kIsobarColour));
-        } else if (layer == "symbols") {
-            DrawWeatherSymbols(canvas, state.observations, state.field.plotTable,
-                               state.colours.ColorOf(kWeatherSymbolColour));
-        } else if (layer == "wind") {
-            DrawWindSymbols(canvas, state.observations, state.field.plotTable, state.colours.ColorOf(kWindSymbolColour));
-        } else if (layer == "fronts") {
-            DrawFronts(canvas, state.field.plotTable, state.colours);
-        }
-    }
+    for (const std::string& name : layers)
+        for (const auto& [layer, draw] : Layers())
+            if (layer == name) draw(canvas, state);
 }
 
 }  // namespace isobra

@@ -1,17 +1,21 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "canvas/MapCanvas.h"
+#include "state/AppState.h"
 
 namespace isobra {
 
-class AppState;
-class MapCanvas;
+// The layers a map is made of, in the order the menu lists their commands.
+const std::vector<std::string_view>& LayerNames();
+bool IsKnownLayer(std::string_view name);
+// "map, isobars, ...", for messages.
+std::string LayerNameList();
 
-// The layers a map is made of, drawn in the order given, as the menu
-// commands draw them.
-bool IsKnownLayer(const std::string& name);
-bool IsLayerAvailable(const std::string& name);
+// Draws the layers in the order given, as the menu commands draw them.
 void DrawLayers(MapCanvas& canvas, const AppState& state, const std::vector<std::string>& layers);
 
 }  // namespace isobra

@@ -29,8 +29,8 @@ constexpr int kExitUsage = 2;
 // faster than with the default level.
 constexpr int kPngQuality = 50;
 
-const char* const kUsage =
-    "usage: isobra-render OBS.dat [--cnt OUT.cnt] [--dat OUT.dat] [--png OUT.png]\n"
+std::string UsageText() {
+    return "usage: isobra-render OBS.dat [--cnt OUT.cnt] [--dat OUT.dat] [--png OUT.png]\n"
     "                     [--interval HPA] [--layers LIST]\n"
     "       isobra-render --isobars IN.cnt --png OUT.png [--interval HPA] [--layers LIST]\n"
     "\n"
@@ -41,12 +41,13 @@ const char* const kUsage =
     "  --png OUT.png     the map, 400 x 400 pixels, drawn as in the window\n"
     "  --isobars IN.cnt  draw a saved isobar file instead of building a grid\n"
     "  --interval HPA    isobar spacing in hPa, 0.5 to 10 (default 2)\n"
-    "  --layers LIST     comma list of map, isobars, symbols, wind, fronts\n"
+    "  --layers LIST     comma list of " + LayerNameList() + "\n"
     "                    (default map,isobars)\n"
     "  --help            this text\n"
     "\n"
     "Exit status: 0 done, 1 bad input (the message names file and line),\n"
     "2 wrong use. No output file is written unless everything succeeded.\n";
+}
 
 struct Options {
     std::string observations;
@@ -59,7 +60,7 @@ struct Options {
 };
 
 int Usage(const std::string& problem) {
-    std::fprintf(stderr, "isobra-render: %s\n%s", problem.c_str(), kUsage);
+    std::fprintf(stderr, "isobra-render: %s\n%s", problem.c_str(), UsageText().c_str());
     return kExitUsage;
 }
 
@@ -114,11 +115,7 @@ bool ParseArguments(const QStringList& args, Options& options, std::string& prob
             options.layers = SplitComma(text);
             for (const std::string& layer : options.layers) {
                 if (!IsKnownLayer(layer)) {
-                    problem = "unknown layer \"" + layer + "\" (known: map, isobars, symbols, wind, fronts)";
-                    return false;
-                }
-                if (!IsLayerAvailable(layer)) {
-                    problem = "the layer \"" + layer + "\" cannot be drawn yet";
+                    problem = "unknown layer \"" + layer + "\" (known: " + LayerNameList() + ")";
                     return false;
                 }
             }
@@ -172,7 +169,7 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
+            std::fputs(UsageText().c_str(), stdout);
             return kExitOk;
         }
     }
@@ -199,7 +196,7 @@ int main(int argc, char* argv[]) {
 
         const int pressures = CountLandPressures(state.observations);
         if (pressures == 0) return BadInput(input, 0, "気圧が入力されていません");
-        if (pressures < 20)
+        if (pressures < kFewLandPressures)
             std::fprintf(stderr, "isobra-render: %s: 気圧のある地点が%d か所しかありません。そのまま等圧線を描きます。\n",
                          input.c_str(), pressures);
         const Result<GridConstructionReport> result = ComputePressureGrid(state.observations, state.field);

@@ -10,9 +10,7 @@ void AppState::ApplyStartupSettings() {
     field.grid = GridSettings{};
     observations.SetStationCount(kBuiltInStationCount);
     field.plotTable.lastPlotIndex = 0;
-    continuousInterval = 1.0f;
     colours.ResetToDefaults();
-    selectedColourItem = 0;
     mouseMode = MouseMode::None;
     InitStationTable(observations);
     lists.land.ResetToNames(observations);

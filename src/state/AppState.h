@@ -28,9 +28,7 @@ public:
     EntryLists lists;     // the rows of the three entry windows; they set the counts
     PressureField field;  // grid settings, pressure grid, plot table
     ColorSettings colours;
-    int selectedColourItem = 0;  // 0, or 1..10 while the colour dialog is open
     MouseMode mouseMode = MouseMode::None;
-    float continuousInterval = 1.0f;  // seconds between pictures of the continuous display
     CoastlineTable coastline;
     FileChooserState fileChooser;
 };

@@ -1,18 +1,24 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <string>
 
 namespace isobra {
 
 // What the file chooser leaves behind for its callers, kept for the whole run.
 struct FileChooserState {
-    std::string chosenPath;          // the last accepted file; unchanged on cancel
-    std::int16_t cancelFlag = 0;     // set by the caller (0, or 1 in the delete loops); -1 after "ｷｬﾝｾﾙ"
-    std::array<std::int16_t, 3> optionStates{-1, 0, 0};  // Option1..3: -1 selected, 0 not
+    std::string chosenPath;  // the last accepted file; unchanged on cancel
+    bool cancelled = false;  // cleared by the caller before showing; set by "ｷｬﾝｾﾙ", Escape or the close box
+    // The three image-source options ("bmpﾌｧｲﾙ", "べたﾌｧｲﾙ", "ｳｪｻﾞｰｾﾝｻ") as
+    // they stood when the chooser last closed.
+    std::array<bool, 3> options{true, false, false};
 
-    bool Cancelled() const { return cancelFlag == -1; }
+    // 0..2: the option that was selected.
+    int SelectedOption() const {
+        for (int i = 0; i < 3; ++i)
+            if (options[static_cast<std::size_t>(i)]) return i;
+        return 0;
+    }
 };
 
 }  // namespace isobra

@@ -1,5 +1,6 @@
 #include "widgets/HelpTexts.h"
 
+#include <QList>
 #include <initializer_list>
 
 namespace isobra {
@@ -112,7 +113,7 @@ QString MenuHelpText(int page) {
 namespace {
 
 // Every line followed by CR LF, with one more empty line after the twelfth.
-QString Lines(std::initializer_list<QString> lines) {
+QString Lines(const QList<QString>& lines) {
     QString text;
     int n = 0;
     for (const QString& line : lines) {
@@ -122,68 +123,57 @@ QString Lines(std::initializer_list<QString> lines) {
     return text;
 }
 
+// The page of an entry window: how the mouse and the keyboard enter a row,
+// then what the window adds. `backTab` and `fields` differ by window.
+QString FormHelp(const QString& backTab, const QString& fields1, const QString& fields2,
+                 std::initializer_list<QString> more) {
+    QList<QString> lines = {
+        QStringLiteral("マウスを使うとき"),
+        QStringLiteral("　　矢印をクリックするか、ドラッグ（ボタンをおして移動する）"),
+        QStringLiteral("　　すると数値が変わります。"),
+        QStringLiteral("　　「データの入力」をクリックすると入力されます。"),
+        QString(),
+        QStringLiteral("キーボードから入力するとき"),
+        QStringLiteral("　　［ＴＡＢ］キーを押すと次の項目に移ります。"),
+        backTab,
+        fields1,
+        fields2,
+        QStringLiteral("　　「データの入力」のところで「リターン」キーを押すと入力。"),
+        QStringLiteral("　　なれるとキーボードからのほうが速いです。"),
+    };
+    lines.append(QList<QString>(more));
+    return Lines(lines);
+}
+
+const QString kBackTab = QStringLiteral("　　(SHIFT+TABで前の項目に戻ります)");
+const QString kNumbersTyped = QStringLiteral("　　北緯、東経、気圧は数値を入力して［ＴＡＢ］");
+
 }  // namespace
 
 HelpPage LandFormHelp() {
     return {QStringLiteral(" 「各地の天気」の説明 "),
-            Lines({
-                QStringLiteral("マウスを使うとき"),
-                QStringLiteral("　　矢印をクリックするか、ドラッグ（ボタンをおして移動する）"),
-                QStringLiteral("　　すると数値が変わります。"),
-                QStringLiteral("　　「データの入力」をクリックすると入力されます。"),
-                QString(),
-                QStringLiteral("キーボードから入力するとき"),
-                QStringLiteral("　　［ＴＡＢ］キーを押すと次の項目に移ります。"),
-                QStringLiteral("　　(SHIFT+TABで前の項目に戻ります)"),
-                QStringLiteral("　　風向、天気はカーソルキーで選んで［ＴＡＢ］"),
-                QStringLiteral("　　風力、気圧、気温は数値を入力して［ＴＡＢ］"),
-                QStringLiteral("　　「データの入力」のところで「リターン」キーを押すと入力。"),
-                QStringLiteral("　　なれるとキーボードからのほうが速いです。"),
-                QStringLiteral("入力してある行で「データの入力」をｸﾘｯｸすると変更されます。"),
-                QStringLiteral("データがないときにはマウスで地名を選んでとばして下さい。"),
-            })};
+            FormHelp(kBackTab, QStringLiteral("　　風向、天気はカーソルキーで選んで［ＴＡＢ］"),
+                     QStringLiteral("　　風力、気圧、気温は数値を入力して［ＴＡＢ］"),
+                     {QStringLiteral("入力してある行で「データの入力」をｸﾘｯｸすると変更されます。"),
+                      QStringLiteral("データがないときにはマウスで地名を選んでとばして下さい。")})};
 }
 
 HelpPage ShipFormHelp() {
+    // This page closes the bracket with a full-width "）".
     return {QStringLiteral(" 「船舶、海洋ブイからの報告」の説明 "),
-            Lines({
-                QStringLiteral("マウスを使うとき"),
-                QStringLiteral("　　矢印をクリックするか、ドラッグ（ボタンをおして移動する）"),
-                QStringLiteral("　　すると数値が変わります。"),
-                QStringLiteral("　　「データの入力」をクリックすると入力されます。"),
-                QString(),
-                QStringLiteral("キーボードから入力するとき"),
-                QStringLiteral("　　［ＴＡＢ］キーを押すと次の項目に移ります。"),
-                QStringLiteral("　　(SHIFT+TABで前の項目に戻ります）"),
-                QStringLiteral("　　北緯、東経、気圧は数値を入力して［ＴＡＢ］"),
-                QStringLiteral("　　風向、天気はカーソルキーで選んで［ＴＡＢ］"),
-                QStringLiteral("　　「データの入力」のところで「リターン」キーを押すと入力。"),
-                QStringLiteral("　　なれるとキーボードからのほうが速いです。"),
-                QStringLiteral("「削除」で現在カーソルがある行が消えます。"),
-                QStringLiteral("入力してある行で「データの入力」をｸﾘｯｸすると変更できます。"),
-                QStringLiteral("最後の行のデータは変更できません。削除して入力してください。"),
-            })};
+            FormHelp(QStringLiteral("　　(SHIFT+TABで前の項目に戻ります）"), kNumbersTyped,
+                     QStringLiteral("　　風向、天気はカーソルキーで選んで［ＴＡＢ］"),
+                     {QStringLiteral("「削除」で現在カーソルがある行が消えます。"),
+                      QStringLiteral("入力してある行で「データの入力」をｸﾘｯｸすると変更できます。"),
+                      QStringLiteral("最後の行のデータは変更できません。削除して入力してください。")})};
 }
 
 HelpPage FisheryFormHelp() {
     return {QStringLiteral("漁業気象の説明 "),
-            Lines({
-                QStringLiteral("マウスを使うとき"),
-                QStringLiteral("　　矢印をクリックするか、ドラッグ（ボタンをおして移動する）"),
-                QStringLiteral("　　すると数値が変わります。"),
-                QStringLiteral("　　「データの入力」をクリックすると入力されます。"),
-                QString(),
-                QStringLiteral("キーボードから入力するとき"),
-                QStringLiteral("　　［ＴＡＢ］キーを押すと次の項目に移ります。"),
-                QStringLiteral("　　(SHIFT+TABで前の項目に戻ります)"),
-                QStringLiteral("　　北緯、東経、気圧は数値を入力して［ＴＡＢ］"),
-                QStringLiteral("　　高気圧や低気圧はカーソルキーで選んで［ＴＡＢ］"),
-                QStringLiteral("　　「データの入力」のところで「リターン」キーを押すと入力。"),
-                QStringLiteral("　　なれるとキーボードからのほうが速いです。"),
-                QStringLiteral("「中心から」は低気圧から出る前線の入力に使います。"),
-                QStringLiteral("「ここから」は前線がべつの前線に変化するときに使います。"),
-                QStringLiteral("　　　　どちらもあとで前線のデータに変換されます。"),
-            })};
+            FormHelp(kBackTab, kNumbersTyped, QStringLiteral("　　高気圧や低気圧はカーソルキーで選んで［ＴＡＢ］"),
+                     {QStringLiteral("「中心から」は低気圧から出る前線の入力に使います。"),
+                      QStringLiteral("「ここから」は前線がべつの前線に変化するときに使います。"),
+                      QStringLiteral("　　　　どちらもあとで前線のデータに変換されます。")})};
 }
 
 }  // namespace isobra

@@ -32,7 +32,7 @@ public:
     virtual std::optional<QString> InputText(const QString& title, const QString& prompt,
                                              const QString& defaultText) = 0;
     // The modal file chooser. On accept it writes chooser.chosenPath; on
-    // cancel it sets chooser.cancelFlag to -1 and leaves the path alone.
+    // cancel it sets chooser.cancelled and leaves the path alone.
     virtual void ChooseFile(const FileRequest& request, FileChooserState& chooser) = 0;
 };
 

@@ -90,7 +90,7 @@ private slots:
         Type("OBS.dat");  // the file is obs.DAT
         QVERIFY(!dialog_->isVisible());
         QCOMPARE(QString::fromStdString(chooser_.chosenPath), QDir(dir_->path()).canonicalPath() + "/obs.DAT");
-        QCOMPARE(chooser_.cancelFlag, 0);
+        QVERIFY(!chooser_.cancelled);
     }
 
     void anExistingFileHiddenByThePatternKeepsTheDialogOpen() {
@@ -129,19 +129,19 @@ private slots:
         Open({"観測データ読みこみ", "*.dat", FileRequest::Purpose::Open});
         QTest::mouseClick(Button("cmdOpenSave1"), Qt::LeftButton);
         QVERIFY(!dialog_->isVisible());
-        QCOMPARE(chooser_.cancelFlag, -1);
+        QVERIFY(chooser_.cancelled);
         QCOMPARE(chooser_.chosenPath, std::string("/old/obs.DAT"));
 
-        chooser_.cancelFlag = 1;
+        chooser_.cancelled = false;
         Open({"観測データ削除", "*.dat", FileRequest::Purpose::Delete});
         dialog_->close();
-        QCOMPARE(chooser_.cancelFlag, -1);
+        QVERIFY(chooser_.cancelled);
         QCOMPARE(chooser_.chosenPath, std::string("/old/obs.DAT"));
 
-        chooser_.cancelFlag = 0;
+        chooser_.cancelled = false;
         Open({"観測データ読みこみ", "*.dat", FileRequest::Purpose::Open});
         QTest::keyClick(dialog_.get(), Qt::Key_Escape);
-        QCOMPARE(chooser_.cancelFlag, -1);
+        QVERIFY(chooser_.cancelled);
     }
 
     void clickingAndDoubleClickingFiles() {
@@ -172,7 +172,8 @@ private slots:
         QCOMPARE(dialog_->fileNames(), QStringList{"a.B1"});
         QCOMPARE(Name()->text(), QString());
         QTest::mouseClick(Button("cmdOpenSave1"), Qt::LeftButton);
-        QCOMPARE(chooser_.optionStates, (std::array<std::int16_t, 3>{0, -1, 0}));
+        QCOMPARE(chooser_.SelectedOption(), 1);
+        QCOMPARE(chooser_.options, (std::array<bool, 3>{false, true, false}));
         QVERIFY(!option2->isVisible());
     }
 

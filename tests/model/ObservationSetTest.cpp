@@ -80,9 +80,7 @@ TEST(AppState, StartupValues) {
     EXPECT_EQ(state.observations.stationCount(), 54);
     EXPECT_EQ(state.observations.shipCount(), 0);
     EXPECT_EQ(state.observations.fisheryCount(), 0);
-    EXPECT_EQ(state.continuousInterval, 1.0f);
     EXPECT_EQ(state.mouseMode, MouseMode::None);
-    EXPECT_EQ(state.selectedColourItem, 0);
     EXPECT_FALSE(state.field.pressureGrid.IsComputed());
     EXPECT_EQ(state.colours.ColorOf(kBackgroundColour), MakeColour(255, 255, 255));
     EXPECT_EQ(state.colours.ColorOf(kTextColour), MakeColour(0, 0, 0));

@@ -9,10 +9,6 @@
 #include "widgets/Prompts.h"
 #include "state/FileChooserState.h"
 
-// GCC 12 warns, wrongly, that a moved std::optional<QString> may be used
-// uninitialised.
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-
 namespace isobra::test {
 
 // Answers prompts from queues and records every one, so a test can check the
@@ -47,24 +43,27 @@ public:
     }
     std::optional<QString> InputText(const QString& title, const QString& prompt, const QString&) override {
         shown.push_back({Shown::Kind::Input, title, prompt});
-        if (inputAnswers.empty()) return std::nullopt;
-        std::optional<QString> a = std::move(inputAnswers.front());
-        inputAnswers.pop_front();
-        return a;
+        return Next(inputAnswers);
     }
 
     void ChooseFile(const FileRequest& request, FileChooserState& chooser) override {
         fileRequests.push_back(request);
-        std::optional<QString> a;
-        if (!fileAnswers.empty()) {
-            a = fileAnswers.front();
-            fileAnswers.pop_front();
-        }
+        const std::optional<QString> a = Next(fileAnswers);
         if (a) {
             chooser.chosenPath = a->toStdString();
         } else {
-            chooser.cancelFlag = -1;
+            chooser.cancelled = true;
         }
+    }
+
+    // The next queued answer; none (cancel) when the queue is empty.
+    static std::optional<QString> Next(std::deque<std::optional<QString>>& queue) {
+        std::optional<QString> answer;
+        if (!queue.empty()) {
+            answer.swap(queue.front());
+            queue.pop_front();
+        }
+        return answer;
     }
 
     QStringList Titles() const {
