@@ -1,0 +1,57 @@
+#include "isobar/CentreLetters.h"
+
+#include <cstdio>
+#include <string_view>
+
+#include "isobar/PlotKinds.h"
+#include "isobar/PlotTable.h"
+#include "map/MapCanvas.h"
+
+namespace isobra {
+
+bool HasCentreLetter(const PlotSlot& slot) {
+    if (CentreLetter(slot.kind).empty()) return false;
+    return slot.x >= 8 && slot.x <= 391 && slot.y >= 8 && slot.y <= 391;
+}
+
+void DrawCentreLetters(MapCanvas& canvas, const PlotTable& table) {
+    for (int k = table.FirstFisherySlot(); k <= table.lastPlotIndex; ++k) {
+        const PlotSlot& p = table.slot(k);
+        if (!HasCentreLetter(p)) continue;
+        canvas.DrawTextAt(static_cast<float>(p.x), static_cast<float>(p.y), std::string(CentreLetter(p.kind)));
+    }
+}
+
+std::string PressureText(std::int32_t units, std::int32_t pressureScale) {
+    if (pressureScale <= 0) return {};
+    char text[32];
+    // Six decimals hold every fraction of a power-of-ten scale up to 10^6;
+    // the trailing zeros and a bare point go.
+    std::snprintf(text, sizeof text, "%.6f", static_cast<double>(units) / pressureScale);
+    std::string out(text);
+    while (out.back() == '0') out.pop_back();
+    if (out.back() == '.') out.pop_back();
+    return out;
+}
+
+TextPlace CentralPressurePlace(const PlotSlot& slot, const std::string& text, const LabelStyle& style) {
+    const int letterWidth = TextWidth(CentreLetter(slot.kind), style.canvas);
+    const int width = TextWidth(text, style.small);
+    // Half the difference, rounded down: an odd pixel goes to the right.
+    const int spare = letterWidth - width;
+    const int left = slot.x + (spare >= 0 ? spare / 2 : -((1 - spare) / 2));
+    return {left, slot.y + style.canvas.height};
+}
+
+void DrawCentralPressures(MapCanvas& canvas, const PlotTable& table, std::int32_t pressureScale,
+                          const LabelStyle& style) {
+    for (int k = table.FirstFisherySlot(); k <= table.lastPlotIndex; ++k) {
+        const PlotSlot& p = table.slot(k);
+        if (!HasCentreLetter(p) || p.pressure <= 0) continue;
+        const std::string text = PressureText(p.pressure, pressureScale);
+        const TextPlace at = CentralPressurePlace(p, text, style);
+        canvas.DrawTextAt(static_cast<float>(at.x), static_cast<float>(at.y), text, TextSize::Small);
+    }
+}
+
+}  // namespace isobra
