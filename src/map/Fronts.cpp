@@ -102,9 +102,9 @@ void DrawOccludedFrontSegment(MapCanvas& canvas, int x1, int y1, int x2, int y2,
                     colour);
 }
 
-void DrawFronts(MapCanvas& canvas, const AppState& state) {
-    const PlotTable& plot = state.plotTable;
-    const ColorSettings& colours = state.colours;
+void DrawFronts(MapCanvas& canvas, const AppState& state) { DrawFronts(canvas, state.plotTable, state.colours); }
+
+void DrawFronts(MapCanvas& canvas, const PlotTable& plot, const ColorSettings& colours) {
     // Fishery items follow the stations and ships the table was built with.
     const long long first = std::max(1LL + plot.stationCount + plot.shipCount, 0LL);
     const int last = std::min(plot.lastPlotIndex, kSlotCount - 1);

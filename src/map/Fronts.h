@@ -7,6 +7,8 @@
 namespace isobra {
 
 class AppState;
+class ColorSettings;
+struct PlotTable;
 
 inline constexpr std::string_view kWarmFrontKind = "温暖前線";
 inline constexpr std::string_view kColdFrontKind = "寒冷前線";
@@ -17,6 +19,7 @@ inline constexpr std::string_view kOccludedFrontKind = "閉塞前線";
 // same front kind in the plot table of the last isobar construction, each
 // kind with its symbols and in its colour.
 void DrawFronts(MapCanvas& canvas, const AppState& state);
+void DrawFronts(MapCanvas& canvas, const PlotTable& plot, const ColorSettings& colours);
 
 // A front line from (x1, y1) to (x2, y2) with semicircles of radius `size`
 // every `spacing` pixels along it, on the left of the west-to-east direction.

@@ -28,8 +28,10 @@ bool HasPosition(int x, int y) { return x != 0 && y != 0; }
 }  // namespace
 
 std::vector<SymbolSite> CollectSymbolSites(const AppState& state) {
-    const ObservationSet& obs = state.observations;
-    const PlotTable& plot = state.plotTable;
+    return CollectSymbolSites(state.observations, state.plotTable);
+}
+
+std::vector<SymbolSite> CollectSymbolSites(const ObservationSet& obs, const PlotTable& plot) {
     std::vector<SymbolSite> sites;
 
     for (const int k : SymbolStations(obs.stationCount)) {

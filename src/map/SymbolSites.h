@@ -5,6 +5,8 @@
 namespace isobra {
 
 class AppState;
+class ObservationSet;
+struct PlotTable;
 
 // One place that gets a weather symbol and a wind arrow: a canvas position
 // and the report drawn there.
@@ -23,5 +25,6 @@ struct SymbolSite {
 // since then has no position yet and is left out. Sites without a position
 // (a coordinate of 0) are left out too, and "富士山" never carries symbols.
 std::vector<SymbolSite> CollectSymbolSites(const AppState& state);
+std::vector<SymbolSite> CollectSymbolSites(const ObservationSet& observations, const PlotTable& plot);
 
 }  // namespace isobra
