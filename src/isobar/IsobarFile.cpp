@@ -94,6 +94,7 @@ bool ApplyIsobarFile(const IsobarFileData& data, AppState& state) {
         slot.kind = item.kind;
         slot.x = item.x;
         slot.y = item.y;
+        slot.pressure = 0;  // the file keeps no pressures: whatever the slot held belongs to another item
     }
     table.stationCount = n;
     table.shipCount = 0;
