@@ -37,7 +37,8 @@ std::string PressureText(std::int32_t units, std::int32_t pressureScale) {
 TextPlace CentralPressurePlace(const PlotSlot& slot, const std::string& text, const LabelStyle& style) {
     const int letterWidth = TextWidth(CentreLetter(slot.kind), style.canvas);
     const int width = TextWidth(text, style.small);
-    // Half the difference, rounded down: an odd pixel goes to the right.
+    // Half the difference, rounded down: text wider than its letter by an
+    // odd number of pixels sticks out one more on the left.
     const int spare = letterWidth - width;
     const int left = slot.x + (spare >= 0 ? spare / 2 : -((1 - spare) / 2));
     return {left, slot.y + style.canvas.height};

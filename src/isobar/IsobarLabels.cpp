@@ -21,7 +21,7 @@ constexpr double kSecondLabelLength = 240;   // lines this long get a second lab
 constexpr double kStep = 3;                  // candidate places along a line, pixels apart
 constexpr double kStraight = 1.5;            // most a stretch may bow on the preferred tries
 constexpr double kCrowdReach = 64;           // labels closer than this push each other apart
-constexpr double kCrowdWeight = 2;           // the push of a label at distance 0, in pixels of bow
+constexpr double kCrowdWeight = 6;           // the push of a label at distance 0, in pixels of bow
 constexpr double kCrossingWeight = 4;        // a line cut by a label weighs as much as this many pixels of bow
 constexpr int kGap = 1;                      // free pixels between a box and a reserved box or another label
 
