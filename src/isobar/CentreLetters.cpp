@@ -24,14 +24,26 @@ void DrawCentreLetters(MapCanvas& canvas, const PlotTable& table) {
 
 std::string PressureText(std::int32_t units, std::int32_t pressureScale) {
     if (pressureScale <= 0) return {};
-    char text[32];
-    // Six decimals hold every fraction of a power-of-ten scale up to 10^6;
-    // the trailing zeros and a bare point go.
-    std::snprintf(text, sizeof text, "%.6f", static_cast<double>(units) / pressureScale);
-    std::string out(text);
-    while (out.back() == '0') out.pop_back();
-    if (out.back() == '.') out.pop_back();
-    return out;
+    std::int64_t power = 1;
+    int decimals = 0;
+    while (power < pressureScale && decimals < 9) power *= 10, ++decimals;
+    if (power != pressureScale) {
+        // Not a power of ten: six decimals hold the fraction well enough.
+        char text[32];
+        std::snprintf(text, sizeof text, "%.6f", static_cast<double>(units) / pressureScale);
+        std::string out(text);
+        while (out.back() == '0') out.pop_back();
+        if (out.back() == '.') out.pop_back();
+        return out;
+    }
+    const std::int64_t value = units;
+    const std::uint64_t size = static_cast<std::uint64_t>(value < 0 ? -value : value);
+    std::string out = (value < 0 ? "-" : "") + std::to_string(size / static_cast<std::uint64_t>(power));
+    std::string fraction = std::to_string(size % static_cast<std::uint64_t>(power));
+    if (fraction == "0") return out;
+    fraction.insert(0, static_cast<std::size_t>(decimals) - fraction.size(), '0');
+    while (fraction.back() == '0') fraction.pop_back();
+    return out + "." + fraction;
 }
 
 TextPlace CentralPressurePlace(const PlotSlot& slot, const std::string& text, const LabelStyle& style) {

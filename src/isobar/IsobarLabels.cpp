@@ -39,6 +39,10 @@ struct Point {
     double x = 0, y = 0;
 };
 
+// sqrt is exact to the last bit everywhere, and far quicker than hypot;
+// lengths here are a few hundred pixels, nowhere near overflow.
+double Length(double dx, double dy) { return std::sqrt(dx * dx + dy * dy); }
+
 // Whether the segment from p to q meets the rectangle [x1, x2] x [y1, y2]
 // (real coordinates): Liang-Barsky clipping.
 bool SegmentMeetsRect(Point p, Point q, double x1, double y1, double x2, double y2) {
@@ -110,7 +114,7 @@ public:
     double Bow(double s) {
         const Point a = back_.At(s - r_), b = ahead_.At(s + r_);
         const double cx = b.x - a.x, cy = b.y - a.y;
-        const double chord = std::hypot(cx, cy);
+        const double chord = Length(cx, cy);
         if (chord < r_) return std::numeric_limits<double>::infinity();
         double most = 0;
         const std::size_t to = end_.Seek(s + r_);
@@ -136,7 +140,7 @@ Track MakeTrack(const IsobarLine& line) {
         for (std::size_t k = lap == 0 ? 0 : 1; k < n; ++k) {
             const Point p{double(line.points[k].x), double(line.points[k].y)};
             const double s =
-                t.points.empty() ? 0.0 : t.arc.back() + std::hypot(p.x - t.points.back().x, p.y - t.points.back().y);
+                t.points.empty() ? 0.0 : t.arc.back() + Length(p.x - t.points.back().x, p.y - t.points.back().y);
             t.points.push_back(p);
             t.arc.push_back(s);
         }
@@ -243,10 +247,13 @@ private:
     void FindCandidates(int i) {
         const Track& t = tracks_[At(i)];
         const std::string text = TextOf(i);
-        const int w = TextWidth(text, style_.small) + 2;
-        const int h = style_.small.height + 2;
+        if (text.empty()) return;  // no scale to write the level with
+        // A pixel of room round the text; a metric of nothing still makes
+        // a box that the line is seen to stop at.
+        const int w = std::max(TextWidth(text, style_.small), 1) + 2;
+        const int h = std::max(style_.small.height, 1) + 2;
         // Every point of the line inside the box lies within r of the centre.
-        const double r = 0.5 * std::hypot(w, h) + 1;
+        const double r = 0.5 * Length(w, h) + 1;
         double from = r, to = t.length - r;
         if (t.closed) {
             if (t.length < 2 * r + 4 * kStep) return;  // the ring is smaller than its label

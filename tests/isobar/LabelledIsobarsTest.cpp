@@ -271,6 +271,9 @@ TEST(LabelledIsobars, PressureTextsInTheirShortestForm) {
         {103600, "1036"}, {100850, "1008.5"}, {100825, "1008.25"}, {99000, "990"}, {100001, "1000.01"},
     };
     for (const auto& [units, text] : cases) EXPECT_EQ(PressureText(units, 100), text);
+    EXPECT_EQ(PressureText(10125, 10), "1012.5");
+    EXPECT_EQ(PressureText(-150, 100), "-1.5");
+    EXPECT_EQ(PressureText(2025, 2), "1012.5");
 }
 
 TEST(LinePiecesOutside, PiecesLightExactlyTheLinesPixelsOutsideTheBoxes) {
