@@ -162,7 +162,6 @@ std::vector<PixelBox> SpansOf(const std::vector<IsobarSegment>& segments) {
 struct Candidate {
     double s = 0;  // arc length along the line (middle lap for a closed line)
     double r = 0;  // half the stretch the box takes
-    Point centre;
     PixelBox box;
     double bow = 0;
     // Other lines, and other parts of its own, through the box, counted up
@@ -175,12 +174,7 @@ class Placer {
 public:
     Placer(const std::vector<IsobarSegment>& segments, const std::vector<IsobarLine>& lines,
            const std::vector<PixelBox>& reserved, std::int32_t scale, const LabelStyle& style)
-        : segments_(segments),
-          lines_(lines),
-          reserved_(reserved),
-          scale_(scale),
-          style_(style),
-          reservedIndex_(reserved, reserved) {
+        : lines_(lines), scale_(scale), style_(style), reservedIndex_(reserved, reserved) {
         std::vector<SegmentRecord> records(segments.size());
         for (std::size_t k = 0; k < segments.size(); ++k) {
             const IsobarSegment& g = segments[k];
@@ -270,7 +264,7 @@ private:
             if (reservedIndex_.Any(room, [&](const PixelBox& b) { return b.Overlaps(room); })) continue;
             const double bow = walk.Bow(s);
             if (!std::isfinite(bow)) continue;
-            candidates_[At(i)].push_back({s, r, c, box, bow});
+            candidates_[At(i)].push_back({s, r, box, bow});
             PixelBox& all = reach_[At(i)];
             all = candidates_[At(i)].size() == 1 ? box
                                                  : PixelBox{std::min(all.x1, box.x1), std::min(all.y1, box.y1),
@@ -355,18 +349,18 @@ private:
         for (const Option& o : options) {
             if (o.score >= bestScore) break;  // crossings only add
             Candidate& c = candidates[o.index];
-            // Only a count below `most` can still beat the best so far.
-            int most = 1;
+            // Only a count below `limit` can still beat the best so far.
+            int limit = 1;
             if (crossing > 0)
-                most = std::isfinite(bestScore)
-                           ? std::clamp(static_cast<int>(std::ceil((bestScore - o.score) / crossing)), 1, 8)
-                           : 8;
-            if (c.countedTo < most && c.crossed == c.countedTo) {
-                c.crossed = Crossings(i, c.box, c.s, c.r, most);
-                c.countedTo = most;
+                limit = std::isfinite(bestScore)
+                            ? std::clamp(static_cast<int>(std::ceil((bestScore - o.score) / crossing)), 1, 8)
+                            : 8;
+            if (c.countedTo < limit && c.crossed == c.countedTo) {
+                c.crossed = Crossings(i, c.box, c.s, c.r, limit);
+                c.countedTo = limit;
             }
             if (c.crossed > 0 && crossing <= 0) continue;
-            if (c.crossed >= most && c.crossed == c.countedTo && most < 8) continue;  // no better than the best
+            if (c.crossed >= limit && c.crossed == c.countedTo && limit < 8) continue;  // no better than the best
             const double score = o.score + crossing * c.crossed;
             if (score < bestScore) {
                 bestScore = score;
@@ -385,9 +379,7 @@ private:
         return true;
     }
 
-    const std::vector<IsobarSegment>& segments_;
     const std::vector<IsobarLine>& lines_;
-    const std::vector<PixelBox>& reserved_;
     std::int32_t scale_;
     const LabelStyle& style_;
     PixelBuckets<PixelBox> reservedIndex_;

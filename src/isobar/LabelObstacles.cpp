@@ -26,7 +26,8 @@ PixelBox Span(double x1, double y1, double x2, double y2) {
 }
 
 void LineBoxes(const RecordingCanvas::Call& c, std::vector<PixelBox>& out) {
-    const double length = std::hypot(double(c.x2) - c.x1, double(c.y2) - c.y1);
+    const double dx = double(c.x2) - c.x1, dy = double(c.y2) - c.y1;
+    const double length = std::sqrt(dx * dx + dy * dy);
     if (!std::isfinite(length)) return;
     const int pieces = std::max(1, static_cast<int>(std::ceil(length / kPiece)));
     for (int k = 0; k < pieces; ++k) {

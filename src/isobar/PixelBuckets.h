@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "isobar/LabelStyle.h"
+#include "isobar/PixelBox.h"
 
 namespace isobra {
 
