@@ -34,7 +34,7 @@ protected:
     void DoCircle(float, float, float, Colour) override {}
     void DoArc(float, float, float, Colour, float, float) override {}
     void DoClear() override {}
-    void DoText(float, float, const std::string&) override { ++texts; }
+    void DoText(float, float, const std::string&, TextSize) override { ++texts; }
 };
 
 void LoadExample(AppState& state) {

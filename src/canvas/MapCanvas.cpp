@@ -34,10 +34,10 @@ void MapCanvas::ClearCanvas() {
     penY_ = 0.0f;
 }
 
-void MapCanvas::DrawTextAt(float x, float y, const std::string& text) {
+void MapCanvas::DrawTextAt(float x, float y, const std::string& text, TextSize size) {
     penX_ = x;
     penY_ = y;
-    DoText(x, y, text);
+    DoText(x, y, text, size);
 }
 
 }  // namespace isobra

@@ -8,6 +8,10 @@
 
 namespace isobra {
 
+// The font of a text: the canvas font, or a smaller one for the figures on
+// isobars and under the centre letters.
+enum class TextSize { Canvas, Small };
+
 // The map canvas: pixels, origin top left, y downwards. Coordinates are
 // single-precision and may be fractional. The canvas keeps a pen position:
 // a line leaves it at its end point, a circle at its centre, and text starts
@@ -28,7 +32,7 @@ public:
     // Erases the drawing; the background colour and picture stay.
     void ClearCanvas();
     // Text (UTF-8) with its top left at (x, y), in the foreground colour.
-    void DrawTextAt(float x, float y, const std::string& text);
+    void DrawTextAt(float x, float y, const std::string& text, TextSize size = TextSize::Canvas);
     // The colour the user sees at (x, y).
     virtual Colour ReadPixel(int x, int y) const = 0;
     virtual void SetBackgroundColour(Colour colour) = 0;
@@ -49,7 +53,7 @@ protected:
     virtual void DoCircle(float cx, float cy, float radius, Colour colour) = 0;
     virtual void DoArc(float cx, float cy, float radius, Colour colour, float start, float end) = 0;
     virtual void DoClear() = 0;
-    virtual void DoText(float x, float y, const std::string& text) = 0;
+    virtual void DoText(float x, float y, const std::string& text, TextSize size) = 0;
 
 private:
     float penX_ = 0.0f;

@@ -27,8 +27,8 @@ void RecordingCanvas::DoArc(float cx, float cy, float r, Colour c, float start, 
 
 void RecordingCanvas::DoClear() { calls.push_back({Op::Clear, 0, 0, 0, 0, 0, 0, 0, {}}); }
 
-void RecordingCanvas::DoText(float x, float y, const std::string& text) {
-    calls.push_back({Op::Text, x, y, 0, 0, foreground_, 0, 0, text});
+void RecordingCanvas::DoText(float x, float y, const std::string& text, TextSize size) {
+    calls.push_back({Op::Text, x, y, 0, 0, foreground_, 0, 0, text, size});
 }
 
 }  // namespace isobra

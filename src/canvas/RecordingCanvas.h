@@ -18,6 +18,7 @@ public:
         Colour colour = 0;
         float start = 0, end = 0;  // arcs
         std::string text;
+        TextSize size = TextSize::Canvas;  // texts
     };
 
     std::vector<Call> calls;
@@ -39,7 +40,7 @@ protected:
     void DoCircle(float cx, float cy, float r, Colour c) override;
     void DoArc(float cx, float cy, float r, Colour c, float start, float end) override;
     void DoClear() override;
-    void DoText(float x, float y, const std::string& text) override;
+    void DoText(float x, float y, const std::string& text, TextSize size) override;
 
 private:
     Colour background_ = 0xffffff;

@@ -93,6 +93,7 @@ Status ApplyIsobarFile(const IsobarFileData& data, int stationCount, PressureFie
         slot.kind = item.kind;
         slot.x = item.x;
         slot.y = item.y;
+        slot.pressure = 0;  // the file keeps no pressures: whatever the slot held belongs to another item
     }
     table.stationCount = n;
     table.shipCount = 0;

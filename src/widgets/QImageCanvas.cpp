@@ -100,7 +100,7 @@ void QImageCanvas::DoClear() {
     emit changed();
 }
 
-void QImageCanvas::DoText(float x, float y, const std::string& text) {
+void QImageCanvas::DoText(float x, float y, const std::string& text, TextSize size) {
     QPainter p(&drawing_);
     p.setRenderHint(QPainter::TextAntialiasing, false);
     p.setFont(font_);

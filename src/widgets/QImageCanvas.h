@@ -50,7 +50,7 @@ protected:
     void DoCircle(float cx, float cy, float radius, Colour colour) override;
     void DoArc(float cx, float cy, float radius, Colour colour, float start, float end) override;
     void DoClear() override;
-    void DoText(float x, float y, const std::string& text) override;
+    void DoText(float x, float y, const std::string& text, TextSize size) override;
 
 private:
     void Plot(int x, int y, QRgb rgb);

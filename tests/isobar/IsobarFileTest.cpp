@@ -93,7 +93,7 @@ TEST(IsobarFile, LoadingPutsItemsAfterTheStationsWithNoShips) {
     EXPECT_EQ(t.shipCount, 0);
     EXPECT_EQ(t.fisheryCount, 2);
     EXPECT_EQ(t.lastPlotIndex, 56);
-    EXPECT_EQ(t.slot(55), (PlotSlot{100, 120, 4242, "高気圧"}));  // the pressure stays
+    EXPECT_EQ(t.slot(55), (PlotSlot{100, 120, 0, "高気圧"}));  // the file has no pressures: none is left over
     EXPECT_EQ(t.slot(56).kind, "停滞前線");
     EXPECT_TRUE(state.field.pressureGrid.IsComputed());
     // The observations are not the plot table's business.

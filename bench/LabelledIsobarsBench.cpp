@@ -1,0 +1,90 @@
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "isobar/GridConstruction.h"
+#include "isobar/IsobarDrawing.h"
+#include "isobar/LabelledIsobars.h"
+#include "canvas/RecordingCanvas.h"
+#include "state/AppState.h"
+#include "model/FileAccess.h"
+#include "model/ObservationFile.h"
+
+namespace isobra {
+namespace {
+
+AppState Winter() {
+    AppState state;
+    const std::filesystem::path file =
+        std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" / "winter.dat";
+    const Result<std::string> bytes = ReadWholeFile(file.string());
+    if (!bytes.ok()) throw std::runtime_error(file.string() + ": " + bytes.message());
+    const Result<ObservationFileData> parsed = ParseObservationFile(bytes.value());
+    if (!parsed) throw std::runtime_error(parsed.message());
+    ApplyObservationFile(*parsed, state.observations, state.field);
+    ComputePressureGrid(state.observations, state.field);
+    return state;
+}
+
+// The example's symbols and centres over a field of nine random highs and
+// lows: about twice the isobars of the example at the same interval.
+AppState Dense() {
+    AppState state = Winter();
+    std::mt19937 rng(12);
+    struct Bump {
+        double x, y, width, depth;
+    };
+    std::vector<Bump> bumps;
+    for (int k = 0; k < 9; ++k)
+        bumps.push_back({double(rng() % 26), double(rng() % 26), 3.0 + rng() % 5, double(int(rng() % 6000) - 3000)});
+    for (int iy = 0; iy <= 25; ++iy)
+        for (int ix = 0; ix <= 25; ++ix) {
+            double v = 101200;
+            for (const Bump& b : bumps) {
+                const double dx = (ix - b.x) / b.width, dy = (iy - b.y) / b.width;
+                v += b.depth / (1.0 + dx * dx + dy * dy);
+            }
+            state.field.pressureGrid.at(ix, iy) = static_cast<std::int32_t>(v);
+        }
+    return state;
+}
+
+void Labelled(benchmark::State& bench, const AppState& state, float interval) {
+    const LabelStyle style;
+    std::size_t calls = 0, labels = 0;
+    for (auto _ : bench) {
+        const IsobarLayout layout = LayOutIsobars(state.field.pressureGrid, state.field.grid, interval, interval / 2,
+                                                  state.observations, state.field.plotTable, style);
+        RecordingCanvas canvas;
+        DrawLabelledIsobars(canvas, layout, state.field.plotTable, state.field.grid.pressureScale, 0, style);
+        calls = canvas.calls.size();
+        labels = layout.labels.size();
+    }
+    bench.counters["calls"] = static_cast<double>(calls);
+    bench.counters["labels"] = static_cast<double>(labels);
+}
+
+void BM_LabelledWinter(benchmark::State& bench) { Labelled(bench, Winter(), 200); }
+BENCHMARK(BM_LabelledWinter)->Unit(benchmark::kMicrosecond);
+
+void BM_LabelledDense1Hpa(benchmark::State& bench) { Labelled(bench, Dense(), 100); }
+BENCHMARK(BM_LabelledDense1Hpa)->Unit(benchmark::kMicrosecond);
+
+// The same drawing without labels, for comparison.
+void BM_PlainWinter(benchmark::State& bench) {
+    const AppState state = Winter();
+    for (auto _ : bench) {
+        RecordingCanvas canvas;
+        DrawIsobars(canvas, state.field, state.colours.ColorOf(kIsobarColour));
+        benchmark::DoNotOptimize(canvas.calls.size());
+    }
+}
+BENCHMARK(BM_PlainWinter)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace isobra

@@ -1,0 +1,70 @@
+#include "isobar/CentreLetters.h"
+
+#include <cstdio>
+#include <string_view>
+
+#include "model/PlotKinds.h"
+#include "model/PlotTable.h"
+#include "canvas/MapCanvas.h"
+
+namespace isobra {
+
+bool HasCentreLetter(const PlotSlot& slot) {
+    if (CentreLetter(slot.kind).empty()) return false;
+    return slot.x >= 8 && slot.x <= 391 && slot.y >= 8 && slot.y <= 391;
+}
+
+void DrawCentreLetters(MapCanvas& canvas, const PlotTable& table) {
+    for (int k = table.FirstFisherySlot(); k <= table.lastPlotIndex; ++k) {
+        const PlotSlot& p = table.slot(k);
+        if (!HasCentreLetter(p)) continue;
+        canvas.DrawTextAt(static_cast<float>(p.x), static_cast<float>(p.y), std::string(CentreLetter(p.kind)));
+    }
+}
+
+std::string PressureText(std::int32_t units, std::int32_t pressureScale) {
+    if (pressureScale <= 0) return {};
+    std::int64_t power = 1;
+    int decimals = 0;
+    while (power < pressureScale && decimals < 9) power *= 10, ++decimals;
+    if (power != pressureScale) {
+        // Not a power of ten: six decimals hold the fraction well enough.
+        char text[32];
+        std::snprintf(text, sizeof text, "%.6f", static_cast<double>(units) / pressureScale);
+        std::string out(text);
+        while (out.back() == '0') out.pop_back();
+        if (out.back() == '.') out.pop_back();
+        return out;
+    }
+    const std::int64_t value = units;
+    const std::uint64_t size = static_cast<std::uint64_t>(value < 0 ? -value : value);
+    std::string out = (value < 0 ? "-" : "") + std::to_string(size / static_cast<std::uint64_t>(power));
+    std::string fraction = std::to_string(size % static_cast<std::uint64_t>(power));
+    if (fraction == "0") return out;
+    fraction.insert(0, static_cast<std::size_t>(decimals) - fraction.size(), '0');
+    while (fraction.back() == '0') fraction.pop_back();
+    return out + "." + fraction;
+}
+
+TextPlace CentralPressurePlace(const PlotSlot& slot, const std::string& text, const LabelStyle& style) {
+    const int letterWidth = TextWidth(CentreLetter(slot.kind), style.canvas);
+    const int width = TextWidth(text, style.small);
+    // Half the difference, rounded down: text wider than its letter by an
+    // odd number of pixels sticks out one more on the left.
+    const int spare = letterWidth - width;
+    const int left = slot.x + (spare >= 0 ? spare / 2 : -((1 - spare) / 2));
+    return {left, slot.y + style.canvas.height};
+}
+
+void DrawCentralPressures(MapCanvas& canvas, const PlotTable& table, std::int32_t pressureScale,
+                          const LabelStyle& style) {
+    for (int k = table.FirstFisherySlot(); k <= table.lastPlotIndex; ++k) {
+        const PlotSlot& p = table.slot(k);
+        if (!HasCentreLetter(p) || p.pressure <= 0) continue;
+        const std::string text = PressureText(p.pressure, pressureScale);
+        const TextPlace at = CentralPressurePlace(p, text, style);
+        canvas.DrawTextAt(static_cast<float>(at.x), static_cast<float>(at.y), text, TextSize::Small);
+    }
+}
+
+}  // namespace isobra

@@ -1,0 +1,84 @@
+#include "isobar/LabelObstacles.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "isobar/CentreLetters.h"
+#include "isobar/GridMath.h"
+#include "map/Fronts.h"
+#include "canvas/Raster.h"
+#include "map/SymbolSites.h"
+#include "map/WeatherSymbols.h"
+#include "map/WindSymbols.h"
+#include "model/ColorSettings.h"
+
+namespace isobra {
+
+namespace {
+
+constexpr double kPiece = 8;  // longest stretch of a line one box covers
+
+// The box of pixels that points between (x1, y1) and (x2, y2) can light:
+// each coordinate goes to its nearest pixel, so half a pixel either way.
+PixelBox Span(double x1, double y1, double x2, double y2) {
+    return {FloorToInt(std::min(x1, x2) - 0.5), FloorToInt(std::min(y1, y2) - 0.5),
+            FloorToInt(std::max(x1, x2) + 0.5) + 1, FloorToInt(std::max(y1, y2) + 0.5) + 1};
+}
+
+void LineBoxes(const RecordingCanvas::Call& c, std::vector<PixelBox>& out) {
+    const double dx = double(c.x2) - c.x1, dy = double(c.y2) - c.y1;
+    const double length = std::sqrt(dx * dx + dy * dy);
+    if (!std::isfinite(length)) return;
+    const int pieces = std::max(1, static_cast<int>(std::ceil(length / kPiece)));
+    for (int k = 0; k < pieces; ++k) {
+        const double t0 = double(k) / pieces, t1 = double(k + 1) / pieces;
+        out.push_back(Span(c.x1 + t0 * (c.x2 - c.x1), c.y1 + t0 * (c.y2 - c.y1), c.x1 + t1 * (c.x2 - c.x1),
+                           c.y1 + t1 * (c.y2 - c.y1)));
+    }
+}
+
+}  // namespace
+
+std::vector<PixelBox> BoxesOfCalls(const std::vector<RecordingCanvas::Call>& calls, const LabelStyle& style) {
+    using Op = RecordingCanvas::Op;
+    std::vector<PixelBox> out;
+    for (const RecordingCanvas::Call& c : calls) {
+        switch (c.op) {
+            case Op::Line:
+                LineBoxes(c, out);
+                break;
+            case Op::Box:
+                out.push_back(Span(c.x1, c.y1, c.x2, c.y2));
+                break;
+            case Op::Circle:
+            case Op::Arc: {
+                const double r = std::max(0.0, double(c.x2)) + 0.5;
+                out.push_back(Span(c.x1 - r, c.y1 - r, c.x1 + r, c.y1 + r));
+                break;
+            }
+            case Op::Text: {
+                const TextMetric& metric = c.size == TextSize::Small ? style.small : style.canvas;
+                out.push_back(TextBox({PixelOf(c.x1), PixelOf(c.y1)}, c.text, metric));
+                break;
+            }
+            case Op::Clear:
+                break;
+        }
+    }
+    return out;
+}
+
+std::vector<PixelBox> LabelObstacles(const ObservationSet& observations, const PlotTable& plot,
+                                     std::int32_t pressureScale, const LabelStyle& style) {
+    RecordingCanvas canvas;
+    for (const SymbolSite& site : CollectSymbolSites(observations, plot)) {
+        DrawWeatherSymbol(canvas, site.x, site.y, site.weather, 0);
+        DrawWindSymbol(canvas, site.x, site.y, site.windDirection, site.windForce, 0);
+    }
+    DrawFronts(canvas, plot, ColorSettings{});
+    DrawCentreLetters(canvas, plot);
+    DrawCentralPressures(canvas, plot, pressureScale, style);
+    return BoxesOfCalls(canvas.calls, style);
+}
+
+}  // namespace isobra

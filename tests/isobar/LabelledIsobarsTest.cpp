@@ -1,0 +1,350 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "GridTestSupport.h"
+#include "IsobarMaps.h"
+#include "isobar/CentreLetters.h"
+#include "isobar/IsobarFile.h"
+#include "isobar/LabelObstacles.h"
+#include "isobar/LabelledIsobars.h"
+#include "map/Fronts.h"
+#include "canvas/Raster.h"
+#include "map/SymbolSites.h"
+#include "map/WeatherSymbols.h"
+#include "map/WindSymbols.h"
+
+namespace isobra {
+namespace {
+
+using Op = RecordingCanvas::Op;
+using Pixels = std::set<std::pair<int, int>>;
+
+const LabelStyle kStyle;
+
+IsobarLayout LayOut(const AppState& state, float interval = 200) {
+    return LayOutIsobars(state.field.pressureGrid, state.field.grid, interval, interval / 2, state.observations,
+                         state.field.plotTable, kStyle);
+}
+
+RecordingCanvas Draw(const AppState& state, const IsobarLayout& layout) {
+    RecordingCanvas canvas;
+    DrawLabelledIsobars(canvas, layout, state.field.plotTable, state.field.grid.pressureScale, MakeColour(0, 0, 255),
+                        kStyle);
+    return canvas;
+}
+
+Pixels PixelsOfLines(const std::vector<RecordingCanvas::Call>& calls) {
+    Pixels out;
+    for (const auto& c : calls)
+        if (c.op == Op::Line)
+            RasterLine(PixelOf(c.x1), PixelOf(c.y1), PixelOf(c.x2), PixelOf(c.y2), 400, 400, [&](int x, int y) {
+                out.insert({x, y});
+            });
+    return out;
+}
+
+// The boxes of the isobar values as drawn: the small texts that are not
+// central pressures, with their pixel of room.
+std::vector<PixelBox> LabelBoxesDrawn(const RecordingCanvas& canvas, const IsobarLayout& layout) {
+    std::vector<PixelBox> out;
+    for (const IsobarLabel& label : layout.labels) {
+        bool drawn = false;
+        for (const auto& c : canvas.Of(Op::Text))
+            drawn |= c.size == TextSize::Small && c.text == label.text && PixelOf(c.x1) == label.at.x &&
+                     PixelOf(c.y1) == label.at.y;
+        EXPECT_TRUE(drawn) << label.text;
+        EXPECT_EQ(label.box, TextBox(label.at, label.text, kStyle.small).Grown(1));
+        out.push_back(label.box);
+    }
+    return out;
+}
+
+double LineLength(const IsobarLine& line) {
+    double length = 0;
+    for (std::size_t k = 1; k < line.points.size(); ++k)
+        length += std::hypot(line.points[k].x - line.points[k - 1].x, line.points[k].y - line.points[k - 1].y);
+    return length;
+}
+
+// Everything a labelled picture promises, checked on one map.
+void ExpectSoundLabels(const AppState& state, const std::string& what, float interval = 200) {
+    SCOPED_TRACE(what);
+    const IsobarLayout layout = LayOut(state, interval);
+    const RecordingCanvas canvas = Draw(state, layout);
+    const std::vector<PixelBox> boxes = LabelBoxesDrawn(canvas, layout);
+    std::vector<int> perLine(layout.lines.size(), 0);
+    for (std::size_t a = 0; a < boxes.size(); ++a) {
+        const IsobarLabel& label = layout.labels[a];
+        ++perLine[static_cast<std::size_t>(label.line)];
+        EXPECT_EQ(label.text, PressureText(layout.lines[static_cast<std::size_t>(label.line)].level, 100));
+        EXPECT_TRUE(boxes[a].x1 >= 0 && boxes[a].y1 >= 0 && boxes[a].x2 < 400 && boxes[a].y2 < 400) << label.text;
+        for (std::size_t b = a + 1; b < boxes.size(); ++b)
+            EXPECT_FALSE(boxes[a].Overlaps(boxes[b])) << label.text << " and " << layout.labels[b].text;
+        for (const PixelBox& r : layout.reserved) EXPECT_FALSE(boxes[a].Overlaps(r)) << label.text;
+    }
+    for (const int n : perLine) EXPECT_LE(n, 2);
+    // Not one pixel of any line inside a label.
+    for (const auto& [x, y] : PixelsOfLines(canvas.calls))
+        for (const PixelBox& b : boxes) EXPECT_FALSE(b.Contains(x, y)) << x << "," << y;
+    // The same input draws the same picture.
+    const RecordingCanvas again = Draw(state, LayOut(state, interval));
+    ASSERT_EQ(again.calls.size(), canvas.calls.size());
+    for (std::size_t k = 0; k < canvas.calls.size(); ++k) {
+        const auto &p = canvas.calls[k], &q = again.calls[k];
+        EXPECT_TRUE(p.op == q.op && p.x1 == q.x1 && p.y1 == q.y1 && p.x2 == q.x2 && p.y2 == q.y2 && p.text == q.text)
+            << "call " << k;
+    }
+}
+
+TEST(LabelledIsobars, TheExampleAndRandomMapsKeepEveryPromise) {
+    const AppState winter = test::WinterMap();
+    ExpectSoundLabels(winter, "winter");
+    ExpectSoundLabels(winter, "winter, 1 hPa", 100);
+    for (const std::uint32_t seed : {3u, 7u, 12u}) {
+        AppState state = winter;  // the winter symbols, letters and fronts over a random field
+        test::FillRandomField(state.field, seed, 9, 0);
+        ExpectSoundLabels(state, "seed " + std::to_string(seed));
+    }
+    AppState dense = winter;
+    test::FillRandomField(dense.field, 12, 9, 0);
+    ExpectSoundLabels(dense, "dense, 0.5 hPa", 50);
+}
+
+TEST(LabelledIsobars, EveryRingAndLongLineOfTheExampleIsLabelledAndLabelsSpread) {
+    const AppState winter = test::WinterMap();
+    const IsobarLayout layout = LayOut(winter);
+    std::vector<int> perLine(layout.lines.size(), 0);
+    for (const IsobarLabel& label : layout.labels) ++perLine[static_cast<std::size_t>(label.line)];
+    int wanted = 0;
+    for (std::size_t i = 0; i < layout.lines.size(); ++i) {
+        const bool want = layout.lines[i].closed || LineLength(layout.lines[i]) > 120;
+        wanted += want;
+        if (want) {
+            EXPECT_GE(perLine[i], 1) << "level " << layout.lines[i].level;
+        } else {
+            EXPECT_EQ(perLine[i], 0) << "level " << layout.lines[i].level;
+        }
+    }
+    EXPECT_GE(wanted, 30);
+    // Spread, not stacked: no label has more than six others within 48
+    // pixels, and half of them have none within 30.
+    int lonely = 0;
+    for (const IsobarLabel& a : layout.labels) {
+        int near = 0;
+        double nearest = 1e9;
+        for (const IsobarLabel& b : layout.labels) {
+            if (&a == &b) continue;
+            const double d = std::hypot(a.box.x1 - b.box.x1, a.box.y1 - b.box.y1);
+            near += d < 48;
+            nearest = std::min(nearest, d);
+        }
+        EXPECT_LE(near, 6) << a.text;
+        lonely += nearest >= 30;
+    }
+    EXPECT_GE(2 * lonely, static_cast<int>(layout.labels.size()));
+}
+
+// A round high at node (12, 12): rings at every level, with a high's
+// letter (and its central pressure) on the centre.
+AppState RoundHigh(int pressureHpa) {
+    AppState state;
+    state.field = test::EmptyPlotState();
+    for (int iy = 0; iy <= 25; ++iy)
+        for (int ix = 0; ix <= 25; ++ix) {
+            const double d = std::hypot(ix - 12.3, iy - 12.1);
+            state.field.pressureGrid.at(ix, iy) = static_cast<int>(103000 - 90 * d * d);
+        }
+    test::AddItem(state.field, "高気圧", 197, 194, pressureHpa * 100);
+    return state;
+}
+
+TEST(LabelledIsobars, ClosedIsobarsAroundACentreAreLabelled) {
+    const AppState state = RoundHigh(1030);
+    const IsobarLayout layout = LayOut(state);
+    int rings = 0;
+    for (std::size_t i = 0; i < layout.lines.size(); ++i) {
+        if (!layout.lines[i].closed) continue;
+        ++rings;
+        int labels = 0;
+        for (const IsobarLabel& label : layout.labels) labels += label.line == static_cast<int>(i);
+        EXPECT_GE(labels, 1) << "ring " << layout.lines[i].level << " of " << LineLength(layout.lines[i]) << " px";
+    }
+    EXPECT_GE(rings, 3);
+    ExpectSoundLabels(state, "round high");
+}
+
+TEST(LabelledIsobars, CentralPressureUnderItsLetter) {
+    struct Case {
+        const char* kind;
+        int x, y, pressure;  // pressure in grid units
+        const char* text;    // "" for none
+        int textX, textY;
+    };
+    // The canvas metric makes a letter 12 x 13; small digits are 5 wide.
+    const Case cases[] = {
+        {"高気圧", 200, 150, 103600, "1036", 196, 163}, {"低気圧", 100, 300, 98450, "984.5", 93, 313},
+        {"台風", 300, 100, 96000, "960", 298, 113},     {"台風", 300, 200, 0, "", 0, 0},  // the report gave none
+        {"低気圧", 395, 200, 99000, "", 0, 0},                                            // no letter, no pressure
+        {"寒冷前線", 100, 100, 99000, "", 0, 0},
+    };
+    for (const Case& c : cases) {
+        PressureField state = test::EmptyPlotState();
+        test::AddItem(state, c.kind, c.x, c.y, c.pressure);
+        RecordingCanvas canvas;
+        DrawCentralPressures(canvas, state.plotTable, 100, kStyle);
+        if (c.text[0] == 0) {
+            EXPECT_TRUE(canvas.calls.empty()) << c.kind << " at " << c.x;
+            continue;
+        }
+        ASSERT_EQ(canvas.calls.size(), 1u) << c.kind;
+        EXPECT_EQ(canvas.calls[0].text, c.text);
+        EXPECT_EQ(canvas.calls[0].size, TextSize::Small);
+        EXPECT_EQ(canvas.calls[0].x1, c.textX);
+        EXPECT_EQ(canvas.calls[0].y1, c.textY);
+    }
+}
+
+TEST(LabelledIsobars, TheLabelledDrawingPrintsLettersThenPressuresAndNoneAfterAnIsobarFile) {
+    AppState state = RoundHigh(1030);
+    const RecordingCanvas canvas = Draw(state, LayOut(state));
+    const std::vector<RecordingCanvas::Call> texts = canvas.Of(Op::Text);
+    ASSERT_GE(texts.size(), 3u);
+    EXPECT_EQ(texts[texts.size() - 2].text, "高");
+    EXPECT_EQ(texts[texts.size() - 2].size, TextSize::Canvas);
+    EXPECT_EQ(texts.back().text, "1030");
+    EXPECT_EQ(texts.back().size, TextSize::Small);
+
+    // An isobar file keeps positions and kinds but no pressures.
+    const Result<std::string> file = WriteIsobarFile(state.field);
+    ASSERT_TRUE(file.ok());
+    const Result<IsobarFileData> data = ParseIsobarFile(file.value(), state.field.grid, state.observations.stationCount());
+    ASSERT_TRUE(data) << data.message();
+    state.field.plotTable.slot(1).pressure = 103000;
+    ASSERT_TRUE(ApplyIsobarFile(*data, state.observations.stationCount(), state.field));
+    const RecordingCanvas loaded = Draw(state, LayOut(state));
+    EXPECT_EQ(loaded.Of(Op::Text).back().text, "高");
+}
+
+TEST(LabelledIsobars, ThickLinesExactlyEvery20Hpa) {
+    // Straight isobars half-way between node rows (or columns): 100000 +
+    // 200 k at 16 k + 8. Multiples of 20 hPa get a second pixel below a
+    // level line and right of an upright one; 1002, 1010, 1018 ... do not.
+    for (const bool upright : {false, true}) {
+        SCOPED_TRACE(upright ? "upright" : "level");
+        AppState state;
+        state.field = test::EmptyPlotState();
+        for (int iy = 0; iy <= 25; ++iy)
+            for (int ix = 0; ix <= 25; ++ix) state.field.pressureGrid.at(ix, iy) = 99900 + 200 * (upright ? ix : iy);
+        const IsobarLayout layout = LayOut(state);
+        const RecordingCanvas canvas = Draw(state, layout);
+        const Pixels lit = PixelsOfLines(canvas.calls);
+        auto labelled = [&](int x, int y) {
+            for (const IsobarLabel& l : layout.labels)
+                if (l.box.Grown(1).Contains(x, y)) return true;
+            return false;
+        };
+        for (int k = 1; k <= 23; ++k) {
+            const int level = 100000 + 200 * k;
+            const bool thick = level % 2000 == 0;
+            EXPECT_EQ(IsThickLevel(level, 100), thick) << level;
+            int twins = 0, along = 0;
+            for (int t = 16; t <= 384; ++t) {
+                const int x = upright ? 16 * k + 8 : t, y = upright ? t : 16 * k + 8;
+                if (labelled(x, y)) continue;
+                ++along;
+                EXPECT_TRUE(lit.count({x, y})) << level << " at " << x << "," << y;
+                twins += lit.count(upright ? std::pair{x + 1, y} : std::pair{x, y + 1}) > 0;
+            }
+            EXPECT_GT(along, 300);
+            EXPECT_EQ(twins, thick ? along : 0) << level;
+        }
+    }
+    EXPECT_TRUE(IsThickLevel(98000, 100));
+    EXPECT_FALSE(IsThickLevel(101000, 100));
+    EXPECT_FALSE(IsThickLevel(100050, 100));
+}
+
+TEST(LabelledIsobars, PressureTextsInTheirShortestForm) {
+    const std::pair<int, const char*> cases[] = {
+        {103600, "1036"}, {100850, "1008.5"}, {100825, "1008.25"}, {99000, "990"}, {100001, "1000.01"},
+    };
+    for (const auto& [units, text] : cases) EXPECT_EQ(PressureText(units, 100), text);
+    EXPECT_EQ(PressureText(10125, 10), "1012.5");
+    EXPECT_EQ(PressureText(-150, 100), "-1.5");
+    EXPECT_EQ(PressureText(2025, 2), "1012.5");
+}
+
+TEST(LinePiecesOutside, PiecesLightExactlyTheLinesPixelsOutsideTheBoxes) {
+    auto pixels = [](LinePoint a, LinePoint b) {
+        Pixels out;
+        RasterLine(a.x, a.y, b.x, b.y, 1000, 1000, [&](int x, int y) { out.insert({x, y}); });
+        return out;
+    };
+    const std::vector<PixelBox> boxes = {{40, 40, 62, 51}, {70, 10, 80, 90}};
+    // Whole when it misses, nothing when inside, and across a box in two.
+    EXPECT_EQ(LinePiecesOutside({0, 0}, {30, 5}, boxes), (std::vector<LinePiece>{{{0, 0}, {30, 5}}}));
+    EXPECT_TRUE(LinePiecesOutside({42, 42}, {60, 50}, boxes).empty());
+    EXPECT_EQ(LinePiecesOutside({30, 45}, {66, 45}, boxes),
+              (std::vector<LinePiece>{{{30, 45}, {39, 45}}, {{63, 45}, {66, 45}}}));
+    // Slanting lines through both boxes, every direction.
+    for (int k = 0; k < 64; ++k) {
+        const LinePoint from{10 + (k * 7) % 40, 20 + (k * 13) % 50};
+        const LinePoint to{95 - (k * 11) % 30, 90 - (k * 5) % 80};
+        for (const auto& [a, b] : {std::pair{from, to}, std::pair{to, from}}) {
+            Pixels expected;
+            for (const auto& p : pixels(a, b)) {
+                bool inside = false;
+                for (const PixelBox& box : boxes) inside |= box.Contains(p.first, p.second);
+                if (!inside) expected.insert(p);
+            }
+            Pixels drawn;
+            std::size_t count = 0;
+            for (const LinePiece& piece : LinePiecesOutside(a, b, boxes)) {
+                const Pixels part = pixels(piece.from, piece.to);
+                count += part.size();
+                drawn.insert(part.begin(), part.end());
+            }
+            EXPECT_EQ(drawn, expected) << a.x << "," << a.y << " to " << b.x << "," << b.y;
+            EXPECT_EQ(count, expected.size());  // no pixel twice
+        }
+    }
+}
+
+TEST(LabelObstacles, TheBoxesCoverEveryPixelTheOtherLayersDraw) {
+    const AppState winter = test::WinterMap();
+    RecordingCanvas canvas;
+    DrawWeatherSymbols(canvas, winter.observations, winter.field.plotTable, winter.colours.ColorOf(kWeatherSymbolColour));
+    DrawWindSymbols(canvas, winter.observations, winter.field.plotTable, winter.colours.ColorOf(kWindSymbolColour));
+    DrawFronts(canvas, winter.field.plotTable, winter.colours);
+    ASSERT_GT(canvas.calls.size(), 300u);
+    Pixels drawn;
+    for (const auto& c : canvas.calls) {
+        auto plot = [&](int x, int y) { drawn.insert({x, y}); };
+        if (c.op == Op::Line) RasterLine(PixelOf(c.x1), PixelOf(c.y1), PixelOf(c.x2), PixelOf(c.y2), 400, 400, plot);
+        if (c.op == Op::Circle) RasterCircle(PixelOf(c.x1), PixelOf(c.y1), c.x2, plot);
+        if (c.op == Op::Arc) RasterArc(PixelOf(c.x1), PixelOf(c.y1), c.x2, c.start, c.end, plot);
+    }
+    const std::vector<PixelBox> reserved = LabelObstacles(winter.observations, winter.field.plotTable, 100, kStyle);
+    for (const auto& [x, y] : drawn) {
+        bool covered = false;
+        for (const PixelBox& b : reserved) covered |= b.Contains(x, y);
+        EXPECT_TRUE(covered) << x << "," << y;
+    }
+    // Long lines are covered by small boxes, not by the square they span.
+    for (const PixelBox& b : reserved) EXPECT_LE((b.x2 - b.x1 + 1) * (b.y2 - b.y1 + 1), 15 * 15);
+}
+
+TEST(LabelObstacles, TextsTakeTheBoxOfTheirFont) {
+    RecordingCanvas canvas;
+    canvas.DrawTextAt(10, 20, "1036", TextSize::Small);
+    canvas.DrawTextAt(100, 120, "高");
+    EXPECT_EQ(BoxesOfCalls(canvas.calls, kStyle), (std::vector<PixelBox>{{10, 20, 29, 29}, {100, 120, 111, 132}}));
+}
+
+}  // namespace
+}  // namespace isobra
