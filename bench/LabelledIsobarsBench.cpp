@@ -27,7 +27,7 @@ AppState Winter() {
     const Result<ObservationFileData> parsed = ParseObservationFile(bytes.value());
     if (!parsed) throw std::runtime_error(parsed.message());
     ApplyObservationFile(*parsed, state.observations, state.field);
-    ComputePressureGrid(state.observations, state.field);
+    if (!ComputePressureGrid(state.observations, state.field)) throw std::runtime_error("example not computed");
     return state;
 }
 

@@ -7,7 +7,7 @@
 
 #include "app/MainWindow.h"
 #include "widgets/QImageCanvas.h"
-#include "isobar/IsobarDrawing.h"
+#include "state/IsobarLayer.h"
 #include "isobar/IsobarFile.h"
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
@@ -170,7 +170,7 @@ bool MainWindow::OpenIsobarFile(const QString& path) {
         return false;
     }
     // Drawn over whatever the canvas shows, without clearing it.
-    DrawIsobars(*canvas_, state_.field, state_.colours.ColorOf(kIsobarColour));
+    DrawIsobarLayer(*canvas_, state_);
     HidePleaseWait();
     return true;
 }

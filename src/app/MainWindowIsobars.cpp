@@ -3,15 +3,14 @@
 #include "app/MainWindow.h"
 #include "widgets/QImageCanvas.h"
 #include "isobar/GridConstruction.h"
-#include "isobar/IsobarDrawing.h"
+#include "state/IsobarLayer.h"
 #include "widgets/QtText.h"
 
 namespace isobra {
 
 void MainWindow::ShowIsobars() {
-    const Colour colour = state_.colours.ColorOf(kIsobarColour);
     if (state_.field.pressureGrid.IsComputed()) {
-        DrawIsobars(*canvas_, state_.field, colour);
+        DrawIsobarLayer(*canvas_, state_);
         return;
     }
     const int count = CountLandPressures(state_.observations);
@@ -27,7 +26,7 @@ void MainWindow::ShowIsobars() {
 
     ShowPleaseWait(QStringLiteral("ちょっと待ってね。（計算中）"));
     const Result<GridConstructionReport> result = ComputePressureGrid(state_.observations, state_.field);
-    if (result) DrawIsobars(*canvas_, state_.field, colour);
+    if (result) DrawIsobarLayer(*canvas_, state_);
     HidePleaseWait();
 
     const std::vector<std::string> messages = result ? result->warnings : std::vector<std::string>{result.message()};

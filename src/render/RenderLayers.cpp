@@ -4,7 +4,7 @@
 #include <functional>
 #include <utility>
 
-#include "isobar/IsobarDrawing.h"
+#include "state/IsobarLayer.h"
 #include "map/CoastlineTable.h"
 #include "map/Fronts.h"
 #include "map/WeatherSymbols.h"
@@ -20,8 +20,7 @@ const std::vector<std::pair<std::string_view, LayerDrawing>>& Layers() {
     static const std::vector<std::pair<std::string_view, LayerDrawing>> layers = {
         {"map",
          [](MapCanvas& c, const AppState& s) { DrawCoastline(c, s.coastline, s.colours.ColorOf(kMapColour)); }},
-        {"isobars",
-         [](MapCanvas& c, const AppState& s) { DrawIsobars(c, s.field, s.colours.ColorOf(kIsobarColour)); }},
+        {"isobars", [](MapCanvas& c, const AppState& s) { DrawIsobarLayer(c, s); }},
         {"symbols",
          [](MapCanvas& c, const AppState& s) {
              DrawWeatherSymbols(c, s.observations, s.field.plotTable, s.colours.ColorOf(kWeatherSymbolColour));

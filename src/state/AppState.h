@@ -29,6 +29,7 @@ public:
     PressureField field;  // grid settings, pressure grid, plot table
     ColorSettings colours;
     MouseMode mouseMode = MouseMode::None;
+    bool labelIsobars = false;  // "気圧の数値を入れる": values on the isobars, central pressures
     CoastlineTable coastline;
     FileChooserState fileChooser;
 };

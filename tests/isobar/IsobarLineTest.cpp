@@ -31,7 +31,9 @@ void ExpectWellFormed(const std::vector<IsobarSegment>& segments, const std::vec
             const IsobarSegment& h = segments[static_cast<std::size_t>(line.segments[last ? 0 : k + 1])];
             EXPECT_EQ(std::abs(g.ix - h.ix) + std::abs(g.iy - h.iy), 1) << "level " << line.level;
         }
-        if (line.closed) EXPECT_GE(line.segments.size(), 4u);
+        if (line.closed) {
+            EXPECT_GE(line.segments.size(), 4u);
+        }
     }
     for (const int n : seen) EXPECT_EQ(n, 1);
 }

@@ -1,0 +1,20 @@
+#include "state/IsobarLayer.h"
+
+#include "isobar/IsobarDrawing.h"
+#include "isobar/LabelledIsobars.h"
+
+namespace isobra {
+
+void DrawIsobarLayer(MapCanvas& canvas, const AppState& state, const LabelStyle& style) {
+    const PressureField& field = state.field;
+    const Colour colour = state.colours.ColorOf(kIsobarColour);
+    if (!state.labelIsobars) {
+        DrawIsobars(canvas, field, colour);
+        return;
+    }
+    const IsobarLayout layout = LayOutIsobars(field.pressureGrid, field.grid, field.grid.isobarInterval,
+                                              field.grid.isobarHalfInterval, state.observations, field.plotTable, style);
+    DrawLabelledIsobars(canvas, layout, field.plotTable, field.grid.pressureScale, colour, style);
+}
+
+}  // namespace isobra

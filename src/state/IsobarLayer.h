@@ -1,0 +1,16 @@
+#pragma once
+
+#include "canvas/MapCanvas.h"
+#include "isobar/LabelStyle.h"
+#include "state/AppState.h"
+
+namespace isobra {
+
+// Every full drawing of the isobars (the isobar command, a new spacing, an
+// isobar file, a redraw of the corrected field, the slide show): the traced
+// lines with the centre letters and, when the user asked for values on the
+// lines, the labelled drawing instead. `style` must match the fonts the
+// canvas draws its texts with.
+void DrawIsobarLayer(MapCanvas& canvas, const AppState& state, const LabelStyle& style = LabelStyle{});
+
+}  // namespace isobra
