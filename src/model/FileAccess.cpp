@@ -6,7 +6,11 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace isobra {
 
@@ -19,17 +23,50 @@ std::string DirectoryOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
-// Opens a new file beside `path` that no one else uses; the kernel applies
-// the umask to its permissions, as for any new file.
+// Six characters that differ between calls, threads and processes.
+std::string RandomTag() {
+    static std::atomic<std::uint64_t> counter{0};
+    std::uint64_t x = counter.fetch_add(1) * 0x9E3779B97F4A7C15ULL;
+    x ^= static_cast<std::uint64_t>(::getpid()) << 32;
+    x ^= static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    x ^= x >> 29;
+    x *= 0xBF58476D1CE4E5B9ULL;
+    x ^= x >> 32;
+    static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string tag;
+    for (int i = 0; i < 6; ++i, x /= 36) tag += kChars[x % 36];
+    return tag;
+}
+
+// Opens a new file in the folder of `path` that no one else uses. Its name
+// is short whatever the target's ("…/.isobra-k3x9q2"), so a target near the
+// file system's name limit can still be saved. The kernel applies the umask
+// to its permissions, as for any new file.
 int CreateTemporary(const std::string& path, std::string& tempPath) {
-    static std::atomic<unsigned> counter{0};
+    const std::string folder = DirectoryOf(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        tempPath = (folder == "/" ? std::string() : folder) + "/.isobra-" + RandomTag();
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     errno = EEXIST;
     return -1;
+}
+
+// Where a save to `path` really writes: through a symbolic link to the file
+// it points to, as editors do, so the link stays a link.
+std::string SaveTargetOf(const std::string& path) {
+    std::string target = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat link {};
+        if (::lstat(target.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return target;
+        char buffer[PATH_MAX];
+        const ssize_t n = ::readlink(target.c_str(), buffer, sizeof buffer - 1);
+        if (n <= 0) return target;
+        const std::string points(buffer, static_cast<std::size_t>(n));
+        target = points.front() == '/' ? points : DirectoryOf(target) + "/" + points;
+    }
+    return target;
 }
 
 Status SystemFailure(int error) { return Status::Fail(SystemErrorReason(error)); }
@@ -65,22 +102,26 @@ std::string SystemErrorReason(int error) {
     }
 }
 
-Status SaveFileAtomically(const std::string& path, std::string_view bytes, const FileSystemCalls& calls) {
-    if (path.empty()) return SystemFailure(ENOENT);
-    std::string tempPath;
-    const int fd = CreateTemporary(path, tempPath);
-    if (fd < 0) return SystemFailure(errno);
+Result<StagedFile> StagedFile::Stage(const std::string& path, std::string_view bytes, const FileSystemCalls& calls) {
+    if (path.empty()) return SystemFailure(ENOENT).failure();
+    StagedFile staged;
+    staged.target_ = SaveTargetOf(path);
+    staged.calls_ = calls;
+
+    // Only a regular file is ever replaced: renaming over a device, a pipe or
+    // a folder would put a file where they stood.
+    struct stat old {};
+    const bool exists = ::stat(staged.target_.c_str(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode)) return SystemFailure(EISDIR).failure();
+    if (exists && !S_ISREG(old.st_mode)) return Failure{0, std::string(kNotARegularFile)};
+
+    const int fd = CreateTemporary(staged.target_, staged.temp_);
+    if (fd < 0) return SystemFailure(errno).failure();
     auto abandon = [&](int error) {
         ::close(fd);
-        ::unlink(tempPath.c_str());
-        return SystemFailure(error);
+        return SystemFailure(error).failure();  // the destructor removes the temporary file
     };
-
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0) {
-        if (S_ISDIR(old.st_mode)) return abandon(EISDIR);
-        ::fchmod(fd, old.st_mode & 07777);
-    }
+    if (exists) ::fchmod(fd, old.st_mode & 07777);
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = calls.write(fd, bytes.data() + done, bytes.size() - done);
@@ -89,18 +130,40 @@ Status SaveFileAtomically(const std::string& path, std::string_view bytes, const
         done += static_cast<std::size_t>(n);
     }
     if (calls.fsync(fd) != 0) return abandon(errno);
-    if (::close(fd) != 0) {
+    if (::close(fd) != 0) return SystemFailure(errno).failure();
+    return staged;
+}
+
+StagedFile::StagedFile(StagedFile&& other) noexcept
+    : target_(std::move(other.target_)), temp_(std::exchange(other.temp_, {})), calls_(other.calls_) {}
+
+StagedFile& StagedFile::operator=(StagedFile&& other) noexcept {
+    if (this != &other) {
+        Discard();
+        target_ = std::move(other.target_);
+        temp_ = std::exchange(other.temp_, {});
+        calls_ = other.calls_;
+    }
+    return *this;
+}
+
+StagedFile::~StagedFile() { Discard(); }
+
+void StagedFile::Discard() {
+    if (!temp_.empty()) ::unlink(temp_.c_str());
+    temp_.clear();
+}
+
+Status StagedFile::Commit() {
+    if (temp_.empty()) return SystemFailure(ENOENT);
+    if (calls_.rename(temp_.c_str(), target_.c_str()) != 0) {
         const int error = errno;
-        ::unlink(tempPath.c_str());
+        Discard();
         return SystemFailure(error);
     }
-    if (calls.rename(tempPath.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(tempPath.c_str());
-        return SystemFailure(error);
-    }
+    temp_.clear();
     // Make the rename itself durable; a failure here no longer loses data.
-    const int dir = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dir = ::open(DirectoryOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
@@ -108,14 +171,24 @@ Status SaveFileAtomically(const std::string& path, std::string_view bytes, const
     return {};
 }
 
+Status SaveFileAtomically(const std::string& path, std::string_view bytes, const FileSystemCalls& calls) {
+    Result<StagedFile> staged = StagedFile::Stage(path, bytes, calls);
+    if (!staged) return staged.failure();
+    return staged->Commit();
+}
+
 Result<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opened without waiting, so that a pipe with no writer cannot hold the
+    // program; anything but a regular file is then refused unread.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return Result<std::string>::Fail(errno == EACCES ? "読みこむ権限がありません" : SystemErrorReason(errno));
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const bool folder = S_ISDIR(info.st_mode);
         ::close(fd);
-        return Result<std::string>::Fail("ファイルではなくフォルダです");
+        return Result<std::string>::Fail(folder ? "ファイルではなくフォルダです" : std::string(kNotARegularFile));
     }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     std::string bytes;
     char buffer[65536];
     for (;;) {

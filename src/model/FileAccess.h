@@ -20,17 +20,51 @@ struct FileSystemCalls {
     static FileSystemCalls System();
 };
 
-// Writes the bytes to a new temporary file beside `path`, flushes it to the
-// disk and renames it over `path`. On any failure the temporary file is
-// removed and whatever stood at `path` before is left untouched. An
-// existing file's permissions are kept. A failure's message is the
-// Japanese reason phrase for SaveFailureText.
+// The reason given for a pipe, a device or anything else that is neither a
+// regular file nor a folder, when it is to be read or replaced.
+inline constexpr std::string_view kNotARegularFile = "普通のファイルではありません（パイプや装置などは使えません）";
+
+// A file written under a short temporary name in the folder of its target
+// and flushed to the disk, but not yet in place. Commit() renames it over the
+// target; dropped without Commit(), it removes its temporary file. Staging
+// every file of a save before committing any makes the save all or nothing:
+// a failure while writing leaves every old file as it was.
+//
+// Saving through a symbolic link writes the file it points to. A target that
+// exists but is not a regular file (a folder, a device, a pipe) is refused.
+// An existing file's permissions are kept. Failure messages are Japanese
+// reason phrases for SaveFailureText.
+class StagedFile {
+public:
+    static Result<StagedFile> Stage(const std::string& path, std::string_view bytes,
+                                    const FileSystemCalls& calls = FileSystemCalls::System());
+    StagedFile(StagedFile&& other) noexcept;
+    StagedFile& operator=(StagedFile&& other) noexcept;
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
+    ~StagedFile();
+
+    Status Commit();
+    // The file that Commit() replaces (a link's target for a link).
+    const std::string& target() const { return target_; }
+
+private:
+    StagedFile() = default;
+    void Discard();
+
+    std::string target_;
+    std::string temp_;  // empty once committed or discarded
+    FileSystemCalls calls_{};
+};
+
+// Stage and commit one file.
 Status SaveFileAtomically(const std::string& path, std::string_view bytes,
-                               const FileSystemCalls& calls = FileSystemCalls::System());
+                          const FileSystemCalls& calls = FileSystemCalls::System());
 
 // Reads a whole file. Files larger than `maxBytes` are refused: neither
-// file of this program comes near 1 MiB. A failure's message is a reason
-// phrase for ReadFailureText.
+// file of this program comes near 1 MiB. Pipes, devices and folders are
+// refused without waiting for them. A failure's message is a reason phrase
+// for ReadFailureText.
 Result<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes = 1 << 20);
 
 // The user's texts, `name` being the file name to show:

@@ -134,4 +134,43 @@ TEST(SavePathWithExtension, CutsTheFileNameAtItsFirstDot) {
 }
 
 }  // namespace
+TEST_F(FileAccessTest, PipesDevicesAndFoldersAreNeitherReadNorReplaced) {
+    const std::string fifo = PathOf("obs.dat");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const Result<std::string> read = ReadWholeFile(fifo);  // a pipe without a writer must not block
+    EXPECT_FALSE(read.ok());
+    EXPECT_EQ(read.message(), kNotARegularFile);
+    const Status saved = SaveFileAtomically(fifo, "x");
+    EXPECT_FALSE(saved.ok());
+    EXPECT_EQ(saved.message(), kNotARegularFile);
+    EXPECT_EQ(ReadWholeFile("/dev/null").message(), kNotARegularFile);
+    EXPECT_EQ(FileCount(), 1);  // no temporary file left beside the pipe
+}
+
+TEST_F(FileAccessTest, ASaveThroughALinkWritesTheFileItPointsTo) {
+    fs::create_directory(PathOf("real"));
+    ASSERT_TRUE(SaveFileAtomically(PathOf("real/obs.DAT"), "old").ok());
+    fs::create_symlink("real/obs.DAT", PathOf("link.DAT"));
+    ASSERT_TRUE(SaveFileAtomically(PathOf("link.DAT"), "new").ok());
+    EXPECT_TRUE(fs::is_symlink(PathOf("link.DAT")));
+    EXPECT_EQ(Contents(PathOf("real/obs.DAT")), "new");
+}
+
+TEST_F(FileAccessTest, StagedFilesAreAllOrNothingAndTemporaryNamesStayShort) {
+    // A name of 250 bytes still leaves room for the temporary one.
+    const std::string longName = PathOf(std::string(246, 'a') + ".png");
+    EXPECT_TRUE(SaveFileAtomically(longName, "png").ok());
+
+    ASSERT_TRUE(SaveFileAtomically(PathOf("a.CNT"), "old a").ok());
+    {
+        Result<StagedFile> a = StagedFile::Stage(PathOf("a.CNT"), "new a");
+        ASSERT_TRUE(a.ok());
+        const Result<StagedFile> b = StagedFile::Stage(PathOf("missing/b.png"), "b");
+        EXPECT_FALSE(b.ok());
+        // b failed, so a is never committed: dropping it removes its temporary file.
+    }
+    EXPECT_EQ(Contents(PathOf("a.CNT")), "old a");
+    EXPECT_EQ(FileCount(), 2);
+}
+
 }  // namespace isobra
