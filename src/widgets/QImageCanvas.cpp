@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "widgets/Fonts.h"
+#include "widgets/PictureFile.h"
 #include "canvas/Raster.h"
 
 namespace isobra {
@@ -52,14 +53,7 @@ void QImageCanvas::SetBackgroundPicture(std::shared_ptr<const RgbImage> picture)
     picture_ = std::move(picture);
     pictureImage_ = QImage();
     if (picture_ && picture_->width > 0 && picture_->height > 0) {
-        pictureImage_ = QImage(picture_->width, picture_->height, QImage::Format_RGB32);
-        for (int y = 0; y < picture_->height; ++y) {
-            auto* line = reinterpret_cast<QRgb*>(pictureImage_.scanLine(y));
-            for (int x = 0; x < picture_->width; ++x) {
-                const Colour c = picture_->At(x, y);
-                line[x] = qRgb(RedOf(c), GreenOf(c), BlueOf(c));
-            }
-        }
+        pictureImage_ = ToQImage(*picture_);
     }
     emit changed();
 }

@@ -1,0 +1,45 @@
+#include "widgets/PictureFile.h"
+
+#include "model/FileAccess.h"
+#include "widgets/QtText.h"
+
+namespace isobra {
+
+namespace {
+
+// Satellite pictures are large, but not this large.
+constexpr std::size_t kMaxPictureBytes = std::size_t{256} << 20;
+
+}  // namespace
+
+Result<QImage> ReadPictureFile(const QString& path) {
+    const Result<std::string> bytes = ReadWholeFile(ToUtf8(path), kMaxPictureBytes);
+    if (!bytes) return bytes.failure();
+    QImage picture = QImage::fromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
+    if (picture.isNull()) return Result<QImage>::Fail("画像の形式がわからないか、ファイルがこわれています");
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+std::shared_ptr<const RgbImage> ToRgbImage(const QImage& picture) {
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    auto out = std::make_shared<RgbImage>(rgb.width(), rgb.height());
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) out->Set(x, y, MakeColour(qRed(line[x]), qGreen(line[x]), qBlue(line[x])));
+    }
+    return out;
+}
+
+QImage ToQImage(const RgbImage& picture) {
+    QImage out(picture.width, picture.height, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < picture.width; ++x) {
+            const Colour c = picture.At(x, y);
+            line[x] = qRgb(RedOf(c), GreenOf(c), BlueOf(c));
+        }
+    }
+    return out;
+}
+
+}  // namespace isobra

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <memory>
+
+#include "canvas/RgbImage.h"
+#include "model/Result.h"
+
+namespace isobra {
+
+// Reads a picture by its content, whatever its name says: BMP, PNG, JPEG and
+// the other formats Qt reads. Pipes and devices are refused unread. A
+// failure's message is a reason phrase for ReadFailureText.
+Result<QImage> ReadPictureFile(const QString& path);
+
+// The picture as the canvas keeps its background.
+std::shared_ptr<const RgbImage> ToRgbImage(const QImage& picture);
+QImage ToQImage(const RgbImage& picture);
+
+}  // namespace isobra
