@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace isobra {
+
+// The picture both converters write: a 400 x 400 BMP with 4 bits per pixel
+// and a palette of 16 greys, exactly 80118 bytes.
+inline constexpr int kConvertedImageWidth = 400;
+inline constexpr int kConvertedImageHeight = 400;
+inline constexpr std::size_t kConvertedPixelCount = 400 * 400;
+inline constexpr std::size_t kConvertedHeaderSize = 118;
+inline constexpr std::size_t kConvertedRowBytes = 200;  // two pixels a byte, no padding needed
+inline constexpr std::size_t kConvertedImageSize = kConvertedHeaderSize + kConvertedRowBytes * kConvertedImageHeight;
+
+// The 118 bytes in front of the pixels: file header, 40-byte info header
+// (400 x 400, positive height so rows run bottom first, 1 plane, 4 bits, no
+// compression) and the palette, entry i the grey 16 i and entry 15 white.
+std::string_view ConvertedImageHeader();
+
+// The whole file for a picture given as palette indices, one per pixel,
+// row-major with the top row first. Rows are stored bottom first, as BMP
+// wants, two pixels a byte with the left pixel in the high four bits. Only
+// the low four bits of an index count; indices missing at the end count as
+// 0 and extra ones are ignored.
+std::string EncodeConvertedImage(std::span<const std::uint8_t> indices);
+
+}  // namespace isobra
