@@ -22,11 +22,22 @@ inline constexpr std::size_t kConvertedImageSize = kConvertedHeaderSize + kConve
 // compression) and the palette, entry i the grey 16 i and entry 15 white.
 std::string_view ConvertedImageHeader();
 
+// One row of a picture as palette indices, left to right.
+using ConvertedRow = std::span<const std::uint8_t, kConvertedImageWidth>;
+
+// A converted image with every pixel at index 0, to be filled row by row.
+std::string BlankConvertedImage();
+
+// Stores row `row` (0 = top) of a picture into `image`, an image from
+// BlankConvertedImage. Rows are stored bottom first, as BMP wants, two
+// pixels a byte with the left pixel in the high four bits; only the low four
+// bits of an index count. A row outside 0..399 or an image of another size
+// is left alone.
+void PutConvertedRow(std::string& image, int row, ConvertedRow indices);
+
 // The whole file for a picture given as palette indices, one per pixel,
-// row-major with the top row first. Rows are stored bottom first, as BMP
-// wants, two pixels a byte with the left pixel in the high four bits. Only
-// the low four bits of an index count; indices missing at the end count as
-// 0 and extra ones are ignored.
+// row-major with the top row first. Indices missing at the end count as 0
+// and extra ones are ignored.
 std::string EncodeConvertedImage(std::span<const std::uint8_t> indices);
 
 }  // namespace isobra

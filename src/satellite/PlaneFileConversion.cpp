@@ -1,8 +1,9 @@
 #include "satellite/PlaneFileConversion.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
-#include <vector>
+#include <cstring>
 
 #include "model/FileAccess.h"
 #include "satellite/ConvertedImage.h"
@@ -12,6 +13,26 @@ namespace isobra {
 namespace {
 
 constexpr std::size_t kBytesShown = kConvertedImageWidth / 8;  // 50 of the 80 bytes of a line
+
+// For each plane byte, its eight bits spread into eight bytes of 0 or 1, the
+// most significant bit (the leftmost pixel) in the lowest byte.
+constexpr std::array<std::uint64_t, 256> SpreadBits() {
+    std::array<std::uint64_t, 256> table{};
+    for (unsigned value = 0; value < 256; ++value)
+        for (int pixel = 0; pixel < 8; ++pixel)
+            table[value] |= static_cast<std::uint64_t>((value >> (7 - pixel)) & 1) << (8 * pixel);
+    return table;
+}
+constexpr std::array<std::uint64_t, 256> kBitsAsBytes = SpreadBits();
+
+// Eight pixels, the lowest byte the leftmost, into their places.
+void StoreInPixelOrder(std::uint64_t eight, std::uint8_t* pixel) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(pixel, &eight, sizeof eight);
+    } else {
+        for (int i = 0; i < 8; ++i) pixel[i] = static_cast<std::uint8_t>(eight >> (8 * i));
+    }
+}
 
 constexpr std::array<const char*, 4> kPlaneCodes = {"B1", "R1", "G1", "E1"};
 
@@ -29,23 +50,23 @@ Result<std::string> ConvertPlaneBytes(std::string_view b1, std::string_view r1, 
         if (planes[p].size() < kPlaneBytesRead)
             return Result<std::string>::Fail(ShortPlaneReason(kPlaneCodes[p], planes[p].size()));
 
-    std::vector<std::uint8_t> indices(kConvertedPixelCount);
+    std::string image = BlankConvertedImage();
+    std::array<std::uint8_t, kConvertedImageWidth> row{};
     // Bottom line first, so the countdown runs as the file fills.
     for (int line = kPlaneLines - 1; line >= 0; --line) {
         const std::size_t from = static_cast<std::size_t>(line) * kPlaneLineBytes;
-        std::uint8_t* pixel = &indices[static_cast<std::size_t>(line) * kConvertedImageWidth];
-        for (std::size_t j = from; j < from + kBytesShown; ++j) {
-            const auto b = static_cast<std::uint8_t>(b1[j]);
-            const auto r = static_cast<std::uint8_t>(r1[j]);
-            const auto g = static_cast<std::uint8_t>(g1[j]);
-            const auto e = static_cast<std::uint8_t>(e1[j]);
-            for (int bit = 7; bit >= 0; --bit)
-                *pixel++ = static_cast<std::uint8_t>(((e >> bit) & 1) << 3 | ((g >> bit) & 1) << 2 |
-                                                     ((r >> bit) & 1) << 1 | ((b >> bit) & 1));
+        std::uint8_t* pixel = row.data();
+        for (std::size_t j = from; j < from + kBytesShown; ++j, pixel += 8) {
+            const std::uint64_t eight = kBitsAsBytes[static_cast<std::uint8_t>(b1[j])] |
+                                        kBitsAsBytes[static_cast<std::uint8_t>(r1[j])] << 1 |
+                                        kBitsAsBytes[static_cast<std::uint8_t>(g1[j])] << 2 |
+                                        kBitsAsBytes[static_cast<std::uint8_t>(e1[j])] << 3;
+            StoreInPixelOrder(eight, pixel);
         }
+        PutConvertedRow(image, line, row);
         if (progress) progress(line);
     }
-    return EncodeConvertedImage(indices);
+    return image;
 }
 
 Result<std::string> ConvertPlaneFile(const std::string& b1Path, const ConversionProgress& progress) {

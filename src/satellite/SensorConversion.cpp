@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
 #include "model/FileAccess.h"
 #include "satellite/ConvertedImage.h"
@@ -11,11 +10,20 @@ namespace isobra {
 
 namespace {
 
-constexpr std::array<int, 4> kPlaneWeights = {8, 4, 2, 1};
+// For each byte, its bits 7, 5, 3 and 1 (the pixels kept) as four bytes of 0
+// or 1, bit 7 in the lowest byte.
+constexpr std::array<std::uint32_t, 256> SpreadOddBits() {
+    std::array<std::uint32_t, 256> table{};
+    for (unsigned value = 0; value < 256; ++value)
+        for (int pixel = 0; pixel < 4; ++pixel)
+            table[value] |= static_cast<std::uint32_t>((value >> (7 - 2 * pixel)) & 1) << (8 * pixel);
+    return table;
+}
+constexpr std::array<std::uint32_t, 256> kOddBitsAsBytes = SpreadOddBits();
 
 std::string ShortSourceReason(std::size_t size) {
-    return std::to_string(size) + "バイトしかありませんが、4つのプレーンを読むには" +
-           std::to_string(kSensorBytesRead) + "バイトが必要です";
+    return std::to_string(size) + "バイトしかありませんが、4つのプレーンを読むには" + std::to_string(kSensorBytesRead) +
+           "バイトが必要です";
 }
 
 }  // namespace
@@ -23,20 +31,24 @@ std::string ShortSourceReason(std::size_t size) {
 Result<std::string> ConvertSensorBytes(std::string_view source, const ConversionProgress& progress) {
     if (source.size() < kSensorBytesRead) return Result<std::string>::Fail(ShortSourceReason(source.size()));
 
-    std::vector<std::uint8_t> indices(kConvertedPixelCount);
+    std::string image = BlankConvertedImage();
+    std::array<std::uint8_t, kConvertedImageWidth> row{};
     for (int line = kSensorLines - 2; line >= 0; line -= 2) {
-        std::uint8_t* row = &indices[static_cast<std::size_t>(line / 2) * kConvertedImageWidth];
-        for (std::size_t p = 0; p < kPlaneWeights.size(); ++p) {
-            const std::size_t from = p * kSensorPlaneBytes + static_cast<std::size_t>(line) * kSensorLineBytes + 1;
-            std::uint8_t* pixel = row;
-            for (std::size_t j = from; j < from + kSensorLineBytes; ++j) {
-                const auto byte = static_cast<std::uint8_t>(source[j]);
-                for (int bit = 7; bit >= 1; bit -= 2) *pixel++ += static_cast<std::uint8_t>(((byte >> bit) & 1) * kPlaneWeights[p]);
-            }
+        const std::size_t from = static_cast<std::size_t>(line) * kSensorLineBytes + 1;
+        const auto* weight8 = reinterpret_cast<const std::uint8_t*>(source.data()) + from;
+        const std::uint8_t* weight4 = weight8 + kSensorPlaneBytes;
+        const std::uint8_t* weight2 = weight4 + kSensorPlaneBytes;
+        const std::uint8_t* weight1 = weight2 + kSensorPlaneBytes;
+        std::uint8_t* pixel = row.data();
+        for (std::size_t j = 0; j < kSensorLineBytes; ++j, pixel += 4) {
+            const std::uint32_t four = kOddBitsAsBytes[weight1[j]] | kOddBitsAsBytes[weight2[j]] << 1 |
+                                       kOddBitsAsBytes[weight4[j]] << 2 | kOddBitsAsBytes[weight8[j]] << 3;
+            for (int i = 0; i < 4; ++i) pixel[i] = static_cast<std::uint8_t>(four >> (8 * i));
         }
+        PutConvertedRow(image, line / 2, row);
         if (progress) progress(line);
     }
-    return EncodeConvertedImage(indices);
+    return image;
 }
 
 bool IsSensorFileName(std::string_view name) {
@@ -49,7 +61,9 @@ Result<std::string> ConvertSensorFile(const std::string& sourcePath, const Conve
         return Result<std::string>::Fail(ConversionFailureText(sourceName, reason));
     };
     if (!IsSensorFileName(sourceName))
-        return refuse("ウェザーセンサのファイルは「forg.00」に1文字を足した名前です");
+        return refuse(
+            "名前が「forg.00?」の形ではありません。ウェザーセンサは「forg."
+            "00」に1文字を足した名前のファイルを選んでください");
 
     Result<std::string> source = ReadWholeFile(sourcePath);
     if (!source) return refuse("読みこめません：" + source.message());

@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
-#include "satellite/ConvertedImage.h"
 #include "SatelliteTestSupport.h"
+#include "satellite/ConvertedImage.h"
 
 namespace isobra {
 namespace {
@@ -17,14 +18,14 @@ void PutLittleEndian(std::string& out, std::uint32_t value, int bytes) {
 // The header built field by field, to check the stored bytes against.
 std::string HeaderFromFields() {
     std::string h = "BM";
-    PutLittleEndian(h, 80118, 4);  // file size
-    PutLittleEndian(h, 0, 4);      // reserved
-    PutLittleEndian(h, 118, 4);    // pixel data offset
-    PutLittleEndian(h, 40, 4);     // info header size
-    PutLittleEndian(h, 400, 4);    // width
-    PutLittleEndian(h, 400, 4);    // height, positive: bottom row first
-    PutLittleEndian(h, 1, 2);      // planes
-    PutLittleEndian(h, 4, 2);      // bits per pixel
+    PutLittleEndian(h, 80118, 4);                                      // file size
+    PutLittleEndian(h, 0, 4);                                          // reserved
+    PutLittleEndian(h, 118, 4);                                        // pixel data offset
+    PutLittleEndian(h, 40, 4);                                         // info header size
+    PutLittleEndian(h, 400, 4);                                        // width
+    PutLittleEndian(h, 400, 4);                                        // height, positive: bottom row first
+    PutLittleEndian(h, 1, 2);                                          // planes
+    PutLittleEndian(h, 4, 2);                                          // bits per pixel
     for (int field = 0; field < 6; ++field) PutLittleEndian(h, 0, 4);  // compression .. important colours
     for (int i = 0; i < 16; ++i) {
         const int grey = i == 15 ? 0xff : 16 * i;
@@ -62,9 +63,16 @@ INSTANTIATE_TEST_SUITE_P(BottomRowFirstLeftPixelHigh, ConvertedImagePixel,
                          ::testing::Values(PixelCase{0, 0, 118 + 399 * 200, true},
                                            PixelCase{1, 0, 118 + 399 * 200, false},
                                            PixelCase{399, 0, 118 + 399 * 200 + 199, false},
-                                           PixelCase{2, 1, 118 + 398 * 200 + 1, true},
-                                           PixelCase{0, 399, 118, true},
+                                           PixelCase{2, 1, 118 + 398 * 200 + 1, true}, PixelCase{0, 399, 118, true},
                                            PixelCase{399, 399, 118 + 199, false}));
+
+TEST(ConvertedImage, ReadsBackEveryPixelOfARandomPicture) {
+    std::mt19937 random(7);
+    std::vector<std::uint8_t> indices(kConvertedPixelCount);
+    for (std::uint8_t& index : indices) index = static_cast<std::uint8_t>(random() % 16);
+    const std::vector<int> expected(indices.begin(), indices.end());
+    EXPECT_EQ(testing::IndicesOf(EncodeConvertedImage(indices)), expected);
+}
 
 TEST(ConvertedImage, KeepsTheLowFourBitsAndPadsAShortPicture) {
     const std::vector<std::uint8_t> indices = {0x1f, 0x23, 0x07};

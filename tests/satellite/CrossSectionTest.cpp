@@ -16,10 +16,10 @@ struct BrightnessCase {
 };
 
 TEST(CrossSection, BrightnessIsTheRoundedMeanOfTheThreeParts) {
-    for (const BrightnessCase c : {BrightnessCase{255, 0, 0, 85}, BrightnessCase{1, 1, 2, 1},
-                                   BrightnessCase{1, 1, 0, 1}, BrightnessCase{2, 2, 3, 2},
-                                   BrightnessCase{255, 255, 255, 255}, BrightnessCase{0, 0, 0, 0},
-                                   BrightnessCase{0, 128, 128, 85}, BrightnessCase{200, 100, 1, 100}})
+    for (const BrightnessCase c :
+         {BrightnessCase{255, 0, 0, 85}, BrightnessCase{1, 1, 2, 1}, BrightnessCase{1, 1, 0, 1},
+          BrightnessCase{2, 2, 3, 2}, BrightnessCase{255, 255, 255, 255}, BrightnessCase{0, 0, 0, 0},
+          BrightnessCase{0, 128, 128, 85}, BrightnessCase{200, 100, 1, 100}})
         EXPECT_EQ(PixelBrightness(MakeColour(c.r, c.g, c.b)), c.brightness) << c.r << "," << c.g << "," << c.b;
 }
 
@@ -55,8 +55,11 @@ TEST_P(CrossSectionOn, EastWestPanelAndBarsAboveTheRow) {
     DrawCrossSection(canvas, CrossSectionDirection::EastWest, 123, 200);
 
     ASSERT_EQ(canvas.calls.at(1).op, Op::Clear);
-    ExpectBoxes(canvas, {{0, 150, 390, 200, 9}, {0, 198, 390, 200, 1}, {389, 151, 390, 200, 3},
-                         {0, 150, 390, 151, 3}, {389, 150, 390, 200, 1}});
+    ExpectBoxes(canvas, {{0, 150, 390, 200, 9},
+                         {0, 198, 390, 200, 1},
+                         {389, 151, 390, 200, 3},
+                         {0, 150, 390, 151, 3},
+                         {389, 150, 390, 200, 1}});
     const std::vector<RecordingCanvas::Call> bars(canvas.calls.begin() + 7, canvas.calls.end());
     ASSERT_EQ(bars.size(), 371u);
     for (std::size_t i = 0; i < bars.size(); ++i) {
@@ -76,8 +79,11 @@ TEST_P(CrossSectionOn, NorthSouthPanelAndBarsLeftOfTheColumn) {
     DrawCrossSection(canvas, CrossSectionDirection::NorthSouth, 300, 77);
 
     ASSERT_EQ(canvas.calls.at(0).op, Op::Clear);
-    ExpectBoxes(canvas, {{250, 32, 300, 390, 9}, {298, 32, 300, 390, 1}, {251, 389, 300, 390, 1},
-                         {250, 32, 300, 34, 3}, {250, 32, 251, 390, 3}});
+    ExpectBoxes(canvas, {{250, 32, 300, 390, 9},
+                         {298, 32, 300, 390, 1},
+                         {251, 389, 300, 390, 1},
+                         {250, 32, 300, 34, 3},
+                         {250, 32, 251, 390, 3}});
     const std::vector<RecordingCanvas::Call> bars(canvas.calls.begin() + 6, canvas.calls.end());
     ASSERT_EQ(bars.size(), 341u);
     for (std::size_t i = 0; i < bars.size(); ++i) {

@@ -18,8 +18,9 @@ using testing::TempFolder;
 enum Plane { B1, R1, G1, E1 };
 using Planes = std::array<std::string, 4>;
 
-Planes Filled(char fill) { return {std::string(32000, fill), std::string(32000, fill), std::string(32000, fill),
-                                   std::string(32000, fill)}; }
+Planes Filled(char fill) {
+    return {std::string(32000, fill), std::string(32000, fill), std::string(32000, fill), std::string(32000, fill)};
+}
 
 Result<std::string> Convert(const Planes& p, const ConversionProgress& progress = {}) {
     return ConvertPlaneBytes(p[B1], p[R1], p[G1], p[E1], progress);
@@ -59,15 +60,15 @@ TEST_P(PlaneBit, LightsOnePixel) {
     EXPECT_EQ(IndicesOf(*bmp), OnePixel(c.x, c.y, c.index)) << c.what;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Weights, PlaneBit,
-    ::testing::Values(BitCase{"top left, most significant bit of B1", B1, 0, 1, 0x80, 0, 0, 1},
-                      BitCase{"R1 weighs 2", R1, 10, 3, 0x01, 23, 10, 2},
-                      BitCase{"G1 weighs 4", G1, 200, 26, 0x10, 203, 200, 4},
-                      BitCase{"E1 weighs 8", E1, 7, 2, 0x40, 9, 7, 8},
-                      BitCase{"bottom right is byte 50 of line 399", B1, 399, 50, 0x01, 399, 399, 1},
-                      BitCase{"byte 51 lies outside the picture", E1, 5, 51, 0x80, -1, 0, 0}),
-    [](const auto& info) { return "case" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Weights, PlaneBit,
+                         ::testing::Values(BitCase{"top left, most significant bit of B1", B1, 0, 1, 0x80, 0, 0, 1},
+                                           BitCase{"R1 weighs 2", R1, 10, 3, 0x01, 23, 10, 2},
+                                           BitCase{"G1 weighs 4", G1, 200, 26, 0x10, 203, 200, 4},
+                                           BitCase{"E1 weighs 8", E1, 7, 2, 0x40, 9, 7, 8},
+                                           BitCase{"bottom right is byte 50 of line 399", B1, 399, 50, 0x01, 399, 399,
+                                                   1},
+                                           BitCase{"byte 51 lies outside the picture", E1, 5, 51, 0x80, -1, 0, 0}),
+                         [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST(PlaneConversion, TopLeftPixelIsTheHighNibbleOfTheLastRowsFirstByte) {
     Planes planes = Filled('\0');
@@ -159,15 +160,28 @@ TEST_P(PlaneFileRefused, WritesNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Inputs, PlaneFileRefused,
     ::testing::Values(
-        RefusedCase{"missing R1", {"other.b1", "other.g1", "other.e1"}, "", "other.b1",
-                    {"「other.b1」を変換できませんでした", "「other.r1」が見つかりません", "ＢＭＰファイルは作っていません"}},
-        RefusedCase{"short G1", {"other.B1", "other.R1", "other.E1"}, "OTHER.G1", "other.B1",
+        RefusedCase{
+            "missing R1",
+            {"other.b1", "other.g1", "other.e1"},
+            "",
+            "other.b1",
+            {"「other.b1」を変換できませんでした", "「other.r1」が見つかりません", "ＢＭＰファイルは作っていません"}},
+        RefusedCase{"short G1",
+                    {"other.B1", "other.R1", "other.E1"},
+                    "OTHER.G1",
+                    "other.B1",
                     {"「other.B1」", "「OTHER.G1」が短すぎます", "31999バイト", "32000バイト"}},
-        RefusedCase{"short B1", {"other.R1", "other.G1", "other.E1"}, "other.B1", "other.B1",
-                    {"「other.B1」が短すぎます"}},
-        RefusedCase{"not a B1 plane", {"other.B2", "other.R2", "other.G2", "other.E2"}, "", "other.B2",
+        RefusedCase{
+            "short B1", {"other.R1", "other.G1", "other.E1"}, "other.B1", "other.B1", {"「other.B1」が短すぎます"}},
+        RefusedCase{"not a B1 plane",
+                    {"other.B2", "other.R2", "other.G2", "other.E2"},
+                    "",
+                    "other.B2",
                     {"「other.B2」", "「B1」"}},
-        RefusedCase{"chosen file gone", {"other.R1", "other.G1", "other.E1"}, "", "other.B1",
+        RefusedCase{"chosen file gone",
+                    {"other.R1", "other.G1", "other.E1"},
+                    "",
+                    "other.B1",
                     {"「other.B1」を読みこめません：ファイルかフォルダが見つかりません"}}),
     [](const auto& info) { return "case" + std::to_string(info.index); });
 
@@ -179,7 +193,8 @@ TEST(PlaneFile, AFolderInTheWayOfTheImageIsReportedAndNothingIsLeft) {
 
     const Result<std::string> result = ConvertPlaneFile(folder.PathOf("x.B1"));
     ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.message(), "「x.bmp」を保存できませんでした（同じ名前のフォルダがあります）。前のファイルはそのまま残っています。");
+    EXPECT_EQ(result.message(),
+              "「x.bmp」を保存できませんでした（同じ名前のフォルダがあります）。前のファイルはそのまま残っています。");
     EXPECT_EQ(folder.Names(), before);
 }
 

@@ -38,14 +38,13 @@ TEST_P(SensorByte, LightsWhatItShould) {
 
 INSTANTIATE_TEST_SUITE_P(
     Positions, SensorByte,
-    ::testing::Values(
-        ByteCase{"line 0 of the weight-8 plane starts at offset 1", 1, 0x80, 0, 0, 8},
-        ByteCase{"offset 0 is never read", 0, 0xff, -1, 0, 0},
-        ByteCase{"bit 5 is the second pixel kept; weight 2 plane", 160000 + 2 * 100 + 1, 0x20, 1, 1, 2},
-        ByteCase{"bits 6, 4, 2, 0 are dropped", 80000 + 2 * 100 + 1, 0x55, -1, 0, 0},
-        ByteCase{"odd lines are dropped", 80000 + 1 * 100 + 1, 0xff, -1, 0, 0},
-        ByteCase{"weight 4 plane, byte 100 of line 10, bit 1", 80000 + 10 * 100 + 100, 0x02, 399, 5, 4},
-        ByteCase{"the last byte read: weight 1, line 798", 319900, 0x08, 398, 399, 1}),
+    ::testing::Values(ByteCase{"line 0 of the weight-8 plane starts at offset 1", 1, 0x80, 0, 0, 8},
+                      ByteCase{"offset 0 is never read", 0, 0xff, -1, 0, 0},
+                      ByteCase{"bit 5 is the second pixel kept; weight 2 plane", 160000 + 2 * 100 + 1, 0x20, 1, 1, 2},
+                      ByteCase{"bits 6, 4, 2, 0 are dropped", 80000 + 2 * 100 + 1, 0x55, -1, 0, 0},
+                      ByteCase{"odd lines are dropped", 80000 + 1 * 100 + 1, 0xff, -1, 0, 0},
+                      ByteCase{"weight 4 plane, byte 100 of line 10, bit 1", 80000 + 10 * 100 + 100, 0x02, 399, 5, 4},
+                      ByteCase{"the last byte read: weight 1, line 798", 319900, 0x08, 398, 399, 1}),
     [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST(SensorConversion, WeightEightPlaneAllSetGivesIndexEight) {
@@ -104,9 +103,10 @@ TEST(SensorFile, RefusedSourcesWriteNothing) {
 
     const Result<std::string> shortSource = ConvertSensorFile(folder.PathOf("forg.001"));
     ASSERT_FALSE(shortSource.ok());
-    EXPECT_EQ(shortSource.message(),
-              "「forg.001」を変換できませんでした（319900バイトしかありませんが、4つのプレーンを読むには319901バイトが必要"
-              "です）。ＢＭＰファイルは作っていません。");
+    EXPECT_EQ(
+        shortSource.message(),
+        "「forg.001」を変換できませんでした（319900バイトしかありませんが、4つのプレーンを読むには319901バイトが必要"
+        "です）。ＢＭＰファイルは作っていません。");
 
     const Result<std::string> badName = ConvertSensorFile(folder.PathOf("forg.0011"));
     ASSERT_FALSE(badName.ok());
