@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -102,11 +103,13 @@ std::string SystemErrorReason(int error) {
     }
 }
 
-Result<StagedFile> StagedFile::Stage(const std::string& path, std::string_view bytes, const FileSystemCalls& calls) {
+Result<StagedFile> StagedFile::Stage(const std::string& path, std::string_view bytes, const FileSystemCalls& calls,
+                                     Durability durability) {
     if (path.empty()) return SystemFailure(ENOENT).failure();
     StagedFile staged;
     staged.target_ = SaveTargetOf(path);
     staged.calls_ = calls;
+    staged.durability_ = durability;
 
     // Only a regular file is ever replaced: renaming over a device, a pipe or
     // a folder would put a file where they stood.
@@ -129,13 +132,16 @@ Result<StagedFile> StagedFile::Stage(const std::string& path, std::string_view b
         if (n <= 0) return abandon(n < 0 ? errno : EIO);
         done += static_cast<std::size_t>(n);
     }
-    if (calls.fsync(fd) != 0) return abandon(errno);
+    if (durability == Durability::Flushed && calls.fsync(fd) != 0) return abandon(errno);
     if (::close(fd) != 0) return SystemFailure(errno).failure();
     return staged;
 }
 
 StagedFile::StagedFile(StagedFile&& other) noexcept
-    : target_(std::move(other.target_)), temp_(std::exchange(other.temp_, {})), calls_(other.calls_) {}
+    : target_(std::move(other.target_)),
+      temp_(std::exchange(other.temp_, {})),
+      calls_(other.calls_),
+      durability_(other.durability_) {}
 
 StagedFile& StagedFile::operator=(StagedFile&& other) noexcept {
     if (this != &other) {
@@ -143,6 +149,7 @@ StagedFile& StagedFile::operator=(StagedFile&& other) noexcept {
         target_ = std::move(other.target_);
         temp_ = std::exchange(other.temp_, {});
         calls_ = other.calls_;
+        durability_ = other.durability_;
     }
     return *this;
 }
@@ -162,6 +169,7 @@ Status StagedFile::Commit() {
         return SystemFailure(error);
     }
     temp_.clear();
+    if (durability_ == Durability::Unflushed) return {};
     // Make the rename itself durable; a failure here no longer loses data.
     const int dir = ::open(DirectoryOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
@@ -173,6 +181,13 @@ Status StagedFile::Commit() {
 
 Status SaveFileAtomically(const std::string& path, std::string_view bytes, const FileSystemCalls& calls) {
     Result<StagedFile> staged = StagedFile::Stage(path, bytes, calls);
+    if (!staged) return staged.failure();
+    return staged->Commit();
+}
+
+Status SaveRemakeableFile(const std::string& path, std::string_view bytes) {
+    Result<StagedFile> staged =
+        StagedFile::Stage(path, bytes, FileSystemCalls::System(), StagedFile::Durability::Unflushed);
     if (!staged) return staged.failure();
     return staged->Commit();
 }
@@ -190,6 +205,9 @@ Result<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes)
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     std::string bytes;
+    // Room for the whole file at once: growing a large string chunk by chunk
+    // costs far more than the reading.
+    if (info.st_size > 0) bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), maxBytes) + 1);
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);

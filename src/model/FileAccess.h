@@ -36,8 +36,14 @@ inline constexpr std::string_view kNotARegularFile = "普通のファイルで�
 // reason phrases for SaveFailureText.
 class StagedFile {
 public:
+    // Flushed: the file and the rename reach the disk before the save counts
+    // as done. Unflushed: only for files that can be made again from their
+    // sources (a converted picture); still never half-written in place.
+    enum class Durability { Flushed, Unflushed };
+
     static Result<StagedFile> Stage(const std::string& path, std::string_view bytes,
-                                    const FileSystemCalls& calls = FileSystemCalls::System());
+                                    const FileSystemCalls& calls = FileSystemCalls::System(),
+                                    Durability durability = Durability::Flushed);
     StagedFile(StagedFile&& other) noexcept;
     StagedFile& operator=(StagedFile&& other) noexcept;
     StagedFile(const StagedFile&) = delete;
@@ -55,11 +61,14 @@ private:
     std::string target_;
     std::string temp_;  // empty once committed or discarded
     FileSystemCalls calls_{};
+    Durability durability_ = Durability::Flushed;
 };
 
 // Stage and commit one file.
 Status SaveFileAtomically(const std::string& path, std::string_view bytes,
                           const FileSystemCalls& calls = FileSystemCalls::System());
+// The same for a file that can be made again from its sources: not flushed.
+Status SaveRemakeableFile(const std::string& path, std::string_view bytes);
 
 // Reads a whole file. Files larger than `maxBytes` are refused: neither
 // file of this program comes near 1 MiB. Pipes, devices and folders are
