@@ -61,6 +61,8 @@ private:
     void RefreshTree();
     void RefreshDrives();
     void ChooseOption(int index);
+    // The file the user selected in the list, or null.
+    QListWidgetItem* SelectedFile() const;
     // The listed file whose name equals `name` ignoring case, or "".
     QString ListedFile(const QString& name) const;
 
