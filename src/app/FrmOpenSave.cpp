@@ -135,7 +135,7 @@ void FrmOpenSave::Prepare(const FileRequest& request) {
     finished_ = false;
     purpose_ = request.purpose;
     setWindowTitle(request.title);
-    name_->clear();
+    name_->setText(request.initialName);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, PurposeColour(request.purpose));
     setPalette(pal);

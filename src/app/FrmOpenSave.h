@@ -30,7 +30,8 @@ class FrmOpenSave : public QDialog {
 public:
     FrmOpenSave(Prompts& prompts, FileChooserState& chooser, QWidget* parent = nullptr);
 
-    // Title, empty name box, pattern, colour by purpose, options; then centred
+    // Title, name box (empty unless the request names a file), pattern,
+    // colour by purpose, options; then centred
     // on the screen, showing the process's current directory.
     void Prepare(const FileRequest& request);
 

@@ -36,9 +36,11 @@ void QtPrompts::Inform(const QString& title, const QString& text, Icon icon) {
     box.exec();
 }
 
-bool QtPrompts::AskYesNo(const QString& title, const QString& text) {
+bool QtPrompts::AskYesNo(const QString& title, const QString& text, Answer preferred) {
     QMessageBox box(QMessageBox::Question, title, ForDisplay(text), QMessageBox::Yes | QMessageBox::No, parent_);
     box.setFont(GothicFont(14));
+    box.setDefaultButton(preferred == Answer::No ? QMessageBox::No : QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -13,7 +13,7 @@ public:
     void SetParent(QWidget* parent) { parent_ = parent; }
 
     void Inform(const QString& title, const QString& text, Icon icon) override;
-    bool AskYesNo(const QString& title, const QString& text) override;
+    bool AskYesNo(const QString& title, const QString& text, Answer preferred = Answer::Yes) override;
     std::optional<QString> InputText(const QString& title, const QString& prompt,
                                      const QString& defaultText) override;
     void ChooseFile(const FileRequest& request, FileChooserState& chooser) override;

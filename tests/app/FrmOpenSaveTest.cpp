@@ -108,6 +108,12 @@ private slots:
         QVERIFY(!dialog_->isVisible());
         QCOMPARE(QString::fromStdString(chooser_.chosenPath),
                  QDir(dir_->filePath("sub.dir")).canonicalPath() + "/new");
+
+        // Shown again after "No" to replacing: the name still typed.
+        FileRequest again{"観測データ保存", "*.dat", FileRequest::Purpose::Save};
+        again.initialName = "obs";
+        Open(again);
+        QCOMPARE(Name()->text(), QStringLiteral("obs"));
     }
 
     void deleteRefusesNewNamesAndAMissingFolderIsNamed() {
