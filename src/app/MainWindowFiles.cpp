@@ -6,12 +6,13 @@
 #include <QFileInfo>
 
 #include "app/MainWindow.h"
-#include "widgets/QImageCanvas.h"
-#include "state/IsobarLayer.h"
 #include "isobar/IsobarFile.h"
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
 #include "model/SavePath.h"
+#include "state/IsobarLayer.h"
+#include "widgets/MoveToTrash.h"
+#include "widgets/QImageCanvas.h"
 #include "widgets/QtText.h"
 
 namespace isobra {
@@ -111,13 +112,12 @@ void MainWindow::DeleteFilesLoop(const QString& title, const QString& pattern) {
     for (;;) {
         const auto chosen = AskFile(title, pattern, FileRequest::Purpose::Delete);
         if (!chosen) return;
-        QFile file(*chosen);
-        if (!file.remove()) {
-            const QString reason = QFileInfo::exists(*chosen) ? file.errorString()
-                                                              : QStringLiteral("ファイルが見つかりません");
-            prompts_.Inform(QString::fromUtf8(kProgramTitle),
-                            QStringLiteral("「%1」を削除できませんでした（%2）。").arg(FileNameOf(*chosen), reason),
-                            Prompts::Icon::Warning);
+        // To the trash, so a slip can be undone.
+        if (const Status trashed = MoveToTrash(*chosen); !trashed) {
+            prompts_.Inform(
+                QString::fromUtf8(kProgramTitle),
+                QStringLiteral("「%1」を削除できませんでした（%2）。").arg(FileNameOf(*chosen), ToQ(trashed.message())),
+                Prompts::Icon::Warning);
         }
     }
 }

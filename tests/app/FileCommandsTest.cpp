@@ -1,19 +1,19 @@
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <QLineEdit>
-#include <QPushButton>
-
 #include "app/FrmOpenSave.h"
 #include "app/MainWindow.h"
-#include "model/ObservationFile.h"
-#include "widgets/QImageCanvas.h"
 #include "entry/Gyogyou.h"
 #include "entry/Kaiyou1.h"
 #include "entry/Tenki1.h"
+#include "model/ObservationFile.h"
 #include "support/MainWindowFixture.h"
+#include "widgets/MoveToTrash.h"
+#include "widgets/QImageCanvas.h"
 
 using namespace isobra;
 
@@ -59,11 +59,21 @@ private slots:
         savedCwd_ = QDir::currentPath();
         dir_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid());
+        // Deleted files go to the trash of a home of the test's own.
+        savedHome_ = qgetenv("HOME");
+        home_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(home_->isValid());
+        qputenv("HOME", QFile::encodeName(home_->path()));
+        savedDataHome_ = qgetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_DATA_HOME");
         CreateWindow();
     }
     void cleanup() {
         DestroyWindow();
         QDir::setCurrent(savedCwd_);
+        qputenv("HOME", savedHome_);
+        if (!savedDataHome_.isEmpty()) qputenv("XDG_DATA_HOME", savedDataHome_);
+        home_.reset();
         dir_.reset();
     }
 
@@ -305,6 +315,9 @@ private slots:
         }
         QVERIFY(!QFile::exists(dir_->filePath("a.dat")));
         QVERIFY(!QFile::exists(dir_->filePath("b.dat")));
+        // In the trash, to be brought back after a slip.
+        QCOMPARE(QDir(HomeTrashPath() + "/files").entryList(QDir::Files, QDir::Name), (QStringList{"a.dat", "b.dat"}));
+        QCOMPARE(ReadAll(HomeTrashPath() + "/files/b.dat"), QByteArray("b"));
         QCOMPARE(prompts_->shown.size(), size_t(1));
         QVERIFY(prompts_->shown[0].text.contains(QStringLiteral("「gone.dat」を削除できませんでした")));
 
@@ -361,6 +374,9 @@ private:
     }
 
     QString savedCwd_;
+    QByteArray savedHome_;
+    QByteArray savedDataHome_;
+    std::unique_ptr<QTemporaryDir> home_;
     std::unique_ptr<QTemporaryDir> dir_;
 };
 
