@@ -72,6 +72,7 @@ private slots:
         QTest::newRow("land weather") << "cntTenki"
                                       << "Tenki" << 1 << "Tenki"
                                       << "Kiatu";
+        QTest::newRow("land stations") << "cntTenki" << "KansokuData" << 5 << "KansokuData" << "Huukou";
         QTest::newRow("land direction") << "cntTenki"
                                         << "Huukou" << 3 << "Huukou"
                                         << "Huuryoku";
