@@ -1,7 +1,10 @@
 #pragma once
 
+#include <memory>
+
 #include "widgets/Prompts.h"
 
+class QMessageBox;
 class QWidget;
 
 namespace isobra {
@@ -17,6 +20,11 @@ public:
     std::optional<QString> InputText(const QString& title, const QString& prompt,
                                      const QString& defaultText) override;
     void ChooseFile(const FileRequest& request, FileChooserState& chooser) override;
+
+    // The box Inform (yesNo false) or AskYesNo shows: as wide as the text's
+    // longest line, so no line is broken.
+    static std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, const QString& title, const QString& text, Icon icon,
+                                                bool yesNo, Answer preferred);
 
 private:
     QWidget* parent_;
