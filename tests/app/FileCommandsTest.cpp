@@ -12,6 +12,7 @@
 #include "entry/Tenki1.h"
 #include "model/ObservationFile.h"
 #include "support/MainWindowFixture.h"
+#include "support/TemporaryHome.h"
 #include "widgets/MoveToTrash.h"
 #include "widgets/QImageCanvas.h"
 
@@ -60,19 +61,13 @@ private slots:
         dir_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid());
         // Deleted files go to the trash of a home of the test's own.
-        savedHome_ = qgetenv("HOME");
-        home_ = std::make_unique<QTemporaryDir>();
+        home_ = std::make_unique<test::TemporaryHome>();
         QVERIFY(home_->isValid());
-        qputenv("HOME", QFile::encodeName(home_->path()));
-        savedDataHome_ = qgetenv("XDG_DATA_HOME");
-        qunsetenv("XDG_DATA_HOME");
         CreateWindow();
     }
     void cleanup() {
         DestroyWindow();
         QDir::setCurrent(savedCwd_);
-        qputenv("HOME", savedHome_);
-        if (!savedDataHome_.isEmpty()) qputenv("XDG_DATA_HOME", savedDataHome_);
         home_.reset();
         dir_.reset();
     }
@@ -374,9 +369,7 @@ private:
     }
 
     QString savedCwd_;
-    QByteArray savedHome_;
-    QByteArray savedDataHome_;
-    std::unique_ptr<QTemporaryDir> home_;
+    std::unique_ptr<test::TemporaryHome> home_;
     std::unique_ptr<QTemporaryDir> dir_;
 };
 

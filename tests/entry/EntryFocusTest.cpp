@@ -46,6 +46,12 @@ private:
         window_->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(window_.get()));
     }
+    // The window the menu item shows.
+    QWidget* FormOf(const QString& menuItem) const {
+        if (menuItem == QLatin1String("cntTenki")) return window_->landForm();
+        if (menuItem == QLatin1String("cntSenpaku")) return window_->shipForm();
+        return window_->fisheryForm();
+    }
     QWidget* Open(const char* menuItem, QWidget* form) {
         window_->menuAction(QString::fromLatin1(menuItem))->trigger();
         // The main window counts as active for its child windows: wait for the form itself.
@@ -69,34 +75,29 @@ private slots:
         QTest::addColumn<int>("row");  // -1: a scroll control's up arrow
         QTest::addColumn<QString>("focusAfterClick");
         QTest::addColumn<QString>("focusAfterTab");
-        QTest::newRow("land weather") << "cntTenki"
-                                      << "Tenki" << 1 << "Tenki"
-                                      << "Kiatu";
-        QTest::newRow("land stations") << "cntTenki" << "KansokuData" << 5 << "KansokuData" << "Huukou";
-        QTest::newRow("land direction") << "cntTenki"
-                                        << "Huukou" << 3 << "Huukou"
-                                        << "Huuryoku";
-        QTest::newRow("land force control") << "cntTenki"
-                                            << "HuuryokuVS" << -1 << "Huuryoku"
-                                            << "Tenki";
-        QTest::newRow("land pressure control") << "cntTenki"
-                                               << "KiatuVS" << -1 << "Kiatu"
-                                               << "Ondo";
-        QTest::newRow("ship direction") << "cntSenpaku"
-                                        << "Huukou" << 2 << "Huukou"
-                                        << "Huuryoku";
-        QTest::newRow("ship weather") << "cntSenpaku"
-                                      << "Tenki" << 4 << "Tenki"
-                                      << "Kiatu";
-        QTest::newRow("ship latitude control") << "cntSenpaku"
-                                               << "HokuiVS" << -1 << "Hokui"
-                                               << "Toukei";
-        QTest::newRow("fishery kind") << "cntGyogyou"
-                                      << "Syurui" << 4 << "Syurui"
-                                      << "Tugi";
-        QTest::newRow("fishery pressure control") << "cntGyogyou"
-                                                  << "KiatuVS" << -1 << "Kiatu"
-                                                  << "Syurui";
+        struct Case {
+            const char* name;
+            const char* menuItem;
+            const char* control;
+            int row;
+            const char* focusAfterClick;
+            const char* focusAfterTab;
+        };
+        const Case cases[] = {
+            {"land weather", "cntTenki", "Tenki", 1, "Tenki", "Kiatu"},
+            {"land stations", "cntTenki", "KansokuData", 5, "KansokuData", "Huukou"},
+            {"land direction", "cntTenki", "Huukou", 3, "Huukou", "Huuryoku"},
+            {"land force control", "cntTenki", "HuuryokuVS", -1, "Huuryoku", "Tenki"},
+            {"land pressure control", "cntTenki", "KiatuVS", -1, "Kiatu", "Ondo"},
+            {"ship direction", "cntSenpaku", "Huukou", 2, "Huukou", "Huuryoku"},
+            {"ship weather", "cntSenpaku", "Tenki", 4, "Tenki", "Kiatu"},
+            {"ship latitude control", "cntSenpaku", "HokuiVS", -1, "Hokui", "Toukei"},
+            {"fishery kind", "cntGyogyou", "Syurui", 4, "Syurui", "Tugi"},
+            {"fishery pressure control", "cntGyogyou", "KiatuVS", -1, "Kiatu", "Syurui"},
+        };
+        for (const Case& c : cases)
+            QTest::newRow(c.name) << QString::fromLatin1(c.menuItem) << QString::fromLatin1(c.control) << c.row
+                                  << QString::fromLatin1(c.focusAfterClick) << QString::fromLatin1(c.focusAfterTab);
     }
     void tabAfterAClickGoesOnFromTheClickedControl() {
         QFETCH(QString, menuItem);
@@ -104,9 +105,7 @@ private slots:
         QFETCH(int, row);
         QFETCH(QString, focusAfterClick);
         QFETCH(QString, focusAfterTab);
-        QWidget* form = menuItem == "cntTenki"     ? static_cast<QWidget*>(window_->landForm())
-                        : menuItem == "cntSenpaku" ? static_cast<QWidget*>(window_->shipForm())
-                                                   : static_cast<QWidget*>(window_->fisheryForm());
+        QWidget* form = FormOf(menuItem);
         QVERIFY(Open(qPrintable(menuItem), form));
         if (row >= 0) {
             auto* list = Find<EditLineList>(form, qPrintable(control));
@@ -164,8 +163,7 @@ private slots:
     }
     void theFirstFieldIsEmptiedEachTimeTheWindowIsShown() {
         QFETCH(QString, menuItem);
-        QWidget* form = menuItem == "cntSenpaku" ? static_cast<QWidget*>(window_->shipForm())
-                                                 : static_cast<QWidget*>(window_->fisheryForm());
+        QWidget* form = FormOf(menuItem);
         auto* latitude = Find<NumericEntryField>(form, "Hokui");
         QVERIFY(Open(qPrintable(menuItem), form));
         QTRY_VERIFY(latitude->hasFocus());

@@ -4,6 +4,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "support/TemporaryHome.h"
 #include "widgets/MoveToTrash.h"
 
 using namespace isobra;
@@ -29,23 +30,14 @@ class MoveToTrashTest : public QObject {
 
 private slots:
     void init() {
-        savedHome_ = qgetenv("HOME");
-        savedDataHome_ = qgetenv("XDG_DATA_HOME");
         savedCwd_ = QDir::currentPath();
-        home_ = std::make_unique<QTemporaryDir>();
+        home_ = std::make_unique<test::TemporaryHome>();
         work_ = std::make_unique<QTemporaryDir>();
         QVERIFY(home_->isValid() && work_->isValid());
-        qputenv("HOME", QFile::encodeName(home_->path()));
-        qunsetenv("XDG_DATA_HOME");
         QDir::setCurrent(work_->path());
     }
     void cleanup() {
         QDir::setCurrent(savedCwd_);
-        qputenv("HOME", savedHome_);
-        if (savedDataHome_.isEmpty())
-            qunsetenv("XDG_DATA_HOME");
-        else
-            qputenv("XDG_DATA_HOME", savedDataHome_);
         home_.reset();
         work_.reset();
     }
@@ -76,10 +68,8 @@ private slots:
     }
 
 private:
-    QByteArray savedHome_;
-    QByteArray savedDataHome_;
     QString savedCwd_;
-    std::unique_ptr<QTemporaryDir> home_;
+    std::unique_ptr<test::TemporaryHome> home_;
     std::unique_ptr<QTemporaryDir> work_;
 };
 
