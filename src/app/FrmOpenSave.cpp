@@ -91,9 +91,13 @@ FrmOpenSave::FrmOpenSave(Prompts& prompts, FileChooserState& chooser, QWidget* p
     connect(ok, &QPushButton::clicked, this, &FrmOpenSave::PressOk);
     connect(cancel, &QPushButton::clicked, this, &FrmOpenSave::PressCancel);
 
+    // A file's name goes into the name box only when the user selects it
+    // (a click, the arrow keys). The list making its first row current as it
+    // takes the focus selects nothing: Tab and Return must not save over, or
+    // delete, a file the user never chose.
     connect(files_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { name_->setText(item->text()); });
-    connect(files_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
-        if (item) name_->setText(item->text());
+    connect(files_, &QListWidget::itemSelectionChanged, this, [this] {
+        if (QListWidgetItem* item = SelectedFile()) name_->setText(item->text());
     });
     connect(files_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { Accept(QDir(dir_).filePath(item->text())); });
@@ -131,7 +135,7 @@ void FrmOpenSave::Prepare(const FileRequest& request) {
     finished_ = false;
     purpose_ = request.purpose;
     setWindowTitle(request.title);
-    name_->clear();
+    name_->setText(request.initialName);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, PurposeColour(request.purpose));
     setPalette(pal);
@@ -216,6 +220,11 @@ void FrmOpenSave::RefreshDrives() {
     if (!seen.contains(QStringLiteral("/"))) drives_->insertItem(0, QStringLiteral("/"), QStringLiteral("/"));
 }
 
+QListWidgetItem* FrmOpenSave::SelectedFile() const {
+    const QList<QListWidgetItem*> selected = files_->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
 QString FrmOpenSave::ListedFile(const QString& name) const {
     for (int i = 0; i < files_->count(); ++i)
         if (files_->item(i)->text().compare(name, Qt::CaseInsensitive) == 0) return files_->item(i)->text();
@@ -231,7 +240,7 @@ void FrmOpenSave::ChooseOption(int index) {
 void FrmOpenSave::PressOk() {
     const QString text = name_->text();
     if (text.isEmpty()) {
-        if (QListWidgetItem* item = files_->currentItem()) name_->setText(item->text());
+        if (QListWidgetItem* item = SelectedFile()) name_->setText(item->text());
         return;
     }
     const QString target = QDir(dir_).absoluteFilePath(text);

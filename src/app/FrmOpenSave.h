@@ -30,7 +30,8 @@ class FrmOpenSave : public QDialog {
 public:
     FrmOpenSave(Prompts& prompts, FileChooserState& chooser, QWidget* parent = nullptr);
 
-    // Title, empty name box, pattern, colour by purpose, options; then centred
+    // Title, name box (empty unless the request names a file), pattern,
+    // colour by purpose, options; then centred
     // on the screen, showing the process's current directory.
     void Prepare(const FileRequest& request);
 
@@ -61,6 +62,8 @@ private:
     void RefreshTree();
     void RefreshDrives();
     void ChooseOption(int index);
+    // The file the user selected in the list, or null.
+    QListWidgetItem* SelectedFile() const;
     // The listed file whose name equals `name` ignoring case, or "".
     QString ListedFile(const QString& name) const;
 

@@ -85,6 +85,13 @@ public:
     void LoadIsobars();
     void DeleteIsobarFiles();
 
+    // The file a save command writes: the chooser, the extension rule, the
+    // file whose name differs only in case standing in for it; when that file
+    // exists, the question before replacing it, and on No the chooser again
+    // with the name still typed. Nothing when the user gave up (or was told
+    // why the name cannot be saved). Every save of the windows asks here.
+    std::optional<QString> AskSavePath(const QString& title, const QString& pattern, const char* extension);
+
     // ---- Entry forms (MainWindowEntry.cpp) ----
     void CreateEntryForms();
     void ShowLandForm();
@@ -111,7 +118,8 @@ private:
     void AddSeparator(QMenu* menu, const QString& controlName);
     void ShowMenuHelp();
     // Asks the chooser for a file; the chosen path, or nothing on cancel.
-    std::optional<QString> AskFile(const QString& title, const QString& pattern, FileRequest::Purpose purpose);
+    std::optional<QString> AskFile(const QString& title, const QString& pattern, FileRequest::Purpose purpose,
+                                   const QString& initialName = {});
     // The save target for a chosen path with the given extension, or nothing
     // (after telling the user) when the name cannot be saved.
     std::optional<QString> SaveTarget(const QString& chosen, const char* extension);

@@ -1,29 +1,20 @@
 // The main window's side of the three entry forms: creating them hidden at
 // start-up, showing them from the menu and erasing everything.
-#include <QScreen>
-#include <algorithm>
-
 #include "app/MainWindow.h"
 #include "entry/Gyogyou.h"
 #include "entry/Kaiyou1.h"
 #include "entry/Tenki1.h"
+#include "widgets/WindowPlacement.h"
 
 namespace isobra {
 
 namespace {
 
 // Without blocking the main window, in front of it. The first time, the form
-// goes beside the main window so that it does not hide the map.
+// goes beside the main window so that it hides neither the map nor the other
+// forms.
 void ShowForm(QWidget* form, const QWidget* mainWindow) {
-    if (!form->testAttribute(Qt::WA_Moved) && mainWindow->isVisible()) {
-        const QRect frame = mainWindow->frameGeometry();
-        QPoint place(frame.right() + 1, frame.top());
-        if (const QScreen* screen = mainWindow->screen()) {
-            const QRect room = screen->availableGeometry();
-            place.setX(std::max(room.left(), std::min(place.x(), room.right() + 1 - form->frameGeometry().width())));
-        }
-        form->move(place);
-    }
+    if (!IsPlaced(form) && mainWindow->isVisible()) PlaceBesideMainWindow(form, mainWindow);
     form->show();
     form->raise();
     form->activateWindow();

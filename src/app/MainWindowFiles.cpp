@@ -6,12 +6,13 @@
 #include <QFileInfo>
 
 #include "app/MainWindow.h"
-#include "widgets/QImageCanvas.h"
-#include "state/IsobarLayer.h"
 #include "isobar/IsobarFile.h"
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
 #include "model/SavePath.h"
+#include "state/IsobarLayer.h"
+#include "widgets/MoveToTrash.h"
+#include "widgets/QImageCanvas.h"
 #include "widgets/QtText.h"
 
 namespace isobra {
@@ -20,12 +21,20 @@ namespace {
 
 QString FileNameOf(const QString& path) { return QFileInfo(path).fileName(); }
 
+// A chosen name as the chooser shows it again: bare when it lies in the
+// directory the chooser opens in, else as it was given.
+QString NameToRetype(const QString& chosen) {
+    const QFileInfo info(chosen);
+    if (!info.isRelative() && QDir(info.absolutePath()) == QDir::current()) return info.fileName();
+    return chosen;
+}
+
 }  // namespace
 
-std::optional<QString> MainWindow::AskFile(const QString& title, const QString& pattern,
-                                           FileRequest::Purpose purpose) {
+std::optional<QString> MainWindow::AskFile(const QString& title, const QString& pattern, FileRequest::Purpose purpose,
+                                           const QString& initialName) {
     state_.fileChooser.cancelled = false;
-    prompts_.ChooseFile(FileRequest{title, pattern, purpose, false}, state_.fileChooser);
+    prompts_.ChooseFile(FileRequest{title, pattern, purpose, false, initialName}, state_.fileChooser);
     if (state_.fileChooser.cancelled) return std::nullopt;
     return ToQ(state_.fileChooser.chosenPath);
 }
@@ -51,6 +60,23 @@ std::optional<QString> MainWindow::SaveTarget(const QString& chosen, const char*
         }
     }
     return path;
+}
+
+std::optional<QString> MainWindow::AskSavePath(const QString& title, const QString& pattern, const char* extension) {
+    QString typed;
+    for (;;) {
+        const auto chosen = AskFile(title, pattern, FileRequest::Purpose::Save, typed);
+        if (!chosen) return std::nullopt;
+        const auto path = SaveTarget(*chosen, extension);
+        if (!path) return std::nullopt;
+        // A folder in the way is no file to replace: the save itself says why it cannot.
+        const QFileInfo target(*path);
+        if (!target.exists() || target.isDir()) return path;
+        if (prompts_.AskYesNo(title, QStringLiteral("「%1」はすでにあります。置きかえますか？").arg(target.fileName()),
+                              Prompts::Answer::No))
+            return path;
+        typed = NameToRetype(*chosen);
+    }
 }
 
 bool MainWindow::WriteFile(const QString& path, const Result<std::string>& encoded) {
@@ -86,13 +112,12 @@ void MainWindow::DeleteFilesLoop(const QString& title, const QString& pattern) {
     for (;;) {
         const auto chosen = AskFile(title, pattern, FileRequest::Purpose::Delete);
         if (!chosen) return;
-        QFile file(*chosen);
-        if (!file.remove()) {
-            const QString reason = QFileInfo::exists(*chosen) ? file.errorString()
-                                                              : QStringLiteral("ファイルが見つかりません");
-            prompts_.Inform(QString::fromUtf8(kProgramTitle),
-                            QStringLiteral("「%1」を削除できませんでした（%2）。").arg(FileNameOf(*chosen), reason),
-                            Prompts::Icon::Warning);
+        // To the trash, so a slip can be undone.
+        if (const Status trashed = MoveToTrash(*chosen); !trashed) {
+            prompts_.Inform(
+                QString::fromUtf8(kProgramTitle),
+                QStringLiteral("「%1」を削除できませんでした（%2）。").arg(FileNameOf(*chosen), ToQ(trashed.message())),
+                Prompts::Icon::Warning);
         }
     }
 }
@@ -112,9 +137,7 @@ auto MainWindow::ReadAndParse(const QString& path, Parse parse) -> std::optional
 
 void MainWindow::SaveChosen(const QString& title, const QString& pattern, const char* extension,
                             const QString& caption, const std::function<Result<std::string>()>& encode) {
-    const auto chosen = AskFile(title, pattern, FileRequest::Purpose::Save);
-    if (!chosen) return;
-    const auto path = SaveTarget(*chosen, extension);
+    const auto path = AskSavePath(title, pattern, extension);
     if (!path) return;
 
     ShowPleaseWait(caption);

@@ -1,10 +1,14 @@
 #include "app/QtPrompts.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
+#include <algorithm>
 
-#include "widgets/Fonts.h"
 #include "app/FrmOpenSave.h"
+#include "widgets/Fonts.h"
 
 namespace isobra {
 
@@ -28,18 +32,60 @@ QString ForDisplay(const QString& text) {
     return out;
 }
 
+// A message box as wide as its longest line. QMessageBox wraps a text wider
+// than half the screen or 500 pixels, whichever is less, which breaks the
+// laid-out lines of the help pages; each time it has sized itself (as it is
+// shown, on a layout request) the text is unwrapped again and the box takes
+// the size of the whole lines.
+class WholeLinesBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    bool event(QEvent* event) override {
+        const bool handled = QMessageBox::event(event);
+        if (event->type() == QEvent::LayoutRequest) Unwrap();
+        return handled;
+    }
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        Unwrap();
+    }
+
+private:
+    void Unwrap() {
+        auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (!label || !label->wordWrap()) return;
+        label->setWordWrap(false);
+        layout()->activate();
+        const QSize whole = layout()->totalMinimumSize();
+        setFixedSize(std::max(whole.width(), width()), whole.height());
+        // Unwrapping asked for a new layout, which would wrap the text again.
+        QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
+    }
+};
+
 }  // namespace
 
-void QtPrompts::Inform(const QString& title, const QString& text, Icon icon) {
-    QMessageBox box(ToQt(icon), title, ForDisplay(text), QMessageBox::Ok, parent_);
-    box.setFont(GothicFont(14));
-    box.exec();
+std::unique_ptr<QMessageBox> QtPrompts::MakeBox(QWidget* parent, const QString& title, const QString& text, Icon icon,
+                                                bool yesNo, Answer preferred) {
+    const QMessageBox::Icon shown = yesNo ? QMessageBox::Question : ToQt(icon);
+    const QMessageBox::StandardButtons buttons = yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
+    auto box = std::make_unique<WholeLinesBox>(shown, title, ForDisplay(text), buttons, parent);
+    box->setFont(GothicFont(14));
+    if (yesNo) {
+        box->setDefaultButton(preferred == Answer::No ? QMessageBox::No : QMessageBox::Yes);
+        box->setEscapeButton(QMessageBox::No);
+    }
+    return box;
 }
 
-bool QtPrompts::AskYesNo(const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::Question, title, ForDisplay(text), QMessageBox::Yes | QMessageBox::No, parent_);
-    box.setFont(GothicFont(14));
-    return box.exec() == QMessageBox::Yes;
+void QtPrompts::Inform(const QString& title, const QString& text, Icon icon) {
+    MakeBox(parent_, title, text, icon, false, Answer::Yes)->exec();
+}
+
+bool QtPrompts::AskYesNo(const QString& title, const QString& text, Answer preferred) {
+    return MakeBox(parent_, title, text, Icon::None, true, preferred)->exec() == QMessageBox::Yes;
 }
 
 std::optional<QString> QtPrompts::InputText(const QString& title, const QString& prompt,

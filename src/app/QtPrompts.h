@@ -1,7 +1,10 @@
 #pragma once
 
+#include <memory>
+
 #include "widgets/Prompts.h"
 
+class QMessageBox;
 class QWidget;
 
 namespace isobra {
@@ -13,10 +16,15 @@ public:
     void SetParent(QWidget* parent) { parent_ = parent; }
 
     void Inform(const QString& title, const QString& text, Icon icon) override;
-    bool AskYesNo(const QString& title, const QString& text) override;
+    bool AskYesNo(const QString& title, const QString& text, Answer preferred = Answer::Yes) override;
     std::optional<QString> InputText(const QString& title, const QString& prompt,
                                      const QString& defaultText) override;
     void ChooseFile(const FileRequest& request, FileChooserState& chooser) override;
+
+    // The box Inform (yesNo false) or AskYesNo shows: as wide as the text's
+    // longest line, so no line is broken.
+    static std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, const QString& title, const QString& text, Icon icon,
+                                                bool yesNo, Answer preferred);
 
 private:
     QWidget* parent_;

@@ -11,7 +11,13 @@ EditLineList::EditLineList(EditMode mode, QWidget* parent)
     : QWidget(parent), mode_(mode), edit_(new QLineEdit(this)), list_(new QListWidget(this)) {
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setUniformItemSizes(true);
-    list_->setFocusPolicy(Qt::ClickFocus);
+    // A click in the list gives the keyboard focus to the edit line (the
+    // event filter), so that Tab goes on from the list's own place in the
+    // form's order and the arrow keys there move the selection. The list
+    // itself never holds the focus: a focus proxy would put it in the Tab
+    // chain at its place of creation.
+    list_->setFocusPolicy(Qt::NoFocus);
+    list_->viewport()->installEventFilter(this);
     // No focus proxy: a proxied container would stand in the Tab chain at its
     // own place, ahead of the order the form gives the edit line.
     setFocusPolicy(Qt::NoFocus);
@@ -76,6 +82,8 @@ void EditLineList::resizeEvent(QResizeEvent* event) {
 }
 
 bool EditLineList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_->viewport() && event->type() == QEvent::MouseButtonPress && !edit_->hasFocus())
+        edit_->setFocus(Qt::MouseFocusReason);
     if (watched == edit_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Up || key == Qt::Key_Down) && count() > 0) {

@@ -9,8 +9,9 @@ class QListWidget;
 namespace isobra {
 
 // A list that is always open, with an edit line above it showing the selected
-// item. The edit line takes the focus; Up and Down there move the selection,
-// so an item is chosen with the arrow keys without leaving the line.
+// item. The edit line takes the focus, also when the list is clicked; Up and
+// Down there move the selection, so an item is chosen with the arrow keys
+// without leaving the line.
 class EditLineList : public QWidget {
     Q_OBJECT
 

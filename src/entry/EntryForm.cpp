@@ -1,6 +1,7 @@
 #include "entry/EntryForm.h"
 
 #include <QPushButton>
+#include <QShowEvent>
 
 #include "entry/ClickableLineEdit.h"
 #include "entry/EditLineList.h"
@@ -20,7 +21,17 @@ QString EntryForm::RowText(int row) const { return kansokuData_->itemText(row); 
 
 int EntryForm::SelectedRow() const { return kansokuData_->selectedRow(); }
 
-void EntryForm::SelectRow(int row) { kansokuData_->selectRow(row); }
+void EntryForm::SelectRow(int row) {
+    kansokuData_->selectRow(row);
+    if (kansokuData_->selectedRow() < 0) kansokuData_->setEditText(QString());
+}
+
+void EntryForm::showEvent(QShowEvent* event) {
+    // The window is not active yet: the field receives the focus, with it
+    // the window's, when it becomes active.
+    if (!event->spontaneous() && firstField_) firstField_->setFocus(Qt::OtherFocusReason);
+    QWidget::showEvent(event);
+}
 
 void EntryForm::ShowRows() {
     // Only what changed, so an entry never redraws the whole list.

@@ -27,7 +27,8 @@ public:
     int RowCount() const;
     QString RowText(int row) const;
     int SelectedRow() const;  // -1 when none
-    void SelectRow(int row);  // -1 for none
+    // -1 for none: the list's edit line then shows no row's text.
+    void SelectRow(int row);
 
     // The list shows the core list's rows again (after a load, say).
     void ShowRows();
@@ -44,6 +45,10 @@ protected:
     // The close box hides the window like "もどる" (Qt's default for a window
     // that is not deleted on close).
     EntryForm(AppState& state, Prompts& prompts, const EntryList& rows, QWidget* parent);
+
+    // Each time the window is shown, the focus starts at its first field,
+    // which is thereby entered (a number field is emptied for typing).
+    void showEvent(QShowEvent* event) override;
 
     // Where the controls every window has go: the date field and the buttons
     // "データ入力" (always in the Tab order), "説明" and "もどる".
@@ -69,6 +74,7 @@ protected:
     AppState& state_;
     Prompts& prompts_;
     EditLineList* kansokuData_ = nullptr;  // created by the window's constructor
+    QWidget* firstField_ = nullptr;        // the first of the Tab order, set likewise
     ClickableLineEdit* kansokubi_ = nullptr;  // the date field
 
 private:

@@ -52,9 +52,9 @@ NumericEntryField* AddNumberField(QWidget* form, const QString& name, const Nume
     auto* bar = new QScrollBar(Qt::Vertical, form);
     bar->setObjectName(name + QStringLiteral("VS"));
     bar->setGeometry(scrollWhere);
-    // A click on the control is a move to another control: the field left
-    // behind takes its value before the control changes it.
-    bar->setFocusPolicy(Qt::ClickFocus);
+    // A click on the control works on its field, which takes the keyboard
+    // focus (NumericEntryField), so Tab goes on from the field.
+    bar->setFocusPolicy(Qt::NoFocus);
 
     auto* field = new NumericEntryField(settings, bar, form);
     field->setObjectName(name);

@@ -54,6 +54,7 @@ Gyogyou::Gyogyou(AppState& state, Prompts& prompts, QWidget* parent)
         AddButton(this, QStringLiteral("cmdTyuusin"), QStringLiteral("中心から"), Twips(7920, 1200, 1080, 585));
     auto* cmdSoko = AddButton(this, QStringLiteral("cmdSoko"), QStringLiteral("そこから"), Twips(7920, 1920, 1080, 585));
 
+    firstField_ = hokui_;
     setTabOrder(hokui_, toukei_);
     setTabOrder(toukei_, kiatu_);
     setTabOrder(kiatu_, syurui_->editLine());

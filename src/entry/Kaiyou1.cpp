@@ -51,6 +51,7 @@ Kaiyou1::Kaiyou1(AppState& state, Prompts& prompts, QWidget* parent)
                      true);
     kiatu_ = AddNumberField(this, QStringLiteral("Kiatu"), kPressureField, Twips(8520, 720, 750, 405), Twips(8760, 1200, 270, 2730), false);
 
+    firstField_ = hokui_;
     setTabOrder(hokui_, toukei_);
     setTabOrder(toukei_, huukou_->editLine());
     setTabOrder(huukou_->editLine(), huuryoku_);

@@ -46,6 +46,7 @@ NumericEntryField::NumericEntryField(const NumericFieldSettings& settings, QScro
     scroll_->setSingleStep(1);
     scroll_->setPageStep(1);
     connect(scroll_, &QScrollBar::valueChanged, this, [this](int v) { setText(QString::number(-v)); });
+    scroll_->installEventFilter(this);
     setText(QString::number(settings.startValue));
     setScrollValue(settings.startValue);
     remembered_ = text();
@@ -98,17 +99,10 @@ QString NumericEntryField::ExpandShortPressure(const QString& text) {
 
 void NumericEntryField::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    if (IsWindowSwitch(event->reason())) {
-        // The window came to the front. A field the user is typing in stays
-        // exactly as it was; a field that merely received the window's first
-        // focus offers its value for overwriting without emptying it.
-        if (!entered_) {
-            remembered_ = text();
-            entered_ = true;
-            selectAll();
-        }
-        return;
-    }
+    // The window came back to the front: a field the user is typing in stays
+    // exactly as it was. The focus a window just shown gives its first field
+    // is entering it, like any other.
+    if (IsWindowSwitch(event->reason()) && entered_) return;
     remembered_ = text();
     entered_ = true;
     clear();
@@ -119,6 +113,25 @@ void NumericEntryField::focusOutEvent(QFocusEvent* event) {
     if (IsWindowSwitch(event->reason())) return;
     entered_ = false;
     Commit();
+}
+
+void NumericEntryField::hideEvent(QHideEvent* event) {
+    QLineEdit::hideEvent(event);
+    // The window was put away ("もどる", the close box), not minimised: the
+    // field is left, and is entered afresh when the window is shown again.
+    if (event->spontaneous() || !entered_) return;
+    entered_ = false;
+    Commit();
+}
+
+bool NumericEntryField::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scroll_ && event->type() == QEvent::MouseButtonPress && isEnabled()) {
+        if (!hasFocus())
+            setFocus(Qt::MouseFocusReason);
+        else if (entered_)
+            Commit();
+    }
+    return QLineEdit::eventFilter(watched, event);
 }
 
 void NumericEntryField::Commit() {

@@ -23,12 +23,17 @@ struct NumericFieldSettings {
 
 // A number text field coupled both ways with a vertical scroll control.
 //
-// Entering the field (Tab, Shift+Tab, a click) remembers its text and empties
-// it, so a new value can be typed at once. Leaving it puts the remembered text
-// back if nothing was typed, expands the broadcast's short pressures, clamps
-// the value and moves the scroll control to it. Activating or deactivating the
-// whole window is not entering or leaving: switching to the map and back keeps
-// a half-typed value as it is.
+// Entering the field (Tab, Shift+Tab, a click, the focus a window gives its
+// first field as it is shown) remembers its text and empties it, so a new
+// value can be typed at once. Leaving it (or hiding the window) puts the
+// remembered text back if nothing was typed, expands the broadcast's short
+// pressures, clamps the value and moves the scroll control to it. Activating
+// or deactivating a window that stays shown is not entering or leaving:
+// switching to the map and back keeps a half-typed value as it is.
+//
+// A click on the scroll control brings the keyboard focus to the field; when
+// the field had it already, a value being typed is taken first, so the
+// control moves on from it.
 class NumericEntryField : public QLineEdit {
     Q_OBJECT
 
@@ -56,6 +61,8 @@ public:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Commit();

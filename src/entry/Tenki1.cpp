@@ -46,6 +46,7 @@ Tenki1::Tenki1(AppState& state, Prompts& prompts, QWidget* parent)
     // "-" to "9" in character order takes "-", "." and "/" besides the digits.
     ondo_ = AddNumberField(this, QStringLiteral("Ondo"), {u'-', u'9', 20, -40, 40, 40, -40, false}, Twips(8640, 840, 735, 405), Twips(8880, 1320, 270, 2730), false);
 
+    firstField_ = huukou_->editLine();
     setTabOrder(huukou_->editLine(), huuryoku_);
     setTabOrder(huuryoku_, tenki_->editLine());
     setTabOrder(tenki_->editLine(), kiatu_);

@@ -30,16 +30,27 @@ struct FrontLine {
     bool horizontal = false;
 };
 
+// The segment's western end first (the northern one when both lie on one
+// meridian). The canvas's line rule is not symmetric, so the line is drawn
+// in this order too: two entries give the same pixels whichever came first.
+void WestFirst(int& x1, int& y1, int& x2, int& y2) {
+    if (x2 < x1 || (x2 == x1 && y2 < y1)) {
+        std::swap(x1, x2);
+        std::swap(y1, y2);
+    }
+}
+
+void DrawFrontLine(MapCanvas& canvas, int x1, int y1, int x2, int y2, Colour colour) {
+    canvas.DrawLine(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2), static_cast<float>(y2),
+                    colour);
+}
+
 // Draws the line itself and returns its geometry, or nothing (and draws
 // nothing) when an end has no position.
 std::optional<FrontLine> StartFront(MapCanvas& canvas, int x1, int y1, int x2, int y2, int spacing, Colour colour) {
     if (x1 <= 0 || y1 <= 0 || x2 <= 0 || y2 <= 0) return std::nullopt;
-    canvas.DrawLine(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2), static_cast<float>(y2),
-                    colour);
-    if (x2 < x1) {
-        std::swap(x1, x2);
-        std::swap(y1, y2);
-    }
+    WestFirst(x1, y1, x2, y2);
+    DrawFrontLine(canvas, x1, y1, x2, y2, colour);
     FrontLine line{double(x1), double(y1), double(x2), double(y2)};
     line.vertical = x1 == x2;
     line.horizontal = y1 == y2;
@@ -98,8 +109,8 @@ void DrawColdFrontSegment(MapCanvas& canvas, int x1, int y1, int x2, int y2, int
 
 void DrawOccludedFrontSegment(MapCanvas& canvas, int x1, int y1, int x2, int y2, Colour colour) {
     if (x1 <= 0 || y1 <= 0 || x2 <= 0 || y2 <= 0) return;
-    canvas.DrawLine(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2), static_cast<float>(y2),
-                    colour);
+    WestFirst(x1, y1, x2, y2);
+    DrawFrontLine(canvas, x1, y1, x2, y2, colour);
 }
 
 void DrawFronts(MapCanvas& canvas, const PlotTable& plot, const ColorSettings& colours) {

@@ -11,6 +11,9 @@ namespace isobra {
 // kind with its symbols and in its colour.
 void DrawFronts(MapCanvas& canvas, const PlotTable& plot, const ColorSettings& colours);
 
+// Each segment is drawn from its western end, so the order of the two ends
+// never changes a pixel.
+//
 // A front line from (x1, y1) to (x2, y2) with semicircles of radius `size`
 // every `spacing` pixels along it, on the left of the west-to-east direction.
 // Nothing at all is drawn when a coordinate is 0 or below; a vertical

@@ -14,6 +14,7 @@ struct FileRequest {
     QString pattern;  // "*.dat", "*.cnt", ...
     Purpose purpose = Purpose::Open;
     bool showOptions = false;  // the three image-format options
+    QString initialName;       // the name box's text as the chooser opens (empty: a fresh start)
 };
 
 // Every message box and input box goes through this interface, so tests can
@@ -21,13 +22,15 @@ struct FileRequest {
 class Prompts {
 public:
     enum class Icon { None, Information, Warning, Exclamation };
+    enum class Answer { Yes, No };
 
     virtual ~Prompts() = default;
 
     // A message box with an OK button.
     virtual void Inform(const QString& title, const QString& text, Icon icon = Icon::Exclamation) = 0;
-    // A Yes/No message box; true for Yes.
-    virtual bool AskYesNo(const QString& title, const QString& text) = 0;
+    // A Yes/No message box; true for Yes. Return gives `preferred`; Escape
+    // always answers No.
+    virtual bool AskYesNo(const QString& title, const QString& text, Answer preferred = Answer::Yes) = 0;
     // An input box; the typed text, or nothing on cancel.
     virtual std::optional<QString> InputText(const QString& title, const QString& prompt,
                                              const QString& defaultText) = 0;

@@ -1,14 +1,20 @@
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/FrmOpenSave.h"
 #include "app/MainWindow.h"
-#include "widgets/QImageCanvas.h"
 #include "entry/Gyogyou.h"
 #include "entry/Kaiyou1.h"
 #include "entry/Tenki1.h"
+#include "model/ObservationFile.h"
 #include "support/MainWindowFixture.h"
+#include "support/TemporaryHome.h"
+#include "widgets/MoveToTrash.h"
+#include "widgets/QImageCanvas.h"
 
 using namespace isobra;
 
@@ -51,12 +57,18 @@ class FileCommandsTest : public QObject, protected test::MainWindowFixture {
 
 private slots:
     void init() {
+        savedCwd_ = QDir::currentPath();
         dir_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid());
+        // Deleted files go to the trash of a home of the test's own.
+        home_ = std::make_unique<test::TemporaryHome>();
+        QVERIFY(home_->isValid());
         CreateWindow();
     }
     void cleanup() {
         DestroyWindow();
+        QDir::setCurrent(savedCwd_);
+        home_.reset();
         dir_.reset();
     }
 
@@ -157,9 +169,91 @@ private slots:
     void aSaveReplacesAFileThatDiffersOnlyInCase() {
         WriteAll(dir_->filePath("OBS.dat"), "old");
         prompts_->fileAnswers = {dir_->filePath("obs")};
+        prompts_->yesNoAnswers = {true};
         window_->menuAction("cntSave")->trigger();
         QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"OBS.dat"});
         QVERIFY(ReadAll(dir_->filePath("OBS.dat")).startsWith(QByteArray("\x8a\x65", 2)));  // 各 in CP932
+    }
+
+    // After the extension rule, a file of that name (or its case twin) is
+    // replaced only after a question that defaults to No; No shows the
+    // chooser again with the name still typed.
+    void aSaveOntoAnExistingFileAsksFirst() {
+        QDir::setCurrent(dir_->path());  // where the chooser opens
+        WriteAll(dir_->filePath("OBS.dat"), "old");
+        prompts_->fileAnswers = {dir_->filePath("obs"), std::nullopt};
+        window_->menuAction("cntSave")->trigger();  // No, then cancel
+        QCOMPARE(ReadAll(dir_->filePath("OBS.dat")), QByteArray("old"));
+        QCOMPARE(prompts_->shown.size(), size_t(1));
+        const auto& question = prompts_->shown[0];
+        QCOMPARE(question.kind, test::ScriptedPrompts::Shown::Kind::YesNo);
+        QCOMPARE(question.title, QStringLiteral("観測データ保存"));
+        QCOMPARE(question.text, QStringLiteral("「OBS.dat」はすでにあります。置きかえますか？"));
+        QCOMPARE(question.preferred, Prompts::Answer::No);
+        QCOMPARE(prompts_->fileRequests.size(), size_t(2));
+        QCOMPARE(prompts_->fileRequests[0].initialName, QString());
+        QCOMPARE(prompts_->fileRequests[1].initialName, QStringLiteral("obs"));
+        QCOMPARE(prompts_->fileRequests[1].title, QStringLiteral("観測データ保存"));
+
+        // No, then another name: that one is written and the old file stays.
+        prompts_->shown.clear();
+        prompts_->fileAnswers = {dir_->filePath("obs"), dir_->filePath("other")};
+        window_->menuAction("cntSave")->trigger();
+        QCOMPARE(ReadAll(dir_->filePath("OBS.dat")), QByteArray("old"));
+        QVERIFY(QFile::exists(dir_->filePath("other.DAT")));
+        QCOMPARE(prompts_->shown.size(), size_t(1));
+
+        // The isobar file asks under its own caption; Yes replaces.
+        WriteAll(dir_->filePath("map.CNT"), "old");
+        prompts_->shown.clear();
+        prompts_->fileAnswers = {dir_->filePath("map.txt")};
+        prompts_->yesNoAnswers = {true};
+        window_->menuAction("cntTSave")->trigger();
+        QCOMPARE(prompts_->Titles(), QStringList{"等圧線データ保存"});
+        QCOMPARE(prompts_->shown[0].text, QStringLiteral("「map.CNT」はすでにあります。置きかえますか？"));
+        QVERIFY(ReadAll(dir_->filePath("map.CNT")) != QByteArray("old"));
+    }
+
+    // The real chooser: a new isobar file, and a new observation file, are
+    // saved under the typed name; nothing is asked about a new name.
+    void newFilesAreSavedThroughTheRealChooser() {
+        QDir::setCurrent(dir_->path());
+        Load(Example());
+        window_->menuAction("cntTouatu2")->trigger();
+        prompts_->shown.clear();
+        const auto typeAndOk = [](const QString& name) {
+            return [name](FrmOpenSave& dialog) {
+                auto* box = dialog.findChild<QLineEdit*>("txtOpenSave");
+                QTest::keyClicks(box, name);
+                QTest::mouseClick(dialog.findChild<QPushButton*>("cmdOpenSave0"), Qt::LeftButton);
+            };
+        };
+        prompts_->chooserScripts = {typeAndOk("newmap"), typeAndOk("newobs")};
+        window_->menuAction("cntTSave")->trigger();
+        window_->menuAction("cntSave")->trigger();
+        QVERIFY2(prompts_->shown.empty(), qPrintable(prompts_->Titles().join(",")));
+        QVERIFY(QFile::exists(dir_->filePath("newmap.CNT")));
+        QVERIFY(QFile::exists(dir_->filePath("newobs.DAT")));
+    }
+
+    // The land list owns the station count a save writes: after a file with
+    // fewer stations, the save writes every station of the list again.
+    void aSaveTakesTheStationCountFromTheLandList() {
+        Load(Example());
+        ObservationSet fewer = state_->observations;
+        fewer.SetStationCount(50);
+        const Result<std::string> bytes = WriteObservationFile(fewer);
+        QVERIFY(bytes);
+        WriteAll(dir_->filePath("fifty.dat"), QByteArray::fromStdString(*bytes));
+        Load(dir_->filePath("fifty.dat"));
+        QCOMPARE(state_->observations.stationCount(), 50);
+        QCOMPARE(window_->landForm()->RowCount(), 54);
+
+        prompts_->fileAnswers = {dir_->filePath("again")};
+        window_->menuAction("cntSave")->trigger();
+        const Result<ObservationFileData> saved = ParseObservationFile(ReadAll(dir_->filePath("again.DAT")).toStdString());
+        QVERIFY(saved);
+        QCOMPARE(saved->land.size(), size_t(54));
     }
 
     void aFailedSaveSaysSoAndLeavesWhatWasThere() {
@@ -216,6 +310,9 @@ private slots:
         }
         QVERIFY(!QFile::exists(dir_->filePath("a.dat")));
         QVERIFY(!QFile::exists(dir_->filePath("b.dat")));
+        // In the trash, to be brought back after a slip.
+        QCOMPARE(QDir(HomeTrashPath() + "/files").entryList(QDir::Files, QDir::Name), (QStringList{"a.dat", "b.dat"}));
+        QCOMPARE(ReadAll(HomeTrashPath() + "/files/b.dat"), QByteArray("b"));
         QCOMPARE(prompts_->shown.size(), size_t(1));
         QVERIFY(prompts_->shown[0].text.contains(QStringLiteral("「gone.dat」を削除できませんでした")));
 
@@ -271,6 +368,8 @@ private:
         window_->menuAction("cntLoad")->trigger();
     }
 
+    QString savedCwd_;
+    std::unique_ptr<test::TemporaryHome> home_;
     std::unique_ptr<QTemporaryDir> dir_;
 };
 

@@ -108,6 +108,12 @@ private slots:
         QVERIFY(!dialog_->isVisible());
         QCOMPARE(QString::fromStdString(chooser_.chosenPath),
                  QDir(dir_->filePath("sub.dir")).canonicalPath() + "/new");
+
+        // Shown again after "No" to replacing: the name still typed.
+        FileRequest again{"観測データ保存", "*.dat", FileRequest::Purpose::Save};
+        again.initialName = "obs";
+        Open(again);
+        QCOMPARE(Name()->text(), QStringLiteral("obs"));
     }
 
     void deleteRefusesNewNamesAndAMissingFolderIsNamed() {
@@ -156,6 +162,44 @@ private slots:
         QCOMPARE(QString::fromStdString(chooser_.chosenPath), QDir(dir_->path()).canonicalPath() + "/OBS2.dat");
     }
 
+    // The list makes its first row current when Tab brings the focus to it;
+    // that row is no choice of the user's. Return there is OK on the name box
+    // as typed; only a file the user selected reaches the name box.
+    void tabIntoTheListTakesNoFileTheUserDidNotChoose() {
+        OpenActive({"観測データ保存", "*.dat", FileRequest::Purpose::Save});
+        KeysToFocus("mynew");
+        KeyToFocus(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(List()));
+        QCOMPARE(Name()->text(), QStringLiteral("mynew"));
+        KeyToFocus(Qt::Key_Return);
+        QVERIFY(!dialog_->isVisible());
+        QCOMPARE(QString::fromStdString(chooser_.chosenPath), QDir(dir_->path()).canonicalPath() + "/mynew");
+
+        chooser_.chosenPath.clear();
+        OpenActive({"観測データ削除", "*.dat", FileRequest::Purpose::Delete});
+        KeysToFocus("zzz");
+        KeyToFocus(Qt::Key_Tab);
+        KeyToFocus(Qt::Key_Return);
+        QVERIFY(dialog_->isVisible());
+        QCOMPARE(prompts_->shown.back().text, QStringLiteral("ファイルが存在しません。"));
+        QCOMPARE(chooser_.chosenPath, std::string());
+
+        // OK with the name box empty takes the selected file only.
+        OpenActive({"観測データ読みこみ", "*.dat", FileRequest::Purpose::Open});
+        KeyToFocus(Qt::Key_Tab);
+        KeyToFocus(Qt::Key_Return);
+        QVERIFY(dialog_->isVisible());
+        QCOMPARE(Name()->text(), QString());
+        // The arrow keys moving the selection are a choice.
+        KeyToFocus(Qt::Key_Down);
+        QCOMPARE(Name()->text(), QStringLiteral("OBS2.dat"));
+        KeyToFocus(Qt::Key_Up);
+        QCOMPARE(Name()->text(), QStringLiteral("obs.DAT"));
+        KeyToFocus(Qt::Key_Return);
+        QVERIFY(!dialog_->isVisible());
+        QCOMPARE(QString::fromStdString(chooser_.chosenPath), QDir(dir_->path()).canonicalPath() + "/obs.DAT");
+    }
+
     void optionButtonsAreHiddenUnlessAskedFor() {
         Open({"観測データ読みこみ", "*.dat", FileRequest::Purpose::Open});
         for (const char* name : {"Option1", "Option2", "Option3"})
@@ -184,6 +228,16 @@ private:
         dialog_->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
     }
+    void OpenActive(const FileRequest& request) {
+        Open(request);
+        dialog_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Name()));
+    }
+    // Keys go where the focus is, as the user's do.
+    static void KeysToFocus(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+    static void KeyToFocus(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    QListWidget* List() { return dialog_->findChild<QListWidget*>("filOpenSave"); }
     QLineEdit* Name() { return dialog_->findChild<QLineEdit*>("txtOpenSave"); }
     QPushButton* Button(const char* name) { return dialog_->findChild<QPushButton*>(name); }
     void Type(const QString& text) {

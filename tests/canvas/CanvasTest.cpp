@@ -103,7 +103,9 @@ TEST(Raster, FractionalRadiiStayApartAndConcentricCirclesFillADisc) {
     }
     for (int y = -4; y <= 4; ++y)
         for (int x = -4; x <= 4; ++x)
-            if (std::hypot(x, y) < 4.5) EXPECT_TRUE(disc.count({x, y})) << x << "," << y;
+            if (std::hypot(x, y) < 4.5) {
+                EXPECT_TRUE(disc.count({x, y})) << x << "," << y;
+            }
 }
 
 TEST(Raster, ArcsRunCounterclockwiseWithZeroToTheRight) {

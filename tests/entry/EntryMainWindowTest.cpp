@@ -21,6 +21,8 @@ private:
     std::unique_ptr<test::ScriptedPrompts> prompts_;
     std::unique_ptr<MainWindow> window_;
 
+    static QString EditText(QWidget* form) { return Find<EditLineList>(form, "KansokuData")->editText(); }
+
     void Trigger(const char* control) {
         QAction* action = window_->menuAction(QString::fromLatin1(control));
         QVERIFY2(action, control);
@@ -93,6 +95,8 @@ private slots:
         ship->OnTugiClicked();
         fishery->OnTugiClicked();
         fishery->OnTugiClicked();
+        ship->SelectRow(0);
+        fishery->SelectRow(0);
         obs.observationDate = "12月7日";
         state_->field.pressureGrid.at(0, 0) = 101300;
         state_->field.pressureGrid.at(25, 25) = 99600;
@@ -111,6 +115,9 @@ private slots:
         QCOMPARE(obs.land(0), LandReport{});
         QCOMPARE(ship->RowCount(), 0);
         QCOMPARE(fishery->RowCount(), 0);
+        // No deleted row's text stays in the lists' edit lines.
+        QCOMPARE(EditText(ship), QString());
+        QCOMPARE(EditText(fishery), QString());
         QCOMPARE(obs.shipCount(), 0);
         QCOMPARE(obs.fisheryCount(), 0);
         // Positions and kinds stay in their slots; the values go.
@@ -129,6 +136,26 @@ private slots:
         ship->OnTugiClicked();
         QCOMPARE(ship->RowCount(), 1);
         QCOMPARE(obs.shipCount(), 1);
+    }
+
+    // A load shows the file's rows with none selected, and no row's text.
+    void aLoadLeavesTheEditLinesEmpty() {
+        Kaiyou1* ship = window_->shipForm();
+        Gyogyou* fishery = window_->fisheryForm();
+        for (int i = 0; i < 3; ++i) {
+            ship->OnTugiClicked();
+            fishery->OnTugiClicked();
+        }
+        ship->SelectRow(2);
+        fishery->SelectRow(2);
+        QVERIFY(!EditText(ship).isEmpty());
+        QVERIFY(window_->OpenObservationFile(QStringLiteral(ISOBRA_EXAMPLES "/winter.dat")));
+        QVERIFY(ship->RowCount() > 0);
+        QCOMPARE(ship->SelectedRow(), -1);
+        QCOMPARE(EditText(ship), QString());
+        QCOMPARE(EditText(fishery), QString());
+        ship->SelectRow(1);
+        QCOMPARE(EditText(ship), ship->RowText(1));
     }
 
     void eraseWithEmptyListsClearsLandDateAndGrids() {

@@ -185,14 +185,15 @@ private slots:
         QCOMPARE(state_->mouseMode, MouseMode::Raise);
     }
 
-    // The ship window's first field gets the window's first focus: its value
-    // is offered for overwriting, so the typist's "30" is not appended to "34".
-    void firstFocusOfAWindowOffersTheValueForOverwriting() {
+    // The ship window's first field gets the window's first focus, which
+    // enters it: emptied, so the typist's "30" is not appended to "34".
+    void firstFocusOfAWindowEntersItsFirstField() {
         Kaiyou1 ship(*state_, *prompts_);
         ShowActive(&ship);
         auto* latitude = Find<NumericEntryField>(&ship, "Hokui");
         QTRY_VERIFY(latitude->hasFocus());
-        QCOMPARE(latitude->text(), QStringLiteral("34"));
+        QCOMPARE(latitude->text(), QString());
+        QCOMPARE(latitude->rememberedText(), QStringLiteral("34"));
         Type("30");
         Tab();
         QCOMPARE(latitude->text(), QStringLiteral("30"));

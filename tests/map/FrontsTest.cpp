@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <iterator>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "map/Fronts.h"
+#include "canvas/Raster.h"
 #include "canvas/RecordingCanvas.h"
+#include "map/Fronts.h"
 #include "state/AppState.h"
 
 namespace isobra {
@@ -88,26 +93,6 @@ TEST(FrontSegments, SidesFollowTheLineOnASlope) {
     }
 }
 
-TEST(FrontSegments, EntryOrderDoesNotMatter) {
-    for (auto draw : {DrawWarmFrontSegment, DrawColdFrontSegment}) {
-        RecordingCanvas forward, backward;
-        draw(forward, 120, 80, 300, 170, 4, 24, kColour);
-        draw(backward, 300, 170, 120, 80, 4, 24, kColour);
-        ASSERT_EQ(forward.calls.size(), backward.calls.size());
-        ASSERT_GT(forward.calls.size(), 1u);
-        // The line itself runs the other way; everything after it is identical.
-        EXPECT_EQ(backward.calls[0].x1, forward.calls[0].x2);
-        EXPECT_EQ(backward.calls[0].y1, forward.calls[0].y2);
-        for (std::size_t i = 1; i < forward.calls.size(); ++i) {
-            EXPECT_EQ(forward.calls[i].x1, backward.calls[i].x1);
-            EXPECT_EQ(forward.calls[i].y1, backward.calls[i].y1);
-            EXPECT_EQ(forward.calls[i].x2, backward.calls[i].x2);
-            EXPECT_EQ(forward.calls[i].y2, backward.calls[i].y2);
-            EXPECT_EQ(forward.calls[i].start, backward.calls[i].start);
-        }
-    }
-}
-
 TEST(FrontSegments, SteepAndMissingSegments) {
     // Vertical, and so steep that the step of the symbols rounds to 0: the
     // line alone, and the drawing ends.
@@ -162,10 +147,63 @@ AppState WithFishery(const std::vector<Point>& items) {
     return state;
 }
 
+// The pixels the recorded drawing lights, by the canvas's own rules.
+std::set<std::pair<int, int>> Pixels(const RecordingCanvas& canvas) {
+    std::set<std::pair<int, int>> out;
+    const PlotFn plot = [&](int x, int y) { out.insert({x, y}); };
+    for (const auto& c : canvas.calls) {
+        if (c.op == Op::Line)
+            RasterLine(PixelOf(c.x1), PixelOf(c.y1), PixelOf(c.x2), PixelOf(c.y2), 400, 400, plot);
+        else if (c.op == Op::Arc)
+            RasterArc(PixelOf(c.x1), PixelOf(c.y1), c.x2, c.start, c.end, plot);
+    }
+    return out;
+}
+
+TEST(FrontSegments, EntryOrderDoesNotMatter) {
+    // Slopes of 1/2, 2, -1/3 and a vertical: the line rule rounds their
+    // half-way pixels by the direction of travel.
+    const int segments[][4] = {{120, 80, 300, 170}, {100, 100, 140, 180}, {50, 200, 290, 120}, {200, 50, 200, 93}};
+    using Draw = std::function<void(RecordingCanvas&, int, int, int, int)>;
+    const Draw draws[] = {
+        [](RecordingCanvas& c, int x1, int y1, int x2, int y2) {
+            DrawWarmFrontSegment(c, x1, y1, x2, y2, 4, 24, kColour);
+        },
+        [](RecordingCanvas& c, int x1, int y1, int x2, int y2) {
+            DrawColdFrontSegment(c, x1, y1, x2, y2, 4, 24, kColour);
+        },
+        [](RecordingCanvas& c, int x1, int y1, int x2, int y2) {
+            DrawOccludedFrontSegment(c, x1, y1, x2, y2, kColour);
+        },
+    };
+    for (const auto& s : segments) {
+        for (std::size_t d = 0; d < std::size(draws); ++d) {
+            RecordingCanvas forward, backward;
+            draws[d](forward, s[0], s[1], s[2], s[3]);
+            draws[d](backward, s[2], s[3], s[0], s[1]);
+            ASSERT_FALSE(forward.calls.empty());
+            EXPECT_EQ(Pixels(forward), Pixels(backward)) << "kind " << d << " from " << s[0] << "," << s[1];
+        }
+    }
+    // The whole command, the entries of each front kind in both orders.
+    for (const char* kind : {"温暖前線", "寒冷前線", "停滞前線", "閉塞前線"}) {
+        const AppState east = WithFishery({{kind, 120, 80}, {kind, 300, 170}});
+        const AppState west = WithFishery({{kind, 300, 170}, {kind, 120, 80}});
+        RecordingCanvas forward, backward;
+        DrawFronts(forward, east.field.plotTable, east.colours);
+        DrawFronts(backward, west.field.plotTable, west.colours);
+        EXPECT_EQ(Pixels(forward), Pixels(backward)) << kind;
+    }
+}
+
 TEST(Fronts, RunsOfOneKindAreJoined) {
     // Horizontal cold fronts are bare, so each segment is one line.
-    AppState state = WithFishery({{"寒冷前線", 100, 200}, {"寒冷前線", 150, 200}, {"寒冷前線", 200, 200},
-                                  {"低気圧", 220, 200}, {"寒冷前線", 250, 200}, {"閉塞前線", 260, 210},
+    AppState state = WithFishery({{"寒冷前線", 100, 200},
+                                  {"寒冷前線", 150, 200},
+                                  {"寒冷前線", 200, 200},
+                                  {"低気圧", 220, 200},
+                                  {"寒冷前線", 250, 200},
+                                  {"閉塞前線", 260, 210},
                                   {"閉塞前線", 270, 230}});
     RecordingCanvas canvas;
     DrawFronts(canvas, state.field.plotTable, state.colours);
@@ -180,8 +218,12 @@ TEST(Fronts, RunsOfOneKindAreJoined) {
 }
 
 TEST(Fronts, AnotherKindBetweenBreaksTheRun) {
-    AppState state = WithFishery({{"寒冷前線", 100, 200}, {"温暖前線", 150, 200}, {"寒冷前線", 200, 200},
-                                  {"温暖前線", 220, 250}, {"そこから", 0, 0}, {"温暖前線", 240, 260}});
+    AppState state = WithFishery({{"寒冷前線", 100, 200},
+                                  {"温暖前線", 150, 200},
+                                  {"寒冷前線", 200, 200},
+                                  {"温暖前線", 220, 250},
+                                  {"そこから", 0, 0},
+                                  {"温暖前線", 240, 260}});
     RecordingCanvas canvas;
     DrawFronts(canvas, state.field.plotTable, state.colours);
     EXPECT_TRUE(canvas.calls.empty());
@@ -209,8 +251,8 @@ TEST(Fronts, StationaryFrontAlternatesSymbolsOnOppositeSides) {
 }
 
 TEST(Fronts, ReadTheTableWithTheCountsItWasBuiltWith) {
-    AppState state = WithFishery({{"温暖前線", 100, 200}, {"温暖前線", 196, 200}, {"温暖前線", 0, 0},
-                                  {"温暖前線", 150, 150}});
+    AppState state =
+        WithFishery({{"温暖前線", 100, 200}, {"温暖前線", 196, 200}, {"温暖前線", 0, 0}, {"温暖前線", 150, 150}});
     state.observations.SetShipCount(4);  // ships typed in since: the table is not shifted
     state.observations.SetFisheryCount(0);
     RecordingCanvas canvas;

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "state/AppState.h"
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
 #include "model/ShiftJis.h"
 #include "model/TextFields.h"
+#include "state/AppState.h"
 
 namespace isobra {
 namespace {
@@ -231,6 +231,35 @@ TEST(ObservationFile, BrokenFilesAreRefusedWithLineAndReason) {
         for (int i = 0; i < 101; ++i) s += kStation;
         return s;
     }() + kTail)));
+}
+
+// Files whose lines end in LF or in a lone CR (as old Mac editors wrote them)
+// name the same line in a refusal as those with CR LF.
+TEST(ObservationFile, RefusalsNameTheLineWhateverTheLinesEndIn) {
+    auto withEnds = [](std::string bytes, const std::string& end) {
+        for (std::size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + end.size()))
+            bytes.replace(at, 2, end);
+        return bytes;
+    };
+    for (const std::string end : {"\r\n", "\n", "\r"}) {
+        const std::vector<BrokenFile> cases = {
+            {"not Shift-JIS", withEnds(Sjis(Head(1)) + "\x81\x20,北\r\n" + Sjis(kTail), end), 3,
+             "3行目にShift-JISとして読めない文字があります。"},
+            {"undefined byte", withEnds(Sjis(Head(1) + kStation + "\r\n") + "\xFF" + Sjis(kTail), end), 5,
+             "5行目にShift-JISとして読めない文字があります。"},
+            {"pressure too large", withEnds(Sjis(Head(1) + "石垣島,北,3,晴れ,100000,25\r\n" + kTail), end), 3,
+             "3行目の「石垣島」の気圧（100000）が大きすぎます。"},
+        };
+        for (const BrokenFile& c : cases) {
+            const Result<ObservationFileData> parsed = ParseObservationFile(c.bytes);
+            ASSERT_FALSE(parsed) << c.what;
+            EXPECT_EQ(parsed.line(), c.line) << c.what << " with "
+                                             << (end == "\r"   ? "CR"
+                                                 : end == "\n" ? "LF"
+                                                               : "CR LF");
+            EXPECT_EQ(parsed.message(), c.message) << c.what;
+        }
+    }
 }
 
 TEST(ObservationFile, ApplyReplacesTheSetAndResetsPlotAndGrid) {

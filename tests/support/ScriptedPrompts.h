@@ -9,6 +9,10 @@
 #include "widgets/Prompts.h"
 #include "state/FileChooserState.h"
 
+namespace isobra {
+class FrmOpenSave;
+}
+
 namespace isobra::test {
 
 // Answers prompts from queues and records every one, so a test can check the
@@ -19,6 +23,7 @@ public:
         enum class Kind { Inform, YesNo, Input } kind;
         QString title;
         QString text;
+        Answer preferred = Answer::Yes;  // of a Yes/No question: what Return gives
     };
 
     std::vector<Shown> shown;
@@ -34,8 +39,8 @@ public:
         shown.push_back({Shown::Kind::Inform, title, text});
         if (onShow) onShow(shown.back());
     }
-    bool AskYesNo(const QString& title, const QString& text) override {
-        shown.push_back({Shown::Kind::YesNo, title, text});
+    bool AskYesNo(const QString& title, const QString& text, Answer preferred = Answer::Yes) override {
+        shown.push_back({Shown::Kind::YesNo, title, text, preferred});
         if (yesNoAnswers.empty()) return false;
         bool a = yesNoAnswers.front();
         yesNoAnswers.pop_front();
@@ -46,8 +51,20 @@ public:
         return Next(inputAnswers);
     }
 
+    // The real chooser instead of a queued answer: each script is given the
+    // dialog, prepared and shown (not modal), and works its widgets as the
+    // user would; a dialog its script leaves open is cancelled.
+    using ChooserScript = std::function<void(FrmOpenSave&)>;
+    std::deque<ChooserScript> chooserScripts;
+
     void ChooseFile(const FileRequest& request, FileChooserState& chooser) override {
         fileRequests.push_back(request);
+        if (!chooserScripts.empty()) {
+            ChooserScript script = std::move(chooserScripts.front());
+            chooserScripts.pop_front();
+            RunChooser(request, chooser, script);
+            return;
+        }
         const std::optional<QString> a = Next(fileAnswers);
         if (a) {
             chooser.chosenPath = a->toStdString();
@@ -55,6 +72,8 @@ public:
             chooser.cancelled = true;
         }
     }
+
+    void RunChooser(const FileRequest& request, FileChooserState& chooser, const ChooserScript& script);
 
     // The next queued answer; none (cancel) when the queue is empty.
     static std::optional<QString> Next(std::deque<std::optional<QString>>& queue) {
