@@ -25,22 +25,17 @@ void GridHistory::Record(GridEdit edit) {
     Notify();
 }
 
-const GridEdit* GridHistory::Undo(PressureGrid& grid) {
-    if (done_.empty()) return nullptr;
-    undone_.push_back(std::move(done_.back()));
-    done_.pop_back();
-    Apply(undone_.back(), grid, true);
-    Notify();
-    return &undone_.back();
-}
+const GridEdit* GridHistory::Undo(PressureGrid& grid) { return Move(done_, undone_, grid, true); }
 
-const GridEdit* GridHistory::Redo(PressureGrid& grid) {
-    if (undone_.empty()) return nullptr;
-    done_.push_back(std::move(undone_.back()));
-    undone_.pop_back();
-    Apply(done_.back(), grid, false);
+const GridEdit* GridHistory::Redo(PressureGrid& grid) { return Move(undone_, done_, grid, false); }
+
+const GridEdit* GridHistory::Move(std::deque<GridEdit>& from, std::deque<GridEdit>& to, PressureGrid& grid, bool undo) {
+    if (from.empty()) return nullptr;
+    to.push_back(std::move(from.back()));
+    from.pop_back();
+    Apply(to.back(), grid, undo);
     Notify();
-    return &done_.back();
+    return &to.back();
 }
 
 void GridHistory::Clear() {

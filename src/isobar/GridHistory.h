@@ -55,10 +55,13 @@ public:
     void SetListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
 private:
+    // Takes the last step of `from` onto `to` and applies it backwards
+    // (undo) or forwards.
+    const GridEdit* Move(std::deque<GridEdit>& from, std::deque<GridEdit>& to, PressureGrid& grid, bool undo);
     void Notify() const;
 
     std::deque<GridEdit> done_;
-    std::vector<GridEdit> undone_;
+    std::deque<GridEdit> undone_;
     std::function<void()> listener_;
 };
 

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "isobar/IsobarInterval.h"
-#include "model/GridSettings.h"
 
 namespace isobra {
 namespace {
@@ -40,23 +39,6 @@ TEST(IsobarInterval, PlainNumbersOnlyAndTheRangeIncludesItsEnds) {
     }
     for (const double ok : {0.5, 10.0, 4.0}) EXPECT_TRUE(IsIntervalInRange(ok)) << ok;
     for (const double bad : {0.4, 10.5, 0.0, -1.0, std::nan("")}) EXPECT_FALSE(IsIntervalInRange(bad)) << bad;
-}
-
-// The dialog's answers: the leading number, both ends of the range included.
-TEST(IsobarInterval, DialogAnswersByTheLeadingNumber) {
-    const std::pair<const char*, double> accepted[] = {{"4", 4},      {"0.5", 0.5},    {"10", 10},  {"3abc", 3},
-                                                       {" 2.1", 2.1}, {"10.0hPa", 10}, {".5", 0.5}, {"1e9999", 1}};
-    for (const auto& [answer, hpa] : accepted) EXPECT_EQ(IntervalFromAnswer(answer), hpa) << answer;
-    for (const char* answer : {"0.4", "10.5", "0", "abc", "-2", "１", "10.000001"})
-        EXPECT_FALSE(IntervalFromAnswer(answer)) << answer;
-
-    GridSettings settings;
-    EXPECT_EQ(IntervalText(settings), "2");
-    SetIsobarInterval(settings, 0.5);
-    EXPECT_EQ(IntervalText(settings), "0.5");
-    SetIsobarInterval(settings, 2.1);
-    EXPECT_EQ(settings.isobarInterval, 210.0f);
-    EXPECT_EQ(IntervalText(settings), "2.1");
 }
 
 }  // namespace
