@@ -33,9 +33,7 @@ void MainWindow::ShowCorrectionWindow() {
         SetCorrectionHandler([this](Qt::MouseButton button, Qt::KeyboardModifiers, float x, float y) {
             if (!teisei_) return;
             teisei_->OnMapClick(button, x, y);
-            // Back in front of the map, without taking the keyboard from it.
-            teisei_->show();
-            teisei_->raise();
+            teisei_->BringToFront();
         });
     }
     teisei_->Open();

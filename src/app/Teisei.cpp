@@ -30,7 +30,13 @@ const QKeySequence kRedoKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
 Teisei::Teisei(MainWindow& main) : QWidget(&main, Qt::Window), main_(main), state_(main.state()) {
     setObjectName(QStringLiteral("Teisei"));
     setWindowTitle(QStringLiteral("等圧線の修正、保存"));
+    ConnectButtons(BuildControls());
+    InstallShortcuts();
+    state_.correctionHistory.SetListener([this] { ShowUndoState(); });
+    ShowUndoState();
+}
 
+std::map<QString, QPushButton*> Teisei::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     label1_ = new QLabel(QStringLiteral("    等圧線の修正"), this);
     label1_->setObjectName(QStringLiteral("Label1"));
@@ -42,13 +48,14 @@ Teisei::Teisei(MainWindow& main) : QWidget(&main, Qt::Window), main_(main), stat
     text1_->setFixedHeight(text1_->fontMetrics().lineSpacing() * 4 + 12);
     layout->addWidget(text1_);
 
-    auto* buttons = new QGridLayout;
-    layout->addLayout(buttons);
+    auto* grid = new QGridLayout;
+    layout->addLayout(grid);
     struct Place {
         const char* name;
         QString caption;
         int row, column;
     };
+    // Undo and redo go under the window's own buttons.
     const Place places[] = {
         {"cmdKiatu", QStringLiteral("気圧？"), 0, 0},        {"cmdPlus", QStringLiteral("気圧　＋"), 0, 1},
         {"cmdMinus", QStringLiteral("気圧　－"), 0, 2},      {"cmdKankaku", QStringLiteral("間隔"), 1, 0},
@@ -57,21 +64,24 @@ Teisei::Teisei(MainWindow& main) : QWidget(&main, Qt::Window), main_(main), stat
         {"cmdEnd", QStringLiteral("もどる"), 2, 2},          {"cmdUndo", QStringLiteral("元に戻す"), 3, 0},
         {"cmdRedo", QStringLiteral("やり直す"), 3, 1},
     };
-    std::map<QString, QPushButton*> made;
+    std::map<QString, QPushButton*> buttons;
     for (const Place& p : places) {
         auto* button = new QPushButton(p.caption, this);
         button->setObjectName(QString::fromLatin1(p.name));
         button->setAutoDefault(false);
-        buttons->addWidget(button, p.row, p.column);
-        made[button->objectName()] = button;
+        grid->addWidget(button, p.row, p.column);
+        buttons[button->objectName()] = button;
     }
-    undo_ = made[QStringLiteral("cmdUndo")];
-    redo_ = made[QStringLiteral("cmdRedo")];
+    undo_ = buttons[QStringLiteral("cmdUndo")];
+    redo_ = buttons[QStringLiteral("cmdRedo")];
     undo_->setToolTip(kUndoKeys.toString(QKeySequence::NativeText));
     redo_->setToolTip(kRedoKeys.toString(QKeySequence::NativeText));
+    return buttons;
+}
 
+void Teisei::ConnectButtons(const std::map<QString, QPushButton*>& buttons) {
     auto on = [&](const char* name, auto handler) {
-        connect(made[QString::fromLatin1(name)], &QPushButton::clicked, this, handler);
+        connect(buttons.at(QString::fromLatin1(name)), &QPushButton::clicked, this, handler);
     };
     on("cmdPlus", [this] { ChooseMode(MouseMode::Raise, QStringLiteral("気圧増    左 ｸﾘｯｸ 右+２    +.5")); });
     on("cmdMinus", [this] { ChooseMode(MouseMode::Lower, QStringLiteral("気圧減    左 ｸﾘｯｸ 右 -２    -.5")); });
@@ -88,7 +98,9 @@ Teisei::Teisei(MainWindow& main) : QWidget(&main, Qt::Window), main_(main), stat
     on("cmdEnd", [this] { close(); });
     on("cmdUndo", [this] { Undo(); });
     on("cmdRedo", [this] { Redo(); });
+}
 
+void Teisei::InstallShortcuts() {
     for (QWidget* window : {static_cast<QWidget*>(this), static_cast<QWidget*>(&main_)}) {
         auto* undoKeys = new QShortcut(kUndoKeys, window, this, [this] { Undo(); });
         auto* redoKeys = new QShortcut(kRedoKeys, window, this, [this] { Redo(); });
@@ -97,11 +109,9 @@ Teisei::Teisei(MainWindow& main) : QWidget(&main, Qt::Window), main_(main), stat
             mapRedo_ = redoKeys;
         }
     }
+    // The map's keys work only while this window is open.
     mapUndo_->setEnabled(false);
     mapRedo_->setEnabled(false);
-
-    state_.correctionHistory.SetListener([this] { ShowUndoState(); });
-    ShowUndoState();
 }
 
 Teisei::~Teisei() {
@@ -126,6 +136,12 @@ void Teisei::Open() {
     show();
     raise();
     activateWindow();
+}
+
+void Teisei::BringToFront() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
 }
 
 void Teisei::OnMapClick(Qt::MouseButton button, float x, float y) {

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <map>
 
 #include "isobar/GridHistory.h"
 #include "state/AppState.h"
@@ -33,6 +34,9 @@ public:
     void Open();
     // A press on the map in mode "+", "-" or "?".
     void OnMapClick(Qt::MouseButton button, float x, float y);
+    // Back in front of the map (out of the task bar too), without taking the
+    // keyboard from it.
+    void BringToFront();
     void Undo();
     void Redo();
 
@@ -44,11 +48,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QPushButton* AddButton(const char* name, const QString& caption);
+    std::map<QString, QPushButton*> BuildControls();
+    void ConnectButtons(const std::map<QString, QPushButton*>& buttons);
+    void InstallShortcuts();
     void SetText(const QString& text);
     void ChooseMode(MouseMode mode, const QString& text);
     void Smooth();
-    void RedrawAll();
     void ShowUndoState();
     // After an undo or redo: the pressure of the node put back, or nothing
     // after a smoothing.
