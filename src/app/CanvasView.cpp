@@ -22,8 +22,8 @@ void CanvasView::paintEvent(QPaintEvent*) {
 }
 
 void CanvasView::mousePressEvent(QMouseEvent* event) {
-    const QPoint pos = event->position().toPoint();
-    emit pressed(event->button(), event->modifiers(), pos.x(), pos.y());
+    const QPointF pos = event->position();
+    emit pressed(event->button(), event->modifiers(), static_cast<float>(pos.x()), static_cast<float>(pos.y()));
 }
 
 }  // namespace isobra

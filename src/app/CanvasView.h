@@ -16,7 +16,8 @@ public:
     CanvasView(QImageCanvas& canvas, QWidget* parent = nullptr);
 
 signals:
-    void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    // x and y in canvas pixels, fractional where the screen is finer.
+    void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float x, float y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

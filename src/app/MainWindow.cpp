@@ -7,6 +7,7 @@
 #include "app/CanvasView.h"
 #include "widgets/HelpTexts.h"
 #include "app/PleaseWait.h"
+#include "app/Teisei.h"
 #include "widgets/QImageCanvas.h"
 #include "map/CoastlineTable.h"
 #include "map/Fronts.h"
@@ -34,13 +35,15 @@ MainWindow::MainWindow(AppState& state, Prompts& prompts, QWidget* parent)
     central->setMinimumSize(QImageCanvas::kWidth, 440);
     setCentralWidget(central);
     connect(view_, &CanvasView::pressed, this,
-            [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) { OnCanvasMouseDown(b, m, x, y); });
+            [this](Qt::MouseButton b, Qt::KeyboardModifiers m, float x, float y) { OnCanvasMouseDown(b, m, x, y); });
 
     BuildMenus();
     resize(QImageCanvas::kWidth, 440 + menuBar()->sizeHint().height());
 }
 
 MainWindow::~MainWindow() {
+    // Before the rest of the window goes: it reaches into the main window.
+    delete teisei_.data();
     if (pleaseWait_) delete pleaseWait_;
 }
 
@@ -127,9 +130,11 @@ void MainWindow::BuildMenus() {
     AddSeparator(cls, QStringLiteral("cntS5"));
     AddItem(cls, QStringLiteral("気象衛星画像も消します"), QStringLiteral("cntClsBMP"));
     AddSeparator(chart, QStringLiteral("cntS4"));
-    AddItem(chart, QStringLiteral("気圧の立体表示"), QStringLiteral("cntRittai"));
-    AddItem(chart, QStringLiteral("等圧線の間隔の変更"), QStringLiteral("cntTKankaku"));
-    AddItem(chart, QStringLiteral("等圧線の修正、保存"), QStringLiteral("cntSyusei"));
+    AddItem(chart, QStringLiteral("気圧の立体表示"), QStringLiteral("cntRittai"), [this] { ShowPressureSurface(); });
+    AddItem(chart, QStringLiteral("等圧線の間隔の変更"), QStringLiteral("cntTKankaku"),
+            [this] { ChangeIsobarInterval(); });
+    AddItem(chart, QStringLiteral("等圧線の修正、保存"), QStringLiteral("cntSyusei"),
+            [this] { ShowCorrectionWindow(); });
     AddItem(chart, QStringLiteral("等圧線の連続表示"), QStringLiteral("cntRenzoku"));
     AddItem(chart, QStringLiteral("表示色の指定"), QStringLiteral("cntColor"));
 
@@ -172,7 +177,7 @@ void MainWindow::HidePleaseWait() {
     }
 }
 
-void MainWindow::OnCanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+void MainWindow::OnCanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y) {
     const MouseMode mode = state_.mouseMode;
     if (IsCorrectionMode(mode)) {
         if (correctionHandler_) correctionHandler_(button, shift, x, y);

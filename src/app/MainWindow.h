@@ -21,6 +21,7 @@ class QImageCanvas;
 class Tenki1;
 class Kaiyou1;
 class Gyogyou;
+class Teisei;
 
 // The program's frame: the menu bar and the map canvas Picture1. Owns no data
 // of its own; the process-wide state lives in the AppState it is given.
@@ -53,12 +54,13 @@ public:
     void HidePleaseWait();
     PleaseWait* pleaseWait() const;
 
-    // A press on the canvas, dispatched by the mouse mode.
-    void OnCanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    // A press on the canvas at canvas pixels (x, y), which may be fractional,
+    // dispatched by the mouse mode.
+    void OnCanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
 
     // Handlers for the correction ("+", "-", "?") and cross-section ("V",
     // "H") modes; the windows of those subsystems install them.
-    using ClickHandler = std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)>;
+    using ClickHandler = std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y)>;
     void SetCorrectionHandler(ClickHandler h) { correctionHandler_ = std::move(h); }
     void SetCrossSectionHandler(ClickHandler h) { crossSectionHandler_ = std::move(h); }
 
@@ -67,6 +69,15 @@ public:
     void ClearMap();
     void EndProgram();
     void ShowIsobars();  // "等圧線の表示": check, build the grid if needed, draw
+    void ShowPressureSurface();  // "気圧の立体表示"
+
+    // Correction and spacing (MainWindowCorrection.cpp).
+    // "等圧線の間隔の変更" and the correction window's "間隔".
+    void ChangeIsobarInterval();
+    // "等圧線の修正、保存": the map and isobars redrawn, the correction window
+    // opened (created on first use).
+    void ShowCorrectionWindow();
+    Teisei* correctionWindow() const;
 
     // The entry windows show the core's lists again (after a load or an
     // erase-all); the ship and fishery lists are left without a selection.
@@ -81,7 +92,9 @@ public:
     // Loads and draws the file as "等圧線データ読みこみ" does once it is chosen.
     bool OpenIsobarFile(const QString& path);
     void DeleteObservationFiles();
-    void SaveIsobars();
+    // The correction window saves without the please-wait window.
+    enum class PleaseWaitShown { Yes, No };
+    void SaveIsobars(PleaseWaitShown pleaseWait = PleaseWaitShown::Yes);
     void LoadIsobars();
     void DeleteIsobarFiles();
 
@@ -131,7 +144,8 @@ private:
     // Saves the encoded file atomically; false after telling the user why not.
     bool WriteFile(const QString& path, const Result<std::string>& encoded);
     // A save command: the chooser, the extension, the please-wait window
-    // with `caption`, then the bytes `encode` makes.
+    // with `caption` (none for an empty caption), then the bytes `encode`
+    // makes.
     void SaveChosen(const QString& title, const QString& pattern, const char* extension, const QString& caption,
                     const std::function<Result<std::string>()>& encode);
     // Reads the whole file and parses it, with the please-wait window up;
@@ -147,6 +161,7 @@ private:
     std::map<QString, QAction*> actions_;
     ClickHandler correctionHandler_;
     ClickHandler crossSectionHandler_;
+    QPointer<Teisei> teisei_;
     bool ending_ = false;
 
     // ---- Entry forms ----

@@ -51,6 +51,7 @@ void MainWindow::ShowFisheryForm() {
 void MainWindow::EraseAllObservations() {
     CreateEntryForms();
     state_.lists.EraseAll(state_.observations, state_.field);
+    state_.correctionHistory.Clear();
     ShowEntryLists();
 }
 

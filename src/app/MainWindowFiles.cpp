@@ -140,7 +140,7 @@ void MainWindow::SaveChosen(const QString& title, const QString& pattern, const 
     const auto path = AskSavePath(title, pattern, extension);
     if (!path) return;
 
-    ShowPleaseWait(caption);
+    if (!caption.isEmpty()) ShowPleaseWait(caption);
     if (WriteFile(*path, encode())) HidePleaseWait();
 }
 
@@ -163,6 +163,7 @@ bool MainWindow::OpenObservationFile(const QString& path) {
     if (!data) return false;
     // The whole file is good: now it replaces what is in memory.
     ApplyObservationFile(*data, state_.observations, state_.field);
+    state_.correctionHistory.Clear();
     state_.lists.RebuildFromData(state_.observations);
     ShowEntryLists();
     HidePleaseWait();
@@ -171,8 +172,9 @@ bool MainWindow::OpenObservationFile(const QString& path) {
 
 void MainWindow::DeleteObservationFiles() { DeleteFilesLoop(QStringLiteral("観測データ削除"), QStringLiteral("*.dat")); }
 
-void MainWindow::SaveIsobars() {
-    SaveChosen(QStringLiteral("等圧線データ保存"), QStringLiteral("*.cnt"), ".CNT", QStringLiteral("データ保存中!"),
+void MainWindow::SaveIsobars(PleaseWaitShown pleaseWait) {
+    const QString caption = pleaseWait == PleaseWaitShown::Yes ? QStringLiteral("データ保存中!") : QString();
+    SaveChosen(QStringLiteral("等圧線データ保存"), QStringLiteral("*.cnt"), ".CNT", caption,
                [this] { return WriteIsobarFile(state_.field); });
 }
 
@@ -192,6 +194,7 @@ bool MainWindow::OpenIsobarFile(const QString& path) {
         RefuseFile(path, applied.failure());
         return false;
     }
+    state_.correctionHistory.Clear();
     // Drawn over whatever the canvas shows, without clearing it.
     DrawIsobarLayer(*canvas_, state_);
     HidePleaseWait();

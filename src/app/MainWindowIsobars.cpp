@@ -1,6 +1,8 @@
 // "等圧線の表示": checks the land pressures, builds the pressure grid when it
 // is not computed yet and draws the isobars with the centre letters.
+// "気圧の立体表示": the computed grid as a wire-frame surface.
 #include "app/MainWindow.h"
+#include "map/PressureSurface.h"
 #include "widgets/QImageCanvas.h"
 #include "isobar/GridConstruction.h"
 #include "state/IsobarLayer.h"
@@ -26,12 +28,26 @@ void MainWindow::ShowIsobars() {
 
     ShowPleaseWait(QStringLiteral("ちょっと待ってね。（計算中）"));
     const Result<GridConstructionReport> result = ComputePressureGrid(state_.observations, state_.field);
+    state_.correctionHistory.Clear();
     if (result) DrawIsobarLayer(*canvas_, state_);
     HidePleaseWait();
 
     const std::vector<std::string> messages = result ? result->warnings : std::vector<std::string>{result.message()};
     for (const std::string& message : messages)
         prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(message), Prompts::Icon::Warning);
+}
+
+void MainWindow::ShowPressureSurface() {
+    if (!state_.field.pressureGrid.IsComputed()) {
+        prompts_.Inform(QStringLiteral("注　意"),
+                        QStringLiteral("「天気図」の「等圧線」で計算してから\r\n「立体表示」を選んでください。"));
+        return;
+    }
+    // The drawing stays; only the satellite picture under it goes.
+    canvas_->SetBackgroundPicture(nullptr);
+    ShowPleaseWait(QStringLiteral("ちょっと待ってね。（計算中）"));
+    DrawPressureSurface(*canvas_, state_.field.pressureGrid, state_.field.grid, state_.coastline, state_.colours);
+    HidePleaseWait();
 }
 
 }  // namespace isobra

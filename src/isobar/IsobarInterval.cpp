@@ -3,6 +3,9 @@
 #include <charconv>
 #include <cmath>
 
+#include "model/FieldFormat.h"
+#include "model/TextFields.h"
+
 namespace isobra {
 
 IsobarInterval IntervalFromHpa(double hpa, int pressureScale) {
@@ -13,6 +16,16 @@ void SetIsobarInterval(GridSettings& settings, double hpa) {
     const IsobarInterval spacing = IntervalFromHpa(hpa, settings.pressureScale);
     settings.isobarInterval = spacing.interval;
     settings.isobarHalfInterval = spacing.halfInterval;
+}
+
+std::optional<double> IntervalFromAnswer(std::string_view answer) {
+    const double hpa = LeadingNumber(answer);
+    if (!IsIntervalInRange(hpa)) return std::nullopt;
+    return hpa;
+}
+
+std::string IntervalText(const GridSettings& settings) {
+    return ShortestDecimal(static_cast<double>(settings.isobarInterval) / settings.pressureScale);
 }
 
 std::optional<double> ParsePlainNumber(std::string_view text) {

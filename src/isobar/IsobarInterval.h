@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "model/GridSettings.h"
@@ -24,6 +25,13 @@ inline bool IsIntervalInRange(double hpa) { return hpa >= kMinIntervalHpa && hpa
 
 // Sets the grid settings' spacing.
 void SetIsobarInterval(GridSettings& settings, double hpa);
+
+// The dialog's answer read by the leading-number rule ("3abc" is 3, letters
+// are 0): the spacing in hPa when it lies in range, else none.
+std::optional<double> IntervalFromAnswer(std::string_view answer);
+
+// The spacing of the settings in hPa as the dialog names it ("2", "0.5").
+std::string IntervalText(const GridSettings& settings);
 
 // A plain decimal number and nothing else ("3abc", "" and "0x3" give none).
 std::optional<double> ParsePlainNumber(std::string_view text);

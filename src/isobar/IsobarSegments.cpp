@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "canvas/MapCanvas.h"
 #include "isobar/GridMath.h"
 #include "model/GridSettings.h"
 #include "model/PressureGrid.h"
-#include "canvas/MapCanvas.h"
 
 namespace isobra {
 
@@ -101,12 +101,19 @@ bool Plausible(std::int32_t v, std::int32_t scale) {
 
 std::vector<IsobarSegment> TraceIsobarSegments(const PressureGrid& grid, const GridSettings& s, float interval,
                                                float halfInterval) {
+    return TraceIsobarSegments(grid, s, interval, halfInterval, CellRange{1, 1, s.gridMaxX - 2, s.gridMaxY - 2});
+}
+
+std::vector<IsobarSegment> TraceIsobarSegments(const PressureGrid& grid, const GridSettings& s, float interval,
+                                               float halfInterval, const CellRange& cells) {
     std::vector<IsobarSegment> out;
     const std::int32_t step = RoundHalfEven(interval);
     if (step <= 0) return out;
     const Divider divide(step);
-    for (int iy = 1; iy <= s.gridMaxY - 2; ++iy) {
-        for (int ix = 1; ix <= s.gridMaxX - 2; ++ix) {
+    const int firstY = std::max(cells.firstY, 1), lastY = std::min(cells.lastY, s.gridMaxY - 2);
+    const int firstX = std::max(cells.firstX, 1), lastX = std::min(cells.lastX, s.gridMaxX - 2);
+    for (int iy = firstY; iy <= lastY; ++iy) {
+        for (int ix = firstX; ix <= lastX; ++ix) {
             const std::int32_t ga = grid.at(ix, iy), gb = grid.at(ix + 1, iy);
             const std::int32_t gc = grid.at(ix + 1, iy + 1), gd = grid.at(ix, iy + 1);
             const std::int32_t scale = s.pressureScale;

@@ -37,6 +37,18 @@ struct IsobarSegment {
 std::vector<IsobarSegment> TraceIsobarSegments(const PressureGrid& grid, const GridSettings& settings, float interval,
                                                float halfInterval);
 
+// Cells (ix, iy), named by their top left node, with firstX <= ix <= lastX
+// and firstY <= iy <= lastY.
+struct CellRange {
+    int firstX = 0, firstY = 0, lastX = -1, lastY = -1;
+};
+
+// The same tracing over the cells of `cells` that the whole-grid tracing
+// traces (interior cells 1..gridMax - 2); the segments of a cell are the
+// very ones the whole-grid tracing gives for it.
+std::vector<IsobarSegment> TraceIsobarSegments(const PressureGrid& grid, const GridSettings& settings, float interval,
+                                               float halfInterval, const CellRange& cells);
+
 // Draws each segment as one canvas line, in order.
 void DrawIsobarSegments(MapCanvas& canvas, const std::vector<IsobarSegment>& segments, Colour colour);
 

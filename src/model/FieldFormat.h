@@ -14,6 +14,10 @@ std::string PadLeft(std::string_view text, int width);   // right-aligned
 // A number with its sign position: " 3" for 3, "-5" for minus five.
 std::string SignedNumber(std::int64_t value);
 
+// The shortest decimal text that reads back as the same double, without an
+// exponent: 1012.5, 1012, 0.5, -3.25.
+std::string ShortestDecimal(double value);
+
 // SignedNumber right-aligned in a field of `width` characters.
 std::string FieldNumber(std::int64_t value, int width);
 

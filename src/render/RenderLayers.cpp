@@ -7,8 +7,10 @@
 #include "state/IsobarLayer.h"
 #include "map/CoastlineTable.h"
 #include "map/Fronts.h"
+#include "map/PressureSurface.h"
 #include "map/WeatherSymbols.h"
 #include "map/WindSymbols.h"
+#include "widgets/QImageCanvas.h"
 
 namespace isobra {
 
@@ -30,6 +32,10 @@ const std::vector<std::pair<std::string_view, LayerDrawing>>& Layers() {
              DrawWindSymbols(c, s.observations, s.field.plotTable, s.colours.ColorOf(kWindSymbolColour));
          }},
         {"fronts", [](MapCanvas& c, const AppState& s) { DrawFronts(c, s.field.plotTable, s.colours); }},
+        {"surface",
+         [](MapCanvas& c, const AppState& s) {
+             DrawPressureSurface(c, s.field.pressureGrid, s.field.grid, s.coastline, s.colours);
+         }},
     };
     return layers;
 }
@@ -60,6 +66,12 @@ void DrawLayers(MapCanvas& canvas, const AppState& state, const std::vector<std:
     for (const std::string& name : layers)
         for (const auto& [layer, draw] : Layers())
             if (layer == name) draw(canvas, state);
+}
+
+PngSize PngSizeFor(const std::vector<std::string>& layers) {
+    if (std::find(layers.begin(), layers.end(), "surface") != layers.end())
+        return {QImageCanvas::kWidth, QImageCanvas::kHeight};
+    return {400, 400};
 }
 
 }  // namespace isobra

@@ -38,7 +38,7 @@ std::string UsageText() {
     "writes what is asked for:\n"
     "  --cnt OUT.cnt     the isobar file, as \"等圧線データ保存\" writes it\n"
     "  --dat OUT.dat     the observation file, as \"気象観測データ保存\" writes it\n"
-    "  --png OUT.png     the map, 400 x 400 pixels, drawn as in the window\n"
+    "  --png OUT.png     the map, 400 x 400 pixels (635 x 425 with surface), as in the window\n"
     "  --isobars IN.cnt  draw a saved isobar file instead of building a grid\n"
     "  --interval HPA    isobar spacing in hPa, 0.5 to 10 (default 2)\n"
     "  --layers LIST     comma list of " + LayerNameList() + "\n"
@@ -226,7 +226,8 @@ int main(int argc, char* argv[]) {
     if (!options.pngOut.empty()) {
         QImageCanvas canvas;
         DrawLayers(canvas, state, options.layers);
-        const QImage map = canvas.Composite().copy(0, 0, 400, 400);
+        const PngSize size = PngSizeFor(options.layers);
+        const QImage map = canvas.Composite().copy(0, 0, size.width, size.height);
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);

@@ -12,6 +12,7 @@ void AppState::ApplyStartupSettings() {
     field.plotTable.lastPlotIndex = 0;
     colours.ResetToDefaults();
     mouseMode = MouseMode::None;
+    correctionHistory.Clear();
     InitStationTable(observations);
     lists.land.ResetToNames(observations);
 }

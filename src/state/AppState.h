@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "isobar/GridHistory.h"
 #include "map/CoastlineTable.h"
 #include "model/ColorSettings.h"
 #include "model/EntryLists.h"
@@ -27,6 +28,9 @@ public:
     ObservationSet observations;
     EntryLists lists;     // the rows of the three entry windows; they set the counts
     PressureField field;  // grid settings, pressure grid, plot table
+    // The hand corrections of this grid, for undo and redo. Every command
+    // that replaces or resets the grid calls correctionHistory.Clear().
+    GridHistory correctionHistory;
     ColorSettings colours;
     MouseMode mouseMode = MouseMode::None;
     bool labelIsobars = false;  // "気圧の数値を入れる": values on the isobars, central pressures

@@ -22,4 +22,8 @@ HelpPage LandFormHelp();
 HelpPage ShipFormHelp();
 HelpPage FisheryFormHelp();
 
+// The "説明" of the correction window. It names the right button for the
+// 2 hPa step; the left button is what moves a node by 2 hPa.
+HelpPage CorrectionHelp();
+
 }  // namespace isobra

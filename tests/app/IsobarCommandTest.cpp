@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "widgets/QImageCanvas.h"
 #include "entry/Kaiyou1.h"
+#include "canvas/RgbImage.h"
 #include "support/MainWindowFixture.h"
 
 using namespace isobra;
@@ -86,7 +87,35 @@ private slots:
         QCOMPARE(state_->field.plotTable.stationCount, 54);
     }
 
-private:
+    void theSurfaceNeedsAComputedGrid() {
+        auto picture = std::make_shared<RgbImage>(400, 400, MakeColour(0, 128, 0));
+        window_->canvas().SetBackgroundPicture(picture);
+        window_->menuAction("cntRittai")->trigger();
+        QCOMPARE(prompts_->shown.size(), size_t(1));
+        QCOMPARE(prompts_->shown[0].title, QStringLiteral("注　意"));
+        QCOMPARE(prompts_->shown[0].text,
+                 QStringLiteral("「天気図」の「等圧線」で計算してから\r\n「立体表示」を選んでください。"));
+        QCOMPARE(window_->canvas().BackgroundPicture(), std::shared_ptr<const RgbImage>(picture));
+        QCOMPARE(DrawnPixels(window_->canvas()), 0);
+    }
+
+    // The view goes over what is drawn, beyond the map square, and takes the
+    // satellite picture away.
+    void theSurfaceIsDrawnOverTheMap() {
+        state_->field.pressureGrid.Fill(101300);
+        window_->canvas().SetBackgroundPicture(std::make_shared<RgbImage>(400, 400, MakeColour(0, 128, 0)));
+        window_->menuAction("cntTizu")->trigger();
+        const int map = DrawnPixels(window_->canvas());
+        window_->menuAction("cntRittai")->trigger();
+        QVERIFY(prompts_->shown.empty());
+        QVERIFY(!window_->canvas().BackgroundPicture());
+        QVERIFY(!window_->pleaseWait());
+        QVERIFY(DrawnPixels(window_->canvas()) > map);
+        const Colour blue = MakeColour(0, 0, 255);
+        QCOMPARE(window_->canvas().ReadPixel(299, 99), blue);  // the map stays
+        // The far corner of the base frame, beyond the map square.
+        QVERIFY(window_->canvas().ReadPixel(575, 72) == blue || window_->canvas().ReadPixel(575, 73) == blue);
+    }
 };
 
 QTEST_MAIN(IsobarCommandTest)

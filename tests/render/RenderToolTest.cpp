@@ -59,6 +59,19 @@ private slots:
         QCOMPARE(QImage(dir.filePath("i.png")), QImage(dir.filePath("d.png")));
     }
 
+    // The 3-D view reaches x = 575: the PNG is then the whole canvas.
+    void theSurfaceLayerFillsTheWholeCanvas() {
+        QTemporaryDir dir;
+        for (const char* layers : {"surface", "map,isobars,surface"}) {
+            const QString png = dir.filePath(QStringLiteral("s.png"));
+            const Run run = Render({kExample, "--png", png, "--layers", layers});
+            QVERIFY2(run.code == 0, qPrintable(run.err));
+            const QImage image(png);
+            QCOMPARE(image.size(), QSize(635, 425));
+            QVERIFY(image.pixelColor(575, 72) == QColor(0, 0, 255) || image.pixelColor(575, 73) == QColor(0, 0, 255));
+        }
+    }
+
     void wrongUseExitsTwoAndWritesNothing() {
         QTemporaryDir dir;
         const QString out = dir.filePath("x.png");

@@ -31,6 +31,7 @@ public:
     std::deque<std::optional<QString>> inputAnswers;  // default: cancel
     std::deque<std::optional<QString>> fileAnswers;   // default: cancel
     std::vector<FileRequest> fileRequests;
+    std::vector<QString> inputDefaults;  // the default text of each input box
 
     // Called with each prompt as it is shown, to look at the program's state then.
     std::function<void(const Shown&)> onShow;
@@ -46,8 +47,9 @@ public:
         yesNoAnswers.pop_front();
         return a;
     }
-    std::optional<QString> InputText(const QString& title, const QString& prompt, const QString&) override {
+    std::optional<QString> InputText(const QString& title, const QString& prompt, const QString& defaultText) override {
         shown.push_back({Shown::Kind::Input, title, prompt});
+        inputDefaults.push_back(defaultText);
         return Next(inputAnswers);
     }
 
