@@ -7,15 +7,25 @@
 
 namespace isobra {
 
+namespace {
+
+// The core's label metrics (LabelStyle) are the glyph boxes of these sizes.
+constexpr int kFontPixels = 12;
+constexpr int kSmallFontPixels = 10;
+
+}  // namespace
+
 QImageCanvas::QImageCanvas(QObject* parent, int width, int height)
     : QObject(parent),
       drawing_(width, height, QImage::Format_ARGB32),
       background_(MakeColour(255, 255, 255)),
       foreground_(MakeColour(0, 0, 0)),
-      font_(GothicFont(12)) {
+      font_(GothicFont(kFontPixels)),
+      smallFont_(GothicFont(kSmallFontPixels)) {
     drawing_.fill(Qt::transparent);
     // Text must be as crisp as the lines: every pixel either drawn or not.
     font_.setStyleStrategy(QFont::NoAntialias);
+    smallFont_.setStyleStrategy(QFont::NoAntialias);
 }
 
 QColor QImageCanvas::ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
@@ -103,7 +113,7 @@ void QImageCanvas::DoClear() {
 void QImageCanvas::DoText(float x, float y, const std::string& text, TextSize size) {
     QPainter p(&drawing_);
     p.setRenderHint(QPainter::TextAntialiasing, false);
-    p.setFont(font_);
+    p.setFont(size == TextSize::Small ? smallFont_ : font_);
     p.setPen(ToQColor(foreground_));
     const QRect box(PixelOf(x), PixelOf(y), drawing_.width() + 1000, drawing_.height() + 1000);
     p.drawText(box, Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(text.data(), static_cast<int>(text.size())));

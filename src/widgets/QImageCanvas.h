@@ -36,7 +36,9 @@ public:
     // The three layers composed, as the user sees them.
     QImage Composite() const;
     const QImage& DrawingLayer() const { return drawing_; }
+    // The canvas font, and the small one of the figures on the isobars.
     const QFont& font() const { return font_; }
+    const QFont& smallFont() const { return smallFont_; }
 
     static QColor ToQColor(Colour c);
     static Colour FromQColor(const QColor& c);
@@ -61,6 +63,7 @@ private:
     Colour background_;
     Colour foreground_;
     QFont font_;
+    QFont smallFont_;
 };
 
 }  // namespace isobra

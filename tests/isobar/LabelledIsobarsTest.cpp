@@ -185,10 +185,10 @@ TEST(LabelledIsobars, CentralPressureUnderItsLetter) {
         const char* text;    // "" for none
         int textX, textY;
     };
-    // The canvas metric makes a letter 12 x 13; small digits are 5 wide.
+    // The canvas metric makes a letter 12 x 12; small digits are 5 wide.
     const Case cases[] = {
-        {"高気圧", 200, 150, 103600, "1036", 196, 163}, {"低気圧", 100, 300, 98450, "984.5", 93, 313},
-        {"台風", 300, 100, 96000, "960", 298, 113},     {"台風", 300, 200, 0, "", 0, 0},  // the report gave none
+        {"高気圧", 200, 150, 103600, "1036", 196, 162}, {"低気圧", 100, 300, 98450, "984.5", 93, 312},
+        {"台風", 300, 100, 96000, "960", 298, 112},     {"台風", 300, 200, 0, "", 0, 0},  // the report gave none
         {"低気圧", 395, 200, 99000, "", 0, 0},                                            // no letter, no pressure
         {"寒冷前線", 100, 100, 99000, "", 0, 0},
     };
@@ -343,7 +343,7 @@ TEST(LabelObstacles, TextsTakeTheBoxOfTheirFont) {
     RecordingCanvas canvas;
     canvas.DrawTextAt(10, 20, "1036", TextSize::Small);
     canvas.DrawTextAt(100, 120, "高");
-    EXPECT_EQ(BoxesOfCalls(canvas.calls, kStyle), (std::vector<PixelBox>{{10, 20, 29, 29}, {100, 120, 111, 132}}));
+    EXPECT_EQ(BoxesOfCalls(canvas.calls, kStyle), (std::vector<PixelBox>{{10, 20, 29, 28}, {100, 120, 111, 131}}));
 }
 
 }  // namespace
