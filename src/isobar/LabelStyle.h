@@ -16,10 +16,10 @@ struct TextMetric {
 };
 
 // The fonts the labelled isobar drawing reckons with: the glyph boxes of the
-// fonts the Qt canvas draws with (IPAGothic at 10 and 12 pixels, measured by
+// fonts the Qt canvas draws with (IPAGothic at 11 and 12 pixels, measured by
 // the canvas's tests). Every pixel of a text lies inside its TextBox.
 struct LabelStyle {
-    TextMetric small{5, 9};    // isobar values and central pressures: figures only
+    TextMetric small{6, 10};   // isobar values and central pressures: figures only
     TextMetric canvas{6, 12};  // the canvas font: centre letters
 };
 

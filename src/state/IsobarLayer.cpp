@@ -13,7 +13,8 @@ void DrawIsobarLayer(MapCanvas& canvas, const AppState& state, const LabelStyle&
         return;
     }
     const IsobarLayout layout = LayOutIsobars(field.pressureGrid, field.grid, field.grid.isobarInterval,
-                                              field.grid.isobarHalfInterval, state.observations, field.plotTable, style);
+                                              field.grid.isobarHalfInterval, state.observations, field.plotTable,
+                                              state.coastline, style);
     DrawLabelledIsobars(canvas, layout, field.plotTable, field.grid.pressureScale, colour, style);
 }
 

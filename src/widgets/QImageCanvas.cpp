@@ -11,7 +11,7 @@ namespace {
 
 // The core's label metrics (LabelStyle) are the glyph boxes of these sizes.
 constexpr int kFontPixels = 12;
-constexpr int kSmallFontPixels = 10;
+constexpr int kSmallFontPixels = 11;
 
 }  // namespace
 
