@@ -1,0 +1,56 @@
+#include "render/OutputKinds.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#include <algorithm>
+
+#include "isobar/IsobarFile.h"
+#include "model/ObservationFile.h"
+#include "render/MapRenderer.h"
+
+namespace isobra {
+
+namespace {
+
+// A middle zlib level: a map of thin lines packs to a small file, written
+// faster than with the default level. Changing it changes every PNG's bytes.
+constexpr int kPngQuality = 50;
+
+Result<std::string> IsobarFileBytes(MapRenderer& renderer) { return WriteIsobarFile(renderer.state().field); }
+
+// Written as "気象観測データ保存" writes it, from a copy: the picture does
+// not depend on whether the observation file was asked for too.
+Result<std::string> ObservationFileBytes(MapRenderer& renderer) {
+    ObservationSet observations = renderer.state().observations;
+    NormaliseForSave(observations);
+    return WriteObservationFile(observations);
+}
+
+Result<std::string> PngBytes(MapRenderer& renderer) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!renderer.Picture().save(&buffer, "PNG", kPngQuality))
+        return Result<std::string>::Fail("PNG を作れませんでした。");
+    return png.toStdString();
+}
+
+}  // namespace
+
+const std::vector<OutputKind>& OutputKinds() {
+    static const std::vector<OutputKind> kinds = {
+        {"--cnt", ".cnt", "the isobar file, as \"等圧線データ保存\" writes it", false, IsobarFileBytes},
+        {"--dat", ".dat", "the observation file, as \"気象観測データ保存\" writes it", false, ObservationFileBytes},
+        {"--png", ".png", "the map, 400 x 400 pixels, drawn as in the window", true, PngBytes},
+    };
+    return kinds;
+}
+
+const OutputKind* FindOutputKind(std::string_view option) {
+    const auto& kinds = OutputKinds();
+    const auto it = std::find_if(kinds.begin(), kinds.end(), [&](const OutputKind& k) { return k.option == option; });
+    return it == kinds.end() ? nullptr : &*it;
+}
+
+}  // namespace isobra
