@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include "canvas/MapCanvas.h"
+#include "canvas/Raster.h"
 
 namespace isobra {
 
@@ -55,7 +56,8 @@ protected:
     void DoText(float x, float y, const std::string& text, TextSize size) override;
 
 private:
-    void Plot(int x, int y, QRgb rgb);
+    // Lights pixels of the drawing, clipped to it.
+    PlotFn Plotter(Colour colour);
 
     QImage drawing_;  // ARGB32: transparent where nothing is drawn
     QImage pictureImage_;
