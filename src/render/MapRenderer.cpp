@@ -19,7 +19,7 @@ MapRenderer::MapRenderer(const RenderOptions& options)
 JobOutcome MapRenderer::Render(const RenderJob& job, const FileSystemCalls& calls) {
     JobOutcome outcome;
     state_ = start_;
-    pictureDrawn_ = false;
+    drawn_ = false;
     auto fail = [&outcome](std::string message) {
         outcome.messages.push_back(std::move(message));
         outcome.failed = true;
@@ -65,17 +65,17 @@ std::string MapRenderer::Load(const std::string& input, std::vector<std::string>
     return {};
 }
 
-const QImage& MapRenderer::Picture() {
-    if (!pictureDrawn_) {
+const QImageCanvas& MapRenderer::Drawing() {
+    if (!drawn_) {
         canvas_.ClearCanvas();
         canvas_.SetForegroundColour(startForeground_);
         canvas_.SetBackgroundColour(startBackground_);
         DrawLayers(canvas_, state_, options_.layers);
-        const PictureArea area = PictureAreaOf(options_.layers, canvas_.width(), canvas_.height());
-        picture_ = canvas_.Composite().copy(area.x, area.y, area.width, area.height);
-        pictureDrawn_ = true;
+        drawn_ = true;
     }
-    return picture_;
+    return canvas_;
 }
+
+PictureArea MapRenderer::Area() const { return PictureAreaOf(options_.layers, canvas_.width(), canvas_.height()); }
 
 }  // namespace isobra

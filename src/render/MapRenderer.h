@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QImage>
 #include <string>
 #include <vector>
 
 #include "model/FileAccess.h"
+#include "render/RenderLayers.h"
 #include "render/RenderOptions.h"
 #include "state/AppState.h"
 #include "widgets/QImageCanvas.h"
@@ -38,10 +38,11 @@ public:
     // `calls`. Nothing is committed here.
     JobOutcome Render(const RenderJob& job, const FileSystemCalls& calls);
 
-    // For the output kinds: the loaded input and its picture, drawn on first
-    // use and cropped to the picture area of the layers.
+    // For the output kinds: the loaded input; the canvas with its layers
+    // drawn (on first use), and the part of it a picture shows.
     const AppState& state() const { return state_; }
-    const QImage& Picture();
+    const QImageCanvas& Drawing();
+    PictureArea Area() const;
 
 private:
     // Reads and computes the input into the state; returns why it failed, or
@@ -54,8 +55,7 @@ private:
     QImageCanvas canvas_;
     Colour startForeground_;
     Colour startBackground_;
-    QImage picture_;
-    bool pictureDrawn_ = false;
+    bool drawn_ = false;
 };
 
 }  // namespace isobra

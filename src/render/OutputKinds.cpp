@@ -1,21 +1,16 @@
 #include "render/OutputKinds.h"
 
-#include <QBuffer>
-#include <QByteArray>
 #include <QImage>
 #include <algorithm>
 
 #include "isobar/IsobarFile.h"
 #include "model/ObservationFile.h"
 #include "render/MapRenderer.h"
+#include "render/PngEncoding.h"
 
 namespace isobra {
 
 namespace {
-
-// A middle zlib level: a map of thin lines packs to a small file, written
-// faster than with the default level. Changing it changes every PNG's bytes.
-constexpr int kPngQuality = 50;
 
 Result<std::string> IsobarFileBytes(MapRenderer& renderer) { return WriteIsobarFile(renderer.state().field); }
 
@@ -28,12 +23,12 @@ Result<std::string> ObservationFileBytes(MapRenderer& renderer) {
 }
 
 Result<std::string> PngBytes(MapRenderer& renderer) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!renderer.Picture().save(&buffer, "PNG", kPngQuality))
-        return Result<std::string>::Fail("PNG を作れませんでした。");
-    return png.toStdString();
+    const QImageCanvas& canvas = renderer.Drawing();
+    const PictureArea area = renderer.Area();
+    if (const std::optional<IndexedPicture> few = ComposeIndexed(canvas, area)) return EncodePng(*few);
+    std::string png = EncodePng(canvas.Composite().copy(area.x, area.y, area.width, area.height));
+    if (png.empty()) return Result<std::string>::Fail("PNG を作れませんでした。");
+    return png;
 }
 
 }  // namespace
