@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "render/OutputCommitter.h"
 #include "render/ProgressLine.h"
 #include "render/RenderMessages.h"
 #include "render/RenderPlan.h"
@@ -51,8 +52,7 @@ int RunRender(const RenderOptions& options) {
     if (!jobs) return ReportCommandLine({CommandLine::Action::WrongUse, {}, jobs.message()});
 
     // One map: every file flushed on its own, as any save is. Many maps to
-    // one folder: written unflushed, then one flush of the file system
-    // makes each batch durable before any of it is renamed into place.
+    // one folder: written unflushed; the committer flushes them in batches.
     FileSystemCalls calls = FileSystemCalls::System();
     int folder = -1;
     if (options.ManyMaps()) {
@@ -67,37 +67,22 @@ int RunRender(const RenderOptions& options) {
         }
     } closeFolder{folder};
 
-    const int total = static_cast<int>(jobs->size());
-    ProgressLine progress(options.ManyMaps() && ::isatty(STDERR_FILENO), total,
+    ProgressLine progress(options.ManyMaps() && ::isatty(STDERR_FILENO), static_cast<int>(jobs->size()),
                           [](const std::string& text) { std::fputs(text.c_str(), stderr); });
     progress.Update(0);
-    int written = 0;
-    int failed = 0;
+    OutputCommitter committer(folder, progress);
     const int threads = options.jobs > 0 ? options.jobs : static_cast<int>(std::thread::hardware_concurrency());
-    RenderOnThreads(*jobs, options, threads, calls, [&](std::vector<JobOutcome>& outcomes) {
-        if (folder >= 0) ::syncfs(folder);
-        for (JobOutcome& outcome : outcomes) {
-            for (StagedFile& file : outcome.staged) {
-                if (outcome.failed) break;
-                if (const Status committed = file.Commit(); !committed) {
-                    outcome.messages.push_back(
-                        ToolMessage(file.target(), 0, "書き込めませんでした（" + committed.message() + "）。"));
-                    outcome.failed = true;
-                }
-            }
-            for (const std::string& message : outcome.messages) progress.Print(message);
-            ++(outcome.failed ? failed : written);
-        }
-        if (folder >= 0) ::fsync(folder);
-        progress.Update(written + failed);
-    });
+    RenderOnThreads(*jobs, options, threads, calls,
+                    [&](std::vector<JobOutcome>& outcomes) { committer.Add(outcomes); });
+    committer.Finish();
     progress.Finish();
     if (options.ManyMaps())
-        std::fprintf(stderr, "%s\n",
-                     ToolMessage(std::to_string(written) + " 件の地図を書き出しました。失敗したファイルは " +
-                                 std::to_string(failed) + " 件です。")
-                         .c_str());
-    return failed > 0 ? kExitBadInput : kExitOk;
+        std::fprintf(
+            stderr, "%s\n",
+            ToolMessage(std::to_string(committer.written()) + " 件の地図を書き出しました。失敗したファイルは " +
+                        std::to_string(committer.failed()) + " 件です。")
+                .c_str());
+    return committer.failed() > 0 ? kExitBadInput : kExitOk;
 }
 
 }  // namespace isobra
