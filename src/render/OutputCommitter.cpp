@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+
 #include "render/RenderMessages.h"
 
 namespace isobra {
@@ -25,11 +27,12 @@ void OutputCommitter::Finish() { CommitHeld(); }
 
 void OutputCommitter::CommitHeld() {
     if (held_.empty()) return;
-    if (folder_ >= 0) ::syncfs(folder_);
+    // A file that may not be on the disk is not put in place.
+    const Status flushed = folder_ < 0 || ::syncfs(folder_) == 0 ? Status() : Status::Fail(SystemErrorReason(errno));
     for (JobOutcome& outcome : held_) {
         for (StagedFile& file : outcome.staged) {
             if (outcome.failed) break;  // the rest of its files are dropped unrenamed
-            if (const Status committed = file.Commit(); !committed) {
+            if (const Status committed = flushed ? file.Commit() : flushed; !committed) {
                 outcome.messages.push_back(
                     ToolMessage(file.target(), 0, "書き込めませんでした（" + committed.message() + "）。"));
                 outcome.failed = true;
