@@ -59,7 +59,7 @@ void Labelled(benchmark::State& bench, const AppState& state, float interval) {
     std::size_t calls = 0, labels = 0;
     for (auto _ : bench) {
         const IsobarLayout layout = LayOutIsobars(state.field.pressureGrid, state.field.grid, interval, interval / 2,
-                                                  state.observations, state.field.plotTable, style);
+                                                  state.observations, state.field.plotTable, state.coastline, style);
         RecordingCanvas canvas;
         DrawLabelledIsobars(canvas, layout, state.field.plotTable, state.field.grid.pressureScale, 0, style);
         calls = canvas.calls.size();

@@ -137,6 +137,12 @@ void MainWindow::BuildMenus() {
             [this] { ShowCorrectionWindow(); });
     AddItem(chart, QStringLiteral("等圧線の連続表示"), QStringLiteral("cntRenzoku"));
     AddItem(chart, QStringLiteral("表示色の指定"), QStringLiteral("cntColor"));
+    AddSeparator(chart, QStringLiteral("cntS6"));
+    // Read by every full isobar drawing from then on; nothing is redrawn now.
+    QAction* labels = AddItem(chart, QStringLiteral("気圧の数値を入れる"), QStringLiteral("cntSuuti"));
+    labels->setCheckable(true);
+    labels->setChecked(state_.labelIsobars);
+    connect(labels, &QAction::toggled, this, [this](bool on) { state_.labelIsobars = on; });
 
     QMenu* himawari = AddSubmenu(nullptr, QStringLiteral("気象衛星画像"), QStringLiteral("cntHim"));
     AddItem(himawari, QStringLiteral("雲の断面図"), QStringLiteral("cntDanmen"));

@@ -56,15 +56,23 @@ TextPlace CentralPressurePlace(const PlotSlot& slot, const std::string& text, co
     return {left, slot.y + style.canvas.height};
 }
 
-void DrawCentralPressures(MapCanvas& canvas, const PlotTable& table, std::int32_t pressureScale,
-                          const LabelStyle& style) {
+std::vector<CentralPressure> CentralPressures(const PlotTable& table, std::int32_t pressureScale,
+                                              const LabelStyle& style) {
+    std::vector<CentralPressure> out;
     for (int k = table.FirstFisherySlot(); k <= table.lastPlotIndex; ++k) {
         const PlotSlot& p = table.slot(k);
         if (!HasCentreLetter(p) || p.pressure <= 0) continue;
-        const std::string text = PressureText(p.pressure, pressureScale);
+        std::string text = PressureText(p.pressure, pressureScale);
         const TextPlace at = CentralPressurePlace(p, text, style);
-        canvas.DrawTextAt(static_cast<float>(at.x), static_cast<float>(at.y), text, TextSize::Small);
+        out.push_back({std::move(text), at});
     }
+    return out;
+}
+
+void DrawCentralPressures(MapCanvas& canvas, const PlotTable& table, std::int32_t pressureScale,
+                          const LabelStyle& style) {
+    for (const CentralPressure& p : CentralPressures(table, pressureScale, style))
+        canvas.DrawTextAt(static_cast<float>(p.at.x), static_cast<float>(p.at.y), p.text, TextSize::Small);
 }
 
 }  // namespace isobra

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "isobar/LabelStyle.h"
 
@@ -28,9 +29,17 @@ std::string PressureText(std::int32_t units, std::int32_t pressureScale);
 // letter, whose top left is the centre's position.
 TextPlace CentralPressurePlace(const PlotSlot& slot, const std::string& text, const LabelStyle& style);
 
-// Under each centre letter, in small text, the central pressure the fishery
-// report gave for it. A slot pressure of 0 or below (none given, or the
-// table came from an isobar file) prints nothing.
+// The central pressure the fishery report gave for each centre letter,
+// placed under it. A slot pressure of 0 or below (none given, or the table
+// came from an isobar file) has none.
+struct CentralPressure {
+    std::string text;
+    TextPlace at;
+};
+std::vector<CentralPressure> CentralPressures(const PlotTable& table, std::int32_t pressureScale,
+                                              const LabelStyle& style);
+
+// Prints the central pressures in small text.
 void DrawCentralPressures(MapCanvas& canvas, const PlotTable& table, std::int32_t pressureScale,
                           const LabelStyle& style);
 

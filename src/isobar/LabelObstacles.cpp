@@ -5,6 +5,7 @@
 
 #include "isobar/CentreLetters.h"
 #include "isobar/GridMath.h"
+#include "map/CoastlineTable.h"
 #include "map/Fronts.h"
 #include "canvas/Raster.h"
 #include "map/SymbolSites.h"
@@ -16,7 +17,7 @@ namespace isobra {
 
 namespace {
 
-constexpr double kPiece = 8;  // longest stretch of a line one box covers
+constexpr double kPiece = 3;  // longest stretch of a line one box covers: a slanting line keeps a narrow band
 
 // The box of pixels that points between (x1, y1) and (x2, y2) can light:
 // each coordinate goes to its nearest pixel, so half a pixel either way.
@@ -69,8 +70,10 @@ std::vector<PixelBox> BoxesOfCalls(const std::vector<RecordingCanvas::Call>& cal
 }
 
 std::vector<PixelBox> LabelObstacles(const ObservationSet& observations, const PlotTable& plot,
-                                     std::int32_t pressureScale, const LabelStyle& style) {
+                                     const CoastlineTable& coastline, std::int32_t pressureScale,
+                                     const LabelStyle& style) {
     RecordingCanvas canvas;
+    DrawCoastline(canvas, coastline, 0);
     for (const SymbolSite& site : CollectSymbolSites(observations, plot)) {
         DrawWeatherSymbol(canvas, site.x, site.y, site.weather, 0);
         DrawWindSymbol(canvas, site.x, site.y, site.windDirection, site.windForce, 0);

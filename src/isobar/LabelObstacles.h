@@ -8,21 +8,24 @@
 
 namespace isobra {
 
+class CoastlineTable;
 class ObservationSet;
 struct PlotTable;
 
 // The pixels each call covers, as boxes: a line as boxes along it of at
-// most 8 pixels each way (so a long slanting front does not cover the
-// square it spans), a circle or arc as the box of the whole circle, a text
+// most 3 pixels each way (so a long slanting line, a front or a meridian,
+// keeps a narrow band clear, not the square it spans), a circle or arc as the box of the whole circle, a text
 // as its box in the metric of its size, a filled box as itself. Every
 // coordinate is widened to the pixels it can round to.
 std::vector<PixelBox> BoxesOfCalls(const std::vector<RecordingCanvas::Call>& calls, const LabelStyle& style);
 
 // What the other layers draw or would draw for the current data, whether
-// they are shown yet or not: weather symbols and wind arrows at every
-// symbol station and ship, the fronts, the centre letters and their central
-// pressures. The places isobar values must keep clear of.
+// they are shown yet or not: the coastline and the latitude and longitude
+// lines, weather symbols and wind arrows at every symbol station and ship,
+// the fronts, the centre letters and their central pressures. The places
+// isobar values must keep clear of.
 std::vector<PixelBox> LabelObstacles(const ObservationSet& observations, const PlotTable& plot,
-                                     std::int32_t pressureScale, const LabelStyle& style);
+                                     const CoastlineTable& coastline, std::int32_t pressureScale,
+                                     const LabelStyle& style);
 
 }  // namespace isobra

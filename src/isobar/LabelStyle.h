@@ -8,18 +8,19 @@ namespace isobra {
 
 // The size of text in one font of fixed pitch: a half-width character (a
 // digit, the point) is charWidth pixels wide, a full-width one ("高") twice
-// that; height is the height of a line, top to bottom.
+// that; height counts the rows from the top of the text down to the lowest
+// row any of its characters lights.
 struct TextMetric {
     int charWidth = 0;
     int height = 0;
 };
 
-// The fonts the labelled isobar drawing reckons with. The canvas draws its
-// small text and its own font with these sizes or smaller; the UI sets them
-// from the fonts it draws with.
+// The fonts the labelled isobar drawing reckons with: the glyph boxes of the
+// fonts the Qt canvas draws with (IPAGothic at 11 and 12 pixels, measured by
+// the canvas's tests). Every pixel of a text lies inside its TextBox.
 struct LabelStyle {
-    TextMetric small{5, 10};   // isobar values and central pressures
-    TextMetric canvas{6, 13};  // the canvas font: centre letters
+    TextMetric small{6, 10};   // isobar values and central pressures: figures only
+    TextMetric canvas{6, 12};  // the canvas font: centre letters
 };
 
 // The top left of a text, where DrawTextAt puts it.

@@ -76,18 +76,21 @@ std::vector<LinePiece> LinePiecesOutside(LinePoint from, LinePoint to, const std
 }
 
 IsobarLayout LayOutIsobars(const PressureGrid& grid, const GridSettings& settings, float interval, float halfInterval,
-                           const ObservationSet& observations, const PlotTable& plot, const LabelStyle& style) {
+                           const ObservationSet& observations, const PlotTable& plot, const CoastlineTable& coastline,
+                           const LabelStyle& style) {
     IsobarLayout layout;
     layout.segments = TraceIsobarSegments(grid, settings, interval, halfInterval);
     layout.lines = ChainIsobarSegments(layout.segments);
-    layout.reserved = LabelObstacles(observations, plot, settings.pressureScale, style);
+    layout.reserved = LabelObstacles(observations, plot, coastline, settings.pressureScale, style);
     layout.labels = PlaceIsobarLabels(layout.segments, layout.lines, layout.reserved, settings.pressureScale, style);
+    for (const CentralPressure& p : CentralPressures(plot, settings.pressureScale, style))
+        layout.pressureBoxes.push_back(TextBox(p.at, p.text, style.small).Grown(1));
     return layout;
 }
 
 void DrawLabelledIsobars(MapCanvas& canvas, const IsobarLayout& layout, const PlotTable& plot,
                          std::int32_t pressureScale, Colour isobarColour, const LabelStyle& style) {
-    std::vector<PixelBox> boxes;
+    std::vector<PixelBox> boxes = layout.pressureBoxes;
     for (const IsobarLabel& label : layout.labels) boxes.push_back(label.box);
     const PixelBuckets<PixelBox> index(boxes, boxes);
     std::vector<PixelBox> near;

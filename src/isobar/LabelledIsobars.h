@@ -11,6 +11,7 @@
 
 namespace isobra {
 
+class CoastlineTable;
 class MapCanvas;
 class ObservationSet;
 struct GridSettings;
@@ -23,10 +24,14 @@ struct IsobarLayout {
     std::vector<IsobarLine> lines;
     std::vector<PixelBox> reserved;  // what the other layers draw or would draw
     std::vector<IsobarLabel> labels;
+    // The central pressures' texts with a pixel of room: like the labels,
+    // no isobar is drawn inside them.
+    std::vector<PixelBox> pressureBoxes;
 };
 
 IsobarLayout LayOutIsobars(const PressureGrid& grid, const GridSettings& settings, float interval, float halfInterval,
-                           const ObservationSet& observations, const PlotTable& plot, const LabelStyle& style);
+                           const ObservationSet& observations, const PlotTable& plot, const CoastlineTable& coastline,
+                           const LabelStyle& style);
 
 // Isobars at multiples of 20 hPa are drawn two pixels thick.
 bool IsThickLevel(std::int32_t level, std::int32_t pressureScale);
@@ -47,7 +52,8 @@ struct LinePiece {
 std::vector<LinePiece> LinePiecesOutside(LinePoint from, LinePoint to, const std::vector<PixelBox>& boxes);
 
 // The isobar drawing with values on the lines: every traced segment in
-// tracing order, left out inside the label boxes, followed at thick levels by
+// tracing order, left out inside the label boxes and the central
+// pressures' boxes, followed at thick levels by
 // its second line; then the values in small text, the centre letters and,
 // under them in small text, the central pressures.
 void DrawLabelledIsobars(MapCanvas& canvas, const IsobarLayout& layout, const PlotTable& plot,

@@ -173,7 +173,7 @@ Status StagedFile::Commit() {
     // Make the rename itself durable; a failure here no longer loses data.
     const int dir = ::open(DirectoryOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
-        ::fsync(dir);
+        calls_.fsync(dir);
         ::close(dir);
     }
     return {};

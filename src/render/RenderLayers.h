@@ -18,13 +18,14 @@ std::string LayerNameList();
 // Draws the layers in the order given, as the menu commands draw them.
 void DrawLayers(MapCanvas& canvas, const AppState& state, const std::vector<std::string>& layers);
 
-// The part of the canvas a PNG shows: the 400 x 400 map square, or the
-// whole 635 x 425 canvas when the 3-D surface (which reaches x = 575) is
-// among the layers.
-struct PngSize {
-    int width;
-    int height;
+// The part of the canvas a picture of these layers shows: the 400 x 400
+// square of the map, or the whole canvas when a layer draws beside it.
+struct PictureArea {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
 };
-PngSize PngSizeFor(const std::vector<std::string>& layers);
+PictureArea PictureAreaOf(const std::vector<std::string>& layers, int canvasWidth, int canvasHeight);
 
 }  // namespace isobra

@@ -8,15 +8,25 @@
 
 namespace isobra {
 
+namespace {
+
+// The core's label metrics (LabelStyle) are the glyph boxes of these sizes.
+constexpr int kFontPixels = 12;
+constexpr int kSmallFontPixels = 11;
+
+}  // namespace
+
 QImageCanvas::QImageCanvas(QObject* parent, int width, int height)
     : QObject(parent),
       drawing_(width, height, QImage::Format_ARGB32),
       background_(MakeColour(255, 255, 255)),
       foreground_(MakeColour(0, 0, 0)),
-      font_(GothicFont(12)) {
+      font_(GothicFont(kFontPixels)),
+      smallFont_(GothicFont(kSmallFontPixels)) {
     drawing_.fill(Qt::transparent);
     // Text must be as crisp as the lines: every pixel either drawn or not.
     font_.setStyleStrategy(QFont::NoAntialias);
+    smallFont_.setStyleStrategy(QFont::NoAntialias);
 }
 
 QColor QImageCanvas::ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
@@ -58,34 +68,36 @@ void QImageCanvas::SetBackgroundPicture(std::shared_ptr<const RgbImage> picture)
     emit changed();
 }
 
-void QImageCanvas::Plot(int x, int y, QRgb rgb) {
-    if (x < 0 || y < 0 || x >= drawing_.width() || y >= drawing_.height()) return;
-    reinterpret_cast<QRgb*>(drawing_.scanLine(y))[x] = rgb;
+PlotFn QImageCanvas::Plotter(Colour colour) {
+    // One detach check for the whole shape, not one per pixel.
+    auto* pixels = reinterpret_cast<QRgb*>(drawing_.bits());
+    const qsizetype stride = drawing_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    const int width = drawing_.width(), height = drawing_.height();
+    const QRgb rgb = ToQColor(colour).rgba();
+    return [=](int x, int y) {
+        if (x >= 0 && y >= 0 && x < width && y < height) pixels[y * stride + x] = rgb;
+    };
 }
 
 void QImageCanvas::DoLine(float x1, float y1, float x2, float y2, Colour colour) {
-    const QRgb rgb = ToQColor(colour).rgba();
     RasterLine(PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2), drawing_.width(), drawing_.height(),
-               [&](int x, int y) { Plot(x, y, rgb); });
+               Plotter(colour));
     emit changed();
 }
 
 void QImageCanvas::DoBox(float x1, float y1, float x2, float y2, Colour colour) {
-    const QRgb rgb = ToQColor(colour).rgba();
     RasterBox(PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2), drawing_.width(), drawing_.height(),
-              [&](int x, int y) { Plot(x, y, rgb); });
+              Plotter(colour));
     emit changed();
 }
 
 void QImageCanvas::DoCircle(float cx, float cy, float radius, Colour colour) {
-    const QRgb rgb = ToQColor(colour).rgba();
-    RasterCircle(PixelOf(cx), PixelOf(cy), radius, [&](int x, int y) { Plot(x, y, rgb); });
+    RasterCircle(PixelOf(cx), PixelOf(cy), radius, Plotter(colour));
     emit changed();
 }
 
 void QImageCanvas::DoArc(float cx, float cy, float radius, Colour colour, float start, float end) {
-    const QRgb rgb = ToQColor(colour).rgba();
-    RasterArc(PixelOf(cx), PixelOf(cy), radius, start, end, [&](int x, int y) { Plot(x, y, rgb); });
+    RasterArc(PixelOf(cx), PixelOf(cy), radius, start, end, Plotter(colour));
     emit changed();
 }
 
@@ -97,7 +109,7 @@ void QImageCanvas::DoClear() {
 void QImageCanvas::DoText(float x, float y, const std::string& text, TextSize size) {
     QPainter p(&drawing_);
     p.setRenderHint(QPainter::TextAntialiasing, false);
-    p.setFont(font_);
+    p.setFont(size == TextSize::Small ? smallFont_ : font_);
     p.setPen(ToQColor(foreground_));
     const QRect box(PixelOf(x), PixelOf(y), drawing_.width() + 1000, drawing_.height() + 1000);
     p.drawText(box, Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(text.data(), static_cast<int>(text.size())));

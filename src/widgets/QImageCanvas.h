@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include "canvas/MapCanvas.h"
+#include "canvas/Raster.h"
 
 namespace isobra {
 
@@ -36,7 +37,9 @@ public:
     // The three layers composed, as the user sees them.
     QImage Composite() const;
     const QImage& DrawingLayer() const { return drawing_; }
+    // The canvas font, and the small one of the figures on the isobars.
     const QFont& font() const { return font_; }
+    const QFont& smallFont() const { return smallFont_; }
 
     static QColor ToQColor(Colour c);
     static Colour FromQColor(const QColor& c);
@@ -53,7 +56,8 @@ protected:
     void DoText(float x, float y, const std::string& text, TextSize size) override;
 
 private:
-    void Plot(int x, int y, QRgb rgb);
+    // Lights pixels of the drawing, clipped to it.
+    PlotFn Plotter(Colour colour);
 
     QImage drawing_;  // ARGB32: transparent where nothing is drawn
     QImage pictureImage_;
@@ -61,6 +65,7 @@ private:
     Colour background_;
     Colour foreground_;
     QFont font_;
+    QFont smallFont_;
 };
 
 }  // namespace isobra

@@ -1,6 +1,9 @@
 #include <QtTest>
 
 #include "app/MainWindow.h"
+#include "model/FileAccess.h"
+#include "model/ObservationFile.h"
+#include "state/IsobarLayer.h"
 #include "widgets/QImageCanvas.h"
 #include "entry/Kaiyou1.h"
 #include "canvas/RgbImage.h"
@@ -115,6 +118,33 @@ private slots:
         QCOMPARE(window_->canvas().ReadPixel(299, 99), blue);  // the map stays
         // The far corner of the base frame, beyond the map square.
         QVERIFY(window_->canvas().ReadPixel(575, 72) == blue || window_->canvas().ReadPixel(575, 73) == blue);
+    }
+
+    // The check item only changes what the next full drawing does.
+    void theValuesItemLabelsTheNextIsobarDrawing() {
+        const auto file = ReadWholeFile(ISOBRA_EXAMPLES "/winter.dat");
+        QVERIFY(file.ok());
+        const auto parsed = ParseObservationFile(*file);
+        QVERIFY(parsed.ok());
+        ApplyObservationFile(*parsed, state_->observations, state_->field);
+        QAction* item = window_->menuAction("cntSuuti");
+        QVERIFY(item->isCheckable());
+        QVERIFY(!item->isChecked());
+        window_->menuAction("cntTouatu2")->trigger();
+        const QImage plain = window_->canvas().DrawingLayer();
+
+        item->trigger();
+        QVERIFY(state_->labelIsobars);
+        QCOMPARE(window_->canvas().DrawingLayer(), plain);
+        window_->menuAction("cntClsLine")->trigger();
+        window_->menuAction("cntTouatu2")->trigger();
+        QImageCanvas labelled;
+        DrawIsobarLayer(labelled, *state_);
+        QCOMPARE(window_->canvas().DrawingLayer(), labelled.DrawingLayer());
+        QVERIFY(labelled.DrawingLayer() != plain);
+
+        item->trigger();
+        QVERIFY(!state_->labelIsobars);
     }
 };
 

@@ -78,6 +78,8 @@ private slots:
             {"等圧線の修正、保存", "cntSyusei", 1},
             {"等圧線の連続表示", "cntRenzoku", 1},
             {"表示色の指定", "cntColor", 1},
+            {"-", "cntS6", 1},
+            {"気圧の数値を入れる", "cntSuuti", 1},
             {"気象衛星画像", "cntHim", 0},
             {"雲の断面図", "cntDanmen", 1},
             {"画像の連続表示", "cntGRenzoku", 1},

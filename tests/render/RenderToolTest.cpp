@@ -1,11 +1,25 @@
 // isobra-render as a user runs it: a whole process, its exit status, its
 // messages and the files it leaves.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <set>
+
+#include "isobar/GridConstruction.h"
+#include "isobar/IsobarInterval.h"
+#include "isobar/LabelledIsobars.h"
+#include "model/FileAccess.h"
+#include "model/ObservationFile.h"
+#include "render/RenderLayers.h"
+#include "state/AppState.h"
+#include "widgets/QImageCanvas.h"
 
 namespace {
 
@@ -15,8 +29,9 @@ struct Run {
     QString err;
 };
 
-Run Render(const QStringList& args) {
+Run Render(const QStringList& args, const QString& workDir = {}) {
     QProcess p;
+    if (!workDir.isEmpty()) p.setWorkingDirectory(workDir);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));  // it must choose offscreen itself
     env.remove(QStringLiteral("DISPLAY"));
@@ -33,6 +48,47 @@ QByteArray ReadAll(const QString& path) {
 }
 
 const QString kExample = QStringLiteral(ISOBRA_EXAMPLES "/winter.dat");
+const QStringList kAllLayers{"--layers", "map,isobars,symbols,wind,fronts"};
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// The example with the last digit of every pressure from 1000 to 1099 hPa
+// set to `digit`: another map of the same winter day.
+QByteArray Variant(int digit) {
+    QByteArray bytes = ReadAll(kExample);
+    for (qsizetype i = 0; i + 5 < bytes.size(); ++i)
+        if (bytes.mid(i, 3) == " 10" && std::isdigit(bytes[i + 3]) && std::isdigit(bytes[i + 4]) && bytes[i + 5] == ' ')
+            bytes[i + 4] = static_cast<char>('0' + digit);
+    return bytes;
+}
+
+// Every file in the folder, hidden ones (left-over temporary files) too.
+QStringList FilesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// The example computed in this process, as the tool computes it.
+isobra::AppState Winter() {
+    using namespace isobra;
+    AppState state;
+    const Result<std::string> file = ReadWholeFile(kExample.toStdString());
+    const auto parsed = ParseObservationFile(*file);
+    ApplyObservationFile(*parsed, state.observations, state.field);
+    (void)ComputePressureGrid(state.observations, state.field);
+    return state;
+}
+
+QImage Drawn(const isobra::AppState& state, const std::vector<std::string>& layers) {
+    isobra::QImageCanvas canvas;
+    isobra::DrawLayers(canvas, state, layers);
+    return canvas.Composite().copy(0, 0, 400, 400);
+}
+
+QImage Png(const QString& path) { return QImage(path).convertToFormat(QImage::Format_RGB32); }
 
 }  // namespace
 
@@ -75,19 +131,33 @@ private slots:
     void wrongUseExitsTwoAndWritesNothing() {
         QTemporaryDir dir;
         const QString out = dir.filePath("x.png");
-        for (const QStringList& args : {QStringList{}, QStringList{kExample},
-                                        QStringList{kExample, "--png", out, "--interval", "0.1"},
-                                        QStringList{kExample, "--png", out, "--layers", "map,clouds"},
-                                        QStringList{kExample, "--bogus", "--png", out},
-                                        QStringList{"--isobars", "a.cnt", "--cnt", out}}) {
+        for (const QStringList& args :
+             {QStringList{}, QStringList{kExample}, QStringList{kExample, "--png", out, "--interval", "0.1"},
+              QStringList{kExample, "--png", out, "--layers", "map,clouds"},
+              QStringList{kExample, "--bogus", "--png", out}, QStringList{"--isobars", "a.cnt", "--cnt", out},
+              QStringList{kExample, "--png", out, "--interval", "3abc"},
+              QStringList{"-platform", "offscreen", kExample, "--png", out}}) {
             const Run run = Render(args);
             QCOMPARE(run.code, 2);
             QVERIFY(run.err.contains("usage:"));
             QVERIFY(!QFile::exists(out));
         }
+        // Two inputs that would both give same.png: nothing is made, not
+        // even the folder.
+        for (const char* sub : {"a", "b"}) {
+            QVERIFY(QDir(dir.path()).mkpath(sub));
+            Write(dir.filePath(QString(sub) + "/same.dat"), ReadAll(kExample));
+        }
+        const Run clash =
+            Render({"--out-dir", dir.filePath("out"), dir.filePath("a/same.dat"), dir.filePath("b/same.dat")});
+        QCOMPARE(clash.code, 2);
+        QVERIFY(clash.err.contains("same.png"));
+        QVERIFY(!QFileInfo::exists(dir.filePath("out")));
+
         const Run help = Render({"--help"});
         QCOMPARE(help.code, 0);
-        for (const char* option : {"--cnt", "--dat", "--png", "--isobars", "--interval", "--layers"})
+        for (const char* option :
+             {"--cnt", "--dat", "--png", "--isobars", "--interval", "--layers", "--labels", "--out-dir", "--jobs"})
             QVERIFY(help.out.contains(option));
     }
 
@@ -117,6 +187,153 @@ private slots:
         const Run blocked = Render({kExample, "--cnt", dir.filePath("c.cnt"), "--png", dir.filePath("taken.png")});
         QCOMPARE(blocked.code, 1);
         QVERIFY(blocked.err.contains("taken.png"));
+    }
+
+    // Three good files and a broken one: three maps, one message naming the
+    // broken file and its line, and a closing count.
+    void manyMapsSkipABrokenFile() {
+        QTemporaryDir dir;
+        for (int k = 1; k <= 3; ++k) Write(dir.filePath(QString("map%1.dat").arg(k)), Variant(k));
+        QByteArray broken = ReadAll(kExample);
+        broken.truncate(broken.size() / 3);
+        Write(dir.filePath("broken.dat"), broken);
+        const QString out = dir.filePath("out");
+        const Run run = Render({"--out-dir", out, "--png", "--cnt", dir.filePath("map1.dat"),
+                                dir.filePath("broken.dat"), dir.filePath("map2.dat"), dir.filePath("map3.dat")});
+        QCOMPARE(run.code, 1);
+        QCOMPARE(FilesIn(out), (QStringList{"map1.cnt", "map1.png", "map2.cnt", "map2.png", "map3.cnt", "map3.png"}));
+        const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(lines[0].contains(QRegularExpression("broken\\.dat:\\d+: ")), qPrintable(lines[0]));
+        QVERIFY2(lines[1].contains(QRegularExpression("\\b3\\b.*\\b1\\b")), qPrintable(lines[1]));
+        // Each map is the one its own file gives alone.
+        const Run alone = Render({dir.filePath("map2.dat"), "--png", dir.filePath("alone.png")});
+        QCOMPARE(alone.code, 0);
+        QCOMPARE(Png(dir.filePath("out/map2.png")), Png(dir.filePath("alone.png")));
+        QVERIFY(Png(dir.filePath("out/map2.png")) != Png(dir.filePath("out/map3.png")));
+    }
+
+    void twoThreadsWriteWhatOneWrites() {
+        QTemporaryDir dir;
+        QStringList inputs;
+        for (int k = 0; k < 6; ++k) {
+            inputs << dir.filePath(QString("m%1.dat").arg(k));
+            Write(inputs.back(), Variant(k));
+        }
+        QStringList outputs;
+        QString messages;
+        for (const char* jobs : {"1", "2"}) {
+            const QString out = dir.filePath(QString("out") + jobs);
+            const Run run =
+                Render(QStringList{"--out-dir", out, "--jobs", jobs, "--png", "--cnt", "--dat", "--labels"} +
+                       kAllLayers + inputs);
+            QCOMPARE(run.code, 0);
+            QCOMPARE(FilesIn(out).size(), 18);
+            if (outputs.isEmpty()) {
+                outputs = FilesIn(out);
+                messages = run.err;
+                continue;
+            }
+            QCOMPARE(FilesIn(out), outputs);
+            QCOMPARE(run.err, messages);
+            for (const QString& name : outputs)
+                QVERIFY2(ReadAll(out + "/" + name) == ReadAll(dir.filePath("out1/" + name)), qPrintable(name));
+        }
+    }
+
+    // Each input is all or nothing: an output that cannot be written takes
+    // the others of its input with it, and no one else's.
+    void anOutputThatCannotBeWrittenLeavesNoOther() {
+        QTemporaryDir dir;
+        const Run single = Render({kExample, "--cnt", dir.filePath("a.cnt"), "--png", dir.filePath("none/b.png")});
+        QCOMPARE(single.code, 1);
+        QVERIFY(single.err.contains("none/b.png"));
+        QCOMPARE(FilesIn(dir.path()), QStringList());
+
+        Write(dir.filePath("a.dat"), Variant(1));
+        Write(dir.filePath("b.dat"), Variant(2));
+        QVERIFY(QDir(dir.path()).mkpath("out/a.png"));  // a folder where a's map must go
+        const Run many =
+            Render({"--out-dir", dir.filePath("out"), "--cnt", "--png", dir.filePath("a.dat"), dir.filePath("b.dat")});
+        QCOMPARE(many.code, 1);
+        QVERIFY(many.err.contains("a.png"));
+        QCOMPARE(FilesIn(dir.filePath("out")), (QStringList{"a.png", "b.cnt", "b.png"}));
+    }
+
+    // A pipe is refused unread (it would block for ever), a name need not be
+    // UTF-8, and a name that looks like one of Qt's options is the tool's.
+    void pipesOddNamesAndQtOptions() {
+        QTemporaryDir dir;
+        const QByteArray pipe = QFile::encodeName(dir.filePath("pipe.dat"));
+        QCOMPARE(::mkfifo(pipe.constData(), 0600), 0);
+        Write(dir.filePath("good.dat"), ReadAll(kExample));
+        const Run fifo = Render({"--out-dir", dir.filePath("out"), dir.filePath("pipe.dat"), dir.filePath("good.dat")});
+        QCOMPARE(fifo.code, 1);
+        QVERIFY2(fifo.err.contains("pipe.dat: "), qPrintable(fifo.err));
+        QCOMPARE(FilesIn(dir.filePath("out")), QStringList{"good.png"});
+
+        // "caf\xe9.dat" in Latin-1 bytes, made and named by the shell.
+        QProcess sh;
+        sh.setWorkingDirectory(dir.path());
+        sh.start("/bin/sh", {"-c",
+                             "cp \"$1\" \"$(printf 'caf\\351.dat')\" && "
+                             "exec \"$0\" \"$(printf 'caf\\351.dat')\" --png \"$(printf 'caf\\351.png')\"",
+                             QStringLiteral(ISOBRA_RENDER), kExample});
+        QVERIFY(sh.waitForFinished(60000));
+        QCOMPARE(sh.exitCode(), 0);
+        struct stat info {};
+        QCOMPARE(::stat((QFile::encodeName(dir.path()) + "/caf\xe9.png").constData(), &info), 0);
+
+        Write(dir.filePath("-platform"), ReadAll(kExample));
+        const Run platform = Render({"--png", "p.png", "--", "-platform"}, dir.path());
+        QVERIFY2(platform.code == 0, qPrintable(platform.err));
+        QVERIFY(QFile::exists(dir.filePath("p.png")));
+    }
+
+    // --interval reaches the drawing, worked out in double precision: 2.1
+    // hPa draws what a spacing of exactly 210 grid units draws.
+    void theIntervalIsTakenExactly() {
+        QTemporaryDir dir;
+        const Run run = Render({kExample, "--png", dir.filePath("i.png"), "--interval", "2.1"});
+        QCOMPARE(run.code, 0);
+        isobra::AppState state = Winter();
+        const QImage usual = Drawn(state, {"map", "isobars"});
+        isobra::SetIsobarInterval(state.field.grid, 2.1);
+        QCOMPARE(state.field.grid.isobarInterval, 210.0f);
+        QCOMPARE(Png(dir.filePath("i.png")), Drawn(state, {"map", "isobars"}));
+        QVERIFY(Png(dir.filePath("i.png")) != usual);
+        state.field.grid.isobarInterval = 2.1f * 100.0f;  // single precision: a different picture
+        state.field.grid.isobarHalfInterval = state.field.grid.isobarInterval / 2.0f;
+        QVERIFY(Png(dir.filePath("i.png")) != Drawn(state, {"map", "isobars"}));
+    }
+
+    // On the PNG itself: inside each value's box there is nothing but the
+    // value's own glyphs.
+    void labelsSitOnNothingElse() {
+        QTemporaryDir dir;
+        const Run run = Render(QStringList{kExample, "--png", dir.filePath("l.png"), "--labels"} + kAllLayers);
+        QCOMPARE(run.code, 0);
+        const QImage png = Png(dir.filePath("l.png"));
+        isobra::AppState state = Winter();
+        state.labelIsobars = true;
+        QCOMPARE(png, Drawn(state, {"map", "isobars", "symbols", "wind", "fronts"}));
+
+        const isobra::PressureField& f = state.field;
+        const isobra::IsobarLayout layout =
+            isobra::LayOutIsobars(f.pressureGrid, f.grid, f.grid.isobarInterval, f.grid.isobarHalfInterval,
+                                  state.observations, f.plotTable, state.coastline, isobra::LabelStyle{});
+        QVERIFY(layout.labels.size() >= 20);
+        isobra::QImageCanvas glyphs;
+        for (const isobra::IsobarLabel& label : layout.labels)
+            glyphs.DrawTextAt(static_cast<float>(label.at.x), static_cast<float>(label.at.y), label.text,
+                              isobra::TextSize::Small);
+        const QRgb white = qRgb(255, 255, 255);
+        for (const isobra::IsobarLabel& label : layout.labels)
+            for (int y = label.box.y1; y <= label.box.y2; ++y)
+                for (int x = label.box.x1; x <= label.box.x2; ++x)
+                    if (png.pixel(x, y) != white)
+                        QVERIFY2(png.pixel(x, y) == qRgb(0, 0, 0) && glyphs.ReadPixel(x, y) == 0,
+                                 qPrintable(QString("%1: %2,%3").arg(label.text.c_str()).arg(x).arg(y)));
     }
 };
 

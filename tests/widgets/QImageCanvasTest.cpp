@@ -1,6 +1,7 @@
 #include <QtTest>
 #include <numbers>
 
+#include "isobar/LabelStyle.h"
 #include "widgets/QImageCanvas.h"
 
 using namespace isobra;
@@ -116,6 +117,51 @@ private slots:
         low.SetForegroundColour(kRed);
         low.DrawTextAt(50, 60, "低");
         QVERIFY(low.DrawingLayer() != canvas.DrawingLayer());
+    }
+
+    // The labelled isobars keep lines and other texts out of the boxes the
+    // core's metrics give each text; a glyph that leaks out of its box would
+    // sit on them. Small texts are isobar values and central pressures,
+    // canvas texts the centre letters.
+    void textsStayInsideTheBoxesTheCoreReservesAndFillThem() {
+        const LabelStyle style;
+        const struct {
+            TextSize size;
+            const TextMetric& metric;
+            std::vector<std::string> texts;
+        } fonts[] = {
+            {TextSize::Small, style.small, {"0123456789", "1008.5", "-12", "984.5", "1036", "9999.99"}},
+            {TextSize::Canvas, style.canvas, {"高", "低", "台", "高低台"}},
+        };
+        for (const auto& font : fonts) {
+            int lowest = -1;
+            for (const std::string& text : font.texts) {
+                QImageCanvas canvas;
+                canvas.SetForegroundColour(kRed);
+                const TextPlace at{37, 41};
+                canvas.DrawTextAt(static_cast<float>(at.x), static_cast<float>(at.y), text, font.size);
+                const PixelBox box = TextBox(at, text, font.metric);
+                int lit = 0;
+                for (int y = 0; y < canvas.height(); ++y) {
+                    for (int x = 0; x < canvas.width(); ++x) {
+                        if (canvas.ReadPixel(x, y) != kRed) continue;
+                        ++lit;
+                        QVERIFY2(box.Contains(x, y), qPrintable(QStringLiteral("%1: pixel %2,%3 outside its box")
+                                                                    .arg(QString::fromStdString(text))
+                                                                    .arg(x)
+                                                                    .arg(y)));
+                        lowest = std::max(lowest, y - at.y);
+                    }
+                }
+                QVERIFY(lit > 5 * static_cast<int>(text.size()) / 3);
+            }
+            // No spare row: the lowest glyph row is the box's last.
+            QCOMPARE(lowest, font.metric.height - 1);
+        }
+        // The boxes advance as the glyphs do.
+        QImageCanvas canvas;
+        QCOMPARE(QFontMetrics(canvas.smallFont()).horizontalAdvance(QLatin1Char('0')), style.small.charWidth);
+        QCOMPARE(QFontMetrics(canvas.font()).horizontalAdvance(QStringLiteral("高")), 2 * style.canvas.charWidth);
     }
 };
 

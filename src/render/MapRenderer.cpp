@@ -1,0 +1,81 @@
+#include "render/MapRenderer.h"
+
+#include "isobar/GridConstruction.h"
+#include "isobar/IsobarFile.h"
+#include "isobar/IsobarInterval.h"
+#include "model/ObservationFile.h"
+#include "render/OutputKinds.h"
+#include "render/RenderLayers.h"
+#include "render/RenderMessages.h"
+
+namespace isobra {
+
+MapRenderer::MapRenderer(const RenderOptions& options)
+    : options_(options), startForeground_(canvas_.ForegroundColour()), startBackground_(canvas_.BackgroundColour()) {
+    SetIsobarInterval(start_.field.grid, options.intervalHpa);
+    start_.labelIsobars = options.labels;
+}
+
+JobOutcome MapRenderer::Render(const RenderJob& job, const FileSystemCalls& calls) {
+    JobOutcome outcome;
+    state_ = start_;
+    drawn_ = false;
+    auto fail = [&outcome](std::string message) {
+        outcome.messages.push_back(std::move(message));
+        outcome.failed = true;
+        outcome.staged.clear();  // their temporary files go with them
+        return std::move(outcome);
+    };
+    if (std::string problem = Load(job.input, outcome.messages); !problem.empty()) return fail(problem);
+    for (const OutputRequest& out : job.outputs) {
+        const Result<std::string> bytes = out.kind->make(*this);
+        if (!bytes) return fail(ToolMessage(out.path, 0, bytes.message()));
+        Result<StagedFile> staged = StagedFile::Stage(out.path, *bytes, calls);
+        if (!staged) return fail(ToolMessage(out.path, 0, "書き込めませんでした（" + staged.message() + "）。"));
+        outcome.staged.push_back(std::move(*staged));
+    }
+    return outcome;
+}
+
+std::string MapRenderer::Load(const std::string& input, std::vector<std::string>& notes) {
+    const Result<std::string> file = ReadWholeFile(input);
+    if (!file) return ToolMessage(input, 0, file.message());
+
+    if (options_.inputsAreIsobarFiles) {
+        const int stations = state_.observations.stationCount();
+        const auto parsed = ParseIsobarFile(*file, state_.field.grid, stations);
+        if (!parsed) return ToolMessage(input, parsed.line(), parsed.message());
+        if (const Status applied = ApplyIsobarFile(*parsed, stations, state_.field); !applied)
+            return ToolMessage(input, 0, applied.message());
+        return {};
+    }
+
+    const auto parsed = ParseObservationFile(*file);
+    if (!parsed) return ToolMessage(input, parsed.line(), parsed.message());
+    ApplyObservationFile(*parsed, state_.observations, state_.field);
+    const int pressures = CountLandPressures(state_.observations);
+    if (pressures == 0) return ToolMessage(input, 0, "気圧が入力されていません");
+    if (pressures < kFewLandPressures)
+        notes.push_back(ToolMessage(
+            input, 0,
+            "気圧のある地点が" + std::to_string(pressures) + " か所しかありません。そのまま等圧線を描きます。"));
+    const Result<GridConstructionReport> grid = ComputePressureGrid(state_.observations, state_.field);
+    if (!grid) return ToolMessage(input, 0, grid.message());
+    for (const std::string& warning : grid->warnings) notes.push_back(ToolMessage(input, 0, warning));
+    return {};
+}
+
+const QImageCanvas& MapRenderer::Drawing() {
+    if (!drawn_) {
+        canvas_.ClearCanvas();
+        canvas_.SetForegroundColour(startForeground_);
+        canvas_.SetBackgroundColour(startBackground_);
+        DrawLayers(canvas_, state_, options_.layers);
+        drawn_ = true;
+    }
+    return canvas_;
+}
+
+PictureArea MapRenderer::Area() const { return PictureAreaOf(options_.layers, canvas_.width(), canvas_.height()); }
+
+}  // namespace isobra

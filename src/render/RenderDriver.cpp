@@ -1,0 +1,88 @@
+#include "render/RenderDriver.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <thread>
+
+#include "render/OutputCommitter.h"
+#include "render/ProgressLine.h"
+#include "render/RenderMessages.h"
+#include "render/RenderPlan.h"
+#include "render/RenderThreads.h"
+
+namespace isobra {
+
+namespace {
+
+int NoFlush(int) { return 0; }
+
+// The folder under --out-dir, made when missing. Returns it open, for the
+// flushes, or -1 after printing why it cannot be used.
+int OpenOutFolder(const std::string& folder) {
+    if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) {
+        std::fprintf(
+            stderr, "%s\n",
+            ToolMessage(folder, 0, "フォルダを作れませんでした（" + SystemErrorReason(errno) + "）。").c_str());
+        return -1;
+    }
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        std::fprintf(stderr, "%s\n",
+                     ToolMessage(folder, 0, "フォルダとして使えません（" + SystemErrorReason(errno) + "）。").c_str());
+    return fd;
+}
+
+}  // namespace
+
+int ReportCommandLine(const CommandLine& line) {
+    if (line.action == CommandLine::Action::Help) {
+        std::fputs(UsageText().c_str(), stdout);
+        return kExitOk;
+    }
+    std::fprintf(stderr, "%s\n%s", ToolMessage(line.problem).c_str(), UsageText().c_str());
+    return kExitUsage;
+}
+
+int RunRender(const RenderOptions& options) {
+    const Result<std::vector<RenderJob>> jobs = PlanJobs(options);
+    if (!jobs) return ReportCommandLine({CommandLine::Action::WrongUse, {}, jobs.message()});
+
+    // One map: every file flushed on its own, as any save is. Many maps to
+    // one folder: written unflushed; the committer flushes them in batches.
+    FileSystemCalls calls = FileSystemCalls::System();
+    int folder = -1;
+    if (options.ManyMaps()) {
+        folder = OpenOutFolder(options.outDir);
+        if (folder < 0) return kExitBadInput;
+        calls.fsync = NoFlush;
+    }
+    struct CloseFolder {
+        int fd;
+        ~CloseFolder() {
+            if (fd >= 0) ::close(fd);
+        }
+    } closeFolder{folder};
+
+    ProgressLine progress(options.ManyMaps() && ::isatty(STDERR_FILENO), static_cast<int>(jobs->size()),
+                          [](const std::string& text) { std::fputs(text.c_str(), stderr); });
+    progress.Update(0);
+    OutputCommitter committer(folder, progress);
+    const int threads = options.jobs > 0 ? options.jobs : static_cast<int>(std::thread::hardware_concurrency());
+    RenderOnThreads(*jobs, options, threads, calls,
+                    [&](std::vector<JobOutcome>& outcomes) { committer.Add(outcomes); });
+    committer.Finish();
+    progress.Finish();
+    if (options.ManyMaps())
+        std::fprintf(
+            stderr, "%s\n",
+            ToolMessage(std::to_string(committer.written()) + " 件の地図を書き出しました。失敗したファイルは " +
+                        std::to_string(committer.failed()) + " 件です。")
+                .c_str());
+    return committer.failed() > 0 ? kExitBadInput : kExitOk;
+}
+
+}  // namespace isobra
