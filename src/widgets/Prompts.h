@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace isobra {
@@ -14,6 +15,7 @@ struct FileRequest {
     QString pattern;  // "*.dat", "*.cnt", ...
     Purpose purpose = Purpose::Open;
     bool showOptions = false;  // the three image-format options
+    QStringList optionCaptions = {};  // their captions, top to bottom
 };
 
 // Every message box and input box goes through this interface, so tests can
