@@ -24,10 +24,20 @@ QString FileNameOf(const QString& path) { return QFileInfo(path).fileName(); }
 
 std::optional<QString> MainWindow::AskFile(const QString& title, const QString& pattern,
                                            FileRequest::Purpose purpose) {
+    return AskFile(FileRequest{title, pattern, purpose});
+}
+
+std::optional<QString> MainWindow::AskFile(const FileRequest& request) {
     state_.fileChooser.cancelled = false;
-    prompts_.ChooseFile(FileRequest{title, pattern, purpose, false}, state_.fileChooser);
+    prompts_.ChooseFile(request, state_.fileChooser);
     if (state_.fileChooser.cancelled) return std::nullopt;
     return ToQ(state_.fileChooser.chosenPath);
+}
+
+std::optional<QString> MainWindow::AskSavePath(const QString& title, const QString& pattern, const char* extension) {
+    const auto chosen = AskFile(title, pattern, FileRequest::Purpose::Save);
+    if (!chosen) return std::nullopt;
+    return SaveTarget(*chosen, extension);
 }
 
 std::optional<QString> MainWindow::SaveTarget(const QString& chosen, const char* extension) {
@@ -112,9 +122,7 @@ auto MainWindow::ReadAndParse(const QString& path, Parse parse) -> std::optional
 
 void MainWindow::SaveChosen(const QString& title, const QString& pattern, const char* extension,
                             const QString& caption, const std::function<Result<std::string>()>& encode) {
-    const auto chosen = AskFile(title, pattern, FileRequest::Purpose::Save);
-    if (!chosen) return;
-    const auto path = SaveTarget(*chosen, extension);
+    const auto path = AskSavePath(title, pattern, extension);
     if (!path) return;
 
     ShowPleaseWait(caption);
