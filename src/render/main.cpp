@@ -16,7 +16,9 @@
 #include "state/AppState.h"
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
+#include "render/ConvertCommand.h"
 #include "render/RenderLayers.h"
+#include "widgets/PictureFile.h"
 
 namespace {
 
@@ -33,6 +35,7 @@ std::string UsageText() {
     return "usage: isobra-render OBS.dat [--cnt OUT.cnt] [--dat OUT.dat] [--png OUT.png]\n"
     "                     [--interval HPA] [--layers LIST]\n"
     "       isobra-render --isobars IN.cnt --png OUT.png [--interval HPA] [--layers LIST]\n"
+    "       isobra-render --convert SRC\n"
     "\n"
     "Loads an observation file, builds the pressure grid as \"等圧線の表示\" does and\n"
     "writes what is asked for:\n"
@@ -43,6 +46,10 @@ std::string UsageText() {
     "  --interval HPA    isobar spacing in hPa, 0.5 to 10 (default 2)\n"
     "  --layers LIST     comma list of " + LayerNameList() + "\n"
     "                    (default map,isobars)\n"
+    "  --background IMG  draw the map over this picture (BMP, PNG, JPEG...)\n"
+    "  --convert SRC     convert a plane set (SRC named *.b1) or a sensor file\n"
+    "                    (forg.00?) into the 400 x 400 BMP beside it, as\n"
+    "                    \"画像読みこみ\" does, and print the BMP's path\n"
     "  --help            this text\n"
     "\n"
     "Exit status: 0 done, 1 bad input (the message names file and line),\n"
@@ -55,6 +62,8 @@ struct Options {
     std::string cntOut;
     std::string datOut;
     std::string pngOut;
+    std::string background;
+    std::string convert;
     float intervalHpa = 2.0f;
     std::vector<std::string> layers{"map", "isobars"};
 };
@@ -99,6 +108,10 @@ bool ParseArguments(const QStringList& args, Options& options, std::string& prob
             if (!value(options.pngOut)) return false;
         } else if (arg == "--isobars") {
             if (!value(options.isobars)) return false;
+        } else if (arg == "--background") {
+            if (!value(options.background)) return false;
+        } else if (arg == "--convert") {
+            if (!value(options.convert)) return false;
         } else if (arg == "--interval") {
             std::string text;
             if (!value(text)) return false;
@@ -129,6 +142,11 @@ bool ParseArguments(const QStringList& args, Options& options, std::string& prob
             return false;
         }
     }
+    if (!options.convert.empty()) {
+        if (args.size() == 3) return true;
+        problem = "--convert SRC takes no other input or option";
+        return false;
+    }
     if (options.observations.empty() == options.isobars.empty()) {
         problem = "give either an observation file or --isobars IN.cnt";
         return false;
@@ -139,6 +157,10 @@ bool ParseArguments(const QStringList& args, Options& options, std::string& prob
     }
     if (options.cntOut.empty() && options.datOut.empty() && options.pngOut.empty()) {
         problem = "nothing to write: give --cnt, --dat or --png";
+        return false;
+    }
+    if (!options.background.empty() && options.pngOut.empty()) {
+        problem = "--background is for the map: give --png";
         return false;
     }
     return true;
@@ -179,6 +201,7 @@ int main(int argc, char* argv[]) {
     std::string problem;
     if (argc < 2) return Usage("no input given");
     if (!ParseArguments(QCoreApplication::arguments(), options, problem)) return Usage(problem);
+    if (!options.convert.empty()) return RunConvertCommand(options.convert);
 
     AppState state;
     state.field.grid.isobarInterval = options.intervalHpa * 100.0f;
@@ -225,6 +248,11 @@ int main(int argc, char* argv[]) {
     }
     if (!options.pngOut.empty()) {
         QImageCanvas canvas;
+        if (!options.background.empty()) {
+            const Result<QImage> picture = ReadPictureFile(QString::fromStdString(options.background));
+            if (!picture) return BadInput(options.background, 0, picture.message());
+            canvas.SetBackgroundPicture(ToRgbImage(*picture));
+        }
         DrawLayers(canvas, state, options.layers);
         const QImage map = canvas.Composite().copy(0, 0, 400, 400);
         QByteArray png;
