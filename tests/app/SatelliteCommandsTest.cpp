@@ -11,6 +11,7 @@
 #include "app/CanvasView.h"
 #include "app/Danmen.h"
 #include "app/MainWindow.h"
+#include "app/PleaseWait.h"
 #include "support/MainWindowFixture.h"
 #include "widgets/PictureFile.h"
 #include "widgets/QImageCanvas.h"
@@ -118,12 +119,16 @@ private slots:
         QTest::addColumn<QString>("bmp");
         QTest::addColumn<QString>("questionTitle");
         QTest::addColumn<int>("grey");
+        QTest::addColumn<QColor>("waitColour");
+        QTest::addColumn<QString>("firstCaption");
         QTest::newRow("plane set") << 1 << "pic.b1"
                                    << "pic.BMP"
-                                   << "べたファイルの読み込みの注意" << 255;
+                                   << "べたファイルの読み込みの注意" << 255 << QColor(255, 0, 0)
+                                   << "あと399 ラインです";
         QTest::newRow("sensor") << 2 << "FORG.003"
                                 << "FORG.BMP"
-                                << "ウェザーセンサの読み込みの注意" << 128;
+                                << "ウェザーセンサの読み込みの注意" << 128 << QColor(255, 136, 0)
+                                << "あと798 ラインです";
     }
     void convertedSourcesLoadAfterTheQuestion() {
         QFETCH(int, option);
@@ -131,6 +136,8 @@ private slots:
         QFETCH(QString, bmp);
         QFETCH(QString, questionTitle);
         QFETCH(int, grey);
+        QFETCH(QColor, waitColour);
+        QFETCH(QString, firstCaption);
         if (option == 1)
             WritePlaneSet(QDir(dir_->path()), "pic", {'\xff', '\xff', '\xff', '\xff'});
         else
@@ -146,9 +153,21 @@ private slots:
         QCOMPARE(Files(), files);
         QVERIFY(!window_->canvas().BackgroundPicture());
 
+        // The please-wait window paints before the work starts; a timer
+        // fires then and sees it.
+        QColor seenColour;
+        QString seenCaption;
+        QTimer::singleShot(0, this, [&] {
+            if (const PleaseWait* wait = window_->pleaseWait()) {
+                seenColour = wait->background();
+                seenCaption = wait->caption();
+            }
+        });
         prompts_->optionAnswers = {option};
         prompts_->yesNoAnswers = {true};
         Load(Path(source));
+        QCOMPARE(seenColour, waitColour);
+        QCOMPARE(seenCaption, firstCaption);
         QCOMPARE(prompts_->shown.size(), std::size_t{2});
         QCOMPARE(QFileInfo(Path(bmp)).size(), 80118);
         QCOMPARE(QString::fromStdString(state_->fileChooser.chosenPath), Path(bmp));
