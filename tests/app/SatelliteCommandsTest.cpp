@@ -56,15 +56,8 @@ class SatelliteCommandsTest : public QObject, protected test::MainWindowFixture 
     Q_OBJECT
 
 private slots:
-    void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid());
-        CreateWindow();
-    }
-    void cleanup() {
-        DestroyWindow();
-        dir_.reset();
-    }
+    void init() { CreateWindowWithFolder(); }
+    void cleanup() { DestroyWindow(); }
 
     void picturesLoadByContentAtTheirOwnSizeUnderTheDrawing_data() {
         QTest::addColumn<QString>("name");
@@ -139,7 +132,7 @@ private slots:
         QFETCH(QColor, waitColour);
         QFETCH(QString, firstCaption);
         if (option == 1)
-            WritePlaneSet(QDir(dir_->path()), "pic", {'\xff', '\xff', '\xff', '\xff'});
+            WritePlaneSet(QDir(folder_->path()), "pic", {'\xff', '\xff', '\xff', '\xff'});
         else
             WriteAll(Path(source), SensorBytes());
         const QStringList files = Files();
@@ -198,7 +191,7 @@ private slots:
         QFETCH(int, option);
         QFETCH(QString, source);
         QFETCH(QString, named);
-        WritePlaneSet(QDir(dir_->path()), "pic", {'\x01', '\x02', '\x03', std::nullopt});
+        WritePlaneSet(QDir(folder_->path()), "pic", {'\x01', '\x02', '\x03', std::nullopt});
         WriteAll(Path("short.b1"), QByteArray(31999, '\0'));
         for (const char* code : {"r1", "g1", "e1"})
             WriteAll(Path(QStringLiteral("short.") + code), QByteArray(32000, 0));
@@ -237,7 +230,7 @@ private slots:
         QVERIFY(original.save(Path("orig.png"), "PNG"));
         Load(Path("orig.png"));
         window_->DrawMap();  // the drawing is not saved
-        QVERIFY(QDir(dir_->path()).mkdir("a.b"));
+        QVERIFY(QDir(folder_->path()).mkdir("a.b"));
         const std::pair<QString, QString> saves[] = {
             {"sat.jpg", "sat.BMP"}, {"plain", "plain.BMP"}, {"a.b/inner", "a.b/inner.BMP"}};
         for (const auto& [chosen, written] : saves) {
@@ -364,8 +357,8 @@ private slots:
     }
 
 private:
-    QString Path(const QString& name) const { return dir_->filePath(name); }
-    QStringList Files() const { return QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+    QString Path(const QString& name) const { return folder_->filePath(name); }
+    QStringList Files() const { return QDir(folder_->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
     void Load(const QString& path) {
         prompts_->fileAnswers = {path};
         window_->menuAction("cntHimawari")->trigger();
@@ -374,8 +367,6 @@ private:
     void Press(const char* button) {
         QTest::mouseClick(window_->crossSectionWindow()->findChild<QPushButton*>(button), Qt::LeftButton);
     }
-
-    std::unique_ptr<QTemporaryDir> dir_;
 };
 
 QTEST_MAIN(SatelliteCommandsTest)
