@@ -139,8 +139,11 @@ void FrmOpenSave::Prepare(const FileRequest& request) {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, PurposeColour(request.purpose));
     setPalette(pal);
-    for (auto* option : options_) option->setVisible(request.showOptions);
-    for (int i = 0; i < 3; ++i) options_[i]->setText(QString());
+    for (int i = 0; i < 3; ++i) {
+        options_[i]->setVisible(request.showOptions);
+        options_[i]->setText(request.optionCaptions.value(i));
+    }
+    options_[0]->setChecked(true);
     SetDirectory(QDir::currentPath());
     SetPattern(request.pattern.isEmpty() ? QStringLiteral("*.*") : request.pattern);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

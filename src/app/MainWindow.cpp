@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include <QApplication>
+#include <cmath>
 #include <QCloseEvent>
 #include <QMenuBar>
 
@@ -36,6 +37,10 @@ MainWindow::MainWindow(AppState& state, Prompts& prompts, QWidget* parent)
     setCentralWidget(central);
     connect(view_, &CanvasView::pressed, this,
             [this](Qt::MouseButton b, Qt::KeyboardModifiers m, float x, float y) { OnCanvasMouseDown(b, m, x, y); });
+    // A chart samples whole pixels: the pixel the click fell in.
+    SetCrossSectionHandler([this](Qt::MouseButton, Qt::KeyboardModifiers, float x, float y) {
+        DrawCrossSectionAt(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)));
+    });
 
     BuildMenus();
     resize(QImageCanvas::kWidth, 440 + menuBar()->sizeHint().height());
@@ -128,7 +133,8 @@ void MainWindow::BuildMenus() {
     QMenu* cls = AddSubmenu(chart, QStringLiteral("画面の消去"), QStringLiteral("cntCls"));
     AddItem(cls, QStringLiteral("地図、等圧線や記号を消す"), QStringLiteral("cntClsLine"), [this] { ClearMap(); });
     AddSeparator(cls, QStringLiteral("cntS5"));
-    AddItem(cls, QStringLiteral("気象衛星画像も消します"), QStringLiteral("cntClsBMP"));
+    AddItem(cls, QStringLiteral("気象衛星画像も消します"), QStringLiteral("cntClsBMP"),
+            [this] { RemoveSatelliteImage(); });
     AddSeparator(chart, QStringLiteral("cntS4"));
     AddItem(chart, QStringLiteral("気圧の立体表示"), QStringLiteral("cntRittai"), [this] { ShowPressureSurface(); });
     AddItem(chart, QStringLiteral("等圧線の間隔の変更"), QStringLiteral("cntTKankaku"),
@@ -145,12 +151,12 @@ void MainWindow::BuildMenus() {
     connect(labels, &QAction::toggled, this, [this](bool on) { state_.labelIsobars = on; });
 
     QMenu* himawari = AddSubmenu(nullptr, QStringLiteral("気象衛星画像"), QStringLiteral("cntHim"));
-    AddItem(himawari, QStringLiteral("雲の断面図"), QStringLiteral("cntDanmen"));
+    AddItem(himawari, QStringLiteral("雲の断面図"), QStringLiteral("cntDanmen"), [this] { ShowCrossSectionWindow(); });
     AddItem(himawari, QStringLiteral("画像の連続表示"), QStringLiteral("cntGRenzoku"));
     AddSeparator(himawari, QStringLiteral("cntS3"));
-    AddItem(himawari, QStringLiteral("画像読みこみ"), QStringLiteral("cntHimawari"));
-    AddItem(himawari, QStringLiteral("画像の保存"), QStringLiteral("cntGazou"));
-    AddItem(himawari, QStringLiteral("画像の削除"), QStringLiteral("cntGDel"));
+    AddItem(himawari, QStringLiteral("画像読みこみ"), QStringLiteral("cntHimawari"), [this] { LoadSatelliteImage(); });
+    AddItem(himawari, QStringLiteral("画像の保存"), QStringLiteral("cntGazou"), [this] { SaveSatelliteImage(); });
+    AddItem(himawari, QStringLiteral("画像の削除"), QStringLiteral("cntGDel"), [this] { DeleteImageFiles(); });
 
     QMenu* end = AddSubmenu(nullptr, QStringLiteral("終了"), QStringLiteral("cntEnd"));
     AddItem(end, QStringLiteral("終了ｏｋ？"), QStringLiteral("entEnd2"), [this] { EndProgram(); });
@@ -170,6 +176,12 @@ void MainWindow::ShowMenuHelp() {
 
 void MainWindow::ShowPleaseWait(const QString& caption) {
     if (!pleaseWait_) pleaseWait_ = new PleaseWait(nullptr);
+    pleaseWait_->ShowCaption(caption);
+}
+
+void MainWindow::ShowPleaseWait(const QString& caption, const QColor& background) {
+    if (!pleaseWait_) pleaseWait_ = new PleaseWait(nullptr);
+    pleaseWait_->SetBackground(background);
     pleaseWait_->ShowCaption(caption);
 }
 

@@ -16,6 +16,7 @@ class QMenu;
 namespace isobra {
 
 class CanvasView;
+class Danmen;
 class PleaseWait;
 class QImageCanvas;
 class Tenki1;
@@ -51,6 +52,7 @@ public:
     // The please-wait window MATTENE: shown and painted at once, centred on
     // the screen. Hiding it twice is harmless.
     void ShowPleaseWait(const QString& caption);
+    void ShowPleaseWait(const QString& caption, const QColor& background);
     void HidePleaseWait();
     PleaseWait* pleaseWait() const;
 
@@ -97,6 +99,17 @@ public:
     void SaveIsobars(PleaseWaitShown pleaseWait = PleaseWaitShown::Yes);
     void LoadIsobars();
     void DeleteIsobarFiles();
+    // ---- Satellite images (MainWindowSatellite.cpp) ----
+    void LoadSatelliteImage();    // "画像読みこみ": a picture, or a plane set or sensor file converted first
+    void SaveSatelliteImage();    // "画像の保存": the background picture as BMP
+    void DeleteImageFiles();      // "画像の削除"
+    void RemoveSatelliteImage();  // "気象衛星画像も消します"
+    // Shows the picture (any format, read by its content) under the
+    // drawing; false after telling the user why the canvas kept what it had.
+    bool OpenPicture(const QString& path);
+    // "雲の断面図": shows Danmen, creating it if needed.
+    void ShowCrossSectionWindow();
+    Danmen* crossSectionWindow() const;
 
     // The file a save command writes: the chooser, the extension rule, the
     // file whose name differs only in case standing in for it; when that file
@@ -133,6 +146,7 @@ private:
     // Asks the chooser for a file; the chosen path, or nothing on cancel.
     std::optional<QString> AskFile(const QString& title, const QString& pattern, FileRequest::Purpose purpose,
                                    const QString& initialName = {});
+    std::optional<QString> AskFile(const FileRequest& request);
     // The save target for a chosen path with the given extension, or nothing
     // (after telling the user) when the name cannot be saved.
     std::optional<QString> SaveTarget(const QString& chosen, const char* extension);
@@ -150,6 +164,11 @@ private:
                     const std::function<Result<std::string>()>& encode);
     // Reads the whole file and parses it, with the please-wait window up;
     // nothing after the user has read why.
+    // Converts a plane set or a sensor file with the line countdown in the
+    // please-wait window; the BMP written, or nothing after telling the user.
+    std::optional<QString> ConvertImageSource(int option, const QString& source);
+    // A click in a cross-section mode: the chart through (x, y).
+    void DrawCrossSectionAt(int x, int y);
     template <class Parse>
     auto ReadAndParse(const QString& path, Parse parse) -> std::optional<typename decltype(parse(""))::Value>;
 
@@ -158,6 +177,7 @@ private:
     QImageCanvas* canvas_ = nullptr;
     CanvasView* view_ = nullptr;
     QPointer<PleaseWait> pleaseWait_;
+    QPointer<Danmen> danmen_;
     std::map<QString, QAction*> actions_;
     ClickHandler correctionHandler_;
     ClickHandler crossSectionHandler_;

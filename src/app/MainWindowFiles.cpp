@@ -33,8 +33,12 @@ QString NameToRetype(const QString& chosen) {
 
 std::optional<QString> MainWindow::AskFile(const QString& title, const QString& pattern, FileRequest::Purpose purpose,
                                            const QString& initialName) {
+    return AskFile(FileRequest{title, pattern, purpose, false, initialName});
+}
+
+std::optional<QString> MainWindow::AskFile(const FileRequest& request) {
     state_.fileChooser.cancelled = false;
-    prompts_.ChooseFile(FileRequest{title, pattern, purpose, false, initialName}, state_.fileChooser);
+    prompts_.ChooseFile(request, state_.fileChooser);
     if (state_.fileChooser.cancelled) return std::nullopt;
     return ToQ(state_.fileChooser.chosenPath);
 }

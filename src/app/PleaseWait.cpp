@@ -13,10 +13,7 @@ PleaseWait::PleaseWait(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Windo
     setAttribute(Qt::WA_ShowWithoutActivating);
     // 4410 x 570 twips at 15 twips per pixel.
     setFixedSize(294, 38);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0, 0, 255));
-    pal.setColor(QPalette::WindowText, QColor(255, 255, 255));
-    setPalette(pal);
+    SetBackground(background_);
     setAutoFillBackground(true);
     setFont(GothicFont(16));
     setWindowTitle(QString::fromUtf8(kDefaultCaption));
@@ -34,6 +31,15 @@ void PleaseWait::ShowCaption(const QString& caption) {
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+void PleaseWait::SetBackground(const QColor& colour) {
+    background_ = colour;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colour);
+    pal.setColor(QPalette::WindowText, QColor(255, 255, 255));
+    setPalette(pal);
+    if (isVisible()) repaint();
+}
+
 void PleaseWait::CentreOnScreen() {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
@@ -44,7 +50,7 @@ void PleaseWait::CentreOnScreen() {
 
 void PleaseWait::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), QColor(0, 0, 255));
+    p.fillRect(rect(), background_);
     p.setPen(QColor(255, 255, 255));
     p.setFont(font());
     p.drawText(rect(), Qt::AlignCenter, windowTitle());

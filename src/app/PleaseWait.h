@@ -18,12 +18,18 @@ public:
     // before the caller's work blocks the event loop.
     void ShowCaption(const QString& caption);
     QString caption() const { return windowTitle(); }
+    // The colour behind the caption: blue unless a caller says otherwise
+    // (the image conversions show theirs in red or orange).
+    void SetBackground(const QColor& colour);
+    QColor background() const { return background_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void CentreOnScreen();
+
+    QColor background_{0, 0, 255};
 };
 
 }  // namespace isobra

@@ -70,6 +70,7 @@ const QImageCanvas& MapRenderer::Drawing() {
         canvas_.ClearCanvas();
         canvas_.SetForegroundColour(startForeground_);
         canvas_.SetBackgroundColour(startBackground_);
+        canvas_.SetBackgroundPicture(options_.backgroundPicture);
         DrawLayers(canvas_, state_, options_.layers);
         drawn_ = true;
     }

@@ -35,10 +35,11 @@ Result<std::string> PngBytes(MapRenderer& renderer) {
 
 const std::vector<OutputKind>& OutputKinds() {
     static const std::vector<OutputKind> kinds = {
-        {"--cnt", ".cnt", "the isobar file, as \"等圧線データ保存\" writes it", false, IsobarFileBytes},
-        {"--dat", ".dat", "the observation file, as \"気象観測データ保存\" writes it", false, ObservationFileBytes},
+        {"--cnt", ".cnt", "the isobar file, as \"等圧線データ保存\" writes it", false, false, IsobarFileBytes},
+        {"--dat", ".dat", "the observation file, as \"気象観測データ保存\" writes it", false, false,
+         ObservationFileBytes},
         {"--png", ".png", "the map, 400 x 400 pixels (the whole 635 x 425 canvas with surface), as in the window", true,
-         PngBytes},
+         true, PngBytes},
     };
     return kinds;
 }

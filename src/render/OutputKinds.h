@@ -17,6 +17,7 @@ struct OutputKind {
     std::string_view extension;  // ".png", also the file name's end under --out-dir
     std::string_view help;
     bool fromIsobarFile;  // may be made when the input is a saved isobar file
+    bool picture;         // a picture of the map (a background picture goes under it)
     // The file's bytes for the input the renderer has loaded.
     Result<std::string> (*make)(MapRenderer& renderer);
 };

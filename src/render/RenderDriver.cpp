@@ -8,11 +8,14 @@
 #include <cstdio>
 #include <thread>
 
+#include "model/FileAccess.h"
 #include "render/OutputCommitter.h"
 #include "render/ProgressLine.h"
 #include "render/RenderMessages.h"
 #include "render/RenderPlan.h"
 #include "render/RenderThreads.h"
+#include "satellite/ConversionFiles.h"
+#include "widgets/PictureFile.h"
 
 namespace isobra {
 
@@ -47,7 +50,17 @@ int ReportCommandLine(const CommandLine& line) {
     return kExitUsage;
 }
 
-int RunRender(const RenderOptions& options) {
+int RunRender(const RenderOptions& given) {
+    RenderOptions options = given;
+    if (!options.background.empty()) {
+        const Result<QImage> picture = ReadPictureFile(QString::fromLocal8Bit(options.background.c_str()));
+        if (!picture) {
+            std::fprintf(stderr, "isobra-render: %s: %s\n", options.background.c_str(),
+                         ReadFailureText(FileNameOf(options.background), picture.message()).c_str());
+            return kExitBadInput;
+        }
+        options.backgroundPicture = ToRgbImage(*picture);
+    }
     const Result<std::vector<RenderJob>> jobs = PlanJobs(options);
     if (!jobs) return ReportCommandLine({CommandLine::Action::WrongUse, {}, jobs.message()});
 

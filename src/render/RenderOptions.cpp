@@ -62,6 +62,18 @@ const std::vector<ValueOption>& ValueOptions() {
                  if (!IsKnownLayer(layer)) return "unknown layer \"" + layer + "\" (known: " + LayerNameList() + ")";
              return std::string();
          }},
+        {"--background", "IMG", "draw the maps over this picture (BMP, PNG, JPEG... read by its content)",
+         [](RenderOptions& o, const std::string& v) {
+             o.background = v;
+             return std::string();
+         }},
+        {"--convert", "SRC",
+         "convert a plane set (SRC named *.b1) or a sensor file (forg.00?) into the 400 x 400 BMP "
+         "beside it, as \"画像読みこみ\" does, print the BMP's path and do nothing else",
+         [](RenderOptions& o, const std::string& v) {
+             o.convert = v;
+             return std::string();
+         }},
         {"--out-dir", "DIR", "many maps in one run: see above",
          [](RenderOptions& o, const std::string& v) {
              o.outDir = v;
@@ -102,7 +114,12 @@ const Option* Find(const std::vector<Option>& options, std::string_view name) {
 }
 
 // Checks what only makes sense together; returns what is wrong, or nothing.
-std::string CheckCombination(RenderOptions& o, bool jobsGiven) {
+std::string CheckCombination(RenderOptions& o, bool jobsGiven, std::size_t argumentCount) {
+    if (!o.convert.empty()) return argumentCount == 2 ? std::string() : "--convert SRC takes no other input or option";
+    if (!o.background.empty() && std::none_of(o.outputs.begin(), o.outputs.end(), [](const OutputRequest& r) {
+            return r.kind->picture;
+        }) && !o.ManyMaps())
+        return "--background is for the map: give --png";
     if (o.ManyMaps()) {
         if (o.inputsAreIsobarFiles) return "--isobars draws one saved isobar file; it does not go with --out-dir";
         if (o.inputs.empty()) return "no input given: --out-dir DIR [--png] [--cnt] ... FILE...";
@@ -172,7 +189,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     }
     std::sort(o.outputs.begin(), o.outputs.end(),
               [](const OutputRequest& a, const OutputRequest& b) { return a.kind < b.kind; });
-    if (std::string problem = CheckCombination(o, jobsGiven); !problem.empty()) return wrong(problem);
+    if (std::string problem = CheckCombination(o, jobsGiven, args.size()); !problem.empty()) return wrong(problem);
+    if (!o.convert.empty()) line.action = CommandLine::Action::Convert;
     return line;
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "canvas/RgbImage.h"
 
 namespace isobra {
 
@@ -25,12 +28,15 @@ struct RenderOptions {
     std::vector<std::string> layers{"map", "isobars"};
     bool labels = false;  // --labels: values on the isobars, central pressures
     int jobs = 0;         // threads; 0 is one per core
+    std::string background;  // --background IMG: the picture under every map
+    std::shared_ptr<const RgbImage> backgroundPicture;  // read from it before the maps are made
+    std::string convert;     // --convert SRC: only this conversion
 
     bool ManyMaps() const { return !outDir.empty(); }
 };
 
 struct CommandLine {
-    enum class Action { Render, Help, WrongUse };
+    enum class Action { Render, Convert, Help, WrongUse };
     Action action = Action::Render;
     RenderOptions options;
     std::string problem;  // what is wrong, for WrongUse

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "render/ConvertCommand.h"
 #include "render/LastResort.h"
 #include "render/RenderDriver.h"
 #include "render/RenderOptions.h"
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
         // all the tool's own: Qt sees none of them, so "-platform" or
         // "-style" cannot be taken as Qt's options.
         const isobra::CommandLine line = isobra::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+        if (line.action == isobra::CommandLine::Action::Convert) return isobra::RunConvertCommand(line.options.convert);
         if (line.action != isobra::CommandLine::Action::Render) return isobra::ReportCommandLine(line);
 
         qInstallMessageHandler(QuietMessages);

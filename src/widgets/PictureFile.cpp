@@ -1,5 +1,7 @@
 #include "widgets/PictureFile.h"
 
+#include <QBuffer>
+
 #include "model/FileAccess.h"
 #include "widgets/QtText.h"
 
@@ -18,6 +20,15 @@ Result<QImage> ReadPictureFile(const QString& path) {
     QImage picture = QImage::fromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
     if (picture.isNull()) return Result<QImage>::Fail("画像の形式がわからないか、ファイルがこわれています");
     return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+Result<std::string> EncodeBmpFile(const RgbImage& picture) {
+    if (picture.width <= 0 || picture.height <= 0) return Result<std::string>::Fail("画像が空です");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!ToQImage(picture).save(&buffer, "BMP")) return Result<std::string>::Fail("ＢＭＰ形式にできませんでした");
+    return bytes.toStdString();
 }
 
 std::shared_ptr<const RgbImage> ToRgbImage(const QImage& picture) {

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 #include <memory>
+#include <string>
 
 #include "canvas/RgbImage.h"
 #include "model/Result.h"
@@ -13,6 +14,9 @@ namespace isobra {
 // the other formats Qt reads. Pipes and devices are refused unread. A
 // failure's message is a reason phrase for ReadFailureText.
 Result<QImage> ReadPictureFile(const QString& path);
+
+// The picture as a BMP file (24 bits a pixel): what "画像の保存" writes.
+Result<std::string> EncodeBmpFile(const RgbImage& picture);
 
 // The picture as the canvas keeps its background.
 std::shared_ptr<const RgbImage> ToRgbImage(const QImage& picture);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace isobra {
@@ -15,6 +16,7 @@ struct FileRequest {
     Purpose purpose = Purpose::Open;
     bool showOptions = false;  // the three image-format options
     QString initialName;       // the name box's text as the chooser opens (empty: a fresh start)
+    QStringList optionCaptions = {};  // their captions, top to bottom
 };
 
 // Every message box and input box goes through this interface, so tests can

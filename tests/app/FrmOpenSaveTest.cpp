@@ -207,9 +207,11 @@ private slots:
 
         FileRequest image{"画像読みこみ", "*.bmp", FileRequest::Purpose::Open};
         image.showOptions = true;
+        image.optionCaptions = {"bmpﾌｧｲﾙ", "べたﾌｧｲﾙ", "ｳｪｻﾞｰｾﾝｻ"};
         Open(image);
         auto* option2 = dialog_->findChild<QRadioButton*>("Option2");
         QVERIFY(option2->isVisible());
+        QCOMPARE(option2->text(), QStringLiteral("べたﾌｧｲﾙ"));
         Touch(dir_->filePath("a.B1"));
         QTest::mouseClick(option2, Qt::LeftButton, {}, QPoint(5, option2->height() / 2));
         QCOMPARE(dialog_->pattern(), QStringLiteral("*.b1"));

@@ -335,6 +335,48 @@ private slots:
                         QVERIFY2(png.pixel(x, y) == qRgb(0, 0, 0) && glyphs.ReadPixel(x, y) == 0,
                                  qPrintable(QString("%1: %2,%3").arg(label.text.c_str()).arg(x).arg(y)));
     }
+
+    void convertWritesTheBmpBesideTheSourceOrRefusesLeavingNoFile() {
+        QTemporaryDir dir;
+        for (const char* plane : {"pic.b1", "pic.r1", "PIC.G1", "pic.E1", "bad.b1", "bad.r1"})
+            Write(dir.filePath(plane), QByteArray(32000, '\x55'));
+        Write(dir.filePath("FORG.00A"), QByteArray(320000, '\x55'));
+        Write(dir.filePath("forg.001"), QByteArray(319900, 0));
+        for (const auto& [source, bmp] : {std::pair{"pic.b1", "pic.BMP"}, std::pair{"FORG.00A", "FORG.BMP"}}) {
+            const Run run = Render({"--convert", dir.filePath(source)});
+            QVERIFY2(run.code == 0, qPrintable(run.err));
+            QCOMPARE(run.out, dir.filePath(bmp) + "\n");
+            QCOMPARE(QFileInfo(dir.filePath(bmp)).size(), 80118);
+        }
+        const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        for (const char* source : {"bad.b1", "forg.001", "pic.BMP"}) {
+            const Run run = Render({"--convert", dir.filePath(source)});
+            QCOMPARE(run.code, 1);
+            QVERIFY2(run.err.contains(QStringLiteral("「%1」を変換できませんでした").arg(source)), qPrintable(run.err));
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), before);
+        }
+        QCOMPARE(Render({kExample, "--convert", dir.filePath("pic.b1")}).code, 2);
+    }
+
+    void backgroundPutsTheLayersOverAPictureReadByContent() {
+        QTemporaryDir dir;
+        QImage picture(500, 300, QImage::Format_RGB32);
+        picture.fill(QColor(255, 0, 0));
+        QVERIFY(picture.save(dir.filePath("sat.bmp"), "PNG"));  // a PNG whatever its name says
+        const Run run = Render({kExample, "--background", dir.filePath("sat.bmp"), "--png", dir.filePath("m.png")});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        const QImage map(dir.filePath("m.png"));
+        QCOMPARE(map.pixelColor(2, 2), QColor(255, 0, 0));
+        QCOMPARE(map.pixelColor(2, 350), QColor(255, 255, 255));  // below the picture
+        QCOMPARE(map.pixelColor(299, 99), QColor(0, 0, 255));     // the coastline over it
+
+        Write(dir.filePath("broken.bmp"), "BM not a picture");
+        const Run broken =
+            Render({kExample, "--background", dir.filePath("broken.bmp"), "--png", dir.filePath("b.png")});
+        QCOMPARE(broken.code, 1);
+        QVERIFY(broken.err.contains("broken.bmp"));
+        QVERIFY(!QFile::exists(dir.filePath("b.png")));
+    }
 };
 
 QTEST_MAIN(RenderToolTest)

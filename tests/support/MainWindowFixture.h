@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QTemporaryDir>
+#include <QtTest>
 #include <memory>
 
 #include "app/MainWindow.h"
@@ -18,15 +20,24 @@ protected:
         window_ = std::make_unique<MainWindow>(*state_, *prompts_);
         if (start) window_->Start();
     }
+    // The window and a fresh folder for the files the test makes; the
+    // folder goes with the window.
+    void CreateWindowWithFolder() {
+        folder_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder_->isValid());
+        CreateWindow();
+    }
     void DestroyWindow() {
         window_.reset();
         prompts_.reset();
         state_.reset();
+        folder_.reset();
     }
 
     std::unique_ptr<AppState> state_;
     std::unique_ptr<ScriptedPrompts> prompts_;
     std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<QTemporaryDir> folder_;
 };
 
 }  // namespace isobra::test

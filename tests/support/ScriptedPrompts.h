@@ -30,6 +30,7 @@ public:
     std::deque<bool> yesNoAnswers;                    // default: No
     std::deque<std::optional<QString>> inputAnswers;  // default: cancel
     std::deque<std::optional<QString>> fileAnswers;   // default: cancel
+    std::deque<int> optionAnswers;                    // the option chosen where options show; default: the first
     std::vector<FileRequest> fileRequests;
     std::vector<QString> inputDefaults;  // the default text of each input box
 
@@ -68,6 +69,11 @@ public:
             return;
         }
         const std::optional<QString> a = Next(fileAnswers);
+        if (request.showOptions) {
+            const int option = optionAnswers.empty() ? 0 : optionAnswers.front();
+            if (!optionAnswers.empty()) optionAnswers.pop_front();
+            for (int i = 0; i < 3; ++i) chooser.options[static_cast<std::size_t>(i)] = i == option;
+        }
         if (a) {
             chooser.chosenPath = a->toStdString();
         } else {
