@@ -68,7 +68,10 @@ Result<TextFields> SplitFields(std::string_view bytes) {
         std::size_t end = all.find_first_of("\r\n", start);
         const std::string_view line = all.substr(start, end == std::string_view::npos ? all.npos : end - start);
         SplitLine(line, ++result.lineCount, result.fields);
-        if (end == std::string_view::npos) break;
+        if (end == std::string_view::npos) {
+            result.lastLineEnded = false;
+            break;
+        }
         start = end + 1;
         if (all[end] == '\r' && start < all.size() && all[start] == '\n') ++start;
     }
@@ -113,6 +116,16 @@ const TextField* FieldCursor::Next(std::string_view what) {
 void FieldCursor::Fail(int line, std::string message) {
     failed_ = true;
     failure_ = Failure{line, std::move(message)};
+}
+
+Status FieldCursor::Finish() const {
+    if (failed_) return failure_;
+    if (!fields_.lastLineEnded) {
+        const int last = fields_.lineCount;
+        return Status::Fail("最後の行（" + std::to_string(last) + "行目）に改行がありません。途中で切れているかもしれません。",
+                            last);
+    }
+    return {};
 }
 
 std::optional<std::string> FieldCursor::Text(std::string_view what) {
