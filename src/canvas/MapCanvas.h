@@ -8,6 +8,11 @@
 
 namespace isobra {
 
+// A rectangle of the canvas plane in pixels, edges included.
+struct CanvasArea {
+    float left, top, right, bottom;
+};
+
 // The font of a text: the canvas font, or a smaller one for the figures on
 // isobars and under the centre letters.
 enum class TextSize { Canvas, Small };
@@ -43,6 +48,10 @@ public:
     virtual Colour BackgroundColour() const = 0;
     virtual Colour ForegroundColour() const = 0;
     virtual std::shared_ptr<const RgbImage> BackgroundPicture() const = 0;
+
+    // The part of the plane the canvas keeps: a drawing may leave out what
+    // lies wholly outside it. Unbounded unless the canvas has a size.
+    virtual CanvasArea Area() const;
 
     float penX() const { return penX_; }
     float penY() const { return penY_; }
