@@ -9,6 +9,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-mincho fonts-ipafont-gothic
     xvfb xauth
+    clang libclang-rt-14-dev clang-format
 )
 
 missing=()

@@ -1,13 +1,6 @@
 #include "canvas/MapCanvas.h"
 
-#include <limits>
-
 namespace isobra {
-
-CanvasArea MapCanvas::Area() const {
-    const float far = std::numeric_limits<float>::infinity();
-    return {-far, -far, far, far};
-}
 
 void MapCanvas::DrawLine(float x1, float y1, float x2, float y2, Colour colour) {
     DoLine(x1, y1, x2, y2, colour);

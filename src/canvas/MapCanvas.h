@@ -1,5 +1,6 @@
 #pragma once
 
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -12,6 +13,9 @@ namespace isobra {
 struct CanvasArea {
     float left, top, right, bottom;
 };
+inline constexpr CanvasArea kWholePlane{-std::numeric_limits<float>::infinity(),
+                                        -std::numeric_limits<float>::infinity(),
+                                        std::numeric_limits<float>::infinity(), std::numeric_limits<float>::infinity()};
 
 // The font of a text: the canvas font, or a smaller one for the figures on
 // isobars and under the centre letters.
@@ -51,7 +55,7 @@ public:
 
     // The part of the plane the canvas keeps: a drawing may leave out what
     // lies wholly outside it. Unbounded unless the canvas has a size.
-    virtual CanvasArea Area() const;
+    virtual CanvasArea Area() const { return kWholePlane; }
 
     float penX() const { return penX_; }
     float penY() const { return penY_; }
