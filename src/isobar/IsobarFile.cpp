@@ -37,6 +37,7 @@ std::vector<IsobarFileItem> IsobarFileItems(const PlotTable& table) {
 }
 
 Result<std::string> WriteIsobarFile(const PressureField& field) {
+    if (!ShiftJisAvailable()) return Result<std::string>::Fail(std::string(kNoShiftJis));
     const GridSettings& s = field.grid;
     std::string text;
     for (int iy = 0; iy <= s.gridMaxY; ++iy) {

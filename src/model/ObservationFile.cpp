@@ -82,6 +82,7 @@ int SectionCount(FieldCursor& in, std::string_view title, bool blankBefore) {
 }  // namespace
 
 Result<std::string> WriteObservationFile(const ObservationSet& set) {
+    if (!ShiftJisAvailable()) return Result<std::string>::Fail(std::string(kNoShiftJis));
     const int n = set.stationCount(), s = set.shipCount(), f = set.fisheryCount();
     std::string problem;
     for (int k = 0; k < n && problem.empty(); ++k) problem = Unwritable("地名", set.stationName(k));

@@ -58,6 +58,7 @@ Result<TextFields> SplitFields(std::string_view bytes) {
     // decoded text splits exactly where the bytes do.
     std::size_t bad = 0;
     const std::optional<std::string> text = FromShiftJis(bytes, &bad);
+    if (!text && !ShiftJisAvailable()) return Result<TextFields>::Fail(std::string(kNoShiftJis) + "。");
     if (!text)
         return Result<TextFields>::Fail(
             std::to_string(LineOf(bytes, bad)) + "行目にShift-JISとして読めない文字があります。", LineOf(bytes, bad));

@@ -10,6 +10,7 @@
 #include "state/AppState.h"
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
+#include "model/ShiftJis.h"
 
 namespace isobra {
 namespace {
@@ -99,6 +100,24 @@ TEST(DataFiles, PressuresNoFileHoldsStillGiveAnIsobarFileThatReloads) {
     ExpectIsobarFileReloads(state);
     for (int iy = 0; iy <= 25; ++iy)
         for (int ix = 0; ix <= 25; ++ix) EXPECT_LE(std::abs(state.field.pressureGrid.at(ix, iy)), kGridValueLimit);
+}
+
+TEST(DataFiles, WithoutTheCp932ConverterEveryReadAndSaveSaysSo) {
+    AppState state;
+    const std::string winter = Bytes("../../examples/winter.dat");
+    const std::string isobars = Bytes("winter-isobars.cnt");
+    ASSERT_TRUE(ShiftJisAvailable());
+    struct Restore {
+        ~Restore() { UseCodePageForTests(""); }
+    } restore;
+    UseCodePageForTests("NO-SUCH-CODE-PAGE");
+    EXPECT_FALSE(ShiftJisAvailable());
+    const std::string sentence = "このシステムにはShift-JISの文字コード変換がありません。";
+    EXPECT_EQ(ParseObservationFile(winter).message(), sentence);
+    EXPECT_EQ(ParseIsobarFile(isobars, state.field.grid, 54).message(), sentence);
+    // A file with nothing to convert is refused all the same: it could not be read back.
+    EXPECT_EQ(WriteObservationFile(state.observations).message(), std::string(kNoShiftJis));
+    EXPECT_EQ(WriteIsobarFile(state.field).message(), std::string(kNoShiftJis));
 }
 
 }  // namespace
