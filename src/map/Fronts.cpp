@@ -82,6 +82,8 @@ void PlaceSymbols(const FrontLine& line, double startOffset, double endOffset, c
         const double b = (area.bottom + reach - line.b) / line.m;
         low = std::max(low, std::min(a, b));
         high = std::min(high, std::max(a, b));
+    } else if (line.b < area.top - reach || line.b > area.bottom + reach) {
+        return;
     }
     // Symbol i stands at start + i * k: whole numbers, so counting by index
     // gives the very positions that stepping from start gives.

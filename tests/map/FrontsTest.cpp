@@ -254,6 +254,8 @@ TEST(Fronts, SymbolsFarOffTheCanvasAreLeftOutWithoutChangingAPixel) {
         {"steep, into the far south", 210, 1, 260, 99999},
         {"passing below the map", 1, 900, 99999, 1100},
         {"level along the top row", 3, 1, 99999, 1},
+        {"level, just below the map", 3, 403, 99999, 403},
+        {"level, far below the map", 3, 9000, 99999, 9000},
         {"inside the map", 60, 300, 340, 120},
     };
     for (const Segment& s : segments) {
