@@ -10,6 +10,7 @@ PACKAGES=(
     fonts-ipafont-mincho fonts-ipafont-gothic
     xvfb xauth
     file dpkg-dev
+    clang libclang-rt-14-dev clang-format
 )
 
 missing=()

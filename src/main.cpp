@@ -1,19 +1,36 @@
-#include <QApplication>
+#include <cstdio>
+#include <string>
 
+#include "app/LastResortApplication.h"
 #include "app/MainWindow.h"
 #include "app/QtPrompts.h"
 #include "state/AppState.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    isobra::LastResortApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Isobra"));
 
     isobra::AppState state;
     isobra::QtPrompts prompts;
-    isobra::MainWindow window(state, prompts);
-    // The introduction comes before anything else can be done; later boxes
-    // belong to the main window.
-    window.StartUp();
-    prompts.SetParent(&window);
-    return app.exec();
+    try {
+        isobra::MainWindow window(state, prompts);
+        app.SetReporting(&prompts, [&window] { window.HidePleaseWait(); });
+        // The introduction comes before anything else can be done; later boxes
+        // belong to the main window.
+        window.StartUp();
+        prompts.SetParent(&window);
+        const int status = app.exec();
+        app.SetReporting(nullptr, {});
+        return status;
+    } catch (...) {
+        // Thrown outside any event: while the window was made or after the
+        // loop ended. Nothing was written; say so and stop.
+        const std::string what = isobra::LastResortApplication::DescribeCurrentException();
+        std::fprintf(stderr, "isobra: %s\n", what.c_str());
+        prompts.SetParent(nullptr);
+        prompts.Inform(QString::fromUtf8(isobra::kProgramTitle),
+                       isobra::LastResortApplication::UnexpectedFailureAtStartText(what),
+                       isobra::Prompts::Icon::Warning);
+        return 1;
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -7,6 +8,14 @@
 #include "canvas/RgbImage.h"
 
 namespace isobra {
+
+// A rectangle of the canvas plane in pixels, edges included.
+struct CanvasArea {
+    float left, top, right, bottom;
+};
+inline constexpr CanvasArea kWholePlane{-std::numeric_limits<float>::infinity(),
+                                        -std::numeric_limits<float>::infinity(),
+                                        std::numeric_limits<float>::infinity(), std::numeric_limits<float>::infinity()};
 
 // The font of a text: the canvas font, or a smaller one for the figures on
 // isobars and under the centre letters.
@@ -43,6 +52,10 @@ public:
     virtual Colour BackgroundColour() const = 0;
     virtual Colour ForegroundColour() const = 0;
     virtual std::shared_ptr<const RgbImage> BackgroundPicture() const = 0;
+
+    // The part of the plane the canvas keeps: a drawing may leave out what
+    // lies wholly outside it. Unbounded unless the canvas has a size.
+    virtual CanvasArea Area() const { return kWholePlane; }
 
     float penX() const { return penX_; }
     float penY() const { return penY_; }

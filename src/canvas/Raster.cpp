@@ -1,6 +1,7 @@
 #include "canvas/Raster.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <numbers>
 #include <vector>
 
@@ -8,7 +9,23 @@ namespace isobra {
 
 namespace {
 
-// Cohen-Sutherland-free cheap reject: is the whole segment outside one side?
+// The smallest k in from..to with steps(k) >= value, or to + 1 when there is
+// none; steps must not decrease as k grows.
+template <class Steps>
+std::int64_t FirstAtLeast(const Steps& steps, std::int64_t value, std::int64_t from, std::int64_t to) {
+    std::int64_t low = from;
+    std::int64_t high = to + 1;
+    while (low < high) {
+        const std::int64_t mid = low + (high - low) / 2;
+        if (steps(mid) >= value)
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    return low;
+}
+
+// Cheap reject: is the whole segment outside one side?
 bool OutsideClip(int x1, int y1, int x2, int y2, int w, int h) {
     return (x1 < 0 && x2 < 0) || (y1 < 0 && y2 < 0) || (x1 >= w && x2 >= w) || (y1 >= h && y2 >= h);
 }
@@ -40,26 +57,40 @@ double NormaliseAngle(double a) {
 }  // namespace
 
 void RasterLine(int x1, int y1, int x2, int y2, int clipW, int clipH, const PlotFn& plot) {
-    if (OutsideClip(x1, y1, x2, y2, clipW, clipH)) return;
-    const int dx = std::abs(x2 - x1);
-    const int dy = -std::abs(y2 - y1);
+    if (clipW <= 0 || clipH <= 0 || OutsideClip(x1, y1, x2, y2, clipW, clipH)) return;
+    // The pixels of Bresenham's walk in closed form: along the major axis
+    // (length L) pixel k = 0..L steps k, and across it (length M) it has
+    // stepped floor((2kM + L) / 2L), halves up. That is where the walk's
+    // error term puts it, so lighting only the k that fall inside the box
+    // gives the same pixels as walking the whole line and dropping the rest,
+    // and a line a million pixels long costs no more than its visible part.
+    const std::int64_t dx = std::abs(static_cast<std::int64_t>(x2) - x1);
+    const std::int64_t dy = std::abs(static_cast<std::int64_t>(y2) - y1);
     const int sx = x1 < x2 ? 1 : -1;
     const int sy = y1 < y2 ? 1 : -1;
-    int err = dx + dy;
-    int x = x1;
-    int y = y1;
-    for (;;) {
-        if (x >= 0 && y >= 0 && x < clipW && y < clipH) plot(x, y);
-        if (x == x2 && y == y2) break;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y += sy;
-        }
+    const bool xMajor = dx >= dy;
+    const std::int64_t major = xMajor ? dx : dy;
+    const std::int64_t minor = xMajor ? dy : dx;
+    auto across = [&](std::int64_t k) { return major == 0 ? 0 : (2 * k * minor + major) / (2 * major); };
+    auto alongX = [&](std::int64_t k) { return xMajor ? k : across(k); };
+    auto alongY = [&](std::int64_t k) { return xMajor ? across(k) : k; };
+
+    // Both steps grow with k, so the k inside the box form one range.
+    std::int64_t first = 0;
+    std::int64_t last = major;
+    auto keepInside = [&](const auto& steps, int from, int sign, int size) {
+        // from + sign * steps(k) in 0..size-1, as a range of steps(k).
+        const std::int64_t low = sign > 0 ? -static_cast<std::int64_t>(from) : static_cast<std::int64_t>(from) - (size - 1);
+        const std::int64_t high = sign > 0 ? static_cast<std::int64_t>(size - 1) - from : static_cast<std::int64_t>(from);
+        first = std::max(first, FirstAtLeast(steps, low, first, last));
+        last = std::min(last, FirstAtLeast(steps, high + 1, first, last) - 1);
+    };
+    keepInside(alongX, x1, sx, clipW);
+    keepInside(alongY, y1, sy, clipH);
+    for (std::int64_t k = first; k <= last; ++k) {
+        const std::int64_t x = x1 + sx * alongX(k);
+        const std::int64_t y = y1 + sy * alongY(k);
+        plot(static_cast<int>(x), static_cast<int>(y));
     }
 }
 

@@ -12,19 +12,23 @@ namespace isobra {
 //
 // A fractional coordinate goes to the nearest pixel, halves to the even
 // neighbour (std::nearbyint in the default rounding mode): 2.5 -> 2, 3.5 -> 4.
+// Coordinates beyond +-1e8 are held there: far enough that a line towards a
+// point as far as any file holds keeps its direction, near enough that the
+// raster arithmetic cannot overflow.
 inline int PixelOf(float v) {
     if (!std::isfinite(v)) return v > 0 ? 1 << 20 : -(1 << 20);
+    constexpr double kFar = 1e8;
     double r = std::nearbyint(static_cast<double>(v));
-    if (r > 1e6) return 1000000;
-    if (r < -1e6) return -1000000;
+    if (r > kFar) return static_cast<int>(kFar);
+    if (r < -kFar) return -static_cast<int>(kFar);
     return static_cast<int>(r);
 }
 
 using PlotFn = std::function<void(int x, int y)>;
 
 // One-pixel line, both end points included (Bresenham). The pixels are
-// clipped to the box 0 <= x < clipW, 0 <= y < clipH so that a line far off the
-// canvas costs no time.
+// clipped to the box 0 <= x < clipW, 0 <= y < clipH before they are walked,
+// so a line costs the pixels it lights inside the box, however long it is.
 void RasterLine(int x1, int y1, int x2, int y2, int clipW, int clipH, const PlotFn& plot);
 
 // Circle outline around the centre pixel: every pixel whose distance from the

@@ -9,8 +9,13 @@ namespace isobra {
 
 // A canvas that keeps the calls it receives, for tests of geometry and for
 // counting what a drawing does. ReadPixel answers the background colour.
+// It covers the whole plane, or the area it is given, so that drawings
+// leave out what lies far outside it as they do on a canvas with pixels.
 class RecordingCanvas : public MapCanvas {
 public:
+    RecordingCanvas() = default;
+    explicit RecordingCanvas(const CanvasArea& area) : area_(area) {}
+
     enum class Op { Line, Box, Circle, Arc, Clear, Text };
     struct Call {
         Op op;
@@ -33,6 +38,7 @@ public:
     Colour BackgroundColour() const override { return background_; }
     Colour ForegroundColour() const override { return foreground_; }
     std::shared_ptr<const RgbImage> BackgroundPicture() const override { return picture_; }
+    CanvasArea Area() const override { return area_; }
 
 protected:
     void DoLine(float x1, float y1, float x2, float y2, Colour c) override;
@@ -46,6 +52,7 @@ private:
     Colour background_ = 0xffffff;
     Colour foreground_ = 0;
     std::shared_ptr<const RgbImage> picture_;
+    CanvasArea area_ = kWholePlane;
 };
 
 }  // namespace isobra

@@ -42,7 +42,12 @@ bool Extrapolate(const std::int32_t* g, const GridBounds& b, int x, int y, std::
         ++count;
     }
     if (count == 0) return false;
-    out = RoundHalfEven(sum / count);
+    // The one pass that can leave the range of the values it starts from:
+    // round after round, a steep step is carried further out. Held within
+    // what a node may hold, so that any grid saves to an isobar file that
+    // reads back; pressures of this world come nowhere near the bounds.
+    const double limit = kGridValueLimit;
+    out = RoundHalfEven(std::clamp(sum / count, -limit, limit));
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include "model/PlotKinds.h"
 #include "model/FieldFormat.h"
+#include "model/FileAccess.h"
 #include "model/ShiftJis.h"
 #include "model/TextFields.h"
 
@@ -11,10 +12,18 @@ namespace isobra {
 
 namespace {
 
-// Larger grid values would overflow the 32-bit sums of later passes.
-constexpr std::int64_t kValueLimit = 9999999;
+// Grid values and item positions alike.
+constexpr std::int64_t kValueLimit = kGridValueLimit;
 
 std::string NumberField(std::int64_t v) { return SignedNumber(v) + " "; }
+
+bool Readable(std::int64_t v) { return v >= -kValueLimit && v <= kValueLimit; }
+
+// Why a value cannot be saved: the reader would refuse it.
+std::string OutOfRange(const std::string& what, std::int64_t v) {
+    return what + "（" + std::to_string(v) + "）が等圧線データに書ける範囲（±" + std::to_string(kValueLimit) +
+           "）を超えています";
+}
 
 }  // namespace
 
@@ -28,11 +37,16 @@ std::vector<IsobarFileItem> IsobarFileItems(const PlotTable& table) {
 }
 
 Result<std::string> WriteIsobarFile(const PressureField& field) {
+    if (!ShiftJisAvailable()) return Result<std::string>::Fail(std::string(kNoShiftJis));
     const GridSettings& s = field.grid;
     std::string text;
     for (int iy = 0; iy <= s.gridMaxY; ++iy) {
         for (int ix = 0; ix <= s.gridMaxX; ++ix) {
-            text += NumberField(field.pressureGrid.at(ix, iy));
+            const std::int32_t v = field.pressureGrid.at(ix, iy);
+            if (!Readable(v))
+                return Result<std::string>::Fail(
+                    OutOfRange("格子点（" + std::to_string(ix) + ", " + std::to_string(iy) + "）の気圧", v));
+            text += NumberField(v);
             text += ix < s.gridMaxX ? "," : "\r\n";
         }
     }
@@ -43,8 +57,11 @@ Result<std::string> WriteIsobarFile(const PressureField& field) {
         const std::optional<std::string> kind = ToShiftJis(item.kind);
         if (!kind || item.kind.find_first_of(",\r\n") != std::string::npos)
             return Result<std::string>::Fail("種類「" + item.kind + "」にShift-JISで書けない文字かコンマか改行があります");
+        if (!Readable(item.x) || !Readable(item.y))
+            return Result<std::string>::Fail(OutOfRange(item.kind + "の位置", Readable(item.x) ? item.y : item.x));
         bytes += *kind + "," + NumberField(item.x) + "," + NumberField(item.y) + "\r\n";
     }
+    if (bytes.size() > kLargestDataFile) return Result<std::string>::Fail(std::string(kTooLargeToReadBack));
     return bytes;
 }
 
@@ -71,7 +88,7 @@ Result<IsobarFileData> ParseIsobarFile(std::string_view bytes, const GridSetting
         item.y = in.Number(of + "y座標", kValueLimit).value_or(0);
         data.items.push_back(std::move(item));
     }
-    if (in.failed()) return in.failure();
+    if (Status done = in.Finish(); !done) return done.failure();
     return data;
 }
 

@@ -32,12 +32,14 @@ struct IsobarFileData {
 // order, as the file lists them.
 std::vector<IsobarFileItem> IsobarFileItems(const PlotTable& table);
 
-// The file's bytes for the grid and plot table.
+// The file's bytes for the grid and plot table. Fails when a value lies
+// beyond what ParseIsobarFile takes, so that no file is written that could
+// not be read back.
 Result<std::string> WriteIsobarFile(const PressureField& field);
 
 // Reads a whole file for a grid of these settings, to be loaded after
 // `stationCount` stations. Refused with line and reason: a file that ends
-// early, bytes that are not CP932, a value beyond +-9999999, or more items
+// early or whose last line has no line end, bytes that are not CP932, a value beyond +-9999999, or more items
 // than the plot table holds after the stations (100 - stationCount).
 Result<IsobarFileData> ParseIsobarFile(std::string_view bytes, const GridSettings& settings, int stationCount);
 

@@ -19,6 +19,10 @@ namespace {
 
 constexpr double kPiece = 3;  // longest stretch of a line one box covers: a slanting line keeps a narrow band
 
+// Values stand on isobars, which lie on the grid's 400 x 400 pixels; an
+// obstacle more than a label's width beyond them cannot touch one.
+constexpr CanvasArea kObstacleArea{-100.0f, -100.0f, 500.0f, 500.0f};
+
 // The box of pixels that points between (x1, y1) and (x2, y2) can light:
 // each coordinate goes to its nearest pixel, so half a pixel either way.
 PixelBox Span(double x1, double y1, double x2, double y2) {
@@ -26,12 +30,40 @@ PixelBox Span(double x1, double y1, double x2, double y2) {
             FloorToInt(std::max(x1, x2) + 0.5) + 1, FloorToInt(std::max(y1, y2) + 0.5) + 1};
 }
 
-void LineBoxes(const RecordingCanvas::Call& c, std::vector<PixelBox>& out) {
+// The part t0..t1 of the line from (x1, y1) by (dx, dy), t in 0..1, that
+// lies in the area (Liang and Barsky's clipping); false when none does.
+bool PartInside(double x1, double y1, double dx, double dy, const CanvasArea& area, double& t0, double& t1) {
+    t0 = 0.0;
+    t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - area.left, area.right - x1, y1 - area.top, area.bottom - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;  // parallel to this edge and outside it
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    return t0 <= t1;
+}
+
+void LineBoxes(const RecordingCanvas::Call& c, const CanvasArea& keep, std::vector<PixelBox>& out) {
     const double dx = double(c.x2) - c.x1, dy = double(c.y2) - c.y1;
     const double length = std::sqrt(dx * dx + dy * dy);
     if (!std::isfinite(length)) return;
     const int pieces = std::max(1, static_cast<int>(std::ceil(length / kPiece)));
-    for (int k = 0; k < pieces; ++k) {
+    // Only the pieces that may reach into the area (one more at each end, a
+    // piece being at most kPiece long); each is the very box it would be if
+    // the whole line were cut up.
+    double t0 = 0.0, t1 = 1.0;
+    if (!PartInside(c.x1, c.y1, dx, dy, keep, t0, t1)) return;
+    const int first = std::max(0, static_cast<int>(std::floor(t0 * pieces)) - 1);
+    const int last = std::min(pieces - 1, static_cast<int>(std::floor(t1 * pieces)) + 1);
+    for (int k = first; k <= last; ++k) {
         const double t0 = double(k) / pieces, t1 = double(k + 1) / pieces;
         out.push_back(Span(c.x1 + t0 * (c.x2 - c.x1), c.y1 + t0 * (c.y2 - c.y1), c.x1 + t1 * (c.x2 - c.x1),
                            c.y1 + t1 * (c.y2 - c.y1)));
@@ -40,13 +72,14 @@ void LineBoxes(const RecordingCanvas::Call& c, std::vector<PixelBox>& out) {
 
 }  // namespace
 
-std::vector<PixelBox> BoxesOfCalls(const std::vector<RecordingCanvas::Call>& calls, const LabelStyle& style) {
+std::vector<PixelBox> BoxesOfCalls(const std::vector<RecordingCanvas::Call>& calls, const LabelStyle& style,
+                                   const CanvasArea& keep) {
     using Op = RecordingCanvas::Op;
     std::vector<PixelBox> out;
     for (const RecordingCanvas::Call& c : calls) {
         switch (c.op) {
             case Op::Line:
-                LineBoxes(c, out);
+                LineBoxes(c, keep, out);
                 break;
             case Op::Box:
                 out.push_back(Span(c.x1, c.y1, c.x2, c.y2));
@@ -72,7 +105,7 @@ std::vector<PixelBox> BoxesOfCalls(const std::vector<RecordingCanvas::Call>& cal
 std::vector<PixelBox> LabelObstacles(const ObservationSet& observations, const PlotTable& plot,
                                      const CoastlineTable& coastline, std::int32_t pressureScale,
                                      const LabelStyle& style) {
-    RecordingCanvas canvas;
+    RecordingCanvas canvas(kObstacleArea);
     DrawCoastline(canvas, coastline, 0);
     for (const SymbolSite& site : CollectSymbolSites(observations, plot)) {
         DrawWeatherSymbol(canvas, site.x, site.y, site.weather, 0);
@@ -81,7 +114,7 @@ std::vector<PixelBox> LabelObstacles(const ObservationSet& observations, const P
     DrawFronts(canvas, plot, ColorSettings{});
     DrawCentreLetters(canvas, plot);
     DrawCentralPressures(canvas, plot, pressureScale, style);
-    return BoxesOfCalls(canvas.calls, style);
+    return BoxesOfCalls(canvas.calls, style, kObstacleArea);
 }
 
 }  // namespace isobra

@@ -16,14 +16,17 @@ struct PlotTable;
 // most 3 pixels each way (so a long slanting line, a front or a meridian,
 // keeps a narrow band clear, not the square it spans), a circle or arc as the box of the whole circle, a text
 // as its box in the metric of its size, a filled box as itself. Every
-// coordinate is widened to the pixels it can round to.
-std::vector<PixelBox> BoxesOfCalls(const std::vector<RecordingCanvas::Call>& calls, const LabelStyle& style);
+// coordinate is widened to the pixels it can round to. Of a line, only the
+// boxes that may reach into `keep` are given.
+std::vector<PixelBox> BoxesOfCalls(const std::vector<RecordingCanvas::Call>& calls, const LabelStyle& style,
+                                   const CanvasArea& keep = kWholePlane);
 
 // What the other layers draw or would draw for the current data, whether
 // they are shown yet or not: the coastline and the latitude and longitude
 // lines, weather symbols and wind arrows at every symbol station and ship,
 // the fronts, the centre letters and their central pressures. The places
-// isobar values must keep clear of.
+// isobar values must keep clear of; what lies far off the map, where no
+// value is placed, is left out.
 std::vector<PixelBox> LabelObstacles(const ObservationSet& observations, const PlotTable& plot,
                                      const CoastlineTable& coastline, std::int32_t pressureScale,
                                      const LabelStyle& style);

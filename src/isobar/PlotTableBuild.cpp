@@ -12,11 +12,11 @@ namespace isobra {
 
 namespace {
 
-// hPa to grid units. Accepted observations stay within +-99999 hPa, so the
-// product always fits 32 bits; anything wilder saturates instead of wrapping.
+// hPa to grid units. Observations read from files stay within +-9999 hPa;
+// anything wilder saturates at what a grid node may hold.
 std::int32_t ToGridUnits(std::int32_t hpa, std::int32_t scale) {
     const std::int64_t v = static_cast<std::int64_t>(hpa) * scale;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, -kGridValueLimit, kGridValueLimit));
 }
 
 }  // namespace

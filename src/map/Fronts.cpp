@@ -19,6 +19,11 @@ constexpr int kSymbolSpacing = 24;
 // Stationary fronts carry both symbol kinds, so each kind is spaced wider.
 constexpr int kStationarySpacing = kSymbolSpacing * 4 / 3;
 
+// How far from its centre a symbol of this size can light a pixel: a warm
+// front's half circle reaches `size`, a cold front's triangle about 1.9 times
+// it; a pixel more for the rounding.
+double SymbolReach(int size) { return 2.0 * std::abs(size) + 2.0; }
+
 // A front segment with its west end first (x1 <= x2) and the line through it
 // in slope form. The angle a is that of the line on the screen, y downwards.
 struct FrontLine {
@@ -69,13 +74,37 @@ std::optional<FrontLine> StartFront(MapCanvas& canvas, int x1, int y1, int x2, i
 // x1 + startOffset to x2 - endOffset (both rounded, halves to even), one
 // step (rounded likewise) apart. A step that rounds to 0 or below places
 // no symbols: on a nearly vertical segment the positions would never advance.
-void PlaceSymbols(const FrontLine& line, double startOffset, double endOffset,
+// Symbols whose centre lies farther than `reach` outside the canvas's area
+// would light no pixel it keeps and are left out, so a front reaching far
+// beyond the map costs what its part near the map costs.
+void PlaceSymbols(const FrontLine& line, double startOffset, double endOffset, const CanvasArea& area, double reach,
                   const std::function<void(double, double)>& symbol) {
     const double k = std::nearbyint(line.step);
     if (!(k >= 1)) return;
     const double start = std::nearbyint(line.x1 + startOffset);
     const double end = std::nearbyint(line.x2 - endOffset);
-    for (double x0 = start; x0 <= end; x0 += k) symbol(x0, line.m * x0 + line.b);
+    if (!(start <= end)) return;
+    // The x positions where the line runs near the area: near it across, and
+    // (unless the line is level) near it up and down.
+    double low = area.left - reach;
+    double high = area.right + reach;
+    if (line.m != 0) {
+        const double a = (area.top - reach - line.b) / line.m;
+        const double b = (area.bottom + reach - line.b) / line.m;
+        low = std::max(low, std::min(a, b));
+        high = std::min(high, std::max(a, b));
+    } else if (line.b < area.top - reach || line.b > area.bottom + reach) {
+        return;
+    }
+    // Symbol i stands at start + i * k: whole numbers, so counting by index
+    // gives the very positions that stepping from start gives.
+    const double last = std::floor((end - start) / k);
+    const double first = std::max(0.0, std::isfinite(low) ? std::ceil((low - start) / k) : 0.0);
+    const double stop = std::min(last, std::isfinite(high) ? std::floor((high - start) / k) : last);
+    for (double i = first; i <= stop; ++i) {
+        const double x0 = start + i * k;
+        symbol(x0, line.m * x0 + line.b);
+    }
 }
 
 }  // namespace
@@ -87,7 +116,7 @@ void DrawWarmFrontSegment(MapCanvas& canvas, int x1, int y1, int x2, int y2, int
     // count up the screen); half a turn counterclockwise from it is the left.
     const float from = static_cast<float>(-std::atan(line->m));
     const float to = static_cast<float>(kPi - std::atan(line->m));
-    PlaceSymbols(*line, 3 * line->step / 4, line->step / 4, [&](double cx, double cy) {
+    PlaceSymbols(*line, 3 * line->step / 4, line->step / 4, canvas.Area(), SymbolReach(size), [&](double cx, double cy) {
         canvas.DrawArc(static_cast<float>(cx), static_cast<float>(cy), static_cast<float>(size), colour, from, to);
     });
 }
@@ -98,7 +127,7 @@ void DrawColdFrontSegment(MapCanvas& canvas, int x1, int y1, int x2, int y2, int
     const double h = std::nearbyint(size * 4.0 / 3.0);  // half the base, and the height
     const double hc = h * line->cosA;
     const double hs = h * line->sinA;
-    PlaceSymbols(*line, line->step / 4, line->step / 2, [&](double cx, double cy) {
+    PlaceSymbols(*line, line->step / 4, line->step / 2, canvas.Area(), SymbolReach(size), [&](double cx, double cy) {
         // Base along the line, apex to the right of the eastward direction.
         canvas.DrawLine(static_cast<float>(cx + hc), static_cast<float>(cy + hs), static_cast<float>(cx - hs),
                         static_cast<float>(cy + hc), colour);

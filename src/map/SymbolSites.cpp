@@ -39,9 +39,10 @@ std::vector<SymbolSite> CollectSymbolSites(const ObservationSet& obs, const Plot
     // with. Ships beyond the live count have been removed from the list since.
     const int ships = std::min<int>(plot.shipCount, obs.shipCount());
     for (int j = 0; j < ships; ++j) {
-        const int slot = plot.stationCount + 1 + j;
+        // In 64 bits: a count read from nowhere sensible must not overflow.
+        const long long slot = 1LL + plot.stationCount + j;
         if (slot < 1 || slot > plot.LastSlot()) break;
-        const PlotSlot& p = plot.slot(slot);
+        const PlotSlot& p = plot.slot(static_cast<int>(slot));
         if (!HasPosition(p.x, p.y)) continue;
         const ShipReport& r = obs.ship(j);
         sites.push_back({p.x, p.y, r.weather, r.windDirection, r.windForce});

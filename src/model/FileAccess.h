@@ -72,11 +72,17 @@ Status SaveFileAtomically(const std::string& path, std::string_view bytes,
 // The same for a file that can be made again from its sources: not flushed.
 Status SaveRemakeableFile(const std::string& path, std::string_view bytes);
 
-// Reads a whole file. Files larger than `maxBytes` are refused: neither
-// file of this program comes near 1 MiB. Pipes, devices and folders are
+// The largest observation or isobar file the readers take: neither comes
+// near it. A writer whose text would be larger fails with
+// kTooLargeToReadBack rather than write a file it could not read back.
+inline constexpr std::size_t kLargestDataFile = std::size_t{1} << 20;
+inline constexpr std::string_view kTooLargeToReadBack =
+    "ファイルが大きくなりすぎて読みこめなくなります（長すぎる名前がないか確かめてください）";
+
+// Reads a whole file. Files larger than `maxBytes` are refused. Pipes, devices and folders are
 // refused without waiting for them. A failure's message is a reason phrase
 // for ReadFailureText.
-Result<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes = 1 << 20);
+Result<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes = kLargestDataFile);
 
 // The user's texts, `name` being the file name to show:
 // "「obs.DAT」を保存できませんでした（書き込み権限がありません）。前のファイルはそのまま残っています。"

@@ -4,6 +4,7 @@
 
 #include "model/CodeTables.h"
 #include "model/FieldFormat.h"
+#include "model/FileAccess.h"
 #include "model/ShiftJis.h"
 #include "model/TextFields.h"
 
@@ -19,6 +20,10 @@ constexpr std::string_view kShipHeader = " 北緯 東経   風向   風力  天�
 constexpr std::string_view kFisheryHeader = "  種 類 　北緯　東経　 気圧";
 constexpr std::string_view kFujisan = "富士山";
 constexpr std::int64_t kValueLimit = 99999;
+// Pressures in hPa: what the five-character pressure column holds, ten times
+// any pressure on Earth. Higher ones could drive the pressure grid beyond
+// what the isobar file carries.
+constexpr std::int64_t kPressureLimit = 9999;
 
 std::string TitleLine(std::string_view title, int count) {
     return std::string(title) + ", " + std::to_string(count) + " ";
@@ -77,6 +82,7 @@ int SectionCount(FieldCursor& in, std::string_view title, bool blankBefore) {
 }  // namespace
 
 Result<std::string> WriteObservationFile(const ObservationSet& set) {
+    if (!ShiftJisAvailable()) return Result<std::string>::Fail(std::string(kNoShiftJis));
     const int n = set.stationCount(), s = set.shipCount(), f = set.fisheryCount();
     std::string problem;
     for (int k = 0; k < n && problem.empty(); ++k) problem = Unwritable("地名", set.stationName(k));
@@ -103,6 +109,7 @@ Result<std::string> WriteObservationFile(const ObservationSet& set) {
         bytes += *encoded;
         bytes += "\r\n";
     }
+    if (bytes.size() > kLargestDataFile) return Result<std::string>::Fail(std::string(kTooLargeToReadBack));
     return bytes;
 }
 
@@ -121,6 +128,7 @@ Result<ObservationFileData> ParseObservationFile(std::string_view bytes) {
     };
 
     auto value = [&in](const std::string& what) { return in.Number(what, kValueLimit).value_or(0); };
+    auto pressure = [&in](const std::string& what) { return in.Number(what, kPressureLimit).value_or(0); };
 
     const int n = SectionCount(in, kLandTitle, false);
     for (int k = 0; k < n && !in.failed(); ++k) {
@@ -130,7 +138,7 @@ Result<ObservationFileData> ParseObservationFile(std::string_view bytes) {
         r.windDirection = direction(in.Text(of + "風向"));
         r.windForce = value(of + "風力");
         r.weather = weather(in.Text(of + "天気"));
-        r.pressure = value(of + "気圧");
+        r.pressure = pressure(of + "気圧");
         r.temperature = value(of + "気温");
         data.stationNames.push_back(name);
         data.land.push_back(r);
@@ -145,7 +153,7 @@ Result<ObservationFileData> ParseObservationFile(std::string_view bytes) {
         r.windDirection = direction(in.Text(of + "風向"));
         r.windForce = value(of + "風力");
         r.weather = weather(in.Text(of + "天気"));
-        r.pressure = value(of + "気圧");
+        r.pressure = pressure(of + "気圧");
         data.ships.push_back(r);
     }
 
@@ -156,11 +164,11 @@ Result<ObservationFileData> ParseObservationFile(std::string_view bytes) {
         e.kind = in.Text(of + "種類").value_or("");
         e.latitude = value(of + "北緯");
         e.longitude = value(of + "東経");
-        e.pressure = value(of + "気圧");
+        e.pressure = pressure(of + "気圧");
         data.fishery.push_back(e);
     }
 
-    if (in.failed()) return in.failure();
+    if (Status done = in.Finish(); !done) return done.failure();
     return data;
 }
 

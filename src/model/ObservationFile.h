@@ -30,8 +30,9 @@ Result<std::string> WriteObservationFile(const ObservationSet& set);
 
 // Reads a whole file. Unknown directions read as north (0), unknown weather
 // as "不明", empty or non-numeric numbers as 0. Refused with line and reason:
-// a file that ends early, a count outside 0..101, bytes that are not CP932,
-// a value beyond +-99999.
+// a file that ends early or whose last line has no line end, a count outside
+// 0..101, bytes that are not CP932, a pressure beyond +-9999 hPa (what its
+// column holds), another value beyond +-99999.
 Result<ObservationFileData> ParseObservationFile(std::string_view bytes);
 
 // Replaces the observations by the file's data: names and reports of the

@@ -5,6 +5,12 @@
 
 namespace isobra {
 
+// The largest magnitude a node of the pressure grid may hold, in grid units
+// (hundredths of a hPa): what the isobar file carries, and small enough that
+// the passes' 32-bit sums of up to 101 values cannot overflow. Real pressures
+// stay a hundred times below it.
+inline constexpr std::int32_t kGridValueLimit = 9999999;
+
 // A 31 x 31 table of 32-bit integers indexed (ix, iy), 0..30 each; only
 // 0..gridMaxX x 0..gridMaxY is used. Access outside 0..30 throws
 // std::out_of_range instead of touching memory it does not own.

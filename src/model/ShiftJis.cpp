@@ -3,6 +3,7 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <string>
 #include <vector>
 
 namespace isobra {
@@ -55,15 +56,26 @@ private:
     iconv_t handle_;
 };
 
+std::string& CodePage() {
+    static std::string name = "CP932";
+    return name;
+}
+
 }  // namespace
 
+void UseCodePageForTests(const std::string& name) { CodePage() = name.empty() ? "CP932" : name; }
+
+bool ShiftJisAvailable() {
+    return Converter(CodePage().c_str(), "UTF-8").ok() && Converter("UTF-8", CodePage().c_str()).ok();
+}
+
 std::optional<std::string> ToShiftJis(std::string_view utf8) {
-    Converter converter("CP932", "UTF-8");
+    Converter converter(CodePage().c_str(), "UTF-8");
     return converter.Convert(utf8, nullptr);
 }
 
 std::optional<std::string> FromShiftJis(std::string_view bytes, std::size_t* errorOffset) {
-    Converter converter("UTF-8", "CP932");
+    Converter converter("UTF-8", CodePage().c_str());
     return converter.Convert(bytes, errorOffset);
 }
 

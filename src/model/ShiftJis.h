@@ -10,6 +10,17 @@ namespace isobra {
 // Conversion between the program's UTF-8 texts and the Japanese Windows
 // code page (CP932, Shift-JIS with the Windows extensions) of its files.
 
+// Whether this system can convert to and from CP932 at all: iconv may lack
+// the code page, and then every conversion below fails. Readers and writers
+// ask this when a conversion fails, to say what is really wrong.
+bool ShiftJisAvailable();
+// Why, as a reason phrase: "「a.DAT」を保存できませんでした（…）。"
+inline constexpr std::string_view kNoShiftJis = "このシステムにはShift-JISの文字コード変換がありません";
+
+// Tests name a code page iconv does not know, to see what a system without
+// CP932 does; "" goes back to CP932.
+void UseCodePageForTests(const std::string& name);
+
 // nullopt when the text holds a character CP932 cannot write (or is not
 // valid UTF-8).
 std::optional<std::string> ToShiftJis(std::string_view utf8);

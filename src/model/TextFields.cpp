@@ -58,6 +58,7 @@ Result<TextFields> SplitFields(std::string_view bytes) {
     // decoded text splits exactly where the bytes do.
     std::size_t bad = 0;
     const std::optional<std::string> text = FromShiftJis(bytes, &bad);
+    if (!text && !ShiftJisAvailable()) return Result<TextFields>::Fail(std::string(kNoShiftJis) + "。");
     if (!text)
         return Result<TextFields>::Fail(
             std::to_string(LineOf(bytes, bad)) + "行目にShift-JISとして読めない文字があります。", LineOf(bytes, bad));
@@ -68,7 +69,10 @@ Result<TextFields> SplitFields(std::string_view bytes) {
         std::size_t end = all.find_first_of("\r\n", start);
         const std::string_view line = all.substr(start, end == std::string_view::npos ? all.npos : end - start);
         SplitLine(line, ++result.lineCount, result.fields);
-        if (end == std::string_view::npos) break;
+        if (end == std::string_view::npos) {
+            result.lastLineEnded = false;
+            break;
+        }
         start = end + 1;
         if (all[end] == '\r' && start < all.size() && all[start] == '\n') ++start;
     }
@@ -113,6 +117,16 @@ const TextField* FieldCursor::Next(std::string_view what) {
 void FieldCursor::Fail(int line, std::string message) {
     failed_ = true;
     failure_ = Failure{line, std::move(message)};
+}
+
+Status FieldCursor::Finish() const {
+    if (failed_) return failure_;
+    if (!fields_.lastLineEnded) {
+        const int last = fields_.lineCount;
+        return Status::Fail("最後の行（" + std::to_string(last) + "行目）に改行がありません。途中で切れているかもしれません。",
+                            last);
+    }
+    return {};
 }
 
 std::optional<std::string> FieldCursor::Text(std::string_view what) {

@@ -24,6 +24,7 @@ struct TextField {
 struct TextFields {
     std::vector<TextField> fields;
     int lineCount = 0;
+    bool lastLineEnded = true;  // the text is empty or ends with a line end
 };
 
 // Decodes CP932 bytes and splits them into fields. Fails, naming the line,
@@ -49,6 +50,11 @@ public:
 
     const Failure& failure() const { return failure_; }
     bool failed() const { return failed_; }
+    // After the last read: the first failure; else, when the file's last
+    // line has no line end, that. Every file this program writes ends with
+    // one, so a file without it was cut, perhaps inside its last number
+    // ("1016" cut to "10" would read as a plausible value).
+    Status Finish() const;
 
 private:
     const TextField* Next(std::string_view what);

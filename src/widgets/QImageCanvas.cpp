@@ -42,6 +42,10 @@ Colour QImageCanvas::ReadPixel(int x, int y) const {
     return background_;
 }
 
+CanvasArea QImageCanvas::Area() const {
+    return {0.0f, 0.0f, static_cast<float>(drawing_.width() - 1), static_cast<float>(drawing_.height() - 1)};
+}
+
 QImage QImageCanvas::Composite() const {
     QImage out(drawing_.size(), QImage::Format_RGB32);
     out.fill(ToQColor(background_));

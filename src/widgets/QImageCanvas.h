@@ -31,6 +31,7 @@ public:
     Colour BackgroundColour() const override { return background_; }
     Colour ForegroundColour() const override { return foreground_; }
     std::shared_ptr<const RgbImage> BackgroundPicture() const override { return picture_; }
+    CanvasArea Area() const override;
 
     int width() const { return drawing_.width(); }
     int height() const { return drawing_.height(); }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <numbers>
+#include <utility>
+#include <vector>
 #include <set>
 
 #include "canvas/Raster.h"
@@ -65,6 +68,71 @@ TEST(Raster, LinesAreClippedNotWrapped) {
     EXPECT_EQ(p, (Pixels{{0, 2}, {1, 2}, {2, 2}, {3, 2}}));
     Pixels none = Collect([](const PlotFn& f) { RasterLine(-1000000, -5, 1000000, -5, 635, 425, f); });
     EXPECT_TRUE(none.empty());
+}
+
+// The walk every line was drawn with before clipping: each pixel from end
+// to end, those outside the box dropped. Returned in drawing order.
+std::vector<std::pair<int, int>> UnclippedLine(int x1, int y1, int x2, int y2, int w, int h) {
+    std::vector<std::pair<int, int>> out;
+    const int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
+    const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
+    int err = dx + dy, x = x1, y = y1;
+    for (;;) {
+        if (x >= 0 && y >= 0 && x < w && y < h) out.emplace_back(x, y);
+        if (x == x2 && y == y2) break;
+        const int e2 = 2 * err;
+        if (e2 >= dy) err += dy, x += sx;
+        if (e2 <= dx) err += dx, y += sy;
+    }
+    return out;
+}
+
+std::vector<std::pair<int, int>> ClippedLine(int x1, int y1, int x2, int y2, int w, int h) {
+    std::vector<std::pair<int, int>> out;
+    RasterLine(x1, y1, x2, y2, w, h, [&](int x, int y) { out.emplace_back(x, y); });
+    return out;
+}
+
+TEST(Raster, ClippingChangesNoPixelInsideTheBox) {
+    struct Line {
+        const char* what;
+        int x1, y1, x2, y2;
+    };
+    // A 400 x 400 canvas; each line crosses it or ends outside it.
+    const Line lines[] = {
+        {"out by the left edge", 200, 150, -300, 170},
+        {"out by the right edge", 200, 150, 900, 101},
+        {"out by the top edge", 120, 200, 160, -700},
+        {"out by the bottom edge", 120, 200, 97, 1000},
+        {"in by the left, out by the bottom", -50, 10, 300, 450},
+        {"in by the top, out by the right", 30, -20, 470, 380},
+        {"across both corners", -1000, -999, 1400, 1401},
+        {"steep, through the top and bottom", 201, -900000, 199, 900000},
+        {"shallow, through both sides", -1000000, 211, 1000000, 189},
+        {"along the last column", 399, -50, 399, 450},
+        {"along the last row", -50, 399, 450, 399},
+        {"just outside the last row", -50, 400, 450, 400},
+        {"to a front item far away", 150, 150, -1000000, -1000000},
+        {"a 45-degree line", -100, -100, 500, 500},
+        {"a point inside", 7, 9, 7, 9},
+    };
+    for (const Line& l : lines) {
+        EXPECT_EQ(ClippedLine(l.x1, l.y1, l.x2, l.y2, 400, 400), UnclippedLine(l.x1, l.y1, l.x2, l.y2, 400, 400))
+            << l.what;
+        EXPECT_EQ(ClippedLine(l.x2, l.y2, l.x1, l.y1, 400, 400), UnclippedLine(l.x2, l.y2, l.x1, l.y1, 400, 400))
+            << l.what << ", drawn backwards";
+    }
+    // Many short lines about a small box: every slope and every way out.
+    unsigned seed = 7;
+    auto next = [&seed](int range) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 8) % static_cast<unsigned>(range)) - range / 2;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const int x1 = next(60) + 10, y1 = next(60) + 8, x2 = next(60) + 10, y2 = next(60) + 8;
+        ASSERT_EQ(ClippedLine(x1, y1, x2, y2, 20, 16), UnclippedLine(x1, y1, x2, y2, 20, 16))
+            << x1 << "," << y1 << " - " << x2 << "," << y2;
+    }
 }
 
 TEST(Raster, BoxCoversBothEdges) {

@@ -59,6 +59,23 @@ TEST(IsobarFile, WritesGridCountAndItems) {
     EXPECT_EQ(tail, ", 0 \r\n 0 \r\n");
 }
 
+TEST(IsobarFile, NoFileIsWrittenThatTheReaderWouldRefuse) {
+    AppState state = WithItems({{-kGridValueLimit, kGridValueLimit, 0, "低気圧"}});
+    test::FillGrids(state.field, kGridValueLimit);
+    state.field.pressureGrid.at(3, 2) = -kGridValueLimit;
+    const Result<std::string> widest = WriteIsobarFile(state.field);
+    ASSERT_TRUE(widest) << widest.message();
+    EXPECT_TRUE(ParseIsobarFile(*widest, state.field.grid, 54));
+
+    state.field.pressureGrid.at(7, 0) = kGridValueLimit + 1;
+    EXPECT_EQ(WriteIsobarFile(state.field).message(),
+              "格子点（7, 0）の気圧（10000000）が等圧線データに書ける範囲（±9999999）を超えています");
+    state.field.pressureGrid.at(7, 0) = 0;
+    state.field.plotTable.slot(56).y = -kGridValueLimit - 1;
+    EXPECT_EQ(WriteIsobarFile(state.field).message(),
+              "低気圧の位置（-10000000）が等圧線データに書ける範囲（±9999999）を超えています");
+}
+
 TEST(IsobarFile, RoundTripThroughTheExample) {
     AppState state;
     const Result<std::string> example = ReadWholeFile(std::string(ISOBRA_TEST_DATA) + "/../../examples/winter.dat");
@@ -128,6 +145,8 @@ TEST(IsobarFile, BrokenFilesAreRefusedWithLineAndReason) {
          "27行目の高気圧・低気圧・前線の数（-1）が0から46までの範囲にありません。"},
         {"position too large", Sjis(GridLines(101000) + " 1 \r\n低気圧, 1 , 99999999 \r\n"), 54, 28,
          "28行目の1件目のy座標（99999999）が大きすぎます。"},
+        {"last line without line end", GridLines(101000) + " 0 ", 54, 27,
+         "最後の行（27行目）に改行がありません。途中で切れているかもしれません。"},
         {"kind not Shift-JIS", GridLines(101000) + " 1 \r\n\x83\xff, 1 , 2 \r\n", 54, 28,
          "28行目にShift-JISとして読めない文字があります。"},
     };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <string>
@@ -18,6 +19,7 @@
 #include "map/SymbolSites.h"
 #include "map/WeatherSymbols.h"
 #include "map/WindSymbols.h"
+#include "model/FileAccess.h"
 
 namespace isobra {
 namespace {
@@ -397,6 +399,41 @@ TEST(LabelObstacles, TextsTakeTheBoxOfTheirFont) {
     canvas.DrawTextAt(10, 20, "1036", TextSize::Small);
     canvas.DrawTextAt(100, 120, "高");
     EXPECT_EQ(BoxesOfCalls(canvas.calls, kStyle), (std::vector<PixelBox>{{10, 20, 33, 29}, {100, 120, 111, 131}}));
+}
+
+TEST(LabelObstacles, LinesFarOffTheMapGiveOnlyTheirBoxesNearIt) {
+    const CanvasArea keep{-100, -100, 500, 500};
+    auto overlaps = [&](const PixelBox& b) {
+        return b.x2 >= keep.left && b.x1 <= keep.right && b.y2 >= keep.top && b.y1 <= keep.bottom;
+    };
+    const float lines[][4] = {{200, 200, 99999, 99999}, {-99999, 300, 99999, 50}, {450, -99999, 470, 99999},
+                              {-99999, -99999, -500, 99999}, {10, 20, 380, 390}};
+    for (const auto& l : lines) {
+        RecordingCanvas canvas;
+        canvas.DrawLine(l[0], l[1], l[2], l[3], 0);
+        const std::vector<PixelBox> all = BoxesOfCalls(canvas.calls, kStyle);
+        const std::vector<PixelBox> near = BoxesOfCalls(canvas.calls, kStyle, keep);
+        std::vector<PixelBox> expected;
+        for (const PixelBox& b : all)
+            if (overlaps(b)) expected.push_back(b);
+        // The boxes near the map, each as cutting up the whole line gives it,
+        // and at most a piece more at either end.
+        for (const PixelBox& b : expected) EXPECT_NE(std::find(near.begin(), near.end(), b), near.end()) << l[0];
+        for (const PixelBox& b : near) EXPECT_NE(std::find(all.begin(), all.end(), b), all.end()) << l[0];
+        EXPECT_LE(near.size(), expected.size() + 2) << l[0];
+    }
+}
+
+TEST(LabelObstacles, FrontsAsFarAsAFileHoldsCostWhatTheirPartOnTheMapCosts) {
+    // Found by fuzzing: 46 front points at 1 and 9999999 px once asked the
+    // labelled drawing for gigabytes of obstacle boxes.
+    AppState state;
+    const Result<std::string> bytes = ReadWholeFile(std::string(ISOBRA_TEST_DATA) + "/far-fronts.cnt");
+    ASSERT_TRUE(bytes.ok());
+    const Result<IsobarFileData> parsed = ParseIsobarFile(*bytes, state.field.grid, 54);
+    ASSERT_TRUE(parsed) << parsed.message();
+    ASSERT_TRUE(ApplyIsobarFile(*parsed, 54, state.field));
+    EXPECT_LT(LabelObstacles(state.observations, state.field.plotTable, state.coastline, 100, kStyle).size(), 20000u);
 }
 
 }  // namespace

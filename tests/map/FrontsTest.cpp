@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "canvas/PixelCanvas.h"
 #include "canvas/Raster.h"
 #include "canvas/RecordingCanvas.h"
 #include "map/Fronts.h"
@@ -272,6 +273,59 @@ TEST(Fronts, ReadTheTableWithTheCountsItWasBuiltWith) {
         state.field.plotTable.shipCount = ships;
         EXPECT_NO_THROW(DrawFronts(none, state.field.plotTable, state.colours));
     }
+}
+
+// The same canvas claiming the whole plane, so that no symbol is left out.
+class UnboundedPixelCanvas : public PixelCanvas {
+public:
+    CanvasArea Area() const override { return MapCanvas::Area(); }
+};
+
+TEST(Fronts, SymbolsFarOffTheCanvasAreLeftOutWithoutChangingAPixel) {
+    struct Segment {
+        const char* what;
+        int x1, y1, x2, y2;
+    };
+    // Front points far beyond the map (as an isobar file may hold them),
+    // reaching it from every side, and segments that pass it by.
+    const Segment segments[] = {
+        {"from the map to the far south-east", 200, 200, 99999, 99999},
+        {"from far east to the map", 99999, 300, 150, 250},
+        {"from the far north-west corner through the map", 1, 1, 99999, 50000},
+        {"shallow, from the far west", 1, 180, 99999, 260},
+        {"steep, into the far south", 210, 1, 260, 99999},
+        {"passing below the map", 1, 900, 99999, 1100},
+        {"level along the top row", 3, 1, 99999, 1},
+        {"level, just below the map", 3, 403, 99999, 403},
+        {"level, far below the map", 3, 9000, 99999, 9000},
+        {"inside the map", 60, 300, 340, 120},
+    };
+    for (const Segment& s : segments) {
+        for (const auto& draw : {DrawWarmFrontSegment, DrawColdFrontSegment}) {
+            PixelCanvas bounded;
+            UnboundedPixelCanvas everything;
+            draw(bounded, s.x1, s.y1, s.x2, s.y2, 4, 24, kColour);
+            draw(everything, s.x1, s.y1, s.x2, s.y2, 4, 24, kColour);
+            EXPECT_EQ(bounded.pixels(), everything.pixels()) << s.what;
+        }
+    }
+    // Leaving them out is what makes such a front cheap: only symbols near
+    // the map reach the canvas.
+    RecordingCanvas all;
+    DrawWarmFrontSegment(all, 200, 200, 99999, 99999, 4, 24, kColour);
+    EXPECT_GT(all.calls.size(), 5000u);
+    class CountingPixels : public PixelCanvas {
+    public:
+        int arcs = 0;
+
+    protected:
+        void DoArc(float cx, float cy, float r, Colour c, float a, float b) override {
+            ++arcs;
+            PixelCanvas::DoArc(cx, cy, r, c, a, b);
+        }
+    } counted;
+    DrawWarmFrontSegment(counted, 200, 200, 9999999, 9999999, 4, 24, kColour);
+    EXPECT_LT(counted.arcs, 20);
 }
 
 }  // namespace

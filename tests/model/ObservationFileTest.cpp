@@ -77,13 +77,13 @@ TEST(ObservationFile, MissingValueConventions) {
     set.stationName(1) = "富士山";
     set.land(1) = LandReport{2, 9, 0, 640, -22};  // its pressure is never written
     set.stationName(2) = "潮岬";
-    set.land(2) = LandReport{0, 2, 1, 10000, -100};  // wider than the field: written whole
+    set.land(2) = LandReport{0, 2, 1, 1000, -1000};  // wider than the field: written whole
     set.SetShipCount(1);
     set.ship(0) = ShipReport{30, 130, 8, 0, 3, 0};  // neither pressure nor wind: "不明"
     const std::string text = Text(WriteObservationFile(set).value());
     EXPECT_NE(text.find("秋田        ,      ,  0 ,不明    ,    0 ,   0\r\n"), std::string::npos);
     EXPECT_NE(text.find("富士山       ,北西    ,  9 ,快晴    ,      , -22\r\n"), std::string::npos);
-    EXPECT_NE(text.find("潮岬        ,北     ,  2 ,晴れ    , 10000 ,-100\r\n"), std::string::npos);
+    EXPECT_NE(text.find("潮岬        ,北     ,  2 ,晴れ    , 1000 ,-1000\r\n"), std::string::npos);
     EXPECT_NE(text.find("  30 , 130 ,      ,  0 ,不明    ,    0\r\n"), std::string::npos);
     // No ships: the title with count 0, the header, then the empty line.
     EXPECT_NE(Text(WriteObservationFile(SmallSet()).value()).find("漁業気象"), std::string::npos);
@@ -97,7 +97,7 @@ TEST(ObservationFile, MissingValueConventions) {
     ASSERT_TRUE(back) << back.message();
     EXPECT_EQ(back->land[0], (LandReport{0, 0, 10, 0, 0}));
     EXPECT_EQ(back->land[1], (LandReport{2, 9, 0, 0, -22}));
-    EXPECT_EQ(back->land[2], (LandReport{0, 2, 1, 10000, -100}));
+    EXPECT_EQ(back->land[2], (LandReport{0, 2, 1, 1000, -1000}));
     EXPECT_EQ(back->ships[0], (ShipReport{30, 130, 0, 0, 10, 0}));
 }
 
@@ -151,7 +151,7 @@ TEST(ObservationFile, ReaderRules) {
         "\r\n"
         "漁業気象,1\r\n"
         "header\r\n"
-        "寒冷前線   ,  35 , 140 ,  0");  // no line end after the last line
+        "寒冷前線   ,  35 , 140 ,  0\r");  // a lone CR ends a line too
     const Result<ObservationFileData> parsed = ParseObservationFile(file);
     ASSERT_TRUE(parsed) << parsed.message();
     const ObservationFileData& d = *parsed;
@@ -163,6 +163,12 @@ TEST(ObservationFile, ReaderRules) {
     EXPECT_TRUE(d.ships.empty());
     ASSERT_EQ(d.fishery.size(), 1u);
     EXPECT_EQ(d.fishery[0], (FisheryEntry{"寒冷前線", 35, 140, 0}));
+
+    // Without a line end after the last line the file may have been cut.
+    const Result<ObservationFileData> cut = ParseObservationFile(file.substr(0, file.size() - 1));
+    EXPECT_FALSE(cut);
+    EXPECT_EQ(cut.line(), 11);
+    EXPECT_EQ(cut.message(), "最後の行（11行目）に改行がありません。途中で切れているかもしれません。");
 }
 
 TEST(LeadingNumber, LongestLeadingDecimalNumber) {
@@ -208,6 +214,13 @@ TEST(ObservationFile, BrokenFilesAreRefusedWithLineAndReason) {
          "7行目の漁業気象の数（70000）が0から101までの範囲にありません。"},
         {"pressure too large", Sjis(Head(1) + "石垣島,北,3,晴れ,100000,25\r\n" + kTail), 3,
          "3行目の「石垣島」の気圧（100000）が大きすぎます。"},
+        {"pressure wider than its column", Sjis(Head(1) + "石垣島,北,3,晴れ,10000,25\r\n" + kTail), 3,
+         "3行目の「石垣島」の気圧（10000）が大きすぎます。"},
+        {"ship pressure too low", Sjis(Head(0) + "\r\n船舶の報告, 1 \r\nheader\r\n30,135,南,4,雨,-10000\r\n"), 6,
+         "6行目の船舶の報告の1件目の気圧（-10000）が大きすぎます。"},
+        {"fishery pressure too large",
+         Sjis(Head(0) + "\r\n船舶の報告, 0 \r\nheader\r\n\r\n漁業気象, 1 \r\nheader\r\n低気圧,40,150,99999\r\n"), 9,
+         "9行目の漁業気象の1件目の気圧（99999）が大きすぎます。"},
         {"temperature beyond any number",
          Sjis(Head(1) + "石垣島,北,3,晴れ,1012,-" + std::string(400, '9') + "\r\n" + kTail), 3,
          "3行目の「石垣島」の気温（-9999999999999999999…）が大きすぎます。"},
