@@ -4,6 +4,7 @@
 
 #include "map/CoastlineTable.h"
 #include "model/ColorSettings.h"
+#include "model/ContinuousDisplay.h"
 #include "model/EntryLists.h"
 #include "model/ObservationSet.h"
 #include "model/PressureField.h"
@@ -28,6 +29,7 @@ public:
     EntryLists lists;     // the rows of the three entry windows; they set the counts
     PressureField field;  // grid settings, pressure grid, plot table
     ColorSettings colours;
+    ContinuousDisplay display;  // the show's files, kind and display time
     MouseMode mouseMode = MouseMode::None;
     bool labelIsobars = false;  // "気圧の数値を入れる": values on the isobars, central pressures
     CoastlineTable coastline;
