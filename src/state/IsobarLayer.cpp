@@ -2,6 +2,7 @@
 
 #include "isobar/IsobarDrawing.h"
 #include "isobar/LabelledIsobars.h"
+#include "map/CoastlineTable.h"
 
 namespace isobra {
 
@@ -15,6 +16,12 @@ void DrawIsobarLayer(MapCanvas& canvas, const AppState& state, const LabelStyle&
     const IsobarLayout layout = LayOutIsobars(field.pressureGrid, field.grid, field.grid.isobarInterval,
                                               field.grid.isobarHalfInterval, state.observations, field.plotTable, style);
     DrawLabelledIsobars(canvas, layout, field.plotTable, field.grid.pressureScale, colour, style);
+}
+
+void RedrawIsobarMap(MapCanvas& canvas, const AppState& state, const LabelStyle& style) {
+    canvas.ClearCanvas();
+    DrawCoastline(canvas, state.coastline, state.colours.ColorOf(kMapColour));
+    DrawIsobarLayer(canvas, state, style);
 }
 
 }  // namespace isobra

@@ -13,4 +13,9 @@ namespace isobra {
 // canvas draws its texts with.
 void DrawIsobarLayer(MapCanvas& canvas, const AppState& state, const LabelStyle& style = LabelStyle{});
 
+// The full redraw of a changed field (a new spacing, "等圧線を描く", a
+// smoothing): the drawing cleared (a background picture stays), the map,
+// then the isobar layer. Symbols and fronts drawn before are gone.
+void RedrawIsobarMap(MapCanvas& canvas, const AppState& state, const LabelStyle& style = LabelStyle{});
+
 }  // namespace isobra
