@@ -1,35 +1,12 @@
 // The main window's side of the three entry forms: creating them hidden at
 // start-up, showing them from the menu and erasing everything.
-#include <QScreen>
-#include <algorithm>
-
 #include "app/MainWindow.h"
 #include "entry/Gyogyou.h"
 #include "entry/Kaiyou1.h"
 #include "entry/Tenki1.h"
+#include "widgets/WindowPlacement.h"
 
 namespace isobra {
-
-namespace {
-
-// Without blocking the main window, in front of it. The first time, the form
-// goes beside the main window so that it does not hide the map.
-void ShowForm(QWidget* form, const QWidget* mainWindow) {
-    if (!form->testAttribute(Qt::WA_Moved) && mainWindow->isVisible()) {
-        const QRect frame = mainWindow->frameGeometry();
-        QPoint place(frame.right() + 1, frame.top());
-        if (const QScreen* screen = mainWindow->screen()) {
-            const QRect room = screen->availableGeometry();
-            place.setX(std::max(room.left(), std::min(place.x(), room.right() + 1 - form->frameGeometry().width())));
-        }
-        form->move(place);
-    }
-    form->show();
-    form->raise();
-    form->activateWindow();
-}
-
-}  // namespace
 
 void MainWindow::CreateEntryForms() {
     if (tenki1_ && kaiyou1_ && gyogyou_) return;
@@ -42,19 +19,19 @@ void MainWindow::CreateEntryForms() {
 void MainWindow::ShowLandForm() {
     state_.field.pressureGrid.MarkNotComputed();
     CreateEntryForms();
-    ShowForm(tenki1_, this);
+    ShowBesideMainWindow(tenki1_, this);
 }
 
 void MainWindow::ShowShipForm() {
     state_.field.pressureGrid.MarkNotComputed();
     CreateEntryForms();
-    ShowForm(kaiyou1_, this);
+    ShowBesideMainWindow(kaiyou1_, this);
 }
 
 void MainWindow::ShowFisheryForm() {
     state_.field.pressureGrid.MarkNotComputed();
     CreateEntryForms();
-    ShowForm(gyogyou_, this);
+    ShowBesideMainWindow(gyogyou_, this);
 }
 
 void MainWindow::EraseAllObservations() {
