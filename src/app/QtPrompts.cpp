@@ -1,10 +1,12 @@
 #include "app/QtPrompts.h"
 
+#include <QColorDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
 #include "widgets/Fonts.h"
 #include "app/FrmOpenSave.h"
+#include "widgets/QImageCanvas.h"
 
 namespace isobra {
 
@@ -54,6 +56,12 @@ void QtPrompts::ChooseFile(const FileRequest& request, FileChooserState& chooser
     FrmOpenSave dialog(*this, chooser, parent_);
     dialog.Prepare(request);
     dialog.exec();
+}
+
+std::optional<Colour> QtPrompts::PickColour(const QString& title, Colour initial) {
+    const QColor picked = QColorDialog::getColor(QImageCanvas::ToQColor(initial), parent_, title);
+    if (!picked.isValid()) return std::nullopt;
+    return QImageCanvas::FromQColor(picked);
 }
 
 }  // namespace isobra

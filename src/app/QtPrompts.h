@@ -17,6 +17,7 @@ public:
     std::optional<QString> InputText(const QString& title, const QString& prompt,
                                      const QString& defaultText) override;
     void ChooseFile(const FileRequest& request, FileChooserState& chooser) override;
+    std::optional<Colour> PickColour(const QString& title, Colour initial) override;
 
 private:
     QWidget* parent_;

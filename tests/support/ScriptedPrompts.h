@@ -16,7 +16,7 @@ namespace isobra::test {
 class ScriptedPrompts : public Prompts {
 public:
     struct Shown {
-        enum class Kind { Inform, YesNo, Input } kind;
+        enum class Kind { Inform, YesNo, Input, Colour } kind;
         QString title;
         QString text;
     };
@@ -25,6 +25,8 @@ public:
     std::deque<bool> yesNoAnswers;                    // default: No
     std::deque<std::optional<QString>> inputAnswers;  // default: cancel
     std::deque<std::optional<QString>> fileAnswers;   // default: cancel
+    std::deque<std::optional<Colour>> colourAnswers;  // default: cancel
+    std::vector<Colour> colourStarts;                 // the colour each picker started at
     std::vector<FileRequest> fileRequests;
 
     // Called with each prompt as it is shown, to look at the program's state then.
@@ -56,9 +58,16 @@ public:
         }
     }
 
+    std::optional<Colour> PickColour(const QString& title, Colour initial) override {
+        shown.push_back({Shown::Kind::Colour, title, QString()});
+        colourStarts.push_back(initial);
+        return Next(colourAnswers);
+    }
+
     // The next queued answer; none (cancel) when the queue is empty.
-    static std::optional<QString> Next(std::deque<std::optional<QString>>& queue) {
-        std::optional<QString> answer;
+    template <class T>
+    static std::optional<T> Next(std::deque<std::optional<T>>& queue) {
+        std::optional<T> answer;
         if (!queue.empty()) {
             answer.swap(queue.front());
             queue.pop_front();
