@@ -130,12 +130,14 @@ void MainWindow::BuildMenus() {
     AddItem(chart, QStringLiteral("気圧の立体表示"), QStringLiteral("cntRittai"));
     AddItem(chart, QStringLiteral("等圧線の間隔の変更"), QStringLiteral("cntTKankaku"));
     AddItem(chart, QStringLiteral("等圧線の修正、保存"), QStringLiteral("cntSyusei"));
-    AddItem(chart, QStringLiteral("等圧線の連続表示"), QStringLiteral("cntRenzoku"));
-    AddItem(chart, QStringLiteral("表示色の指定"), QStringLiteral("cntColor"));
+    AddItem(chart, QStringLiteral("等圧線の連続表示"), QStringLiteral("cntRenzoku"),
+            [this] { ShowContinuousDisplay(DisplayKind::Isobars); });
+    AddItem(chart, QStringLiteral("表示色の指定"), QStringLiteral("cntColor"), [this] { ShowColorDialog(); });
 
     QMenu* himawari = AddSubmenu(nullptr, QStringLiteral("気象衛星画像"), QStringLiteral("cntHim"));
     AddItem(himawari, QStringLiteral("雲の断面図"), QStringLiteral("cntDanmen"));
-    AddItem(himawari, QStringLiteral("画像の連続表示"), QStringLiteral("cntGRenzoku"));
+    AddItem(himawari, QStringLiteral("画像の連続表示"), QStringLiteral("cntGRenzoku"),
+            [this] { ShowContinuousDisplay(DisplayKind::Images); });
     AddSeparator(himawari, QStringLiteral("cntS3"));
     AddItem(himawari, QStringLiteral("画像読みこみ"), QStringLiteral("cntHimawari"));
     AddItem(himawari, QStringLiteral("画像の保存"), QStringLiteral("cntGazou"));
@@ -173,6 +175,7 @@ void MainWindow::HidePleaseWait() {
 }
 
 void MainWindow::OnCanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+    if (ShowRunning()) return;  // during a show the map only shows
     const MouseMode mode = state_.mouseMode;
     if (IsCorrectionMode(mode)) {
         if (correctionHandler_) correctionHandler_(button, shift, x, y);

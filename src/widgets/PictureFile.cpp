@@ -1,5 +1,8 @@
 #include "widgets/PictureFile.h"
 
+#include <QFileInfo>
+#include <QImageReader>
+
 #include "model/FileAccess.h"
 #include "widgets/QtText.h"
 
@@ -18,6 +21,14 @@ Result<QImage> ReadPictureFile(const QString& path) {
     QImage picture = QImage::fromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
     if (picture.isNull()) return Result<QImage>::Fail("画像の形式がわからないか、ファイルがこわれています");
     return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+bool IsPictureFile(const QString& path) {
+    // Only regular files: a pipe would keep the reader waiting.
+    if (!QFileInfo(path).isFile()) return false;
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    return reader.canRead();
 }
 
 std::shared_ptr<const RgbImage> ToRgbImage(const QImage& picture) {

@@ -14,6 +14,10 @@ namespace isobra {
 // failure's message is a reason phrase for ReadFailureText.
 Result<QImage> ReadPictureFile(const QString& path);
 
+// Whether a regular file holds a picture Qt reads, judged by its first
+// bytes, whatever its name says.
+bool IsPictureFile(const QString& path);
+
 // The picture as the canvas keeps its background.
 std::shared_ptr<const RgbImage> ToRgbImage(const QImage& picture);
 QImage ToQImage(const RgbImage& picture);
