@@ -140,9 +140,16 @@ void Cont::OnLoadClicked() {
     for (;;) {
         state_.fileChooser.cancelled = false;
         prompts_.ChooseFile(request, state_.fileChooser);
-        if (state_.fileChooser.cancelled) return;
+        if (state_.fileChooser.cancelled) break;
         ShowRows(state_.display.Register(SelectedRow(), state_.fileChooser.chosenPath));
     }
+    BackToFront();
+}
+
+void Cont::BackToFront() {
+    // The dialogs belong to the main window, which comes up with them.
+    raise();
+    activateWindow();
 }
 
 void Cont::OnDeleteClicked() { ShowRows(state_.display.Remove(SelectedRow())); }
@@ -152,14 +159,15 @@ void Cont::OnHZikanClicked() {
         const std::optional<QString> answer =
             prompts_.InputText(QStringLiteral("表示時間の設定"), ToQ(DisplayTimePrompt(state_.display.displayTime())),
                                QStringLiteral("1"));
-        if (!answer || answer->isEmpty()) return;
+        if (!answer || answer->isEmpty()) break;
         if (const std::optional<float> seconds = DisplayTimeFromAnswer(ToUtf8(*answer))) {
             state_.display.SetDisplayTime(*seconds);
-            return;
+            break;
         }
         prompts_.Inform(QString::fromUtf8(kNoticeTitle), QStringLiteral("正しい数値を入力して下さい（０～１０）"),
                         Prompts::Icon::Warning);
     }
+    BackToFront();
 }
 
 void Cont::OnHyouziClicked() {
@@ -183,6 +191,7 @@ void Cont::AddDroppedFiles(const QStringList& paths) {
                     QStringLiteral("次のファイルは%1ので、登録しませんでした。\r\n%2")
                         .arg(QString::fromUtf8(TextsOf(kind).notThisKind), refused.join(QStringLiteral("\r\n"))),
                     Prompts::Icon::Warning);
+    BackToFront();
 }
 
 }  // namespace isobra

@@ -44,6 +44,7 @@ signals:
 
 private:
     void ShowRows(int select);
+    void BackToFront();
 
     AppState& state_;
     Prompts& prompts_;

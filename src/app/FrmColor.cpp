@@ -139,6 +139,9 @@ void FrmColor::PickColourFor(int item) {
     if (swatches_.selected() != item) return;
     const std::optional<Colour> picked =
         prompts_.PickColour(labels_[static_cast<std::size_t>(item)]->text(), swatches_.Swatch(item));
+    // The picker belongs to the main window, which comes up with it.
+    raise();
+    activateWindow();
     if (!picked) return;
     const ColourBars bars = BarsOf(*picked);
     bars_[0]->setValue(bars.red);
