@@ -54,16 +54,12 @@ Cont::Cont(AppState& state, Prompts& prompts, QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state), prompts_(prompts) {
     setObjectName(QStringLiteral("Cont"));
     using entry_form::AddButton;
+    using entry_form::AddNamedLabel;
 
-    auto* label1 = new QLabel(QStringLiteral("「登録」でファイルを選んでから"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setGeometry(Twips(120, 120, 5160, 270));
-    label2_ = new QLabel(this);
-    label2_->setObjectName(QStringLiteral("Label2"));
-    label2_->setGeometry(Twips(120, 420, 5160, 270));
-    label3_ = new QLabel(this);
-    label3_->setObjectName(QStringLiteral("Label3"));
-    label3_->setGeometry(Twips(120, 720, 5160, 270));
+    AddNamedLabel(this, QStringLiteral("Label1"), QStringLiteral("「登録」でファイルを選んでから"),
+                  Twips(120, 120, 5160, 270));
+    label2_ = AddNamedLabel(this, QStringLiteral("Label2"), QString(), Twips(120, 420, 5160, 270));
+    label3_ = AddNamedLabel(this, QStringLiteral("Label3"), QString(), Twips(120, 720, 5160, 270));
 
     lstFiles_ = new FileDropList(this);
     lstFiles_->setObjectName(QStringLiteral("lstFiles"));

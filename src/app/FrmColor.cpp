@@ -45,13 +45,13 @@ FrmColor::FrmColor(ColorSettings& colours, MapCanvas& canvas, Prompts& prompts, 
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("表示色の変更"));
     setFont(GothicFont(entry_form::kFontPixels));
+    using entry_form::AddNamedLabel;
 
     for (std::size_t row = 0; row < kRows.size(); ++row) {
         const ItemRow& r = kRows[row];
         const int top = 120 + 360 * static_cast<int>(row);
-        auto* label = new QLabel(QString::fromUtf8(r.caption), this);
-        label->setObjectName(QString::fromUtf8(r.label));
-        label->setGeometry(Twips(120, top, 1620, 255));
+        QLabel* label =
+            AddNamedLabel(this, QString::fromUtf8(r.label), QString::fromUtf8(r.caption), Twips(120, top, 1620, 255));
         label->installEventFilter(this);
         auto* picture = new QFrame(this);
         picture->setObjectName(QString::fromUtf8(r.picture));
@@ -63,10 +63,10 @@ FrmColor::FrmColor(ColorSettings& colours, MapCanvas& canvas, Prompts& prompts, 
         ShowSwatch(r.item);
     }
 
-    auto* text1 =
-        new QLabel(QStringLiteral("　変更するものを左から選び、下のスクロールバーで色を変えてください。"), this);
-    text1->setObjectName(QStringLiteral("Text1"));
-    text1->setGeometry(Twips(2640, 120, 2295, 1215));
+    QLabel* text1 =
+        AddNamedLabel(this, QStringLiteral("Text1"),
+                      QStringLiteral("　変更するものを左から選び、下のスクロールバーで色を変えてください。"),
+                      Twips(2640, 120, 2295, 1215));
     text1->setWordWrap(true);
     text1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -78,10 +78,9 @@ FrmColor::FrmColor(ColorSettings& colours, MapCanvas& canvas, Prompts& prompts, 
     const char* const barCaptions[] = {"赤", "緑", "青"};
     for (int i = 0; i < 3; ++i) {
         const int left = 3240 + 600 * i;
-        auto* caption = new QLabel(QString::fromUtf8(barCaptions[i]), this);
-        caption->setObjectName(QString::fromUtf8(barLabels[i]));
-        caption->setGeometry(Twips(left, 1440, 255, 255));
-        caption->setAlignment(Qt::AlignCenter);
+        AddNamedLabel(this, QString::fromUtf8(barLabels[i]), QString::fromUtf8(barCaptions[i]),
+                      Twips(left, 1440, 255, 255))
+            ->setAlignment(Qt::AlignCenter);
         auto* bar = new QScrollBar(Qt::Vertical, this);
         bar->setObjectName(QString::fromUtf8(barNames[i]));
         bar->setGeometry(Twips(left, 1800, 255, 1815));

@@ -19,14 +19,17 @@ ContinuousDisplay ListOf(const Files& files) {
     return display;
 }
 
+// A list before and after an operation on the selected entry, and the entry
+// to select next.
+struct ListCase {
+    Files before;
+    int selected;
+    Files after;
+    int next;
+};
+
 TEST(ContinuousDisplay, RegisterReplacesUpToTheOneBeforeTheLastThenAppends) {
-    struct Case {
-        Files before;
-        int selected;
-        Files after;
-        int next;
-    };
-    const Case cases[] = {
+    const ListCase cases[] = {
         {{}, -1, {"x"}, 0},
         {{"a", "b", "c"}, -1, {"a", "b", "c", "x"}, 3},  // nothing selected: appended, not entry -1 replaced
         {{"a", "b", "c"}, 0, {"x", "b", "c"}, 1},
@@ -34,7 +37,7 @@ TEST(ContinuousDisplay, RegisterReplacesUpToTheOneBeforeTheLastThenAppends) {
         {{"a", "b", "c"}, 2, {"a", "b", "c", "x"}, 3},  // the last entry is never replaced
         {{"a", "b", "c"}, 9, {"a", "b", "c", "x"}, 3},  // a stale selection beyond the list
     };
-    for (const Case& c : cases) {
+    for (const ListCase& c : cases) {
         ContinuousDisplay display = ListOf(c.before);
         EXPECT_EQ(display.Register(c.selected, "x"), c.next) << c.selected;
         EXPECT_EQ(display.Files(), c.after) << c.selected;
@@ -57,13 +60,7 @@ TEST(ContinuousDisplay, DroppedFilesAreAppendedInOrderWhateverIsSelected) {
 }
 
 TEST(ContinuousDisplay, RemoveSelectsTheEntryBefore) {
-    struct Case {
-        Files before;
-        int selected;
-        Files after;
-        int next;
-    };
-    const Case cases[] = {
+    const ListCase cases[] = {
         {{"a", "b", "c"}, 1, {"a", "c"}, 0},
         {{"a", "b", "c"}, 2, {"a", "b"}, 1},
         {{"a", "b", "c"}, 0, {"b", "c"}, -1},  // the first removed: nothing selected
@@ -71,7 +68,7 @@ TEST(ContinuousDisplay, RemoveSelectsTheEntryBefore) {
         {{"a", "b"}, -1, {"a", "b"}, -1},  // nothing selected: nothing removed
         {{"a", "b"}, 2, {"a", "b"}, 2},
     };
-    for (const Case& c : cases) {
+    for (const ListCase& c : cases) {
         ContinuousDisplay display = ListOf(c.before);
         EXPECT_EQ(display.Remove(c.selected), c.next) << c.selected;
         EXPECT_EQ(display.Files(), c.after) << c.selected;
