@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/FileDropList.h"
 #include "entry/EntryFormKit.h"
@@ -28,15 +29,12 @@ struct KindTexts {
 };
 
 const KindTexts& TextsOf(DisplayKind kind) {
-    static const KindTexts kIsobars{
-        "等圧線連続表示", "表示をクリックすると連続で等圧", "線を表示します。", "等圧線データ連続読みこみ",
-        "*.cnt",          "等圧線データではありません"};
-    static const KindTexts kImages{"気象衛星画像の連続表示",
-                                   "表示をクリックすると連続で気象",
-                                   "衛星画像を表示します。",
-                                   "気象衛星画像の連続読みこみ",
-                                   "*.Bmp",
-                                   "画像ではありません"};
+    // clang-format off
+    static const KindTexts kIsobars{"等圧線連続表示", "表示をクリックすると連続で等圧", "線を表示します。",
+                                    "等圧線データ連続読みこみ", "*.cnt", "等圧線データではありません"};
+    static const KindTexts kImages{"気象衛星画像の連続表示", "表示をクリックすると連続で気象", "衛星画像を表示します。",
+                                   "気象衛星画像の連続読みこみ", "*.Bmp", "画像ではありません"};
+    // clang-format on
     return kind == DisplayKind::Images ? kImages : kIsobars;
 }
 
