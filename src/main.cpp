@@ -1,3 +1,6 @@
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstdio>
 #include <string>
 
@@ -9,6 +12,11 @@
 int main(int argc, char* argv[]) {
     isobra::LastResortApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Isobra"));
+    // Qt's own dialogs (the colour picker, the buttons of message boxes) in Japanese.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     isobra::AppState state;
     isobra::QtPrompts prompts;

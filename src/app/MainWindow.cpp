@@ -141,8 +141,9 @@ void MainWindow::BuildMenus() {
             [this] { ChangeIsobarInterval(); });
     AddItem(chart, QStringLiteral("等圧線の修正、保存"), QStringLiteral("cntSyusei"),
             [this] { ShowCorrectionWindow(); });
-    AddItem(chart, QStringLiteral("等圧線の連続表示"), QStringLiteral("cntRenzoku"));
-    AddItem(chart, QStringLiteral("表示色の指定"), QStringLiteral("cntColor"));
+    AddItem(chart, QStringLiteral("等圧線の連続表示"), QStringLiteral("cntRenzoku"),
+            [this] { ShowContinuousDisplay(DisplayKind::Isobars); });
+    AddItem(chart, QStringLiteral("表示色の指定"), QStringLiteral("cntColor"), [this] { ShowColorDialog(); });
     AddSeparator(chart, QStringLiteral("cntS6"));
     // Read by every full isobar drawing from then on; nothing is redrawn now.
     QAction* labels = AddItem(chart, QStringLiteral("気圧の数値を入れる"), QStringLiteral("cntSuuti"));
@@ -152,7 +153,8 @@ void MainWindow::BuildMenus() {
 
     QMenu* himawari = AddSubmenu(nullptr, QStringLiteral("気象衛星画像"), QStringLiteral("cntHim"));
     AddItem(himawari, QStringLiteral("雲の断面図"), QStringLiteral("cntDanmen"), [this] { ShowCrossSectionWindow(); });
-    AddItem(himawari, QStringLiteral("画像の連続表示"), QStringLiteral("cntGRenzoku"));
+    AddItem(himawari, QStringLiteral("画像の連続表示"), QStringLiteral("cntGRenzoku"),
+            [this] { ShowContinuousDisplay(DisplayKind::Images); });
     AddSeparator(himawari, QStringLiteral("cntS3"));
     AddItem(himawari, QStringLiteral("画像読みこみ"), QStringLiteral("cntHimawari"), [this] { LoadSatelliteImage(); });
     AddItem(himawari, QStringLiteral("画像の保存"), QStringLiteral("cntGazou"), [this] { SaveSatelliteImage(); });
@@ -196,6 +198,7 @@ void MainWindow::HidePleaseWait() {
 }
 
 void MainWindow::OnCanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y) {
+    if (ShowRunning()) return;  // during a show the map only shows
     const MouseMode mode = state_.mouseMode;
     if (IsCorrectionMode(mode)) {
         if (correctionHandler_) correctionHandler_(button, shift, x, y);

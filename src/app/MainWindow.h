@@ -5,9 +5,11 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <vector>
 
 #include "widgets/Prompts.h"
 #include "state/AppState.h"
+#include "model/ContinuousDisplay.h"
 #include "model/Result.h"
 
 class QAction;
@@ -16,7 +18,10 @@ class QMenu;
 namespace isobra {
 
 class CanvasView;
+class Cont;
 class Danmen;
+class FrmColor;
+class SlideShow;
 class PleaseWait;
 class QImageCanvas;
 class Tenki1;
@@ -118,6 +123,26 @@ public:
     // why the name cannot be saved). Every save of the windows asks here.
     std::optional<QString> AskSavePath(const QString& title, const QString& pattern, const char* extension);
 
+    // ---- The show and the display colours (MainWindowDisplay.cpp) ----
+    // "等圧線の連続表示" and "画像の連続表示": the window Cont for that kind
+    // (another kind than before empties its list).
+    void ShowContinuousDisplay(DisplayKind kind);
+    // The show of the registered files ("表　示"). Until it ends, the menus,
+    // the other windows and clicks on the map do nothing; Esc in this
+    // window stops it. Afterwards the files that could not be shown are
+    // named in one message and Cont comes back.
+    void RunShow();
+    bool ShowRunning() const { return show_ != nullptr; }
+    // One step of the show: the isobar file loaded (the grid replaced, 54
+    // stations) and drawn on a cleared map, or the picture put under the
+    // drawing. A sentence says why not.
+    Status ShowIsobarStep(const QString& path);
+    Status ShowImageStep(const QString& path);
+    // "表示色の指定": the colour dialog beside the map, without blocking.
+    void ShowColorDialog();
+    Cont* continuousDisplayWindow() const { return cont_; }
+    FrmColor* colourDialog() const;
+
     // ---- Entry forms (MainWindowEntry.cpp) ----
     void CreateEntryForms();
     void ShowLandForm();
@@ -171,6 +196,9 @@ private:
     void DrawCrossSectionAt(int x, int y);
     template <class Parse>
     auto ReadAndParse(const QString& path, Parse parse) -> std::optional<typename decltype(parse(""))::Value>;
+    // Disables (or enables again) what must not act during a show.
+    void HoldStillForShow(bool hold);
+    void EndShow();
 
     AppState& state_;
     Prompts& prompts_;
@@ -183,6 +211,12 @@ private:
     ClickHandler crossSectionHandler_;
     QPointer<Teisei> teisei_;
     bool ending_ = false;
+
+    // ---- The show and the display colours ----
+    Cont* cont_ = nullptr;
+    SlideShow* show_ = nullptr;
+    std::vector<QPointer<QWidget>> heldForShow_;  // the windows disabled during the show
+    QPointer<FrmColor> frmColor_;
 
     // ---- Entry forms ----
     Tenki1* tenki1_ = nullptr;

@@ -8,20 +8,6 @@
 
 namespace isobra {
 
-namespace {
-
-// Without blocking the main window, in front of it. The first time, the form
-// goes beside the main window so that it hides neither the map nor the other
-// forms.
-void ShowForm(QWidget* form, const QWidget* mainWindow) {
-    if (!IsPlaced(form) && mainWindow->isVisible()) PlaceBesideMainWindow(form, mainWindow);
-    form->show();
-    form->raise();
-    form->activateWindow();
-}
-
-}  // namespace
-
 void MainWindow::CreateEntryForms() {
     if (tenki1_ && kaiyou1_ && gyogyou_) return;
     // In this order, so that the lists exist before anything touches them.
@@ -33,19 +19,19 @@ void MainWindow::CreateEntryForms() {
 void MainWindow::ShowLandForm() {
     state_.field.pressureGrid.MarkNotComputed();
     CreateEntryForms();
-    ShowForm(tenki1_, this);
+    ShowBesideMainWindow(tenki1_, this);
 }
 
 void MainWindow::ShowShipForm() {
     state_.field.pressureGrid.MarkNotComputed();
     CreateEntryForms();
-    ShowForm(kaiyou1_, this);
+    ShowBesideMainWindow(kaiyou1_, this);
 }
 
 void MainWindow::ShowFisheryForm() {
     state_.field.pressureGrid.MarkNotComputed();
     CreateEntryForms();
-    ShowForm(gyogyou_, this);
+    ShowBesideMainWindow(gyogyou_, this);
 }
 
 void MainWindow::EraseAllObservations() {

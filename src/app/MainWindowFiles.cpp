@@ -6,6 +6,9 @@
 #include <QFileInfo>
 
 #include "app/MainWindow.h"
+#include "widgets/QImageCanvas.h"
+#include "state/IsobarFileLoad.h"
+#include "state/IsobarLayer.h"
 #include "isobar/IsobarFile.h"
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
@@ -189,16 +192,11 @@ void MainWindow::LoadIsobars() {
 }
 
 bool MainWindow::OpenIsobarFile(const QString& path) {
-    const int stations = state_.observations.stationCount();
-    const auto data = ReadAndParse(path, [this, stations](std::string_view bytes) {
-        return ParseIsobarFile(bytes, state_.field.grid, stations);
-    });
-    if (!data) return false;
-    if (const Status applied = ApplyIsobarFile(*data, stations, state_.field); !applied) {
-        RefuseFile(path, applied.failure());
+    ShowPleaseWait(QStringLiteral("データ読みこみ中！"));
+    if (const Status loaded = LoadIsobarFile(ToUtf8(path), state_.observations.stationCount(), state_); !loaded) {
+        RefuseFile(path, loaded.failure());
         return false;
     }
-    state_.correctionHistory.Clear();
     // Drawn over whatever the canvas shows, without clearing it.
     DrawIsobarLayer(*canvas_, state_);
     HidePleaseWait();

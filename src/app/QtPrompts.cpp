@@ -1,6 +1,7 @@
 #include "app/QtPrompts.h"
 
 #include <QCoreApplication>
+#include <QColorDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
@@ -9,6 +10,7 @@
 
 #include "app/FrmOpenSave.h"
 #include "widgets/Fonts.h"
+#include "widgets/QImageCanvas.h"
 
 namespace isobra {
 
@@ -100,6 +102,12 @@ void QtPrompts::ChooseFile(const FileRequest& request, FileChooserState& chooser
     FrmOpenSave dialog(*this, chooser, parent_);
     dialog.Prepare(request);
     dialog.exec();
+}
+
+std::optional<Colour> QtPrompts::PickColour(const QString& title, Colour initial) {
+    const QColor picked = QColorDialog::getColor(QImageCanvas::ToQColor(initial), parent_, title);
+    if (!picked.isValid()) return std::nullopt;
+    return QImageCanvas::FromQColor(picked);
 }
 
 }  // namespace isobra

@@ -20,6 +20,7 @@ public:
     std::optional<QString> InputText(const QString& title, const QString& prompt,
                                      const QString& defaultText) override;
     void ChooseFile(const FileRequest& request, FileChooserState& chooser) override;
+    std::optional<Colour> PickColour(const QString& title, Colour initial) override;
 
     // The box Inform (yesNo false) or AskYesNo shows: as wide as the text's
     // longest line, so no line is broken.

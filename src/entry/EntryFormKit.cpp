@@ -47,6 +47,13 @@ void AddLabels(QWidget* form, std::initializer_list<LabelPlace> labels) {
     for (const LabelPlace& place : labels) (new QLabel(place.caption, form))->setGeometry(place.where);
 }
 
+QLabel* AddNamedLabel(QWidget* form, const QString& name, const QString& caption, const QRect& where) {
+    auto* label = new QLabel(caption, form);
+    label->setObjectName(name);
+    label->setGeometry(where);
+    return label;
+}
+
 NumericEntryField* AddNumberField(QWidget* form, const QString& name, const NumericFieldSettings& settings,
                                   const QRect& where, const QRect& scrollWhere, bool mincho) {
     auto* bar = new QScrollBar(Qt::Vertical, form);

@@ -33,6 +33,8 @@ struct LabelPlace {
     QRect where;
 };
 void AddLabels(QWidget* form, std::initializer_list<LabelPlace> labels);
+// A label that tests and handlers find by its name.
+QLabel* AddNamedLabel(QWidget* form, const QString& name, const QString& caption, const QRect& where);
 // A number field with its scroll control beside it, named after the field
 // ("Hokui" and "HokuiVS").
 NumericEntryField* AddNumberField(QWidget* form, const QString& name, const NumericFieldSettings& settings,

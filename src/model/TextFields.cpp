@@ -79,7 +79,9 @@ Result<TextFields> SplitFields(std::string_view bytes) {
     return result;
 }
 
-double LeadingNumber(std::string_view text) {
+double LeadingNumber(std::string_view text) { return LeadingNumberIfAny(text).value_or(0.0); }
+
+std::optional<double> LeadingNumberIfAny(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
     bool negative = false;
@@ -91,13 +93,42 @@ double LeadingNumber(std::string_view text) {
         ++i;
         while (i < text.size() && IsDigit(text[i])) ++i, digits = true;
     }
-    if (!digits) return 0.0;
+    if (!digits) return std::nullopt;
     // "0" in front and behind keeps ".5" and "5." in from_chars's grammar.
     const std::string number = "0" + std::string(text.substr(start, i - start)) + (text[i - 1] == '.' ? "0" : "");
     double value = 0.0;
     const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (ec == std::errc::result_out_of_range) value = HUGE_VAL;
     return negative ? -value : value;
+}
+
+std::string NarrowNumberText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        // U+FF0B..U+FF19 are EF BC 8B..99 and U+3000 is E3 80 80 in UTF-8.
+        const auto at = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+        if (i + 2 < text.size() && at(0) == 0xEF && at(1) == 0xBC && at(2) >= 0x8B && at(2) <= 0x99) {
+            const unsigned char c = at(2);
+            if (c >= 0x90) {
+                out += static_cast<char>('0' + (c - 0x90));
+                i += 3;
+                continue;
+            }
+            if (c == 0x8B || c == 0x8D || c == 0x8E) {
+                out += c == 0x8B ? '+' : c == 0x8D ? '-' : '.';
+                i += 3;
+                continue;
+            }
+        }
+        if (i + 2 < text.size() && at(0) == 0xE3 && at(1) == 0x80 && at(2) == 0x80) {
+            out += ' ';
+            i += 3;
+            continue;
+        }
+        out += text[i++];
+    }
+    return out;
 }
 
 const TextField* FieldCursor::Next(std::string_view what) {

@@ -34,6 +34,12 @@ Result<TextFields> SplitFields(std::string_view bytes);
 // The leading-number rule: optional spaces and a sign, then digits with an
 // optional decimal part; anything else ends the number; no digits give 0.
 double LeadingNumber(std::string_view text);
+// The same, but none when the text does not begin with a number.
+std::optional<double> LeadingNumberIfAny(std::string_view text);
+
+// A typed answer with full-width digits, "．", "－", "＋" and the ideographic
+// space turned into their ASCII forms, as the leading-number rule reads them.
+std::string NarrowNumberText(std::string_view text);
 
 // Walks the fields in order. Each read names what it expects, so that the
 // first failure can say which line and which value went wrong; after a

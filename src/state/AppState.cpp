@@ -11,6 +11,7 @@ void AppState::ApplyStartupSettings() {
     observations.SetStationCount(kBuiltInStationCount);
     field.plotTable.lastPlotIndex = 0;
     colours.ResetToDefaults();
+    display.SetDisplayTime(1.0f);
     mouseMode = MouseMode::None;
     correctionHistory.Clear();
     InitStationTable(observations);

@@ -5,6 +5,7 @@
 #include "isobar/GridHistory.h"
 #include "map/CoastlineTable.h"
 #include "model/ColorSettings.h"
+#include "model/ContinuousDisplay.h"
 #include "model/EntryLists.h"
 #include "model/ObservationSet.h"
 #include "model/PressureField.h"
@@ -32,6 +33,7 @@ public:
     // that replaces or resets the grid calls correctionHistory.Clear().
     GridHistory correctionHistory;
     ColorSettings colours;
+    ContinuousDisplay display;  // the show's files, kind and display time
     MouseMode mouseMode = MouseMode::None;
     bool labelIsobars = false;  // "気圧の数値を入れる": values on the isobars, central pressures
     CoastlineTable coastline;

@@ -1,6 +1,8 @@
 #include "widgets/PictureFile.h"
 
 #include <QBuffer>
+#include <QFileInfo>
+#include <QImageReader>
 
 #include "model/FileAccess.h"
 #include "widgets/QtText.h"
@@ -29,6 +31,14 @@ Result<std::string> EncodeBmpFile(const RgbImage& picture) {
     buffer.open(QIODevice::WriteOnly);
     if (!ToQImage(picture).save(&buffer, "BMP")) return Result<std::string>::Fail("ＢＭＰ形式にできませんでした");
     return bytes.toStdString();
+}
+
+bool IsPictureFile(const QString& path) {
+    // Only regular files: a pipe would keep the reader waiting.
+    if (!QFileInfo(path).isFile()) return false;
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    return reader.canRead();
 }
 
 std::shared_ptr<const RgbImage> ToRgbImage(const QImage& picture) {

@@ -18,6 +18,10 @@ Result<QImage> ReadPictureFile(const QString& path);
 // The picture as a BMP file (24 bits a pixel): what "画像の保存" writes.
 Result<std::string> EncodeBmpFile(const RgbImage& picture);
 
+// Whether a regular file holds a picture Qt reads, judged by its first
+// bytes, whatever its name says.
+bool IsPictureFile(const QString& path);
+
 // The picture as the canvas keeps its background.
 std::shared_ptr<const RgbImage> ToRgbImage(const QImage& picture);
 QImage ToQImage(const RgbImage& picture);

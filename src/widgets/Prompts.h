@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "model/Colour.h"
+
 namespace isobra {
 
 struct FileChooserState;
@@ -39,6 +41,9 @@ public:
     // The modal file chooser. On accept it writes chooser.chosenPath; on
     // cancel it sets chooser.cancelled and leaves the path alone.
     virtual void ChooseFile(const FileRequest& request, FileChooserState& chooser) = 0;
+    // The platform's colour picker, starting at `initial`; the colour
+    // picked, or nothing on cancel.
+    virtual std::optional<Colour> PickColour(const QString& title, Colour initial) = 0;
 };
 
 // The default title of the program's message boxes.

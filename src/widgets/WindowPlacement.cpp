@@ -82,4 +82,11 @@ void PlaceBesideMainWindow(QWidget* window, const QWidget* mainWindow) {
     window->move(x, y);
 }
 
+void ShowBesideMainWindow(QWidget* window, const QWidget* mainWindow) {
+    if (!IsPlaced(window) && mainWindow->isVisible()) PlaceBesideMainWindow(window, mainWindow);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 }  // namespace isobra

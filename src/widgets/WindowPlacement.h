@@ -17,4 +17,9 @@ void PlaceBesideMainWindow(QWidget* window, const QWidget* mainWindow);
 // Whether PlaceBesideMainWindow has placed the window.
 bool IsPlaced(const QWidget* window);
 
+// Shows one of the program's windows without blocking the main window, in
+// front and active; the first time (while the main window is shown) placed
+// as above.
+void ShowBesideMainWindow(QWidget* window, const QWidget* mainWindow);
+
 }  // namespace isobra

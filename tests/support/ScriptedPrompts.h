@@ -20,7 +20,7 @@ namespace isobra::test {
 class ScriptedPrompts : public Prompts {
 public:
     struct Shown {
-        enum class Kind { Inform, YesNo, Input } kind;
+        enum class Kind { Inform, YesNo, Input, Colour } kind;
         QString title;
         QString text;
         Answer preferred = Answer::Yes;  // of a Yes/No question: what Return gives
@@ -31,6 +31,8 @@ public:
     std::deque<std::optional<QString>> inputAnswers;  // default: cancel
     std::deque<std::optional<QString>> fileAnswers;   // default: cancel
     std::deque<int> optionAnswers;                    // the option chosen where options show; default: the first
+    std::deque<std::optional<Colour>> colourAnswers;  // default: cancel
+    std::vector<Colour> colourStarts;                 // the colour each picker started at
     std::vector<FileRequest> fileRequests;
     std::vector<QString> inputDefaults;  // the default text of each input box
 
@@ -83,9 +85,16 @@ public:
 
     void RunChooser(const FileRequest& request, FileChooserState& chooser, const ChooserScript& script);
 
+    std::optional<Colour> PickColour(const QString& title, Colour initial) override {
+        shown.push_back({Shown::Kind::Colour, title, QString()});
+        colourStarts.push_back(initial);
+        return Next(colourAnswers);
+    }
+
     // The next queued answer; none (cancel) when the queue is empty.
-    static std::optional<QString> Next(std::deque<std::optional<QString>>& queue) {
-        std::optional<QString> answer;
+    template <class T>
+    static std::optional<T> Next(std::deque<std::optional<T>>& queue) {
+        std::optional<T> answer;
         if (!queue.empty()) {
             answer.swap(queue.front());
             queue.pop_front();

@@ -1,0 +1,295 @@
+#include <QDropEvent>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/CanvasView.h"
+#include "app/Cont.h"
+#include "app/MainWindow.h"
+#include "entry/Tenki1.h"
+#include "isobar/IsobarFile.h"
+#include "model/FileAccess.h"
+#include "support/MainWindowFixture.h"
+#include "widgets/QImageCanvas.h"
+#include "widgets/QtText.h"
+
+using namespace isobra;
+
+namespace {
+
+// What an isobar file leaves in memory: the grid and the items.
+struct MapState {
+    PressureGrid grid;
+    std::vector<IsobarFileItem> items;
+};
+
+MapState StateOf(const PressureField& field) { return {field.pressureGrid, IsobarFileItems(field.plotTable)}; }
+
+bool SameMap(const PressureField& field, const MapState& map) {
+    return field.pressureGrid == map.grid && IsobarFileItems(field.plotTable) == map.items;
+}
+
+bool AnyDrawing(const QImage& layer) {
+    for (int y = 0; y < layer.height(); ++y)
+        for (int x = 0; x < layer.width(); ++x)
+            if (qAlpha(layer.pixel(x, y)) != 0) return true;
+    return false;
+}
+
+}  // namespace
+
+class SlideShowTest : public QObject, protected test::MainWindowFixture {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+        CreateWindow();
+    }
+    void cleanup() {
+        DestroyWindow();
+        dir_.reset();
+    }
+
+    void registeringAppendsReplacesAndSwitchingKindEmpties() {
+        window_->menuAction("cntRenzoku")->trigger();
+        Cont* cont = window_->continuousDisplayWindow();
+        QVERIFY(cont && cont->isVisible());
+        QCOMPARE(cont->windowTitle(), QStringLiteral("等圧線連続表示"));
+        QCOMPARE(cont->findChild<QLabel*>("Label3")->text(), QStringLiteral("線を表示します。"));
+
+        prompts_->fileAnswers = {QStringLiteral("/m/a.cnt"), QStringLiteral("/m/b.cnt"), QStringLiteral("/m/c.cnt")};
+        Click(cont, "cmdLoad");
+        QCOMPARE(cont->Rows(), (QStringList{"/m/a.cnt", "/m/b.cnt", "/m/c.cnt"}));
+        QCOMPARE(prompts_->fileRequests.size(), size_t(4));  // until the chooser is cancelled
+        QCOMPARE(prompts_->fileRequests[0].title, QStringLiteral("等圧線データ連続読みこみ"));
+        QCOMPARE(prompts_->fileRequests[0].pattern, QStringLiteral("*.cnt"));
+
+        // With no entry selected, a new file is appended, not put in place of entry -1.
+        cont->SelectRow(-1);
+        prompts_->fileAnswers = {QStringLiteral("/m/d.cnt")};
+        Click(cont, "cmdLoad");
+        QCOMPARE(cont->Rows().last(), QStringLiteral("/m/d.cnt"));
+        cont->SelectRow(1);
+        prompts_->fileAnswers = {QStringLiteral("/m/x.cnt")};
+        Click(cont, "cmdLoad");
+        QCOMPARE(cont->Rows(), (QStringList{"/m/a.cnt", "/m/x.cnt", "/m/c.cnt", "/m/d.cnt"}));
+        QCOMPARE(cont->SelectedRow(), 2);
+        Click(cont, "cmdDelete");
+        QCOMPARE(cont->Rows(), (QStringList{"/m/a.cnt", "/m/x.cnt", "/m/d.cnt"}));
+        QCOMPARE(cont->SelectedRow(), 1);
+
+        Click(cont, "cmdEnd");
+        QVERIFY(!cont->isVisible());
+        window_->menuAction("cntRenzoku")->trigger();  // the same kind keeps the list
+        QCOMPARE(cont->Rows().size(), 3);
+        window_->menuAction("cntGRenzoku")->trigger();
+        QVERIFY(cont->Rows().isEmpty());
+        QCOMPARE(cont->windowTitle(), QStringLiteral("気象衛星画像の連続表示"));
+        QCOMPARE(cont->findChild<QLabel*>("Label2")->text(), QStringLiteral("表示をクリックすると連続で気象"));
+        prompts_->fileAnswers = {QStringLiteral("/m/a.bmp")};
+        Click(cont, "cmdLoad");
+        QCOMPARE(prompts_->fileRequests.back().title, QStringLiteral("気象衛星画像の連続読みこみ"));
+        QCOMPARE(prompts_->fileRequests.back().pattern, QStringLiteral("*.Bmp"));
+    }
+
+    void displayTimeIsAskedAgainUntilTheAnswerFits() {
+        window_->menuAction("cntRenzoku")->trigger();
+        Cont* cont = window_->continuousDisplayWindow();
+        prompts_->inputAnswers = {QStringLiteral("11"), QStringLiteral("abc"), QStringLiteral("２．５")};
+        Click(cont, "cmdHZikan");
+        QCOMPARE(state_->display.displayTime(), 2.5f);
+        QCOMPARE(prompts_->shown.size(), size_t(5));
+        QCOMPARE(prompts_->shown[0].title, QStringLiteral("表示時間の設定"));
+        QCOMPARE(prompts_->shown[0].text,
+                 QStringLiteral("表示する時間は1秒ごとです。\r\n何秒間隔で表示しますか？\r\n（0から10）"));
+        QCOMPARE(prompts_->shown[1].title, QStringLiteral("連続表示の注意"));
+        QCOMPARE(prompts_->shown[1].text, QStringLiteral("正しい数値を入力して下さい（０～１０）"));
+        QCOMPARE(prompts_->shown[3].text, prompts_->shown[1].text);
+
+        prompts_->shown.clear();
+        prompts_->inputAnswers = {QStringLiteral("")};  // empty: no change, no warning
+        Click(cont, "cmdHZikan");
+        QCOMPARE(state_->display.displayTime(), 2.5f);
+        QCOMPARE(prompts_->shown.size(), size_t(1));
+        QVERIFY(prompts_->shown[0].text.startsWith(QStringLiteral("表示する時間は2.5秒ごとです。")));
+    }
+
+    void aShowOfIsobarFilesEndsWithTheLastOnesState() {
+        const std::vector<MapState> maps = {WriteMap("a.cnt", 0, 8), WriteMap("b.cnt", 300, 2),
+                                            WriteMap("c.cnt", -500, 5)};
+        state_->observations.SetStationCount(50);
+        Register({"a.cnt", "b.cnt", "c.cnt"}, 0.0f);
+        RunAndWait();
+        QVERIFY2(prompts_->shown.empty(), qPrintable(prompts_->Titles().join(",")));
+        QVERIFY(SameMap(state_->field, maps[2]));
+        QCOMPARE(state_->observations.stationCount(), 54);
+        QCOMPARE(state_->field.plotTable.stationCount, 54);
+        QCOMPARE(state_->field.plotTable.shipCount, 0);
+        // The map and the isobars on a cleared canvas.
+        QCOMPARE(window_->canvas().ReadPixel(299, 99), MakeColour(0, 0, 255));
+        QVERIFY(window_->continuousDisplayWindow()->isVisible());
+        QVERIFY(window_->menuBar()->isEnabled());
+    }
+
+    void unreadableFilesAreSkippedAndNamedOnceAfterwards() {
+        const MapState first = WriteMap("a.cnt", 0, 8);
+        const MapState last = WriteMap("c.cnt", 200, 3);
+        QFile truncated(dir_->filePath("half.cnt"));
+        QVERIFY(truncated.open(QIODevice::WriteOnly));
+        truncated.write(QByteArray(" 101200 , 101300 \r\n"));
+        truncated.close();
+        Register({"a.cnt", "missing.cnt", "c.cnt", "half.cnt"}, 0.1f);
+        QElapsedTimer clock;
+        clock.start();
+        RunAndWait();
+        // Two maps shown, each for a tenth of a second at least.
+        QVERIFY(clock.elapsed() >= 200);
+        QVERIFY(SameMap(state_->field, last));
+        QVERIFY(!SameMap(state_->field, first));
+        QCOMPARE(prompts_->shown.size(), size_t(1));
+        QCOMPARE(prompts_->shown[0].title, QStringLiteral("連続表示の注意"));
+        const QStringList lines = prompts_->shown[0].text.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], QStringLiteral("次のファイルは表示できなかったので、とばしました。"));
+        QCOMPARE(lines[1], QStringLiteral("「missing.cnt」：ファイルかフォルダが見つかりません。"));
+        QVERIFY(lines[2].startsWith(QStringLiteral("「half.cnt」：ファイルが1行目で終わっていて")));
+    }
+
+    void escStopsTheShowAndNothingElseActsUntilThen() {
+        const MapState first = WriteMap("a.cnt", 0, 8);
+        WriteMap("b.cnt", 300, 2);
+        Register({"a.cnt", "b.cnt"}, 10.0f);
+        QStringList clicks;
+        window_->SetCorrectionHandler([&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+            clicks << QStringLiteral("%1,%2").arg(x).arg(y);
+        });
+        state_->mouseMode = MouseMode::Raise;
+
+        Click(window_->continuousDisplayWindow(), "cmdHyouzi");
+        QVERIFY(window_->ShowRunning());
+        QVERIFY(SameMap(state_->field, first));
+        QVERIFY(!window_->continuousDisplayWindow()->isVisible());
+        QVERIFY(!window_->menuBar()->isEnabled());
+        QVERIFY(!window_->landForm()->isEnabled());
+        QTest::mouseClick(window_->canvasView(), Qt::LeftButton, {}, QPoint(30, 40));
+        window_->OnCanvasMouseDown(Qt::LeftButton, {}, 50, 60);
+        QVERIFY(clicks.isEmpty());
+        QTest::qWait(50);  // the event loop runs on; the first map stays
+        QVERIFY(window_->ShowRunning());
+
+        QTest::keyClick(window_.get(), Qt::Key_Escape);
+        QVERIFY(!window_->ShowRunning());
+        QVERIFY(SameMap(state_->field, first));
+        QVERIFY(window_->menuBar()->isEnabled());
+        QVERIFY(window_->landForm()->isEnabled());
+        QVERIFY(window_->continuousDisplayWindow()->isVisible());
+        QVERIFY(window_->continuousDisplayWindow()->isEnabled());
+        window_->OnCanvasMouseDown(Qt::LeftButton, {}, 50, 60);
+        QCOMPARE(clicks, QStringList{"50,60"});
+    }
+
+    void anImageShowPutsEachPictureUnderTheDrawingAndDrawsNothing() {
+        QImage red(40, 30, QImage::Format_RGB32);
+        red.fill(QColor(255, 0, 0));
+        QImage green(50, 20, QImage::Format_RGB32);
+        green.fill(QColor(0, 255, 0));
+        QVERIFY(red.save(dir_->filePath("one.bmp"), "BMP"));
+        QVERIFY(green.save(dir_->filePath("two.Bmp"), "PNG"));  // read by its content
+        window_->menuAction("cntGRenzoku")->trigger();
+        state_->display.Append({ToUtf8(dir_->filePath("one.bmp")), ToUtf8(dir_->filePath("two.Bmp"))}, -1);
+        state_->display.SetDisplayTime(0.0f);
+        RunAndWait();
+        QVERIFY(prompts_->shown.empty());
+        const auto picture = window_->canvas().BackgroundPicture();
+        QVERIFY(picture);
+        QCOMPARE(picture->width, 50);
+        QCOMPARE(window_->canvas().ReadPixel(10, 10), MakeColour(0, 255, 0));
+        QVERIFY(!AnyDrawing(window_->canvas().DrawingLayer()));
+    }
+
+    void droppedFilesOfTheOtherKindAreRefusedInOneMessage() {
+        WriteMap("a.cnt", 0, 8);
+        WriteMap("b.cnt", 0, 8);
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::gray);
+        QVERIFY(picture.save(dir_->filePath("sky.cnt"), "BMP"));  // a picture whatever its name
+        QVERIFY(QDir(dir_->path()).mkdir("folder"));
+        window_->menuAction("cntRenzoku")->trigger();
+        Drop({"b.cnt", "sky.cnt", "a.cnt", "folder"});
+        Cont* cont = window_->continuousDisplayWindow();
+        QCOMPARE(cont->Rows(), (QStringList{dir_->filePath("b.cnt"), dir_->filePath("a.cnt")}));
+        QCOMPARE(cont->SelectedRow(), 1);
+        QCOMPARE(prompts_->shown.size(), size_t(1));
+        QCOMPARE(
+            prompts_->shown[0].text,
+            QStringLiteral(
+                "次のファイルは等圧線データではありませんので、登録しませんでした。\r\n「sky.cnt」\r\n「folder」"));
+
+        prompts_->shown.clear();
+        window_->menuAction("cntGRenzoku")->trigger();
+        Drop({"sky.cnt", "a.cnt"});
+        QCOMPARE(cont->Rows(), QStringList{dir_->filePath("sky.cnt")});
+        QCOMPARE(prompts_->shown.size(), size_t(1));
+        QVERIFY(prompts_->shown[0].text.contains(QStringLiteral("画像ではありません")));
+        QVERIFY(prompts_->shown[0].text.endsWith(QStringLiteral("「a.cnt」")));
+    }
+
+private:
+    static void Click(QWidget* window, const char* button) {
+        auto* b = window->findChild<QPushButton*>(QString::fromUtf8(button));
+        QVERIFY(b);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+
+    // The winter map with every node raised by `offset` and only its first
+    // `items` items, saved as `name`.
+    MapState WriteMap(const char* name, int offset, int items) {
+        const Result<std::string> bytes = ReadWholeFile(ISOBRA_TEST_DATA "/winter-isobars.cnt");
+        AppState scratch;
+        Result<IsobarFileData> data = ParseIsobarFile(*bytes, scratch.field.grid, 54);
+        data->items.resize(static_cast<std::size_t>(items));
+        for (std::int32_t& value : data->grid) value += offset;
+        [&] { QVERIFY(ApplyIsobarFile(*data, 54, scratch.field)); }();
+        [&] { QVERIFY(SaveFileAtomically(ToUtf8(dir_->filePath(name)), *WriteIsobarFile(scratch.field))); }();
+        return StateOf(scratch.field);
+    }
+
+    void Register(const QStringList& names, float seconds) {
+        window_->menuAction("cntRenzoku")->trigger();
+        std::vector<std::string> paths;
+        for (const QString& name : names) paths.push_back(ToUtf8(dir_->filePath(name)));
+        state_->display.Append(paths, -1);
+        state_->display.SetDisplayTime(seconds);
+        window_->continuousDisplayWindow()->ShowKind();
+    }
+
+    void RunAndWait() {
+        Click(window_->continuousDisplayWindow(), "cmdHyouzi");
+        QTRY_VERIFY_WITH_TIMEOUT(!window_->ShowRunning(), 20000);
+    }
+
+    void Drop(const QStringList& names) {
+        QList<QUrl> urls;
+        for (const QString& name : names) urls << QUrl::fromLocalFile(dir_->filePath(name));
+        QMimeData data;
+        data.setUrls(urls);
+        auto* list = window_->continuousDisplayWindow()->findChild<QListWidget*>("lstFiles");
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &enter);  // a drop follows an accepted enter
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &drop);
+    }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+QTEST_MAIN(SlideShowTest)
+#include "SlideShowTest.moc"
