@@ -7,6 +7,7 @@
 
 #include "canvas/MapCanvas.h"
 #include "canvas/Raster.h"
+#include "canvas/RecordingCanvas.h"
 
 namespace isobra {
 
@@ -15,6 +16,9 @@ namespace isobra {
 // empties the drawing only; ReadPixel reads what the user sees. Pixels are
 // lit by the core's raster rules, one pixel wide and never antialiased, so a
 // drawing is the same here, in the batch renderer and in the tests.
+//
+// Beside the pixels the canvas keeps its drawing calls since the last clear,
+// so the same map can be drawn again as vectors (VectorReplay).
 class QImageCanvas : public QObject, public MapCanvas {
     Q_OBJECT
 
@@ -38,6 +42,11 @@ public:
     // The three layers composed, as the user sees them.
     QImage Composite() const;
     const QImage& DrawingLayer() const { return drawing_; }
+    // The background picture as an image (null when there is none).
+    const QImage& PictureLayer() const { return pictureImage_; }
+    // The drawing calls since the last clear, in order; a text carries the
+    // foreground colour it was drawn in.
+    const std::vector<RecordingCanvas::Call>& RetainedCalls() const { return retained_.calls; }
     // The canvas font, and the small one of the figures on the isobars.
     const QFont& font() const { return font_; }
     const QFont& smallFont() const { return smallFont_; }
@@ -67,6 +76,7 @@ private:
     Colour foreground_;
     QFont font_;
     QFont smallFont_;
+    RecordingCanvas retained_;
 };
 
 }  // namespace isobra
