@@ -1,19 +1,20 @@
 #include "app/MainWindow.h"
 
 #include <QApplication>
-#include <cmath>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <cmath>
 
 #include "app/CanvasView.h"
-#include "widgets/HelpTexts.h"
 #include "app/PleaseWait.h"
 #include "app/Teisei.h"
-#include "widgets/QImageCanvas.h"
 #include "map/CoastlineTable.h"
 #include "map/Fronts.h"
 #include "map/WeatherSymbols.h"
 #include "map/WindSymbols.h"
+#include "widgets/HelpTexts.h"
+#include "widgets/QImageCanvas.h"
 
 namespace isobra {
 
@@ -23,18 +24,19 @@ MainWindow::MainWindow(AppState& state, Prompts& prompts, QWidget* parent)
     setWindowTitle(QStringLiteral("Isobra"));
 
     canvas_ = new QImageCanvas(this);
-    auto* central = new QWidget(this);
-    central->setObjectName(QStringLiteral("workspace"));
+    workspace_ = new QScrollArea(this);
+    workspace_->setObjectName(QStringLiteral("workspace"));
+    workspace_->setFrameShape(QFrame::NoFrame);
+    workspace_->setWidgetResizable(true);
     // The application-workspace grey around the canvas.
-    QPalette pal = central->palette();
+    QPalette pal = workspace_->viewport()->palette();
     pal.setColor(QPalette::Window, QColor(171, 171, 171));
-    central->setPalette(pal);
-    central->setAutoFillBackground(true);
-    view_ = new CanvasView(*canvas_, central);
-    view_->move(0, 0);
-    // 9525 x 6600 twips: 635 x 440 pixels of client area.
-    central->setMinimumSize(QImageCanvas::kWidth, 440);
-    setCentralWidget(central);
+    workspace_->viewport()->setPalette(pal);
+    workspace_->viewport()->setAutoFillBackground(true);
+    view_ = new CanvasView(*canvas_);
+    workspace_->setWidget(view_);
+    setCentralWidget(workspace_);
+    setAcceptDrops(true);
     connect(view_, &CanvasView::pressed, this,
             [this](Qt::MouseButton b, Qt::KeyboardModifiers m, float x, float y) { OnCanvasMouseDown(b, m, x, y); });
     // A chart samples whole pixels: the pixel the click fell in.
@@ -43,7 +45,7 @@ MainWindow::MainWindow(AppState& state, Prompts& prompts, QWidget* parent)
     });
 
     BuildMenus();
-    resize(QImageCanvas::kWidth, 440 + menuBar()->sizeHint().height());
+    resize(QImageCanvas::kWidth, kClientHeight + menuBar()->sizeHint().height());
 }
 
 MainWindow::~MainWindow() {
@@ -108,6 +110,9 @@ void MainWindow::BuildMenus() {
     AddItem(file, QStringLiteral("等圧線データ読みこみ"), QStringLiteral("cntTLoad"), [this] { LoadIsobars(); });
     AddItem(file, QStringLiteral("等圧線データ保存"), QStringLiteral("cntTSave"), [this] { SaveIsobars(); });
     AddItem(file, QStringLiteral("等圧線データ削除"), QStringLiteral("cntTDel"), [this] { DeleteIsobarFiles(); });
+    AddSeparator(file, QStringLiteral("cntS7"));
+    AddItem(file, QStringLiteral("地図を画像で保存"), QStringLiteral("cntTizuHozon"), [this] { ExportMap(); });
+    AddItem(file, QStringLiteral("地図を印刷"), QStringLiteral("cntInsatu"), [this] { PrintMap(); });
 
     QMenu* input = AddSubmenu(nullptr, QStringLiteral("データ入力"), QStringLiteral("cntInput"));
     AddItem(input, QStringLiteral("各地の天気"), QStringLiteral("cntTenki"), [this] { ShowLandForm(); });
@@ -120,13 +125,13 @@ void MainWindow::BuildMenus() {
     QMenu* chart = AddSubmenu(nullptr, QStringLiteral("天気図"), QStringLiteral("cntLine"));
     AddItem(chart, QStringLiteral("地図を表示"), QStringLiteral("cntTizu"), [this] { DrawMap(); });
     AddItem(chart, QStringLiteral("等圧線の表示"), QStringLiteral("cntTouatu2"), [this] { ShowIsobars(); });
-    AddItem(chart, QStringLiteral("天気記号の表示"), QStringLiteral("cntKigou"),
-            [this] {
-                DrawWeatherSymbols(*canvas_, state_.observations, state_.field.plotTable,
-                                   state_.colours.ColorOf(kWeatherSymbolColour));
-            });
+    AddItem(chart, QStringLiteral("天気記号の表示"), QStringLiteral("cntKigou"), [this] {
+        DrawWeatherSymbols(*canvas_, state_.observations, state_.field.plotTable,
+                           state_.colours.ColorOf(kWeatherSymbolColour));
+    });
     AddItem(chart, QStringLiteral("風力の表示"), QStringLiteral("cntHuuryoku"), [this] {
-        DrawWindSymbols(*canvas_, state_.observations, state_.field.plotTable, state_.colours.ColorOf(kWindSymbolColour));
+        DrawWindSymbols(*canvas_, state_.observations, state_.field.plotTable,
+                        state_.colours.ColorOf(kWindSymbolColour));
     });
     AddItem(chart, QStringLiteral("前線の表示"), QStringLiteral("cntZensen"),
             [this] { DrawFronts(*canvas_, state_.field.plotTable, state_.colours); });
@@ -150,6 +155,7 @@ void MainWindow::BuildMenus() {
     labels->setCheckable(true);
     labels->setChecked(state_.labelIsobars);
     connect(labels, &QAction::toggled, this, [this](bool on) { state_.labelIsobars = on; });
+    BuildViewMenu(chart);
 
     QMenu* himawari = AddSubmenu(nullptr, QStringLiteral("気象衛星画像"), QStringLiteral("cntHim"));
     AddItem(himawari, QStringLiteral("雲の断面図"), QStringLiteral("cntDanmen"), [this] { ShowCrossSectionWindow(); });
@@ -162,6 +168,15 @@ void MainWindow::BuildMenus() {
 
     QMenu* end = AddSubmenu(nullptr, QStringLiteral("終了"), QStringLiteral("cntEnd"));
     AddItem(end, QStringLiteral("終了ｏｋ？"), QStringLiteral("entEnd2"), [this] { EndProgram(); });
+
+    // Ctrl+C copies the map. A shortcut of this window only: in the entry
+    // windows it keeps copying the field's text.
+    auto* copy = new QAction(this);
+    copy->setObjectName(QStringLiteral("actCopy"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WindowShortcut);
+    connect(copy, &QAction::triggered, this, [this] { CopyMap(); });
+    addAction(copy);
 
     QAction* help = menuBar()->addAction(QStringLiteral("説明する？"));
     help->setObjectName(QStringLiteral("cntHelp"));

@@ -1,11 +1,12 @@
 #include "app/QtPrompts.h"
 
-#include <QCoreApplication>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <algorithm>
 
 #include "app/FrmOpenSave.h"
@@ -18,10 +19,13 @@ namespace {
 
 QMessageBox::Icon ToQt(Prompts::Icon icon) {
     switch (icon) {
-        case Prompts::Icon::None: return QMessageBox::NoIcon;
-        case Prompts::Icon::Information: return QMessageBox::Information;
+        case Prompts::Icon::None:
+            return QMessageBox::NoIcon;
+        case Prompts::Icon::Information:
+            return QMessageBox::Information;
         case Prompts::Icon::Warning:
-        case Prompts::Icon::Exclamation: return QMessageBox::Warning;
+        case Prompts::Icon::Exclamation:
+            return QMessageBox::Warning;
     }
     return QMessageBox::NoIcon;
 }
@@ -90,8 +94,7 @@ bool QtPrompts::AskYesNo(const QString& title, const QString& text, Answer prefe
     return MakeBox(parent_, title, text, Icon::None, true, preferred)->exec() == QMessageBox::Yes;
 }
 
-std::optional<QString> QtPrompts::InputText(const QString& title, const QString& prompt,
-                                            const QString& defaultText) {
+std::optional<QString> QtPrompts::InputText(const QString& title, const QString& prompt, const QString& defaultText) {
     bool ok = false;
     QString text = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, defaultText, &ok);
     if (!ok) return std::nullopt;
@@ -108,6 +111,13 @@ std::optional<Colour> QtPrompts::PickColour(const QString& title, Colour initial
     const QColor picked = QColorDialog::getColor(QImageCanvas::ToQColor(initial), parent_, title);
     if (!picked.isValid()) return std::nullopt;
     return QImageCanvas::FromQColor(picked);
+}
+
+bool QtPrompts::ChoosePrinter(const QString& title, QPrinter& printer) {
+    // Qt's own dialog; its texts are Japanese through the translation loaded at start.
+    QPrintDialog dialog(&printer, parent_);
+    dialog.setWindowTitle(title);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace isobra
