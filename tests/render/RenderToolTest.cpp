@@ -19,6 +19,7 @@
 #include "model/ObservationFile.h"
 #include "render/RenderLayers.h"
 #include "state/AppState.h"
+#include "support/VectorChecks.h"
 #include "widgets/QImageCanvas.h"
 
 namespace {
@@ -376,6 +377,36 @@ private slots:
         QCOMPARE(broken.code, 1);
         QVERIFY(broken.err.contains("broken.bmp"));
         QVERIFY(!QFile::exists(dir.filePath("b.png")));
+    }
+
+    // The vectors of the same picture: its size, the background picture
+    // under them, the lines over the PNG's pixels.
+    void svgAndPdfAreThePictureAsVectors() {
+        QTemporaryDir dir;
+        QImage picture(500, 300, QImage::Format_RGB32);
+        picture.fill(QColor(255, 0, 0));
+        QVERIFY(picture.save(dir.filePath("sat.png"), "PNG"));
+        const Run run = Render({kExample, "--background", dir.filePath("sat.png"), "--png", dir.filePath("m.png"),
+                                "--svg", dir.filePath("m.svg"), "--pdf", dir.filePath("m.pdf"), "--layers",
+                                "map,isobars,symbols,wind,fronts"});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        const isobra::test::SvgCensus svg = isobra::test::TakeSvgCensus(ReadAll(dir.filePath("m.svg")));
+        QVERIFY(svg.parsed);
+        QCOMPARE(svg.viewBox, QStringLiteral("0 0 400 400"));
+        QCOMPARE(svg.elements.at("image"), 1);
+        QVERIFY(svg.texts.contains(QStringLiteral("高")));
+
+        QString why;
+        const QImage page = isobra::test::PdfPage(ReadAll(dir.filePath("m.pdf")), 72, &why);
+        QVERIFY2(!page.isNull(), qPrintable(why));
+        QCOMPARE(page.size(), QSize(400, 400));
+        // The PDF may keep the picture as a JPEG: near its colour.
+        const QColor corner = page.pixelColor(2, 2);
+        QVERIFY2(corner.red() > 245 && corner.green() < 10 && corner.blue() < 10, qPrintable(corner.name()));
+        QCOMPARE(page.pixelColor(2, 350), QColor(255, 255, 255));
+        const QImage png = QImage(dir.filePath("m.png")).convertToFormat(QImage::Format_RGB32);
+        const double share = isobra::test::ShareOfInkFound(png, page);
+        QVERIFY2(share > 0.97, qPrintable(QString::number(share)));
     }
 };
 

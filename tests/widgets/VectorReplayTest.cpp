@@ -129,7 +129,8 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("高")) && text.contains(QStringLiteral("1012")), qPrintable(text));
         const QImage page = test::PdfPage(QByteArray::fromStdString(*pdf), 72);
         QCOMPARE(page.size(), QSize(635, 425));  // a page of the canvas's proportions
-        QCOMPARE(page.pixelColor(10, 10), QColor(0, 200, 0));
+        const QColor green = page.pixelColor(10, 10);  // the PDF may hold the picture as a JPEG
+        QVERIFY2(qAbs(green.green() - 200) < 5 && green.red() < 5 && green.blue() < 5, qPrintable(green.name()));
     }
 
     // Part of the canvas (the batch tool's 400 x 400 square) is a document of that size.
