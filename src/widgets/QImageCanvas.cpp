@@ -76,6 +76,18 @@ void QImageCanvas::SetBackgroundPicture(std::shared_ptr<const RgbImage> picture)
     emit changed();
 }
 
+template <class Record>
+void QImageCanvas::Retain(const Record& record) {
+    if (!retainedComplete_) return;
+    if (retained_.calls.size() >= kMaxRetainedCalls) {
+        retained_.Reset();
+        retained_.calls.shrink_to_fit();
+        retainedComplete_ = false;
+        return;
+    }
+    record();
+}
+
 PlotFn QImageCanvas::Plotter(Colour colour) {
     // One detach check for the whole shape, not one per pixel.
     auto* pixels = reinterpret_cast<QRgb*>(drawing_.bits());
@@ -88,26 +100,26 @@ PlotFn QImageCanvas::Plotter(Colour colour) {
 }
 
 void QImageCanvas::DoLine(float x1, float y1, float x2, float y2, Colour colour) {
-    retained_.DrawLine(x1, y1, x2, y2, colour);
+    Retain([&] { retained_.DrawLine(x1, y1, x2, y2, colour); });
     RasterLine(PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2), drawing_.width(), drawing_.height(),
                Plotter(colour));
     emit changed();
 }
 
 void QImageCanvas::DoBox(float x1, float y1, float x2, float y2, Colour colour) {
-    retained_.DrawBox(x1, y1, x2, y2, colour);
+    Retain([&] { retained_.DrawBox(x1, y1, x2, y2, colour); });
     RasterBox(PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2), drawing_.width(), drawing_.height(), Plotter(colour));
     emit changed();
 }
 
 void QImageCanvas::DoCircle(float cx, float cy, float radius, Colour colour) {
-    retained_.DrawCircle(cx, cy, radius, colour);
+    Retain([&] { retained_.DrawCircle(cx, cy, radius, colour); });
     RasterCircle(PixelOf(cx), PixelOf(cy), radius, Plotter(colour));
     emit changed();
 }
 
 void QImageCanvas::DoArc(float cx, float cy, float radius, Colour colour, float start, float end) {
-    retained_.DrawArc(cx, cy, radius, colour, start, end);
+    Retain([&] { retained_.DrawArc(cx, cy, radius, colour, start, end); });
     RasterArc(PixelOf(cx), PixelOf(cy), radius, start, end, Plotter(colour));
     emit changed();
 }
@@ -115,11 +127,12 @@ void QImageCanvas::DoArc(float cx, float cy, float radius, Colour colour, float 
 void QImageCanvas::DoClear() {
     drawing_.fill(Qt::transparent);
     retained_.Reset();
+    retainedComplete_ = true;
     emit changed();
 }
 
 void QImageCanvas::DoText(float x, float y, const std::string& text, TextSize size) {
-    retained_.DrawTextAt(x, y, text, size);
+    Retain([&] { retained_.DrawTextAt(x, y, text, size); });
     QPainter p(&drawing_);
     p.setRenderHint(QPainter::TextAntialiasing, false);
     p.setFont(size == TextSize::Small ? smallFont_ : font_);

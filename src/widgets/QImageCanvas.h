@@ -45,8 +45,12 @@ public:
     // The background picture as an image (null when there is none).
     const QImage& PictureLayer() const { return pictureImage_; }
     // The drawing calls since the last clear, in order; a text carries the
-    // foreground colour it was drawn in.
+    // foreground colour it was drawn in. Past kMaxRetainedCalls (a map drawn
+    // over a thousand times without a clear) they are let go until the next
+    // clear, and only the pixels tell what was drawn.
+    static constexpr std::size_t kMaxRetainedCalls = 1'000'000;
     const std::vector<RecordingCanvas::Call>& RetainedCalls() const { return retained_.calls; }
+    bool RetainedComplete() const { return retainedComplete_; }
     // The canvas font, and the small one of the figures on the isobars.
     const QFont& font() const { return font_; }
     const QFont& smallFont() const { return smallFont_; }
@@ -68,6 +72,9 @@ protected:
 private:
     // Lights pixels of the drawing, clipped to it.
     PlotFn Plotter(Colour colour);
+    // Records a call while the list is complete and within its limit.
+    template <class Record>
+    void Retain(const Record& record);
 
     QImage drawing_;  // ARGB32: transparent where nothing is drawn
     QImage pictureImage_;
@@ -77,6 +84,7 @@ private:
     QFont font_;
     QFont smallFont_;
     RecordingCanvas retained_;
+    bool retainedComplete_ = true;
 };
 
 }  // namespace isobra

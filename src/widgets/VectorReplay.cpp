@@ -110,6 +110,13 @@ void VectorReplay::Paint(QPainter& painter, const QRect& source, const QRectF& t
     if (const QRect shown = picture.rect() & source; !shown.isEmpty())
         painter.drawImage(QRectF(shown), picture, QRectF(shown));
 
+    if (!canvas_.RetainedComplete()) {
+        // The calls were let go: the drawing's pixels, sharp, stand in for them.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(QRectF(source), canvas_.DrawingLayer(), QRectF(source));
+        painter.restore();
+        return;
+    }
     const std::vector<Call>& calls = canvas_.RetainedCalls();
     for (auto it = calls.begin(); it != calls.end();) {
         if (it->op != RecordingCanvas::Op::Line) {

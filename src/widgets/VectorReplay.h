@@ -21,7 +21,8 @@ class QImageCanvas;
 // where they share end points. Coordinates are those of the pixels the
 // canvas lit: a line runs through pixel centres, so the picture lies exactly
 // over the pixels at any scale. The window's export, the print and the batch
-// tool all draw through here.
+// tool all draw through here. A canvas that let its calls go (far too many
+// since the last clear) gives its drawing's pixels instead.
 class VectorReplay {
 public:
     explicit VectorReplay(const QImageCanvas& canvas);

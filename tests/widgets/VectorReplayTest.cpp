@@ -128,9 +128,31 @@ private slots:
         const QString text = test::PdfText(QByteArray::fromStdString(*pdf));
         QVERIFY2(text.contains(QStringLiteral("高")) && text.contains(QStringLiteral("1012")), qPrintable(text));
         const QImage page = test::PdfPage(QByteArray::fromStdString(*pdf), 72);
-        QCOMPARE(page.size(), QSize(635, 425));  // a page of the canvas's proportions
+        QCOMPARE(page.size(), QSize(635, 425));        // a page of the canvas's proportions
         const QColor green = page.pixelColor(10, 10);  // the PDF may hold the picture as a JPEG
         QVERIFY2(qAbs(green.green() - 200) < 5 && green.red() < 5 && green.blue() < 5, qPrintable(green.name()));
+    }
+
+    // A canvas drawn over endlessly without a clear keeps its memory: the
+    // calls go, and the vectors show the drawing's pixels instead.
+    void tooManyCallsGiveWayToThePixels() {
+        QImageCanvas canvas;
+        for (std::size_t i = 0; i <= QImageCanvas::kMaxRetainedCalls; ++i) canvas.DrawLine(5, 5, 5, 5, kRed);
+        canvas.DrawLine(10, 20, 30, 20, kBlue);
+        QVERIFY(!canvas.RetainedComplete());
+        QVERIFY(canvas.RetainedCalls().empty());
+        const auto svg = VectorReplay(canvas).Svg(QRect(0, 0, 635, 425));
+        QVERIFY(svg);
+        const test::SvgCensus census = test::TakeSvgCensus(QByteArray::fromStdString(*svg));
+        QCOMPARE(census.elements.count("polyline"), std::size_t{0});
+        const QImage shown = RenderSvg(*svg, 1.0);
+        QCOMPARE(shown.pixelColor(5, 5), QColor(255, 0, 0));
+        QCOMPARE(shown.pixelColor(20, 20), QColor(0, 0, 255));
+
+        canvas.ClearCanvas();
+        canvas.DrawLine(10, 20, 30, 20, kBlue);
+        QVERIFY(canvas.RetainedComplete());
+        QCOMPARE(canvas.RetainedCalls().size(), std::size_t{1});
     }
 
     // Part of the canvas (the batch tool's 400 x 400 square) is a document of that size.
