@@ -81,6 +81,7 @@ FrmOpenSave::FrmOpenSave(Prompts& prompts, FileChooserState& chooser, QWidget* p
     patterns_->setGeometry(Twips(120, 2640, 2055, 330));
     patternLabel_->setBuddy(patterns_);
     connect(patterns_, &QComboBox::activated, this, &FrmOpenSave::ChoosePattern);
+    setTabOrder(files_, patterns_);  // under the list it belongs to
     OfferPatterns({}, {});
 
     for (int i = 0; i < 3; ++i) {

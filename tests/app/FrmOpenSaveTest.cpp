@@ -1,3 +1,4 @@
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -106,8 +107,7 @@ private slots:
         Type("sub.dir");
         Type("new");
         QVERIFY(!dialog_->isVisible());
-        QCOMPARE(QString::fromStdString(chooser_.chosenPath),
-                 QDir(dir_->filePath("sub.dir")).canonicalPath() + "/new");
+        QCOMPARE(QString::fromStdString(chooser_.chosenPath), QDir(dir_->filePath("sub.dir")).canonicalPath() + "/new");
 
         // Shown again after "No" to replacing: the name still typed.
         FileRequest again{"観測データ保存", "*.dat", FileRequest::Purpose::Save};
@@ -223,7 +223,45 @@ private slots:
         QVERIFY(!option2->isVisible());
     }
 
+    // A save of several kinds: the list of patterns under the file list,
+    // walked to with Tab and picked with the arrow keys, the name typed kept.
+    void aListOfPatternsPicksTheKind() {
+        Open({"観測データ保存", "*.dat", FileRequest::Purpose::Save});
+        QVERIFY(!Patterns()->isVisible());
+
+        Touch(dir_->filePath("old.png"));
+        Touch(dir_->filePath("old.SVG"));
+        FileRequest request{"地図を画像で保存", "*.png", FileRequest::Purpose::Save};
+        request.patternChoices = {"*.png", "*.svg", "*.pdf"};
+        OpenActive(request);
+        QVERIFY(Patterns()->isVisible());
+        QCOMPARE(Patterns()->currentText(), QStringLiteral("*.png"));
+        QCOMPARE(dialog_->fileNames(), QStringList{"old.png"});
+        KeysToFocus("chart");
+        KeyToFocus(Qt::Key_Tab);
+        KeyToFocus(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Patterns()));
+        KeyToFocus(Qt::Key_Down);
+        QCOMPARE(dialog_->fileNames(), QStringList{"old.SVG"});
+        QCOMPARE(Name()->text(), QStringLiteral("chart"));
+        KeyToFocus(Qt::Key_Return);
+        QVERIFY(!dialog_->isVisible());
+        QCOMPARE(QString::fromStdString(chooser_.chosenPath), QDir(dir_->path()).canonicalPath() + "/chart");
+        QCOMPARE(chooser_.chosenPattern, 1);
+
+        // A pattern typed that the list offers is picked there; a pattern in
+        // the name box follows the list.
+        Open(request);
+        Type("*.pdf");
+        QCOMPARE(Patterns()->currentText(), QStringLiteral("*.pdf"));
+        Patterns()->setCurrentIndex(0);
+        emit Patterns()->activated(0);
+        QCOMPARE(Name()->text(), QStringLiteral("*.png"));
+        QCOMPARE(dialog_->fileNames(), QStringList{"old.png"});
+    }
+
 private:
+    QComboBox* Patterns() { return dialog_->findChild<QComboBox*>("cboOpenSave"); }
     void Open(const FileRequest& request) {
         dialog_ = std::make_unique<FrmOpenSave>(*prompts_, chooser_);
         dialog_->Prepare(request);
