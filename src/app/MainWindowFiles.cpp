@@ -13,11 +13,13 @@
 #include <algorithm>
 
 #include "app/MainWindow.h"
+#include "widgets/QImageCanvas.h"
+#include "state/IsobarFileLoad.h"
+#include "state/IsobarLayer.h"
 #include "isobar/IsobarFile.h"
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
 #include "model/SavePath.h"
-#include "state/IsobarFileLoad.h"
 #include "state/IsobarLayer.h"
 #include "widgets/MoveToTrash.h"
 #include "widgets/QImageCanvas.h"
@@ -159,8 +161,8 @@ auto MainWindow::ReadAndParse(const QString& path, Parse parse) -> std::optional
     return std::move(*parsed);
 }
 
-void MainWindow::SaveChosen(const QString& title, const QString& pattern, const char* extension, const QString& caption,
-                            const std::function<Result<std::string>()>& encode) {
+void MainWindow::SaveChosen(const QString& title, const QString& pattern, const char* extension,
+                            const QString& caption, const std::function<Result<std::string>()>& encode) {
     const auto path = AskSavePath(title, pattern, extension);
     if (!path) return;
 
@@ -169,17 +171,16 @@ void MainWindow::SaveChosen(const QString& title, const QString& pattern, const 
 }
 
 void MainWindow::SaveObservations() {
-    SaveChosen(QStringLiteral("観測データ保存"), QStringLiteral("*.dat"), ".DAT", QStringLiteral("データ保存中"),
-               [this] {
-                   state_.lists.land.TakeStationCount(state_.observations);
-                   NormaliseForSave(state_.observations);
-                   return WriteObservationFile(state_.observations);
-               });
+    SaveChosen(QStringLiteral("観測データ保存"), QStringLiteral("*.dat"), ".DAT", QStringLiteral("データ保存中"), [this] {
+        state_.lists.land.TakeStationCount(state_.observations);
+        NormaliseForSave(state_.observations);
+        return WriteObservationFile(state_.observations);
+    });
 }
 
 void MainWindow::LoadObservations() {
-    if (const auto chosen =
-            AskFile(QStringLiteral("観測データ読みこみ"), QStringLiteral("*.dat"), FileRequest::Purpose::Open))
+    if (const auto chosen = AskFile(QStringLiteral("観測データ読みこみ"), QStringLiteral("*.dat"),
+                                    FileRequest::Purpose::Open))
         OpenObservationFile(*chosen);
 }
 
@@ -195,9 +196,7 @@ bool MainWindow::OpenObservationFile(const QString& path) {
     return true;
 }
 
-void MainWindow::DeleteObservationFiles() {
-    DeleteFilesLoop(QStringLiteral("観測データ削除"), QStringLiteral("*.dat"));
-}
+void MainWindow::DeleteObservationFiles() { DeleteFilesLoop(QStringLiteral("観測データ削除"), QStringLiteral("*.dat")); }
 
 void MainWindow::SaveIsobars(PleaseWaitShown pleaseWait) {
     const QString caption = pleaseWait == PleaseWaitShown::Yes ? QStringLiteral("データ保存中!") : QString();
@@ -206,8 +205,8 @@ void MainWindow::SaveIsobars(PleaseWaitShown pleaseWait) {
 }
 
 void MainWindow::LoadIsobars() {
-    if (const auto chosen =
-            AskFile(QStringLiteral("等圧線データ読みこみ"), QStringLiteral("*.cnt"), FileRequest::Purpose::Open))
+    if (const auto chosen = AskFile(QStringLiteral("等圧線データ読みこみ"), QStringLiteral("*.cnt"),
+                                    FileRequest::Purpose::Open))
         OpenIsobarFile(*chosen);
 }
 
@@ -256,8 +255,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
     if (paths.isEmpty()) return;
     event->acceptProposedAction();
     // After the drop has ended, so the messages do not hold up the other program.
-    QMetaObject::invokeMethod(
-        this, [this, paths] { OpenFiles(paths); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this, paths] { OpenFiles(paths); }, Qt::QueuedConnection);
 }
 
 void MainWindow::DeleteIsobarFiles() { DeleteFilesLoop(QStringLiteral("等圧線データ削除"), QStringLiteral("*.cnt")); }
