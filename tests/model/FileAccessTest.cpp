@@ -133,33 +133,6 @@ TEST(SavePathWithExtension, CutsTheFileNameAtItsFirstDot) {
     EXPECT_EQ(SavePathWithExtension("", kObservationExtension), std::nullopt);
 }
 
-TEST(SavePathForKinds, TheTypedExtensionChoosesTheKindElseThePickedOne) {
-    const std::vector<std::string_view> kinds{".png", ".svg", ".pdf"};
-    struct Case {
-        const char* chosen;
-        std::size_t picked;
-        const char* path;
-        std::size_t kind;
-    };
-    for (const Case& c : {
-             Case{"map", 0, "map.png", 0}, Case{"map", 1, "map.svg", 1},  // no extension: the kind picked in the list
-             Case{"map.SVG", 0, "map.svg", 1},                            // the typed one wins, in any case
-             Case{"map.pdf", 1, "map.pdf", 2},
-             Case{"chart.2024.svg", 2, "chart.svg", 1},  // the last dot names the kind, the first cuts
-             Case{"map.txt", 2, "map.pdf", 2},           // not one of the kinds: the picked one
-             Case{"/tmp/my.maps/map", 0, "/tmp/my.maps/map.png", 0},
-             Case{"a/x.png/map", 0, "a/x.png/map.png", 0},  // a folder's name is no extension
-             Case{"map", 7, "map.png", 0},                  // a pick beyond the list: the first kind
-         }) {
-        const auto got = SavePathForKinds(c.chosen, kinds, c.picked);
-        ASSERT_TRUE(got) << c.chosen;
-        EXPECT_EQ(got->path, c.path) << c.chosen;
-        EXPECT_EQ(got->kind, c.kind) << c.chosen;
-    }
-    EXPECT_EQ(SavePathForKinds(".svg", kinds, 0), std::nullopt);  // a name that is only an extension
-    EXPECT_EQ(SavePathForKinds("map", {}, 0), std::nullopt);
-}
-
 }  // namespace
 TEST_F(FileAccessTest, PipesDevicesAndFoldersAreNeitherReadNorReplaced) {
     const std::string fifo = PathOf("obs.dat");
