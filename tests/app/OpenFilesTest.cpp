@@ -1,5 +1,6 @@
 // Files opened the desktop way: named on the command line or dropped on the
 // main window, each opened by its extension as its menu command opens it.
+#include <QMimeData>
 #include <QtTest>
 
 #include "app/MainWindow.h"
@@ -72,6 +73,17 @@ private slots:
         QCOMPARE(prompts_->shown[1].text, prompts_->shown[0].text);
         QVERIFY(!state_->field.pressureGrid.IsComputed() && window_->canvas().RetainedCalls().empty());
         QVERIFY(LandPressures(*state_) > 20);  // the next file
+    }
+
+    void droppedFilesOpenLikeTheCommandLine() {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(kIsobars)});
+        QDragEnterEvent enter({100, 100}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window_.get(), &enter);
+        QDropEvent drop({100, 100}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window_.get(), &drop);
+        QVERIFY(enter.isAccepted() && drop.isAccepted());
+        QTRY_VERIFY(state_->field.pressureGrid.IsComputed());
     }
 };
 
