@@ -21,7 +21,7 @@ Result<std::string> PngOf(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) return Result<std::string>::Fail("PNG を作れませんでした。");
+    if (!image.save(&buffer, "PNG")) return Result<std::string>::Fail("PNG を作れませんでした");
     return bytes.toStdString();
 }
 

@@ -53,8 +53,7 @@ double Normalise(double a) {
 }
 
 Result<std::string> Finish(QPainter& painter, QByteArray& bytes, const char* what) {
-    if (!painter.end() || bytes.isEmpty())
-        return Result<std::string>::Fail(std::string(what) + " を作れませんでした。");
+    if (!painter.end() || bytes.isEmpty()) return Result<std::string>::Fail(std::string(what) + " を作れませんでした");
     return bytes.toStdString();
 }
 
@@ -215,7 +214,7 @@ Result<std::string> VectorReplay::Svg(const QRect& source) const {
     svg.setViewBox(QRect(QPoint(0, 0), source.size()));
     svg.setTitle(QStringLiteral("Isobra"));
     QPainter painter;
-    if (!painter.begin(&svg)) return Result<std::string>::Fail("SVG を作れませんでした。");
+    if (!painter.begin(&svg)) return Result<std::string>::Fail("SVG を作れませんでした");
     Paint(painter, source, QRectF(0, 0, source.width(), source.height()));
     return Finish(painter, bytes, "SVG");
 }
@@ -233,7 +232,7 @@ Result<std::string> VectorReplay::Pdf(const QRect& source) const {
     const QPageSize page(wide ? size.transposed() : size, QPageSize::Point, QString(), QPageSize::ExactMatch);
     pdf.setPageLayout(QPageLayout(page, wide ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     QPainter painter;
-    if (!painter.begin(&pdf)) return Result<std::string>::Fail("PDF を作れませんでした。");
+    if (!painter.begin(&pdf)) return Result<std::string>::Fail("PDF を作れませんでした");
     Paint(painter, source, QRectF(0, 0, pdf.width(), pdf.height()));
     return Finish(painter, bytes, "PDF");
 }

@@ -27,13 +27,13 @@ class VectorReplay {
 public:
     explicit VectorReplay(const QImageCanvas& canvas);
 
-    // The part `source` of the canvas (canvas pixels) drawn into `target` of
+    // The area `source` of the canvas (canvas pixels) drawn into `target` of
     // the painter's coordinates, stretched to fill it.
     void Paint(QPainter& painter, const QRect& source, const QRectF& target) const;
-    // The part `source` as an SVG document, one canvas pixel one user unit.
+    // The area `source` as an SVG document, one canvas pixel one user unit.
     Result<std::string> Svg(const QRect& source) const;
-    // The part `source` as a one-page PDF of the same proportions, a canvas
-    // pixel one point.
+    // The area `source` as a one-page PDF of the same proportions, a canvas
+    // pixel one point. Failures are reason phrases ("PDF を作れませんでした").
     Result<std::string> Pdf(const QRect& source) const;
     // A polyline in pixel coordinates; one point for a lone pixel.
     using Run = std::vector<QPoint>;
