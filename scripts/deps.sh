@@ -5,10 +5,10 @@ set -euo pipefail
 
 PACKAGES=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n zlib1g-dev
+    qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-mincho fonts-ipafont-gothic
-    xvfb xauth
+    xvfb xauth poppler-utils
     file dpkg-dev
     clang libclang-rt-14-dev clang-format
 )

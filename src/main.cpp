@@ -27,6 +27,7 @@ int main(int argc, char* argv[]) {
         // belong to the main window.
         window.StartUp();
         prompts.SetParent(&window);
+        window.OpenFiles(isobra::MainWindow::FileArguments(argc, argv));
         const int status = app.exec();
         app.SetReporting(nullptr, {});
         return status;

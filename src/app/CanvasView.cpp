@@ -2,28 +2,75 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "widgets/QImageCanvas.h"
 
 namespace isobra {
 
+namespace {
+
+// The workspace grey beside the image.
+const QColor kWorkspace(171, 171, 171);
+
+}  // namespace
+
 CanvasView::CanvasView(QImageCanvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
     setObjectName(QStringLiteral("Picture1"));
-    setFixedSize(canvas.width(), canvas.height());
     setAttribute(Qt::WA_OpaquePaintEvent);
+    SetScale(1.0);
     connect(&canvas_, &QImageCanvas::changed, this, qOverload<>(&QWidget::update));
+}
+
+void CanvasView::SetScale(double scale) {
+    fitting_ = false;
+    scale_ = scale;
+    setFixedSize(static_cast<int>(std::ceil(canvas_.width() * scale)),
+                 static_cast<int>(std::ceil(canvas_.height() * scale)));
+    update();
+}
+
+void CanvasView::SetFitting() {
+    fitting_ = true;
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    update();
+}
+
+double CanvasView::scale() const {
+    if (!fitting_) return scale_;
+    return std::min(static_cast<double>(width()) / canvas_.width(), static_cast<double>(height()) / canvas_.height());
+}
+
+QRectF CanvasView::ImageRect() const {
+    const double s = scale();
+    return QRectF(0, 0, canvas_.width() * s, canvas_.height() * s);
+}
+
+std::optional<QPoint> CanvasView::CanvasPixelAt(const QPointF& pos) const {
+    const double s = scale();
+    if (!(s > 0.0)) return std::nullopt;
+    const double x = std::floor(pos.x() / s);
+    const double y = std::floor(pos.y() / s);
+    if (x < 0 || y < 0 || x >= canvas_.width() || y >= canvas_.height()) return std::nullopt;
+    return QPoint(static_cast<int>(x), static_cast<int>(y));
 }
 
 void CanvasView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    // On a high-DPI screen the painter scales the image; the drawing itself
-    // stays at one canvas pixel per logical pixel.
-    p.drawImage(QPoint(0, 0), canvas_.Composite());
+    const QRectF image = ImageRect();
+    p.fillRect(rect(), kWorkspace);
+    // Nearest neighbour: a canvas pixel stays a sharp block at any scale
+    // and on a high-DPI screen, where the painter scales once more.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(image, canvas_.Composite());
 }
 
 void CanvasView::mousePressEvent(QMouseEvent* event) {
-    const QPointF pos = event->position();
-    emit pressed(event->button(), event->modifiers(), static_cast<float>(pos.x()), static_cast<float>(pos.y()));
+    const std::optional<QPoint> pixel = CanvasPixelAt(event->position());
+    if (!pixel) return;  // beside the image: nothing
+    emit pressed(event->button(), event->modifiers(), static_cast<float>(pixel->x()), static_cast<float>(pixel->y()));
 }
 
 }  // namespace isobra

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 namespace isobra {
 
@@ -8,15 +9,28 @@ class QImageCanvas;
 
 // The widget that shows the canvas (control name Picture1) and reports mouse
 // presses in canvas pixels. The canvas keeps the drawing, so exposure and
-// resizing never lose it.
+// resizing never lose it. The view shows the canvas at a fixed scale (the
+// widget as large as the scaled canvas) or fitted into whatever room the
+// widget is given, proportions kept; either way every canvas pixel becomes
+// a block of screen pixels, never blurred.
 class CanvasView : public QWidget {
     Q_OBJECT
 
 public:
     CanvasView(QImageCanvas& canvas, QWidget* parent = nullptr);
 
+    void SetScale(double scale);
+    void SetFitting();
+    bool fitting() const { return fitting_; }
+    // Screen (logical) pixels per canvas pixel, as shown now.
+    double scale() const;
+    // Where the canvas image lies in the widget.
+    QRectF ImageRect() const;
+    // The canvas pixel under a point of the widget; nothing off the image.
+    std::optional<QPoint> CanvasPixelAt(const QPointF& pos) const;
+
 signals:
-    // x and y in canvas pixels, fractional where the screen is finer.
+    // x and y: the canvas pixel pressed, the same at every scale.
     void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float x, float y);
 
 protected:
@@ -25,6 +39,8 @@ protected:
 
 private:
     QImageCanvas& canvas_;
+    double scale_ = 1.0;
+    bool fitting_ = false;
 };
 
 }  // namespace isobra

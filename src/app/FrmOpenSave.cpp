@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QStorageInfo>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "widgets/Fonts.h"
 #include "widgets/QtText.h"
@@ -71,6 +72,17 @@ FrmOpenSave::FrmOpenSave(Prompts& prompts, FileChooserState& chooser, QWidget* p
     drives_->setObjectName(QStringLiteral("drvOpenSave"));
     drives_->setGeometry(Twips(2280, 2640, 2055, 330));
     driveLabel->setBuddy(drives_);
+
+    patternLabel_ = new QLabel(QStringLiteral("ﾌｧｲﾙの種類(&T):"), this);
+    patternLabel_->setObjectName(QStringLiteral("lblOpenSave4"));
+    patternLabel_->setGeometry(Twips(120, 2340, 2055, 255));
+    patterns_ = new QComboBox(this);
+    patterns_->setObjectName(QStringLiteral("cboOpenSave"));
+    patterns_->setGeometry(Twips(120, 2640, 2055, 330));
+    patternLabel_->setBuddy(patterns_);
+    connect(patterns_, &QComboBox::activated, this, &FrmOpenSave::ChoosePattern);
+    setTabOrder(files_, patterns_);  // under the list it belongs to
+    OfferPatterns({}, {});
 
     for (int i = 0; i < 3; ++i) {
         options_[i] = new QRadioButton(this);
@@ -146,6 +158,7 @@ void FrmOpenSave::Prepare(const FileRequest& request) {
     options_[0]->setChecked(true);
     SetDirectory(QDir::currentPath());
     SetPattern(request.pattern.isEmpty() ? QStringLiteral("*.*") : request.pattern);
+    OfferPatterns(request.patternChoices, pattern_);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
@@ -176,6 +189,30 @@ void FrmOpenSave::SetDirectory(const QString& path) {
 void FrmOpenSave::SetPattern(const QString& pattern) {
     pattern_ = pattern;
     RefreshFiles();
+    // A pattern typed that the list offers is picked there too.
+    if (!patterns_->isHidden()) {
+        const int listed = patterns_->findText(pattern, Qt::MatchFixedString);
+        if (listed >= 0) patterns_->setCurrentIndex(listed);
+    }
+}
+
+void FrmOpenSave::OfferPatterns(const QStringList& choices, const QString& first) {
+    const bool offered = choices.size() > 1;
+    patterns_->clear();
+    if (offered) patterns_->addItems(choices);
+    patterns_->setCurrentIndex(offered ? std::max(0, static_cast<int>(choices.indexOf(first))) : -1);
+    patterns_->setHidden(!offered);
+    patternLabel_->setHidden(!offered);
+    // The list makes room for the pattern list under it.
+    files_->setGeometry(offered ? Twips(120, 840, 2055, 1440) : Twips(120, 840, 2055, 2190));
+}
+
+void FrmOpenSave::ChoosePattern(int index) {
+    SetPattern(patterns_->itemText(index));
+    // A name being typed stays; a pattern in the name box follows the list.
+    const QString typed = name_->text();
+    if (typed.isEmpty() || typed.contains(QLatin1Char('*')) || typed.contains(QLatin1Char('?')))
+        name_->setText(pattern_);
 }
 
 void FrmOpenSave::RefreshFiles() {
@@ -330,6 +367,7 @@ void FrmOpenSave::Accept(const QString& path) {
 void FrmOpenSave::Finish() {
     if (finished_) return;
     finished_ = true;
+    chooser_.chosenPattern = patterns_->isHidden() ? 0 : std::max(0, patterns_->currentIndex());
     for (int i = 0; i < 3; ++i) {
         chooser_.options[static_cast<std::size_t>(i)] = options_[i]->isChecked();
         options_[i]->setVisible(false);

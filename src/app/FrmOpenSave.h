@@ -62,6 +62,9 @@ private:
     void RefreshTree();
     void RefreshDrives();
     void ChooseOption(int index);
+    void ChoosePattern(int index);
+    // Shows the pattern list with these patterns, or hides it when fewer than two.
+    void OfferPatterns(const QStringList& choices, const QString& first);
     // The file the user selected in the list, or null.
     QListWidgetItem* SelectedFile() const;
     // The listed file whose name equals `name` ignoring case, or "".
@@ -79,6 +82,9 @@ private:
     QComboBox* drives_ = nullptr;
     QLabel* currentDir_ = nullptr;
     QRadioButton* options_[3] = {};
+    // Shown when a request offers several patterns; the file list gives it room.
+    QLabel* patternLabel_ = nullptr;
+    QComboBox* patterns_ = nullptr;
     bool finished_ = false;
 };
 

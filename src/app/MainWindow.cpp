@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 
 #include "app/CanvasView.h"
 #include "widgets/HelpTexts.h"
@@ -24,18 +25,19 @@ MainWindow::MainWindow(AppState& state, Prompts& prompts, QWidget* parent)
     setWindowTitle(QStringLiteral("Isobra"));
 
     canvas_ = new QImageCanvas(this);
-    auto* central = new QWidget(this);
-    central->setObjectName(QStringLiteral("workspace"));
+    workspace_ = new QScrollArea(this);
+    workspace_->setObjectName(QStringLiteral("workspace"));
+    workspace_->setFrameShape(QFrame::NoFrame);
+    workspace_->setWidgetResizable(true);
     // The application-workspace grey around the canvas.
-    QPalette pal = central->palette();
+    QPalette pal = workspace_->viewport()->palette();
     pal.setColor(QPalette::Window, QColor(171, 171, 171));
-    central->setPalette(pal);
-    central->setAutoFillBackground(true);
-    view_ = new CanvasView(*canvas_, central);
-    view_->move(0, 0);
-    // 9525 x 6600 twips: 635 x 440 pixels of client area.
-    central->setMinimumSize(QImageCanvas::kWidth, 440);
-    setCentralWidget(central);
+    workspace_->viewport()->setPalette(pal);
+    workspace_->viewport()->setAutoFillBackground(true);
+    view_ = new CanvasView(*canvas_);
+    workspace_->setWidget(view_);
+    setCentralWidget(workspace_);
+    setAcceptDrops(true);
     connect(view_, &CanvasView::pressed, this,
             [this](Qt::MouseButton b, Qt::KeyboardModifiers m, float x, float y) { OnCanvasMouseDown(b, m, x, y); });
     // A chart samples whole pixels: the pixel the click fell in.
@@ -44,7 +46,7 @@ MainWindow::MainWindow(AppState& state, Prompts& prompts, QWidget* parent)
     });
 
     BuildMenus();
-    resize(QImageCanvas::kWidth, 440 + menuBar()->sizeHint().height());
+    resize(QImageCanvas::kWidth, kClientHeight + menuBar()->sizeHint().height());
 }
 
 MainWindow::~MainWindow() {
@@ -112,6 +114,9 @@ void MainWindow::BuildMenus() {
     AddItem(file, QStringLiteral("等圧線データ読みこみ"), QStringLiteral("cntTLoad"), [this] { LoadIsobars(); });
     AddItem(file, QStringLiteral("等圧線データ保存"), QStringLiteral("cntTSave"), [this] { SaveIsobars(); });
     AddItem(file, QStringLiteral("等圧線データ削除"), QStringLiteral("cntTDel"), [this] { DeleteIsobarFiles(); });
+    AddSeparator(file, QStringLiteral("cntS7"));
+    AddItem(file, QStringLiteral("地図を画像で保存"), QStringLiteral("cntTizuHozon"), [this] { ExportMap(); });
+    AddItem(file, QStringLiteral("地図を印刷"), QStringLiteral("cntInsatu"), [this] { PrintMap(); });
 
     QMenu* input = AddSubmenu(nullptr, QStringLiteral("データ入力"), QStringLiteral("cntInput"));
     AddItem(input, QStringLiteral("各地の天気"), QStringLiteral("cntTenki"), [this] { ShowLandForm(); });
@@ -154,6 +159,7 @@ void MainWindow::BuildMenus() {
     labels->setCheckable(true);
     labels->setChecked(state_.labelIsobars);
     connect(labels, &QAction::toggled, this, [this](bool on) { state_.labelIsobars = on; });
+    BuildViewMenu(chart);
 
     QMenu* himawari = AddSubmenu(nullptr, QStringLiteral("気象衛星画像"), QStringLiteral("cntHim"));
     AddItem(himawari, QStringLiteral("雲の断面図"), QStringLiteral("cntDanmen"), [this] { ShowCrossSectionWindow(); });
@@ -166,6 +172,15 @@ void MainWindow::BuildMenus() {
 
     QMenu* end = AddSubmenu(nullptr, QStringLiteral("終了"), QStringLiteral("cntEnd"));
     AddItem(end, QStringLiteral("終了ｏｋ？"), QStringLiteral("entEnd2"), [this] { EndProgram(); });
+
+    // Ctrl+C copies the map. A shortcut of this window only: in the entry
+    // windows it keeps copying the field's text.
+    auto* copy = new QAction(this);
+    copy->setObjectName(QStringLiteral("actCopy"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WindowShortcut);
+    connect(copy, &QAction::triggered, this, [this] { CopyMap(); });
+    addAction(copy);
 
     QAction* help = menuBar()->addAction(QStringLiteral("説明する？"));
     help->setObjectName(QStringLiteral("cntHelp"));

@@ -11,9 +11,11 @@
 #include "state/AppState.h"
 #include "model/ContinuousDisplay.h"
 #include "model/Result.h"
+#include "model/SavePath.h"
 
 class QAction;
 class QMenu;
+class QScrollArea;
 
 namespace isobra {
 
@@ -71,6 +73,29 @@ public:
     void SetCorrectionHandler(ClickHandler h) { correctionHandler_ = std::move(h); }
     void SetCrossSectionHandler(ClickHandler h) { crossSectionHandler_ = std::move(h); }
 
+    // Opens each file as its menu command does, chosen by its extension:
+    // ".dat" observations, ".cnt" isobars (drawn), anything else a picture
+    // for the background. One that cannot be read is named as the command
+    // names it, and the next is opened all the same.
+    void OpenFiles(const QStringList& paths);
+    // The files named on the command line, as the system's bytes.
+    static QStringList FileArguments(int argc, char** argv);
+
+    // ---- The map leaving the program (MainWindowExport.cpp) ----
+    void ExportMap();  // "地図を画像で保存": PNG, SVG or PDF by the name's extension
+    void PrintMap();   // "地図を印刷": the print dialog, the map scaled to the page
+    void CopyMap();    // Ctrl+C: the canvas as an image on the clipboard
+
+    // ---- The scale of the view (MainWindowView.cpp) ----
+    static constexpr double kViewScales[] = {1.0, 1.5, 2.0, 3.0};
+    // A fixed scale: the window grows or shrinks to show it whole where the
+    // screen allows; scroll bars show the rest.
+    void SetViewScale(double scale);
+    // The whole canvas in the window as the user sizes it.
+    void SetViewFitting();
+    // The next scale up (+1) or down (-1) from the one shown.
+    void StepViewScale(int direction);
+
     // Menu commands.
     void DrawMap();
     void ClearMap();
@@ -122,6 +147,11 @@ public:
     // with the name still typed. Nothing when the user gave up (or was told
     // why the name cannot be saved). Every save of the windows asks here.
     std::optional<QString> AskSavePath(const QString& title, const QString& pattern, const char* extension);
+    // The same for a save of several kinds of file: the patterns offered in
+    // the chooser's list and each kind's extension; the kind follows the
+    // extension typed, else the pattern picked (the first by default).
+    std::optional<SaveChoice> AskSavePath(const QString& title, const QStringList& patterns,
+                                          const std::vector<std::string_view>& extensions);
 
     // ---- The show and the display colours (MainWindowDisplay.cpp) ----
     // "等圧線の連続表示" and "画像の連続表示": the window Cont for that kind
@@ -160,9 +190,16 @@ protected:
     // Closing the frame ends the program like "終了ｏｋ？": the entry windows
     // and everything else close with it.
     void closeEvent(QCloseEvent* event) override;
+    // Files dropped on the window open as OpenFiles opens them.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildMenus();
+    void BuildViewMenu(QMenu* chart);
+    // The window as large as the view needs, within the screen.
+    void FitWindowToView();
+    QRect WholeCanvas() const;
     QAction* AddItem(QMenu* menu, const QString& caption, const QString& controlName,
                      std::function<void()> handler = {});
     QMenu* AddSubmenu(QMenu* parent, const QString& caption, const QString& controlName);
@@ -172,9 +209,11 @@ private:
     std::optional<QString> AskFile(const QString& title, const QString& pattern, FileRequest::Purpose purpose,
                                    const QString& initialName = {});
     std::optional<QString> AskFile(const FileRequest& request);
-    // The save target for a chosen path with the given extension, or nothing
-    // (after telling the user) when the name cannot be saved.
-    std::optional<QString> SaveTarget(const QString& chosen, const char* extension);
+    // The save target for a chosen path, of one of the kinds with these
+    // extensions (`picked` when the name does not say), or nothing (after
+    // telling the user) when the name cannot be saved.
+    std::optional<SaveChoice> SaveTarget(const QString& chosen, const std::vector<std::string_view>& extensions,
+                                         int picked);
     void DeleteFilesLoop(const QString& title, const QString& pattern);
     // The whole file, or nothing after the please-wait window is gone and
     // the user has read why.
@@ -200,10 +239,14 @@ private:
     void HoldStillForShow(bool hold);
     void EndShow();
 
+    // The client area at the start: 9525 x 6600 twips.
+    static constexpr int kClientHeight = 440;
+
     AppState& state_;
     Prompts& prompts_;
     QImageCanvas* canvas_ = nullptr;
     CanvasView* view_ = nullptr;
+    QScrollArea* workspace_ = nullptr;
     QPointer<PleaseWait> pleaseWait_;
     QPointer<Danmen> danmen_;
     std::map<QString, QAction*> actions_;

@@ -2,8 +2,15 @@
 // isobar files (*.cnt), each saved, loaded and deleted through the chooser.
 // A load reads the whole file before anything in memory changes; a save
 // writes a temporary file and renames it, so the old file survives a failure.
+// Files named on the command line or dropped on the window open as these
+// commands open them.
 #include <QDir>
+#include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
+#include <algorithm>
 
 #include "app/MainWindow.h"
 #include "widgets/QImageCanvas.h"
@@ -41,13 +48,15 @@ std::optional<QString> MainWindow::AskFile(const QString& title, const QString& 
 
 std::optional<QString> MainWindow::AskFile(const FileRequest& request) {
     state_.fileChooser.cancelled = false;
+    state_.fileChooser.chosenPattern = 0;
     prompts_.ChooseFile(request, state_.fileChooser);
     if (state_.fileChooser.cancelled) return std::nullopt;
     return ToQ(state_.fileChooser.chosenPath);
 }
 
-std::optional<QString> MainWindow::SaveTarget(const QString& chosen, const char* extension) {
-    const auto target = SavePathWithExtension(ToUtf8(chosen), extension);
+std::optional<SaveChoice> MainWindow::SaveTarget(const QString& chosen, const std::vector<std::string_view>& extensions,
+                                                 int picked) {
+    auto target = SavePathForKinds(ToUtf8(chosen), extensions, static_cast<std::size_t>(std::max(0, picked)));
     if (!target) {
         prompts_.Inform(QString::fromUtf8(kProgramTitle),
                         QStringLiteral("「%1」のように「.」で始まる名前では保存できません。別の名前を付けてください。")
@@ -55,34 +64,44 @@ std::optional<QString> MainWindow::SaveTarget(const QString& chosen, const char*
                         Prompts::Icon::Warning);
         return std::nullopt;
     }
-    QString path = ToQ(*target);
     // A file whose name differs only in case is the same file to the user:
     // replace it rather than leave a twin beside it.
-    const QFileInfo info(path);
+    const QFileInfo info(ToQ(target->path));
     const QDir dir = info.absoluteDir();
     for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         if (entry != info.fileName() && entry.compare(info.fileName(), Qt::CaseInsensitive) == 0) {
-            path = dir.filePath(entry);
+            target->path = ToUtf8(dir.filePath(entry));
             break;
         }
     }
-    return path;
+    return target;
 }
 
 std::optional<QString> MainWindow::AskSavePath(const QString& title, const QString& pattern, const char* extension) {
-    QString typed;
+    const auto target = AskSavePath(title, QStringList{pattern}, std::vector<std::string_view>{extension});
+    if (!target) return std::nullopt;
+    return ToQ(target->path);
+}
+
+std::optional<SaveChoice> MainWindow::AskSavePath(const QString& title, const QStringList& patterns,
+                                                  const std::vector<std::string_view>& extensions) {
+    FileRequest request{title, patterns.value(0), FileRequest::Purpose::Save};
+    if (patterns.size() > 1) request.patternChoices = patterns;
     for (;;) {
-        const auto chosen = AskFile(title, pattern, FileRequest::Purpose::Save, typed);
+        const auto chosen = AskFile(request);
         if (!chosen) return std::nullopt;
-        const auto path = SaveTarget(*chosen, extension);
-        if (!path) return std::nullopt;
+        const int picked = patterns.size() > 1 ? state_.fileChooser.chosenPattern : 0;
+        const auto target = SaveTarget(*chosen, extensions, picked);
+        if (!target) return std::nullopt;
         // A folder in the way is no file to replace: the save itself says why it cannot.
-        const QFileInfo target(*path);
-        if (!target.exists() || target.isDir()) return path;
-        if (prompts_.AskYesNo(title, QStringLiteral("「%1」はすでにあります。置きかえますか？").arg(target.fileName()),
+        const QFileInfo file(ToQ(target->path));
+        if (!file.exists() || file.isDir()) return target;
+        if (prompts_.AskYesNo(title, QStringLiteral("「%1」はすでにあります。置きかえますか？").arg(file.fileName()),
                               Prompts::Answer::No))
-            return path;
-        typed = NameToRetype(*chosen);
+            return target;
+        // The chooser again, as the user left it.
+        request.initialName = NameToRetype(*chosen);
+        request.pattern = patterns.value(picked);
     }
 }
 
@@ -201,6 +220,42 @@ bool MainWindow::OpenIsobarFile(const QString& path) {
     DrawIsobarLayer(*canvas_, state_);
     HidePleaseWait();
     return true;
+}
+
+QStringList MainWindow::FileArguments(int argc, char** argv) {
+    QStringList files;
+    for (int i = 1; i < argc; ++i) files << QFile::decodeName(argv[i]);
+    return files;
+}
+
+void MainWindow::OpenFiles(const QStringList& paths) {
+    for (const QString& given : paths) {
+        if (ShowRunning()) return;  // the show does not share the map
+        const QString path = QFileInfo(given).absoluteFilePath();
+        const QString suffix = QFileInfo(path).suffix();
+        if (suffix.compare(QStringLiteral("dat"), Qt::CaseInsensitive) == 0)
+            OpenObservationFile(path);
+        else if (suffix.compare(QStringLiteral("cnt"), Qt::CaseInsensitive) == 0)
+            OpenIsobarFile(path);
+        else
+            OpenPicture(path);
+    }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (ShowRunning() || !event->mimeData()->hasUrls()) return;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) return event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) paths << url.toLocalFile();
+    if (paths.isEmpty()) return;
+    event->acceptProposedAction();
+    // After the drop has ended, so the messages do not hold up the other program.
+    QMetaObject::invokeMethod(this, [this, paths] { OpenFiles(paths); }, Qt::QueuedConnection);
 }
 
 void MainWindow::DeleteIsobarFiles() { DeleteFilesLoop(QStringLiteral("等圧線データ削除"), QStringLiteral("*.cnt")); }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <algorithm>
 
 #include "app/FrmOpenSave.h"
@@ -109,6 +110,13 @@ std::optional<Colour> QtPrompts::PickColour(const QString& title, Colour initial
     const QColor picked = QColorDialog::getColor(QImageCanvas::ToQColor(initial), parent_, title);
     if (!picked.isValid()) return std::nullopt;
     return QImageCanvas::FromQColor(picked);
+}
+
+bool QtPrompts::ChoosePrinter(const QString& title, QPrinter& printer) {
+    // Qt's own dialog; its texts are Japanese through the translation loaded at start.
+    QPrintDialog dialog(&printer, parent_);
+    dialog.setWindowTitle(title);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace isobra

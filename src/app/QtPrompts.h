@@ -22,6 +22,7 @@ public:
                                      const QString& defaultText) override;
     void ChooseFile(const FileRequest& request, FileChooserState& chooser) override;
     std::optional<Colour> PickColour(const QString& title, Colour initial) override;
+    bool ChoosePrinter(const QString& title, QPrinter& printer) override;
 
     // The box Inform (yesNo false) or AskYesNo shows: as wide as the text's
     // longest line, so no line is broken.

@@ -7,6 +7,7 @@
 #include "model/ObservationFile.h"
 #include "render/MapRenderer.h"
 #include "render/PngEncoding.h"
+#include "widgets/VectorReplay.h"
 
 namespace isobra {
 
@@ -31,6 +32,20 @@ Result<std::string> PngBytes(MapRenderer& renderer) {
     return png;
 }
 
+// The picture's part of the canvas as vectors, drawn as the window exports it.
+QRect VectorArea(MapRenderer& renderer) {
+    const PictureArea area = renderer.Area();
+    return QRect(area.x, area.y, area.width, area.height);
+}
+
+Result<std::string> SvgBytes(MapRenderer& renderer) {
+    return VectorReplay(renderer.Drawing()).Svg(VectorArea(renderer));
+}
+
+Result<std::string> PdfBytes(MapRenderer& renderer) {
+    return VectorReplay(renderer.Drawing()).Pdf(VectorArea(renderer));
+}
+
 }  // namespace
 
 const std::vector<OutputKind>& OutputKinds() {
@@ -40,6 +55,9 @@ const std::vector<OutputKind>& OutputKinds() {
          ObservationFileBytes},
         {"--png", ".png", "the map, 400 x 400 pixels (the whole 635 x 425 canvas with surface), as in the window", true,
          true, PngBytes},
+        {"--svg", ".svg", "the same picture as vectors: lines, circles and texts (a background picture under them)",
+         true, true, SvgBytes},
+        {"--pdf", ".pdf", "the same picture as vectors on a PDF page of its proportions", true, true, PdfBytes},
     };
     return kinds;
 }

@@ -119,7 +119,7 @@ std::string CheckCombination(RenderOptions& o, bool jobsGiven, std::size_t argum
     if (!o.background.empty() && std::none_of(o.outputs.begin(), o.outputs.end(), [](const OutputRequest& r) {
             return r.kind->picture;
         }) && !o.ManyMaps())
-        return "--background is for the map: give --png";
+        return "--background is for the map: give --png, --svg or --pdf";
     if (o.ManyMaps()) {
         if (o.inputsAreIsobarFiles) return "--isobars draws one saved isobar file; it does not go with --out-dir";
         if (o.inputs.empty()) return "no input given: --out-dir DIR [--png] [--cnt] ... FILE...";

@@ -12,6 +12,9 @@ struct FileChooserState {
     // The three image-source options ("bmpﾌｧｲﾙ", "べたﾌｧｲﾙ", "ｳｪｻﾞｰｾﾝｻ") as
     // they stood when the chooser last closed.
     std::array<bool, 3> options{true, false, false};
+    // Where a request offered several patterns: the one picked when the
+    // chooser closed, counted from 0.
+    int chosenPattern = 0;
 
     // 0..2: the option that was selected.
     int SelectedOption() const {

@@ -6,6 +6,8 @@
 
 #include "model/Colour.h"
 
+class QPrinter;
+
 namespace isobra {
 
 struct FileChooserState;
@@ -19,6 +21,9 @@ struct FileRequest {
     bool showOptions = false;  // the three image-format options
     QString initialName;       // the name box's text as the chooser opens (empty: a fresh start)
     QStringList optionCaptions = {};  // their captions, top to bottom
+    // Several patterns to pick from in a list ("*.png", "*.svg", ...); the
+    // one shown first is `pattern`. The pick is left in the chooser state.
+    QStringList patternChoices = {};
 };
 
 // Every message box and input box goes through this interface, so tests can
@@ -45,6 +50,9 @@ public:
     // The platform's colour picker, starting at `initial`; the colour
     // picked, or nothing on cancel.
     virtual std::optional<Colour> PickColour(const QString& title, Colour initial) = 0;
+    // The platform's print dialog, which sets up `printer`; true when the
+    // user chose to print.
+    virtual bool ChoosePrinter(const QString& title, QPrinter& printer) = 0;
 };
 
 // The default title of the program's message boxes.

@@ -24,6 +24,7 @@ QImageCanvas::QImageCanvas(QObject* parent, int width, int height)
       font_(GothicFont(kFontPixels)),
       smallFont_(GothicFont(kSmallFontPixels)) {
     drawing_.fill(Qt::transparent);
+    retained_.SetForegroundColour(foreground_);
     // Text must be as crisp as the lines: every pixel either drawn or not.
     font_.setStyleStrategy(QFont::NoAntialias);
     smallFont_.setStyleStrategy(QFont::NoAntialias);
@@ -61,7 +62,10 @@ void QImageCanvas::SetBackgroundColour(Colour colour) {
     emit changed();
 }
 
-void QImageCanvas::SetForegroundColour(Colour colour) { foreground_ = colour & 0xffffffu; }
+void QImageCanvas::SetForegroundColour(Colour colour) {
+    foreground_ = colour & 0xffffffu;
+    retained_.SetForegroundColour(foreground_);
+}
 
 void QImageCanvas::SetBackgroundPicture(std::shared_ptr<const RgbImage> picture) {
     picture_ = std::move(picture);
@@ -70,6 +74,18 @@ void QImageCanvas::SetBackgroundPicture(std::shared_ptr<const RgbImage> picture)
         pictureImage_ = ToQImage(*picture_);
     }
     emit changed();
+}
+
+template <class Record>
+void QImageCanvas::Retain(const Record& record) {
+    if (!retainedComplete_) return;
+    if (retained_.calls.size() >= kMaxRetainedCalls) {
+        retained_.Reset();
+        retained_.calls.shrink_to_fit();
+        retainedComplete_ = false;
+        return;
+    }
+    record();
 }
 
 PlotFn QImageCanvas::Plotter(Colour colour) {
@@ -84,33 +100,40 @@ PlotFn QImageCanvas::Plotter(Colour colour) {
 }
 
 void QImageCanvas::DoLine(float x1, float y1, float x2, float y2, Colour colour) {
+    Retain([&] { retained_.DrawLine(x1, y1, x2, y2, colour); });
     RasterLine(PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2), drawing_.width(), drawing_.height(),
                Plotter(colour));
     emit changed();
 }
 
 void QImageCanvas::DoBox(float x1, float y1, float x2, float y2, Colour colour) {
+    Retain([&] { retained_.DrawBox(x1, y1, x2, y2, colour); });
     RasterBox(PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2), drawing_.width(), drawing_.height(),
               Plotter(colour));
     emit changed();
 }
 
 void QImageCanvas::DoCircle(float cx, float cy, float radius, Colour colour) {
+    Retain([&] { retained_.DrawCircle(cx, cy, radius, colour); });
     RasterCircle(PixelOf(cx), PixelOf(cy), radius, Plotter(colour));
     emit changed();
 }
 
 void QImageCanvas::DoArc(float cx, float cy, float radius, Colour colour, float start, float end) {
+    Retain([&] { retained_.DrawArc(cx, cy, radius, colour, start, end); });
     RasterArc(PixelOf(cx), PixelOf(cy), radius, start, end, Plotter(colour));
     emit changed();
 }
 
 void QImageCanvas::DoClear() {
     drawing_.fill(Qt::transparent);
+    retained_.Reset();
+    retainedComplete_ = true;
     emit changed();
 }
 
 void QImageCanvas::DoText(float x, float y, const std::string& text, TextSize size) {
+    Retain([&] { retained_.DrawTextAt(x, y, text, size); });
     QPainter p(&drawing_);
     p.setRenderHint(QPainter::TextAntialiasing, false);
     p.setFont(size == TextSize::Small ? smallFont_ : font_);

@@ -7,6 +7,7 @@
 
 #include "canvas/MapCanvas.h"
 #include "canvas/Raster.h"
+#include "canvas/RecordingCanvas.h"
 
 namespace isobra {
 
@@ -15,6 +16,9 @@ namespace isobra {
 // empties the drawing only; ReadPixel reads what the user sees. Pixels are
 // lit by the core's raster rules, one pixel wide and never antialiased, so a
 // drawing is the same here, in the batch renderer and in the tests.
+//
+// Beside the pixels the canvas keeps its drawing calls since the last clear,
+// so the same map can be drawn again as vectors (VectorReplay).
 class QImageCanvas : public QObject, public MapCanvas {
     Q_OBJECT
 
@@ -38,6 +42,15 @@ public:
     // The three layers composed, as the user sees them.
     QImage Composite() const;
     const QImage& DrawingLayer() const { return drawing_; }
+    // The background picture as an image (null when there is none).
+    const QImage& PictureLayer() const { return pictureImage_; }
+    // The drawing calls since the last clear, in order; a text carries the
+    // foreground colour it was drawn in. Past kMaxRetainedCalls (a map drawn
+    // over a thousand times without a clear) they are let go until the next
+    // clear, and only the pixels tell what was drawn.
+    static constexpr std::size_t kMaxRetainedCalls = 1'000'000;
+    const std::vector<RecordingCanvas::Call>& RetainedCalls() const { return retained_.calls; }
+    bool RetainedComplete() const { return retainedComplete_; }
     // The canvas font, and the small one of the figures on the isobars.
     const QFont& font() const { return font_; }
     const QFont& smallFont() const { return smallFont_; }
@@ -59,6 +72,9 @@ protected:
 private:
     // Lights pixels of the drawing, clipped to it.
     PlotFn Plotter(Colour colour);
+    // Records a call while the list is complete and within its limit.
+    template <class Record>
+    void Retain(const Record& record);
 
     QImage drawing_;  // ARGB32: transparent where nothing is drawn
     QImage pictureImage_;
@@ -67,6 +83,8 @@ private:
     Colour foreground_;
     QFont font_;
     QFont smallFont_;
+    RecordingCanvas retained_;
+    bool retainedComplete_ = true;
 };
 
 }  // namespace isobra

@@ -1,3 +1,4 @@
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -223,7 +224,31 @@ private slots:
         QVERIFY(!option2->isVisible());
     }
 
+    // A save of several kinds: the list of patterns under the file list,
+    // walked to with Tab and picked with the arrow keys, the name typed kept.
+    void aListOfPatternsPicksTheKind() {
+        Touch(dir_->filePath("old.png"));
+        Touch(dir_->filePath("old.SVG"));
+        FileRequest request{"地図を画像で保存", "*.png", FileRequest::Purpose::Save};
+        request.patternChoices = {"*.png", "*.svg", "*.pdf"};
+        OpenActive(request);
+        QCOMPARE(dialog_->fileNames(), QStringList{"old.png"});
+        KeysToFocus("chart");
+        KeyToFocus(Qt::Key_Tab);
+        KeyToFocus(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Patterns()));
+        KeyToFocus(Qt::Key_Down);
+        QCOMPARE(dialog_->fileNames(), QStringList{"old.SVG"});
+        KeyToFocus(Qt::Key_Return);
+        QCOMPARE(QString::fromStdString(chooser_.chosenPath), QDir(dir_->path()).canonicalPath() + "/chart");
+        QCOMPARE(chooser_.chosenPattern, 1);
+        Open(request);
+        Type("*.pdf");  // a pattern typed that the list offers is picked there
+        QCOMPARE(Patterns()->currentText(), QStringLiteral("*.pdf"));
+    }
+
 private:
+    QComboBox* Patterns() { return dialog_->findChild<QComboBox*>("cboOpenSave"); }
     void Open(const FileRequest& request) {
         dialog_ = std::make_unique<FrmOpenSave>(*prompts_, chooser_);
         dialog_->Prepare(request);

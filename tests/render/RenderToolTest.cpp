@@ -19,6 +19,7 @@
 #include "model/ObservationFile.h"
 #include "render/RenderLayers.h"
 #include "state/AppState.h"
+#include "support/VectorChecks.h"
 #include "widgets/QImageCanvas.h"
 
 namespace {
@@ -376,6 +377,24 @@ private slots:
         QCOMPARE(broken.code, 1);
         QVERIFY(broken.err.contains("broken.bmp"));
         QVERIFY(!QFile::exists(dir.filePath("b.png")));
+    }
+
+    // The vectors of the same picture: its size, a background picture under
+    // the lines.
+    void svgAndPdfAreThePictureAsVectors() {
+        QTemporaryDir dir;
+        QImage picture(500, 300, QImage::Format_RGB32);
+        picture.fill(QColor(255, 0, 0));
+        QVERIFY(picture.save(dir.filePath("sat.png"), "PNG"));
+        const Run run = Render({kExample, "--background", dir.filePath("sat.png"), "--png", dir.filePath("m.png"),
+                                "--svg", dir.filePath("m.svg"), "--pdf", dir.filePath("m.pdf")});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        QVERIFY(ReadAll(dir.filePath("m.svg")).contains("viewBox=\"0 0 400 400\""));
+        QString why;
+        const QImage page = isobra::test::PdfPage(ReadAll(dir.filePath("m.pdf")), 72, &why);
+        QVERIFY2(page.size() == QSize(400, 400), qPrintable(why));
+        QVERIFY(qAbs(page.pixelColor(2, 2).red() - 255) < 5 && page.pixelColor(2, 2).green() < 5);  // JPEG inside
+        QCOMPARE(page.pixelColor(299, 99), QImage(dir.filePath("m.png")).pixelColor(299, 99));
     }
 };
 

@@ -20,7 +20,7 @@ namespace isobra::test {
 class ScriptedPrompts : public Prompts {
 public:
     struct Shown {
-        enum class Kind { Inform, YesNo, Input, Colour } kind;
+        enum class Kind { Inform, YesNo, Input, Colour, Print } kind;
         QString title;
         QString text;
         Answer preferred = Answer::Yes;  // of a Yes/No question: what Return gives
@@ -32,6 +32,10 @@ public:
     std::deque<std::optional<QString>> inputAnswers;  // default: cancel
     std::deque<std::optional<QString>> fileAnswers;   // default: cancel
     std::deque<int> optionAnswers;                    // the option chosen where options show; default: the first
+    std::deque<int> patternAnswers;  // the pattern picked where several are offered; default: the first
+    // Each sets up the printer as the user would in the print dialog and
+    // says whether to print; default: cancel.
+    std::deque<std::function<bool(QPrinter&)>> printerAnswers;
     std::deque<std::optional<Colour>> colourAnswers;  // default: cancel
     std::vector<Colour> colourStarts;                 // the colour each picker started at
     std::vector<FileRequest> fileRequests;
@@ -78,6 +82,10 @@ public:
             if (!optionAnswers.empty()) optionAnswers.pop_front();
             for (int i = 0; i < 3; ++i) chooser.options[static_cast<std::size_t>(i)] = i == option;
         }
+        if (request.patternChoices.size() > 1) {
+            chooser.chosenPattern = patternAnswers.empty() ? 0 : patternAnswers.front();
+            if (!patternAnswers.empty()) patternAnswers.pop_front();
+        }
         if (a) {
             chooser.chosenPath = a->toStdString();
         } else {
@@ -91,6 +99,14 @@ public:
         shown.push_back({Shown::Kind::Colour, title, QString()});
         colourStarts.push_back(initial);
         return Next(colourAnswers);
+    }
+
+    bool ChoosePrinter(const QString& title, QPrinter& printer) override {
+        shown.push_back({Shown::Kind::Print, title, QString()});
+        if (printerAnswers.empty()) return false;
+        const auto answer = std::move(printerAnswers.front());
+        printerAnswers.pop_front();
+        return answer(printer);
     }
 
     // The next queued answer; none (cancel) when the queue is empty.

@@ -1,0 +1,240 @@
+#include "widgets/VectorReplay.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
+#include <deque>
+#include <numbers>
+#include <optional>
+#include <unordered_map>
+
+#include "canvas/Raster.h"
+#include "widgets/QImageCanvas.h"
+
+namespace isobra {
+
+namespace {
+
+// A canvas pixel is a point on the page: page sizes are whole points, so the
+// page keeps the canvas's proportions exactly.
+constexpr double kPointsPerPixel = 1.0;
+// Circles far beyond any canvas are cut as the pixel canvas cuts them.
+constexpr double kLargestRadius = 4096.0;
+
+QPoint PixelPoint(float x, float y) { return {PixelOf(x), PixelOf(y)}; }
+
+// The centre of a pixel, where lines through it run.
+QPointF Centre(const QPoint& p) { return {p.x() + 0.5, p.y() + 0.5}; }
+
+QRectF PixelSquare(const QPoint& p) { return {QPointF(p), QSizeF(1.0, 1.0)}; }
+
+QPen LinePen(Colour colour) {
+    // One canvas pixel wide whatever the scale; square caps cover the end
+    // pixels as the pixel line lights them.
+    QPen pen(QBrush(QImageCanvas::ToQColor(colour)), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    pen.setCosmetic(false);
+    return pen;
+}
+
+std::uint64_t KeyOf(const QPoint& p) {
+    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(p.x())) << 32) | static_cast<std::uint32_t>(p.y());
+}
+
+// Angles as the pixel canvas takes them, into 0 .. 2 pi.
+double Normalise(double a) {
+    const double twoPi = 2.0 * std::numbers::pi;
+    a = std::fmod(a, twoPi);
+    return a < 0.0 ? a + twoPi : a;
+}
+
+Result<std::string> Finish(QPainter& painter, QByteArray& bytes, const char* what) {
+    if (!painter.end() || bytes.isEmpty()) return Result<std::string>::Fail(std::string(what) + " を作れませんでした");
+    return bytes.toStdString();
+}
+
+}  // namespace
+
+VectorReplay::VectorReplay(const QImageCanvas& canvas) : canvas_(canvas) {}
+
+std::vector<VectorReplay::Run> VectorReplay::JoinSegments(const std::vector<std::pair<QPoint, QPoint>>& segments) {
+    // The segments at each end point; used ones are dropped as they are met.
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> atPoint;
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+        atPoint[KeyOf(segments[i].first)].push_back(i);
+        if (segments[i].second != segments[i].first) atPoint[KeyOf(segments[i].second)].push_back(i);
+    }
+    std::vector<bool> used(segments.size(), false);
+    auto takeAt = [&](const QPoint& p) -> std::optional<QPoint> {
+        std::vector<std::size_t>& list = atPoint[KeyOf(p)];
+        while (!list.empty()) {
+            const std::size_t i = list.back();
+            list.pop_back();
+            if (used[i]) continue;
+            used[i] = true;
+            return segments[i].first == p ? segments[i].second : segments[i].first;
+        }
+        return std::nullopt;
+    };
+
+    std::vector<Run> runs;
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+        if (used[i]) continue;
+        used[i] = true;
+        std::deque<QPoint> run{segments[i].first, segments[i].second};
+        while (const auto next = takeAt(run.back())) run.push_back(*next);
+        while (const auto next = takeAt(run.front())) run.push_front(*next);
+        Run out;
+        for (const QPoint& p : run)
+            if (out.empty() || out.back() != p) out.push_back(p);
+        runs.push_back(std::move(out));
+    }
+    return runs;
+}
+
+void VectorReplay::Paint(QPainter& painter, const QRect& source, const QRectF& target) const {
+    if (source.isEmpty() || target.isEmpty()) return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / source.width(), target.height() / source.height());
+    painter.translate(-QPointF(source.topLeft()));
+    painter.setClipRect(QRectF(source));
+    painter.fillRect(QRectF(source), QImageCanvas::ToQColor(canvas_.BackgroundColour()));
+    const QImage& picture = canvas_.PictureLayer();
+    if (const QRect shown = picture.rect() & source; !shown.isEmpty())
+        painter.drawImage(QRectF(shown), picture, QRectF(shown));
+
+    if (!canvas_.RetainedComplete()) {
+        // The calls were let go: the drawing's pixels, sharp, stand in for them.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(QRectF(source), canvas_.DrawingLayer(), QRectF(source));
+        painter.restore();
+        return;
+    }
+    const std::vector<Call>& calls = canvas_.RetainedCalls();
+    for (auto it = calls.begin(); it != calls.end();) {
+        if (it->op != RecordingCanvas::Op::Line) {
+            PaintCall(painter, *it++);
+            continue;
+        }
+        // Lines of one colour in a row may be drawn in any order: the
+        // picture is the same, so they are joined wherever they meet.
+        auto end = std::find_if(it, calls.end(), [&](const Call& c) {
+            return c.op != RecordingCanvas::Op::Line || c.colour != it->colour;
+        });
+        PaintLines(painter, it, end);
+        it = end;
+    }
+    painter.restore();
+}
+
+void VectorReplay::PaintLines(QPainter& painter, std::vector<Call>::const_iterator from,
+                              std::vector<Call>::const_iterator to) const {
+    std::vector<std::pair<QPoint, QPoint>> segments;
+    segments.reserve(static_cast<std::size_t>(to - from));
+    for (auto it = from; it != to; ++it) segments.emplace_back(PixelPoint(it->x1, it->y1), PixelPoint(it->x2, it->y2));
+    const QColor colour = QImageCanvas::ToQColor(from->colour);
+    painter.setPen(LinePen(from->colour));
+    painter.setBrush(Qt::NoBrush);
+    for (const Run& run : JoinSegments(segments)) {
+        if (run.size() == 1) {
+            painter.fillRect(PixelSquare(run.front()), colour);
+            continue;
+        }
+        QPolygonF line;
+        line.reserve(static_cast<qsizetype>(run.size()));
+        for (const QPoint& p : run) line << Centre(p);
+        painter.drawPolyline(line);
+    }
+}
+
+void VectorReplay::PaintCall(QPainter& painter, const Call& call) const {
+    const QColor colour = QImageCanvas::ToQColor(call.colour);
+    const QPoint corner = PixelPoint(call.x1, call.y1);
+    switch (call.op) {
+        case RecordingCanvas::Op::Box: {
+            const QPoint other = PixelPoint(call.x2, call.y2);
+            const QRect box(QPoint(std::min(corner.x(), other.x()), std::min(corner.y(), other.y())),
+                            QPoint(std::max(corner.x(), other.x()), std::max(corner.y(), other.y())));
+            painter.fillRect(QRectF(box.topLeft(), QSizeF(box.width(), box.height())), colour);
+            break;
+        }
+        case RecordingCanvas::Op::Circle:
+        case RecordingCanvas::Op::Arc: {
+            const double radius = std::min(static_cast<double>(call.x2), kLargestRadius);
+            if (!(radius >= 0.0)) break;
+            if (radius < 0.5) {  // the centre pixel alone
+                painter.fillRect(PixelSquare(corner), colour);
+                break;
+            }
+            painter.setPen(LinePen(call.colour));
+            painter.setBrush(Qt::NoBrush);
+            const QPointF centre = Centre(corner);
+            const double twoPi = 2.0 * std::numbers::pi;
+            if (call.op == RecordingCanvas::Op::Circle || std::fabs(call.end - call.start) >= twoPi - 1e-9) {
+                painter.drawEllipse(centre, radius, radius);
+                break;
+            }
+            const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+            const double start = Normalise(call.start) * 180.0 / std::numbers::pi;
+            const double span = Normalise(static_cast<double>(call.end) - call.start) * 180.0 / std::numbers::pi;
+            QPainterPath arc;
+            arc.arcMoveTo(box, start);
+            arc.arcTo(box, start, span);
+            painter.drawPath(arc);
+            break;
+        }
+        case RecordingCanvas::Op::Text: {
+            painter.setPen(colour);
+            painter.setFont(call.size == TextSize::Small ? canvas_.smallFont() : canvas_.font());
+            // As the pixel canvas places it: top left at the pixel.
+            const QRectF box(QPointF(corner), QSizeF(canvas_.width() + 1000, canvas_.height() + 1000));
+            painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(call.text));
+            break;
+        }
+        case RecordingCanvas::Op::Line:
+        case RecordingCanvas::Op::Clear:
+            break;  // lines go in runs; a clear empties the list
+    }
+}
+
+Result<std::string> VectorReplay::Svg(const QRect& source) const {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setResolution(96);
+    svg.setSize(source.size());
+    svg.setViewBox(QRect(QPoint(0, 0), source.size()));
+    svg.setTitle(QStringLiteral("Isobra"));
+    QPainter painter;
+    if (!painter.begin(&svg)) return Result<std::string>::Fail("SVG を作れませんでした");
+    Paint(painter, source, QRectF(0, 0, source.width(), source.height()));
+    return Finish(painter, bytes, "SVG");
+}
+
+Result<std::string> VectorReplay::Pdf(const QRect& source) const {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setCreator(QStringLiteral("Isobra"));
+    pdf.setTitle(QStringLiteral("Isobra"));
+    // A page size is given upright; a wide map turns it on its side.
+    const QSizeF size(source.width() * kPointsPerPixel, source.height() * kPointsPerPixel);
+    const bool wide = size.width() > size.height();
+    const QPageSize page(wide ? size.transposed() : size, QPageSize::Point, QString(), QPageSize::ExactMatch);
+    pdf.setPageLayout(QPageLayout(page, wide ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    QPainter painter;
+    if (!painter.begin(&pdf)) return Result<std::string>::Fail("PDF を作れませんでした");
+    Paint(painter, source, QRectF(0, 0, pdf.width(), pdf.height()));
+    return Finish(painter, bytes, "PDF");
+}
+
+}  // namespace isobra

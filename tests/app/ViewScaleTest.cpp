@@ -1,0 +1,81 @@
+// Clicks on the map view mean the same canvas pixel at every scale.
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/CanvasView.h"
+#include "app/MainWindow.h"
+#include "app/Teisei.h"
+#include "support/MainWindowFixture.h"
+#include "widgets/QImageCanvas.h"
+
+using namespace isobra;
+
+namespace {
+
+// The first and the last view pixel inside canvas pixel p at scale s.
+int FirstInside(int p, double s) { return static_cast<int>(std::ceil(p * s)); }
+int LastInside(int p, double s) { return static_cast<int>(std::ceil((p + 1) * s)) - 1; }
+
+}  // namespace
+
+class ViewScaleTest : public QObject, protected test::MainWindowFixture {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        CreateWindow();
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+    void cleanup() { DestroyWindow(); }
+
+    // The same canvas pixel at 100, 150 and 200 %, clicked at either edge of
+    // its block: the correction changes the same node, the cross-section
+    // draws the same chart. Pixel 8 belongs to node 1, pixel 7 to node 0.
+    void clicksMeanTheSamePixelAtEveryScale() {
+        for (int iy = 0; iy <= 25; ++iy)
+            for (int ix = 0; ix <= 25; ++ix) state_->field.pressureGrid.at(ix, iy) = 100000 + 37 * ix + 23 * iy;
+        window_->menuAction("cntSyusei")->trigger();
+        window_->correctionWindow()->findChild<QPushButton*>(QStringLiteral("cmdPlus"))->click();
+        CanvasView* view = window_->canvasView();
+        for (double s : {1.0, 1.5, 2.0}) {
+            window_->SetViewScale(s);
+            for (const auto& [pixel, node] : {std::pair{8, 1}, std::pair{7, 0}}) {
+                for (int at : {FirstInside(pixel, s), LastInside(pixel, s)}) {
+                    const std::int32_t before = state_->field.pressureGrid.at(node, 1);
+                    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(at, FirstInside(8, s)));
+                    QVERIFY2(state_->field.pressureGrid.at(node, 1) == before + 200, qPrintable(QString::number(s)));
+                }
+            }
+        }
+        auto picture = std::make_shared<RgbImage>(400, 400, MakeColour(0, 0, 0));
+        for (int x = 200; x < 400; ++x)
+            for (int y = 0; y < 400; ++y) picture->Set(x, y, MakeColour(255, 255, 255));
+        window_->canvas().SetBackgroundPicture(picture);
+        window_->menuAction("cntDanmen")->trigger();  // east-west through the row clicked
+        QImage chart;
+        for (double s : {1.0, 1.5, 2.0}) {
+            window_->SetViewScale(s);
+            window_->ClearMap();
+            QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(FirstInside(150, s), LastInside(100, s)));
+            if (chart.isNull()) chart = window_->canvas().Composite();
+            QVERIFY2(window_->canvas().Composite() == chart, qPrintable(QString::number(s)));
+        }
+    }
+
+    void aClickBesideTheFittedMapDoesNothing() {
+        int clicks = 0;
+        window_->SetCorrectionHandler([&](Qt::MouseButton, Qt::KeyboardModifiers, float, float) { ++clicks; });
+        state_->mouseMode = MouseMode::Inspect;
+        window_->menuAction("cntOokisaAwaseru")->trigger();
+        window_->resize(790, 400);
+        QTRY_VERIFY(window_->canvasView()->ImageRect().width() < window_->canvasView()->width() - 10);
+        QTest::mouseClick(window_->canvasView(), Qt::LeftButton, {}, QPoint(window_->canvasView()->width() - 2, 5));
+        QTest::mouseClick(window_->canvasView(), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(clicks, 1);
+    }
+};
+
+QTEST_MAIN(ViewScaleTest)
+#include "ViewScaleTest.moc"

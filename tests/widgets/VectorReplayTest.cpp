@@ -1,0 +1,79 @@
+// The canvas drawn again as vectors: lines as wide as a canvas pixel at four
+// times the size in SVG and PDF, and a canvas that let its calls go.
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QtTest>
+
+#include "support/VectorChecks.h"
+#include "widgets/QImageCanvas.h"
+#include "widgets/VectorReplay.h"
+
+using namespace isobra;
+
+namespace {
+
+const QRect kWhole(0, 0, 635, 425);
+
+QImage RenderSvg(const std::string& svg, double scale) {
+    QSvgRenderer renderer(QByteArray::fromStdString(svg));
+    QImage image((renderer.viewBoxF().size() * scale).toSize(), QImage::Format_RGB32);
+    QPainter p(&image);
+    renderer.render(&p);
+    return image;
+}
+
+// Where a row (across) or column (down) of the image meets `colour`: first and last.
+std::pair<int, int> Hits(const QImage& image, QColor colour, int fixed, bool down) {
+    std::pair<int, int> out{-1, -1};
+    for (int i = 0; i < (down ? image.height() : image.width()); ++i)
+        if (image.pixelColor(down ? fixed : i, down ? i : fixed) == colour) out = {out.first < 0 ? i : out.first, i};
+    return out;
+}
+
+}  // namespace
+
+class VectorReplayTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Four times as large, a line is four pixels wide with its end pixels
+    // covered: the pixel canvas's drawing magnified, not a hairline.
+    void linesAreOneCanvasPixelWideAtEveryScale() {
+        QImageCanvas canvas;
+        canvas.DrawLine(10, 10, 20, 10, MakeColour(0, 0, 255));
+        canvas.DrawLineTo(20, 15, MakeColour(0, 0, 255));
+        canvas.DrawBox(32, 31, 30, 30, MakeColour(255, 0, 0));
+        const VectorReplay replay(canvas);
+        QString why;
+        const QImage fromPdf = test::PdfPage(QByteArray::fromStdString(*replay.Pdf(kWhole)), 4 * 72, &why);
+        QVERIFY2(!fromPdf.isNull(), qPrintable(why));
+        for (const QImage& big : {RenderSvg(*replay.Svg(kWhole), 4.0), fromPdf}) {
+            QCOMPARE(big.size(), QSize(4 * 635, 4 * 425));
+            QCOMPARE(Hits(big, Qt::blue, 60, true), std::pair(40, 43));     // across the line at x = 15
+            QCOMPARE(Hits(big, Qt::blue, 41, false), std::pair(40, 83));    // along it, both ends
+            QCOMPARE(Hits(big, Qt::blue, 81, true), std::pair(40, 63));     // the leg joined to it
+            QCOMPARE(Hits(big, Qt::red, 121, false), std::pair(120, 131));  // the box, edges included
+            QCOMPARE(Hits(big, Qt::red, 121, true), std::pair(120, 127));
+        }
+    }
+
+    // Drawn over endlessly without a clear, the canvas lets its calls go and
+    // the vectors carry the drawing's pixels; a clear starts a list again.
+    void tooManyCallsGiveWayToThePixels() {
+        QImageCanvas canvas;
+        for (std::size_t i = 0; i <= QImageCanvas::kMaxRetainedCalls; ++i)
+            canvas.DrawLine(5, 5, 5, 5, MakeColour(255, 0, 0));
+        canvas.DrawLine(10, 20, 30, 20, MakeColour(0, 0, 255));
+        QVERIFY(!canvas.RetainedComplete() && canvas.RetainedCalls().empty());
+        const std::string svg = *VectorReplay(canvas).Svg(kWhole);
+        QVERIFY(svg.find("<polyline") == std::string::npos);
+        QCOMPARE(RenderSvg(svg, 1.0).pixelColor(5, 5), QColor(255, 0, 0));
+        QCOMPARE(RenderSvg(svg, 1.0).pixelColor(20, 20), QColor(0, 0, 255));
+        canvas.ClearCanvas();
+        canvas.DrawLine(10, 20, 30, 20, MakeColour(0, 0, 255));
+        QVERIFY(canvas.RetainedComplete() && canvas.RetainedCalls().size() == 1);
+    }
+};
+
+QTEST_MAIN(VectorReplayTest)
+#include "VectorReplayTest.moc"
