@@ -71,14 +71,6 @@ TEST_F(RecoveryJournalTest, TheFileHoldsWhatNoSaveHolds) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 0);  // no temporary left
 }
 
-TEST_F(RecoveryJournalTest, WhatIsWaitingIsWrittenBeforeTheJournalEnds) {
-    {
-        RecoveryJournal journal(File());
-        journal.Record("typed just before the end");
-    }
-    EXPECT_EQ(Contents(), "typed just before the end");
-}
-
 ssize_t DiskFull(int, const void*, std::size_t) {
     errno = ENOSPC;
     return -1;
