@@ -26,9 +26,9 @@ void MainWindow::OfferRecovery() {
         leftover->Discard();
         return;
     }
-    // Loaded but still saved nowhere: in this program's file before the old one goes.
-    recovery_->MarkUnsaved();
-    leftover->Remove();
+    // Loaded but still saved nowhere: in this program's file before the old
+    // one goes. Where that cannot be written, the old one stays for the next start.
+    if (recovery_->MarkUnsaved()) leftover->Remove();
 }
 
 void MainWindow::NoteObservationsChanged() {

@@ -77,11 +77,11 @@ void RecoveryFile::MarkClean() {
     journal_->MarkClean(bytes ? std::move(*bytes) : std::string());
 }
 
-void RecoveryFile::MarkUnsaved() {
-    if (!journal_) return;
+bool RecoveryFile::MarkUnsaved() {
+    if (!journal_) return false;
     journal_->ForgetClean();
     WriteNow();
-    journal_->Flush();
+    return journal_->Flush() && QFile::exists(path_);
 }
 
 void RecoveryFile::Flush() {

@@ -49,8 +49,8 @@ public:
     // The data now stands in a file of the user's: this file goes.
     void MarkClean();
     // The data stands in no file of the user's (it came from a recovery
-    // file): written at once, and waited for.
-    void MarkUnsaved();
+    // file): written at once and waited for. True when it is on the disk.
+    bool MarkUnsaved();
     // Waits until the file holds what it was last asked to.
     void Flush();
 

@@ -42,9 +42,10 @@ void RecoveryJournal::Ask(Wanted wanted) {
     changed_.notify_all();
 }
 
-void RecoveryJournal::Flush() {
+bool RecoveryJournal::Flush() {
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [this] { return !waiting_ && !busy_; });
+    return !failed_;
 }
 
 void RecoveryJournal::Run() {
@@ -56,21 +57,24 @@ void RecoveryJournal::Run() {
         waiting_.reset();
         busy_ = true;
         lock.unlock();
-        CarryOut(wanted);
+        const bool done = CarryOut(wanted);
         lock.lock();
         busy_ = false;
+        failed_ = !done;
         changed_.notify_all();
     }
 }
 
-void RecoveryJournal::CarryOut(const Wanted& wanted) {
+bool RecoveryJournal::CarryOut(const Wanted& wanted) {
     std::string reason;
     if (wanted) {
         if (const Status saved = SaveFileAtomically(path_, *wanted, calls_); !saved) reason = saved.message();
     } else if (std::remove(path_.c_str()) != 0 && errno != ENOENT) {
         reason = SystemErrorReason(errno);
     }
-    if (!reason.empty() && onFailure_) onFailure_(reason);
+    if (reason.empty()) return true;
+    if (onFailure_) onFailure_(reason);
+    return false;
 }
 
 }  // namespace isobra

@@ -41,8 +41,8 @@ public:
     // The data stands in no file of the user's any more (it came from a
     // recovery file): whatever is recorded next is written.
     void ForgetClean();
-    // Waits until the file is as last asked.
-    void Flush();
+    // Waits until the file is as last asked; false when that failed.
+    bool Flush();
 
     const std::string& path() const { return path_; }
 
@@ -51,7 +51,8 @@ private:
     using Wanted = std::optional<std::string>;
     void Ask(Wanted wanted);
     void Run();
-    void CarryOut(const Wanted& wanted);
+    // True when done.
+    bool CarryOut(const Wanted& wanted);
 
     const std::string path_;
     const FailureHandler onFailure_;
@@ -65,6 +66,7 @@ private:
     std::condition_variable changed_;
     std::optional<Wanted> waiting_;  // the request not yet taken up
     bool busy_ = false;              // a request is being carried out
+    bool failed_ = false;            // the last one carried out failed
     bool stopping_ = false;
     std::thread worker_;  // last: starts once everything above exists
 };

@@ -87,7 +87,7 @@ TEST_F(RecoveryJournalTest, AFailedWriteIsReportedAndKeepsTheLastSnapshot) {
     RecoveryJournal journal(
         File(), [&reported](const std::string& reason) { reported = reason; }, full);
     journal.Record("second");
-    journal.Flush();
+    EXPECT_FALSE(journal.Flush());
     EXPECT_EQ(reported, "ディスクの空きが足りません");
     EXPECT_EQ(Contents(), "first");
 }
