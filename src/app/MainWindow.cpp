@@ -4,6 +4,7 @@
 #include <cmath>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QScreen>
 
 #include "app/CanvasView.h"
 #include "widgets/HelpTexts.h"
@@ -67,6 +68,9 @@ void MainWindow::Start() {
 void MainWindow::StartUp() {
     Start();
     ShowIntroduction();
+    // At the top left of the screen, so that the entry, correction and other
+    // windows find room beside the map instead of over it.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->availableGeometry().topLeft());
     show();
 }
 

@@ -56,7 +56,8 @@ void MainWindow::LoadSatelliteImage() {
     }
     if (!prompts_.AskYesNo(
             QString::fromUtf8(kConvertedSources[static_cast<std::size_t>(option - 1)].questionTitle),
-            QStringLiteral("ＢＭＰファイルに変換してから読み込みます。\r\n時間がかかりますがよろしいですか？")))
+            QStringLiteral("ＢＭＰファイルに変換してから読み込みます。\r\n時間がかかりますがよろしいですか？"),
+            Prompts::Answer::Yes, Prompts::Icon::Exclamation))
         return;
     if (const auto converted = ConvertImageSource(option, *chosen)) OpenPicture(*converted);
 }

@@ -22,6 +22,7 @@ QMessageBox::Icon ToQt(Prompts::Icon icon) {
         case Prompts::Icon::Information: return QMessageBox::Information;
         case Prompts::Icon::Warning:
         case Prompts::Icon::Exclamation: return QMessageBox::Warning;
+        case Prompts::Icon::Question: return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -71,7 +72,7 @@ private:
 
 std::unique_ptr<QMessageBox> QtPrompts::MakeBox(QWidget* parent, const QString& title, const QString& text, Icon icon,
                                                 bool yesNo, Answer preferred) {
-    const QMessageBox::Icon shown = yesNo ? QMessageBox::Question : ToQt(icon);
+    const QMessageBox::Icon shown = ToQt(icon);
     const QMessageBox::StandardButtons buttons = yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
     auto box = std::make_unique<WholeLinesBox>(shown, title, ForDisplay(text), buttons, parent);
     box->setFont(GothicFont(14));
@@ -86,8 +87,8 @@ void QtPrompts::Inform(const QString& title, const QString& text, Icon icon) {
     MakeBox(parent_, title, text, icon, false, Answer::Yes)->exec();
 }
 
-bool QtPrompts::AskYesNo(const QString& title, const QString& text, Answer preferred) {
-    return MakeBox(parent_, title, text, Icon::None, true, preferred)->exec() == QMessageBox::Yes;
+bool QtPrompts::AskYesNo(const QString& title, const QString& text, Answer preferred, Icon icon) {
+    return MakeBox(parent_, title, text, icon, true, preferred)->exec() == QMessageBox::Yes;
 }
 
 std::optional<QString> QtPrompts::InputText(const QString& title, const QString& prompt,

@@ -16,7 +16,8 @@ public:
     void SetParent(QWidget* parent) { parent_ = parent; }
 
     void Inform(const QString& title, const QString& text, Icon icon) override;
-    bool AskYesNo(const QString& title, const QString& text, Answer preferred = Answer::Yes) override;
+    bool AskYesNo(const QString& title, const QString& text, Answer preferred = Answer::Yes,
+                  Icon icon = Icon::Question) override;
     std::optional<QString> InputText(const QString& title, const QString& prompt,
                                      const QString& defaultText) override;
     void ChooseFile(const FileRequest& request, FileChooserState& chooser) override;

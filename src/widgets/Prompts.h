@@ -25,7 +25,7 @@ struct FileRequest {
 // answer them with scripted replies instead of a modal loop.
 class Prompts {
 public:
-    enum class Icon { None, Information, Warning, Exclamation };
+    enum class Icon { None, Information, Warning, Exclamation, Question };
     enum class Answer { Yes, No };
 
     virtual ~Prompts() = default;
@@ -34,7 +34,8 @@ public:
     virtual void Inform(const QString& title, const QString& text, Icon icon = Icon::Exclamation) = 0;
     // A Yes/No message box; true for Yes. Return gives `preferred`; Escape
     // always answers No.
-    virtual bool AskYesNo(const QString& title, const QString& text, Answer preferred = Answer::Yes) = 0;
+    virtual bool AskYesNo(const QString& title, const QString& text, Answer preferred = Answer::Yes,
+                          Icon icon = Icon::Question) = 0;
     // An input box; the typed text, or nothing on cancel.
     virtual std::optional<QString> InputText(const QString& title, const QString& prompt,
                                              const QString& defaultText) = 0;

@@ -103,6 +103,7 @@ private slots:
         QCOMPARE(prompts_->shown.at(0).title, title);
         QCOMPARE(prompts_->shown.at(0).text,
                  QStringLiteral("ＢＭＰファイルに変換してから読み込みます。\r\n時間がかかりますがよろしいですか？"));
+        QCOMPARE(prompts_->shown.at(0).icon, Prompts::Icon::Exclamation);
         QCOMPARE(Files(), files);
 
         // The please-wait window paints before the work starts; a timer fires then.

@@ -24,6 +24,7 @@ public:
         QString title;
         QString text;
         Answer preferred = Answer::Yes;  // of a Yes/No question: what Return gives
+        Icon icon = Icon::None;
     };
 
     std::vector<Shown> shown;
@@ -39,12 +40,13 @@ public:
     // Called with each prompt as it is shown, to look at the program's state then.
     std::function<void(const Shown&)> onShow;
 
-    void Inform(const QString& title, const QString& text, Icon) override {
-        shown.push_back({Shown::Kind::Inform, title, text});
+    void Inform(const QString& title, const QString& text, Icon icon) override {
+        shown.push_back({Shown::Kind::Inform, title, text, Answer::Yes, icon});
         if (onShow) onShow(shown.back());
     }
-    bool AskYesNo(const QString& title, const QString& text, Answer preferred = Answer::Yes) override {
-        shown.push_back({Shown::Kind::YesNo, title, text, preferred});
+    bool AskYesNo(const QString& title, const QString& text, Answer preferred = Answer::Yes,
+                  Icon icon = Icon::Question) override {
+        shown.push_back({Shown::Kind::YesNo, title, text, preferred, icon});
         if (yesNoAnswers.empty()) return false;
         bool a = yesNoAnswers.front();
         yesNoAnswers.pop_front();
