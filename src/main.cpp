@@ -26,6 +26,7 @@ int main(int argc, char* argv[]) {
         // The introduction comes before anything else can be done; later boxes
         // belong to the main window.
         window.StartUp();
+        window.OfferRecovery();
         prompts.SetParent(&window);
         window.OpenFiles(isobra::MainWindow::FileArguments(argc, argv));
         const int status = app.exec();

@@ -10,6 +10,7 @@
 #include "app/CanvasView.h"
 #include "widgets/HelpTexts.h"
 #include "app/PleaseWait.h"
+#include "app/RecoveryFile.h"
 #include "app/Teisei.h"
 #include "widgets/QImageCanvas.h"
 #include "map/CoastlineTable.h"

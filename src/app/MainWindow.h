@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -25,6 +26,7 @@ class Danmen;
 class FrmColor;
 class SlideShow;
 class PleaseWait;
+class RecoveryFile;
 class QImageCanvas;
 class Tenki1;
 class Kaiyou1;
@@ -48,6 +50,12 @@ public:
     // The whole start of the program: Start(), the introduction, then the
     // window itself.
     void StartUp();
+    // From here on the observations are kept in this program's recovery
+    // file. First a report that an earlier run left unsaved is offered; Yes
+    // loads it as "気象観測データ読みこみ" does, No sends it to the trash.
+    // (MainWindowRecovery.cpp)
+    void OfferRecovery();
+    RecoveryFile* recoveryFile() const { return recovery_.get(); }
 
     AppState& state() { return state_; }
     Prompts& prompts() { return prompts_; }
@@ -223,8 +231,8 @@ private:
     bool WriteFile(const QString& path, const Result<std::string>& encoded);
     // A save command: the chooser, the extension, the please-wait window
     // with `caption` (none for an empty caption), then the bytes `encode`
-    // makes.
-    void SaveChosen(const QString& title, const QString& pattern, const char* extension, const QString& caption,
+    // makes. True when the file was written.
+    bool SaveChosen(const QString& title, const QString& pattern, const char* extension, const QString& caption,
                     const std::function<Result<std::string>()>& encode);
     // Reads the whole file and parses it, with the please-wait window up;
     // nothing after the user has read why.
@@ -235,6 +243,11 @@ private:
     void DrawCrossSectionAt(int x, int y);
     template <class Parse>
     auto ReadAndParse(const QString& path, Parse parse) -> std::optional<typename decltype(parse(""))::Value>;
+    // The observations as the recovery file sees them: changed by the user,
+    // or now standing in a file of the user's (saved, loaded, erased).
+    void NoteObservationsChanged();
+    void MarkObservationsClean();
+    void TellRecoveryFailed(const QString& reason);
     // Disables (or enables again) what must not act during a show.
     void HoldStillForShow(bool hold);
     void EndShow();
@@ -265,6 +278,10 @@ private:
     Tenki1* tenki1_ = nullptr;
     Kaiyou1* kaiyou1_ = nullptr;
     Gyogyou* gyogyou_ = nullptr;
+
+    // ---- Recovery ----
+    std::unique_ptr<RecoveryFile> recovery_;
+    bool recoveryFailureTold_ = false;
 };
 
 }  // namespace isobra

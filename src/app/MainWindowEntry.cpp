@@ -14,6 +14,10 @@ void MainWindow::CreateEntryForms() {
     if (!tenki1_) tenki1_ = new Tenki1(state_, prompts_, this);
     if (!kaiyou1_) kaiyou1_ = new Kaiyou1(state_, prompts_, this);
     if (!gyogyou_) gyogyou_ = new Gyogyou(state_, prompts_, this);
+    for (EntryForm* form :
+         {static_cast<EntryForm*>(tenki1_), static_cast<EntryForm*>(kaiyou1_), static_cast<EntryForm*>(gyogyou_)})
+        connect(form, &EntryForm::observationsChanged, this, &MainWindow::NoteObservationsChanged,
+                Qt::UniqueConnection);
 }
 
 void MainWindow::ShowLandForm() {
@@ -39,6 +43,7 @@ void MainWindow::EraseAllObservations() {
     state_.lists.EraseAll(state_.observations, state_.field);
     state_.correctionHistory.Clear();
     ShowEntryLists();
+    MarkObservationsClean();
 }
 
 void MainWindow::ShowEntryLists() {

@@ -161,21 +161,24 @@ auto MainWindow::ReadAndParse(const QString& path, Parse parse) -> std::optional
     return std::move(*parsed);
 }
 
-void MainWindow::SaveChosen(const QString& title, const QString& pattern, const char* extension,
+bool MainWindow::SaveChosen(const QString& title, const QString& pattern, const char* extension,
                             const QString& caption, const std::function<Result<std::string>()>& encode) {
     const auto path = AskSavePath(title, pattern, extension);
-    if (!path) return;
+    if (!path) return false;
 
     if (!caption.isEmpty()) ShowPleaseWait(caption);
-    if (WriteFile(*path, encode())) HidePleaseWait();
+    if (!WriteFile(*path, encode())) return false;
+    HidePleaseWait();
+    return true;
 }
 
 void MainWindow::SaveObservations() {
-    SaveChosen(QStringLiteral("観測データ保存"), QStringLiteral("*.dat"), ".DAT", QStringLiteral("データ保存中"), [this] {
-        state_.lists.land.TakeStationCount(state_.observations);
-        NormaliseForSave(state_.observations);
-        return WriteObservationFile(state_.observations);
-    });
+    const bool saved = SaveChosen(QStringLiteral("観測データ保存"), QStringLiteral("*.dat"), ".DAT",
+                                  QStringLiteral("データ保存中"), [this] {
+                                      state_.lists.PrepareForSave(state_.observations);
+                                      return WriteObservationFile(state_.observations);
+                                  });
+    if (saved) MarkObservationsClean();
 }
 
 void MainWindow::LoadObservations() {
@@ -192,6 +195,7 @@ bool MainWindow::OpenObservationFile(const QString& path) {
     state_.correctionHistory.Clear();
     state_.lists.RebuildFromData(state_.observations);
     ShowEntryLists();
+    MarkObservationsClean();
     HidePleaseWait();
     return true;
 }

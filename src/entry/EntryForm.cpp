@@ -63,6 +63,7 @@ void EntryForm::ShowFirstRowAndSelectLast() {
 void EntryForm::ShowRowsAndSelect(int row) {
     ShowRows();
     SelectRow(row);
+    emit observationsChanged();
 }
 
 void EntryForm::ShowOutcome(const Result<int>& next, const QString& title) {

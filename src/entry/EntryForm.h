@@ -41,6 +41,11 @@ public:
     void OnModoruClicked();
     virtual void OnKansokubiClicked();
 
+signals:
+    // The user changed the observations through this window: an entry, a
+    // delete, a marker.
+    void observationsChanged();
+
 protected:
     // The close box hides the window like "もどる" (Qt's default for a window
     // that is not deleted on close).
@@ -65,8 +70,12 @@ protected:
     // At creation: the first row's text in the edit line, the last row selected.
     void ShowFirstRowAndSelectLast();
     // After a load: the rows shown, none selected.
-    void ShowRowsWithoutSelection() { ShowRowsAndSelect(-1); }
-    // After an operation of the core list: its rows shown and `row` selected.
+    void ShowRowsWithoutSelection() {
+        ShowRows();
+        SelectRow(-1);
+    }
+    // After the user's operation on the core list: its rows shown, `row`
+    // selected and observationsChanged() told.
     void ShowRowsAndSelect(int row);
     // The same, or the reason the list refused, titled `title`.
     void ShowOutcome(const Result<int>& next, const QString& title);

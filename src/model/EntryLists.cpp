@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/ObservationFile.h"
+
 namespace isobra {
 
 void EntryLists::RebuildFromData(const ObservationSet& obs) {
@@ -29,6 +31,17 @@ void EntryLists::EraseAll(ObservationSet& obs, PressureField& field) {
     plot.shipCount = 0;
     plot.fisheryCount = 0;
     plot.lastPlotIndex = std::min(plot.lastPlotIndex, plot.stationCount);
+}
+
+void EntryLists::PrepareForSave(ObservationSet& obs) const {
+    land.TakeStationCount(obs);
+    NormaliseForSave(obs);
+}
+
+Result<std::string> EntryLists::FileAsSaved(const ObservationSet& obs) const {
+    ObservationSet copy = obs;
+    PrepareForSave(copy);
+    return WriteObservationFile(copy);
 }
 
 }  // namespace isobra

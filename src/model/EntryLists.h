@@ -1,9 +1,12 @@
 #pragma once
 
+#include <string>
+
 #include "model/FisheryList.h"
 #include "model/LandList.h"
 #include "model/ObservationSet.h"
 #include "model/PressureField.h"
+#include "model/Result.h"
 #include "model/ShipList.h"
 
 namespace isobra {
@@ -25,6 +28,12 @@ struct EntryLists {
     // forgets its ships and fishery items, so no erased report or front is
     // drawn.
     void EraseAll(ObservationSet& observations, PressureField& field);
+
+    // Before a save: the station count taken from the rows, negative values
+    // of the reports in use set to 0 (these changes stay in memory).
+    void PrepareForSave(ObservationSet& observations) const;
+    // The observation file a save would write now, changing nothing.
+    Result<std::string> FileAsSaved(const ObservationSet& observations) const;
 };
 
 }  // namespace isobra

@@ -1,0 +1,281 @@
+// A report typed and never saved outlives the program: killed, crashed or
+// ended by a slip, the next start offers it back. The killed program is this
+// test program itself, started again as a helper that types the rows.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QtTest>
+#include <cstdio>
+#include <memory>
+
+#include "app/MainWindow.h"
+#include "app/RecoveryFile.h"
+#include "entry/EditLineList.h"
+#include "entry/Tenki1.h"
+#include "support/MainWindowFixture.h"
+#include "support/TemporaryHome.h"
+#include "widgets/MoveToTrash.h"
+
+using namespace isobra;
+
+namespace {
+
+const QString kQuestion = QStringLiteral("前回入力したデータが保存されていません。読みこみますか？");
+
+// Three stations as the typist gives them, and as they are stored.
+struct TypedRow {
+    int direction;
+    int force;
+    int weather;
+    QString pressure;
+    QString temperature;
+    LandReport stored;
+};
+const TypedRow kRows[] = {
+    {1, 3, 1, QStringLiteral("8"), QStringLiteral("25"), {1, 3, 1, 1008, 25}},
+    {2, 4, 2, QStringLiteral("96"), QStringLiteral("-5"), {2, 4, 2, 996, -5}},
+    {3, 5, 3, QStringLiteral("13"), QStringLiteral("12"), {3, 5, 3, 1013, 12}},
+};
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray FileAsSaved(const AppState& state) {
+    const auto bytes = state.lists.FileAsSaved(state.observations);
+    return bytes ? QByteArray::fromStdString(*bytes) : QByteArray("<cannot be written>");
+}
+
+// One station by keyboard from the direction list: arrows, digits, Tab,
+// Return on "データ入力", Tab round to the direction list.
+bool TypeLandRow(Tenki1* form, const TypedRow& row) {
+    auto* direction = form->findChild<EditLineList*>(QStringLiteral("Huukou"));
+    auto* weather = form->findChild<EditLineList*>(QStringLiteral("Tenki"));
+    const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    const auto type = [](const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); };
+    const auto arrowTo = [&press](EditLineList* list, int item) {
+        for (int guard = 0; guard < 40 && list->selectedRow() != item; ++guard)
+            press(list->selectedRow() < item ? Qt::Key_Down : Qt::Key_Up);
+    };
+    if (QApplication::focusWidget() != static_cast<QWidget*>(direction->editLine())) return false;
+    arrowTo(direction, row.direction);
+    press(Qt::Key_Tab);
+    type(QString::number(row.force));
+    press(Qt::Key_Tab);
+    arrowTo(weather, row.weather);
+    press(Qt::Key_Tab);
+    type(row.pressure);
+    press(Qt::Key_Tab);
+    type(row.temperature);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Return);
+    press(Qt::Key_Tab);
+    return true;
+}
+
+// The helper: a program of the user's that types three stations ("type"),
+// saves them too ("save"), or takes a leftover back ("recover"); once its
+// recovery file is as it should be, it says "ready" and waits to be killed.
+int RunHelper(const QString& scenario, const QString& savePath) {
+    AppState state;
+    test::ScriptedPrompts prompts;
+    MainWindow window(state, prompts);
+    window.Start();
+    if (scenario == QLatin1String("recover")) prompts.yesNoAnswers = {true};
+    window.OfferRecovery();
+    const QString recovery = window.recoveryFile()->path();
+    if (scenario != QLatin1String("recover")) {
+        window.show();
+        window.menuAction(QStringLiteral("cntTenki"))->trigger();
+        if (!QTest::qWaitFor([&window] { return QApplication::activeWindow() == window.landForm(); })) return 2;
+        for (const TypedRow& row : kRows)
+            if (!TypeLandRow(window.landForm(), row)) return 3;
+    }
+    if (!QTest::qWaitFor([&] { return ReadAll(recovery) == FileAsSaved(state); }, 10000)) return 4;
+    if (scenario == QLatin1String("save")) {
+        prompts.fileAnswers = {savePath};
+        window.menuAction(QStringLiteral("cntSave"))->trigger();
+        if (!QTest::qWaitFor([&] { return !QFile::exists(recovery); }, 10000)) return 5;
+    }
+    std::printf("ready\n");
+    std::fflush(stdout);
+    return QApplication::exec();
+}
+
+}  // namespace
+
+class RecoveryTest : public QObject, protected test::MainWindowFixture {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::TemporaryHome> home_;
+
+    QString Folder() const { return RecoveryFile::DefaultFolder(); }
+    bool Asked() const {
+        for (const auto& shown : prompts_->shown)
+            if (shown.kind == test::ScriptedPrompts::Shown::Kind::YesNo && shown.text == kQuestion) return true;
+        return false;
+    }
+    // A new start of the program, answering the question with `yes`.
+    void Restart(bool yes) {
+        DestroyWindow();
+        CreateWindow();
+        prompts_->yesNoAnswers = {yes};
+        window_->OfferRecovery();
+    }
+    // The helper run in this test's home to the point of its scenario, then
+    // killed as a crash or a logout kills it.
+    void RunAndKill(const QString& scenario) {
+        QProcess helper;
+        helper.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        helper.start(QCoreApplication::applicationFilePath(),
+                     {QStringLiteral("--helper"), scenario, QDir(home_->path()).filePath(QStringLiteral("obs"))});
+        QVERIFY(helper.waitForStarted());
+        QByteArray out;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                helper.waitForReadyRead(50);
+                out += helper.readAll();
+                return out.contains("ready") || helper.state() == QProcess::NotRunning;
+            },
+            60000));
+        QVERIFY2(out.contains("ready"), qPrintable(QStringLiteral("helper ended with %1").arg(helper.exitCode())));
+        helper.kill();  // SIGKILL: nothing of the program runs any more
+        QVERIFY(helper.waitForFinished());
+        QCOMPARE(helper.exitStatus(), QProcess::CrashExit);
+    }
+    void VerifyNothingEntered() {
+        for (int slot = 0; slot < state_->observations.stationCount(); ++slot) {
+            QCOMPARE(state_->observations.land(slot), LandReport{});
+            QCOMPARE(window_->landForm()->RowText(slot),
+                     QString::fromStdString(state_->observations.stationName(slot)));
+        }
+    }
+
+private slots:
+    void init() {
+        home_ = std::make_unique<test::TemporaryHome>();
+        QVERIFY(home_->isValid());
+        CreateWindow();
+    }
+    void cleanup() {
+        DestroyWindow();
+        home_.reset();
+    }
+
+    void rowsOfAKilledProgramComeBackOnYes() {
+        RunAndKill(QStringLiteral("type"));
+        // A start that took them back, killed too before anything was saved.
+        RunAndKill(QStringLiteral("recover"));
+        Restart(true);
+        QVERIFY(Asked());
+        for (int slot = 0; slot < 3; ++slot) {
+            QCOMPARE(state_->observations.land(slot), kRows[slot].stored);
+            QVERIFY(window_->landForm()->RowText(slot).contains(QString::number(kRows[slot].stored.pressure)));
+        }
+        QCOMPARE(state_->observations.land(3).pressure, 0);
+        // This program's file holds them at once; both leftovers are gone.
+        const QString own = window_->recoveryFile()->path();
+        QCOMPARE(ReadAll(own), FileAsSaved(*state_));
+        QCOMPARE(QDir(Folder()).entryList({QStringLiteral("*.dat")}), QStringList{QFileInfo(own).fileName()});
+    }
+
+    void noLeavesEverythingEmptyAndTheFileInTheTrash() {
+        RunAndKill(QStringLiteral("type"));
+        Restart(false);
+        QVERIFY(Asked());
+        VerifyNothingEntered();
+        QCOMPARE(QDir(HomeTrashPath() + QStringLiteral("/files")).entryList({QStringLiteral("*.dat")}).size(), 1);
+        Restart(true);
+        QVERIFY(!Asked());
+    }
+
+    void aSavedReportAsksNothing() {
+        RunAndKill(QStringLiteral("save"));
+        QVERIFY(QFile::exists(QDir(home_->path()).filePath(QStringLiteral("obs.DAT"))));
+        Restart(true);
+        QVERIFY(prompts_->shown.empty());
+        VerifyNothingEntered();
+        // The killed program's lock is cleared away; this program's own stays.
+        QCOMPARE(QDir(Folder()).entryList(QDir::Files).size(), 1);
+    }
+
+    // The program ends by "終了ｏｋ？" or its close box right after the last
+    // step, before the recovery file was due; the next start asks or not.
+    void whatTheNextStartOffers_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("typed") << QStringList{"type"} << true;
+        QTest::newRow("typed, saved") << QStringList{"type", "save"} << false;
+        QTest::newRow("typed, saved, typed") << QStringList{"type", "save", "type"} << true;
+        QTest::newRow("loaded") << QStringList{"load"} << false;
+        QTest::newRow("loaded, typed") << QStringList{"load", "type"} << true;
+        QTest::newRow("typed, erased") << QStringList{"type", "erase"} << false;
+    }
+    void whatTheNextStartOffers() {
+        QFETCH(QStringList, steps);
+        QFETCH(bool, asked);
+        window_->OfferRecovery();
+        for (const QString& step : steps) {
+            if (step == QLatin1String("type")) {
+                window_->landForm()->OnTugiClicked();
+            } else if (step == QLatin1String("save")) {
+                prompts_->fileAnswers = {QDir(home_->path()).filePath(QStringLiteral("obs"))};
+                window_->menuAction(QStringLiteral("cntSave"))->trigger();
+            } else if (step == QLatin1String("load")) {
+                prompts_->fileAnswers = {QStringLiteral(ISOBRA_EXAMPLES "/winter.dat")};
+                window_->menuAction(QStringLiteral("cntLoad"))->trigger();
+            } else {
+                window_->menuAction(QStringLiteral("cntNew2"))->trigger();
+            }
+        }
+        QVERIFY2(prompts_->shown.empty(), qPrintable(prompts_->Titles().join(',')));
+        const QByteArray before = FileAsSaved(*state_);
+        Restart(true);
+        QCOMPARE(Asked(), asked);
+        if (asked) QCOMPARE(FileAsSaved(*state_), before);  // all of it, as a save would have kept it
+    }
+
+    void aRunningProgramsReportIsNotOffered() {
+        window_->OfferRecovery();
+        window_->landForm()->OnTugiClicked();
+        QTRY_VERIFY(QFile::exists(window_->recoveryFile()->path()));
+        AppState otherState;
+        test::ScriptedPrompts otherPrompts;
+        {
+            MainWindow other(otherState, otherPrompts);
+            other.Start();
+            other.OfferRecovery();
+        }
+        QVERIFY(otherPrompts.shown.empty());
+    }
+
+    void aFolderThatCannotBeMadeIsTold() {
+        const QString programFolder = QFileInfo(Folder()).path();
+        QVERIFY(QDir().mkpath(QFileInfo(programFolder).path()));
+        QFile blocker(programFolder);  // a file where the program's data folder goes
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        window_->OfferRecovery();
+        window_->landForm()->OnTugiClicked();
+        QCOMPARE(prompts_->shown.size(), std::size_t{1});
+        const QString text = prompts_->shown[0].text;
+        QVERIFY2(text.startsWith(QStringLiteral("入力したデータの控えを書けませんでした（フォルダ「")),
+                 qPrintable(text));
+        QVERIFY(text.endsWith(QStringLiteral("」を作れません）。「気象観測データ保存」で保存しておいてください。")));
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc > 3 && QByteArray(argv[1]) == "--helper")
+        return RunHelper(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    RecoveryTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "RecoveryTest.moc"
