@@ -4,12 +4,12 @@
 #include <stdexcept>
 #include <string>
 
+#include "canvas/MapCanvas.h"
 #include "isobar/GridConstruction.h"
 #include "isobar/IsobarDrawing.h"
-#include "canvas/MapCanvas.h"
-#include "state/AppState.h"
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
+#include "state/AppState.h"
 
 namespace isobra {
 namespace {

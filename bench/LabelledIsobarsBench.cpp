@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "canvas/RecordingCanvas.h"
 #include "isobar/GridConstruction.h"
 #include "isobar/IsobarDrawing.h"
 #include "isobar/LabelledIsobars.h"
-#include "canvas/RecordingCanvas.h"
-#include "state/AppState.h"
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
+#include "state/AppState.h"
 
 namespace isobra {
 namespace {

@@ -27,8 +27,8 @@ struct Layer {
 
 // Lower layers first. Folders of the same height may not include each other.
 const std::map<std::string, Layer> kLayers = {
-    {"model", {0, true}},     {"canvas", {1, true}},   {"map", {2, true}},   {"isobar", {3, true}},
-    {"satellite", {3, true}}, {"state", {4, true}},    {"widgets", {5, false}}, {"entry", {6, false}},
+    {"model", {0, true}},     {"canvas", {1, true}},  {"map", {2, true}},      {"isobar", {3, true}},
+    {"satellite", {3, true}}, {"state", {4, true}},   {"widgets", {5, false}}, {"entry", {6, false}},
     {"app", {7, false}},      {"render", {7, false}}, {"", {8, false}},  // main.cpp at the top
 };
 
@@ -125,8 +125,8 @@ int main(int argc, char** argv) {
                 std::string circle;
                 for (auto it = std::find(path.begin(), path.end(), next); it != path.end(); ++it)
                     circle += Shown(*it) + " -> ";
-                problems.push_back("circle between folders: " + circle + Shown(next) + " (" +
-                                   example[{folder, next}] + ")");
+                problems.push_back("circle between folders: " + circle + Shown(next) + " (" + example[{folder, next}] +
+                                   ")");
             } else if (state[next] == 0) {
                 visit(next);
             }

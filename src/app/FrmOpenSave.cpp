@@ -136,9 +136,12 @@ bool FrmOpenSave::Matches(const QString& pattern, const QString& name) {
 
 QColor FrmOpenSave::PurposeColour(FileRequest::Purpose purpose) {
     switch (purpose) {
-        case FileRequest::Purpose::Open: return QColor(192, 192, 255);
-        case FileRequest::Purpose::Save: return QColor(255, 192, 192);
-        case FileRequest::Purpose::Delete: return QColor(255, 192, 255);
+        case FileRequest::Purpose::Open:
+            return QColor(192, 192, 255);
+        case FileRequest::Purpose::Save:
+            return QColor(255, 192, 192);
+        case FileRequest::Purpose::Delete:
+            return QColor(255, 192, 255);
     }
     return QColor(192, 192, 255);
 }
@@ -323,21 +326,24 @@ void FrmOpenSave::PressOk() {
     }
     // A name the file system cannot hold.
     if (fileName.toUtf8().size() > kNameMax || text.contains(QChar(0))) {
-        prompts_.Inform(windowTitle(),
-                        QStringLiteral("「%1」はファイル名として使えません（名前が長すぎるか、使えない文字を含んでいます）。")
-                            .arg(fileName),
-                        Prompts::Icon::Warning);
+        prompts_.Inform(
+            windowTitle(),
+            QStringLiteral("「%1」はファイル名として使えません（名前が長すぎるか、使えない文字を含んでいます）。")
+                .arg(fileName),
+            Prompts::Icon::Warning);
         return;
     }
     if (!QFileInfo(parentDir).isDir()) {
-        prompts_.Inform(windowTitle(), QStringLiteral("フォルダ「%1」が見つかりません。").arg(parentDir), Prompts::Icon::Warning);
+        prompts_.Inform(windowTitle(), QStringLiteral("フォルダ「%1」が見つかりません。").arg(parentDir),
+                        Prompts::Icon::Warning);
         return;
     }
     if (purpose_ == FileRequest::Purpose::Save) {
         Accept(target);
         return;
     }
-    prompts_.Inform(QString::fromUtf8(kProgramTitle), QStringLiteral("ファイルが存在しません。"), Prompts::Icon::Warning);
+    prompts_.Inform(QString::fromUtf8(kProgramTitle), QStringLiteral("ファイルが存在しません。"),
+                    Prompts::Icon::Warning);
 }
 
 void FrmOpenSave::PressCancel() {

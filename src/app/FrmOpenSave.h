@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QString>
 
-#include "widgets/Prompts.h"
 #include "state/FileChooserState.h"
+#include "widgets/Prompts.h"
 
 class QComboBox;
 class QLabel;

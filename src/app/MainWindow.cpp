@@ -1,22 +1,22 @@
 #include "app/MainWindow.h"
 
 #include <QApplication>
-#include <cmath>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <cmath>
 
 #include "app/CanvasView.h"
-#include "widgets/HelpTexts.h"
 #include "app/PleaseWait.h"
 #include "app/RecoveryFile.h"
 #include "app/Teisei.h"
-#include "widgets/QImageCanvas.h"
 #include "map/CoastlineTable.h"
 #include "map/Fronts.h"
 #include "map/WeatherSymbols.h"
 #include "map/WindSymbols.h"
+#include "widgets/HelpTexts.h"
+#include "widgets/QImageCanvas.h"
 
 namespace isobra {
 
@@ -130,13 +130,13 @@ void MainWindow::BuildMenus() {
     QMenu* chart = AddSubmenu(nullptr, QStringLiteral("天気図"), QStringLiteral("cntLine"));
     AddItem(chart, QStringLiteral("地図を表示"), QStringLiteral("cntTizu"), [this] { DrawMap(); });
     AddItem(chart, QStringLiteral("等圧線の表示"), QStringLiteral("cntTouatu2"), [this] { ShowIsobars(); });
-    AddItem(chart, QStringLiteral("天気記号の表示"), QStringLiteral("cntKigou"),
-            [this] {
-                DrawWeatherSymbols(*canvas_, state_.observations, state_.field.plotTable,
-                                   state_.colours.ColorOf(kWeatherSymbolColour));
-            });
+    AddItem(chart, QStringLiteral("天気記号の表示"), QStringLiteral("cntKigou"), [this] {
+        DrawWeatherSymbols(*canvas_, state_.observations, state_.field.plotTable,
+                           state_.colours.ColorOf(kWeatherSymbolColour));
+    });
     AddItem(chart, QStringLiteral("風力の表示"), QStringLiteral("cntHuuryoku"), [this] {
-        DrawWindSymbols(*canvas_, state_.observations, state_.field.plotTable, state_.colours.ColorOf(kWindSymbolColour));
+        DrawWindSymbols(*canvas_, state_.observations, state_.field.plotTable,
+                        state_.colours.ColorOf(kWindSymbolColour));
     });
     AddItem(chart, QStringLiteral("前線の表示"), QStringLiteral("cntZensen"),
             [this] { DrawFronts(*canvas_, state_.field.plotTable, state_.colours); });

@@ -8,11 +8,11 @@
 #include <optional>
 #include <vector>
 
-#include "widgets/Prompts.h"
-#include "state/AppState.h"
 #include "model/ContinuousDisplay.h"
 #include "model/Result.h"
 #include "model/SavePath.h"
+#include "state/AppState.h"
+#include "widgets/Prompts.h"
 
 class QAction;
 class QMenu;
@@ -108,7 +108,7 @@ public:
     void DrawMap();
     void ClearMap();
     void EndProgram();
-    void ShowIsobars();  // "等圧線の表示": check, build the grid if needed, draw
+    void ShowIsobars();          // "等圧線の表示": check, build the grid if needed, draw
     void ShowPressureSurface();  // "気圧の立体表示"
 
     // Correction and spacing (MainWindowCorrection.cpp).

@@ -13,13 +13,11 @@
 #include <algorithm>
 
 #include "app/MainWindow.h"
-#include "widgets/QImageCanvas.h"
-#include "state/IsobarFileLoad.h"
-#include "state/IsobarLayer.h"
 #include "isobar/IsobarFile.h"
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
 #include "model/SavePath.h"
+#include "state/IsobarFileLoad.h"
 #include "state/IsobarLayer.h"
 #include "widgets/MoveToTrash.h"
 #include "widgets/QImageCanvas.h"
@@ -161,8 +159,8 @@ auto MainWindow::ReadAndParse(const QString& path, Parse parse) -> std::optional
     return std::move(*parsed);
 }
 
-bool MainWindow::SaveChosen(const QString& title, const QString& pattern, const char* extension,
-                            const QString& caption, const std::function<Result<std::string>()>& encode) {
+bool MainWindow::SaveChosen(const QString& title, const QString& pattern, const char* extension, const QString& caption,
+                            const std::function<Result<std::string>()>& encode) {
     const auto path = AskSavePath(title, pattern, extension);
     if (!path) return false;
 
@@ -182,8 +180,8 @@ void MainWindow::SaveObservations() {
 }
 
 void MainWindow::LoadObservations() {
-    if (const auto chosen = AskFile(QStringLiteral("観測データ読みこみ"), QStringLiteral("*.dat"),
-                                    FileRequest::Purpose::Open))
+    if (const auto chosen =
+            AskFile(QStringLiteral("観測データ読みこみ"), QStringLiteral("*.dat"), FileRequest::Purpose::Open))
         OpenObservationFile(*chosen);
 }
 
@@ -200,7 +198,9 @@ bool MainWindow::OpenObservationFile(const QString& path) {
     return true;
 }
 
-void MainWindow::DeleteObservationFiles() { DeleteFilesLoop(QStringLiteral("観測データ削除"), QStringLiteral("*.dat")); }
+void MainWindow::DeleteObservationFiles() {
+    DeleteFilesLoop(QStringLiteral("観測データ削除"), QStringLiteral("*.dat"));
+}
 
 void MainWindow::SaveIsobars(PleaseWaitShown pleaseWait) {
     const QString caption = pleaseWait == PleaseWaitShown::Yes ? QStringLiteral("データ保存中!") : QString();
@@ -209,8 +209,8 @@ void MainWindow::SaveIsobars(PleaseWaitShown pleaseWait) {
 }
 
 void MainWindow::LoadIsobars() {
-    if (const auto chosen = AskFile(QStringLiteral("等圧線データ読みこみ"), QStringLiteral("*.cnt"),
-                                    FileRequest::Purpose::Open))
+    if (const auto chosen =
+            AskFile(QStringLiteral("等圧線データ読みこみ"), QStringLiteral("*.cnt"), FileRequest::Purpose::Open))
         OpenIsobarFile(*chosen);
 }
 
@@ -259,7 +259,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
     if (paths.isEmpty()) return;
     event->acceptProposedAction();
     // After the drop has ended, so the messages do not hold up the other program.
-    QMetaObject::invokeMethod(this, [this, paths] { OpenFiles(paths); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, paths] { OpenFiles(paths); }, Qt::QueuedConnection);
 }
 
 void MainWindow::DeleteIsobarFiles() { DeleteFilesLoop(QStringLiteral("等圧線データ削除"), QStringLiteral("*.cnt")); }

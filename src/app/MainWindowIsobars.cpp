@@ -2,10 +2,10 @@
 // is not computed yet and draws the isobars with the centre letters.
 // "気圧の立体表示": the computed grid as a wire-frame surface.
 #include "app/MainWindow.h"
-#include "map/PressureSurface.h"
-#include "widgets/QImageCanvas.h"
 #include "isobar/GridConstruction.h"
+#include "map/PressureSurface.h"
 #include "state/IsobarLayer.h"
+#include "widgets/QImageCanvas.h"
 #include "widgets/QtText.h"
 
 namespace isobra {

@@ -1,7 +1,7 @@
 #include "app/QtPrompts.h"
 
-#include <QCoreApplication>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
@@ -19,11 +19,15 @@ namespace {
 
 QMessageBox::Icon ToQt(Prompts::Icon icon) {
     switch (icon) {
-        case Prompts::Icon::None: return QMessageBox::NoIcon;
-        case Prompts::Icon::Information: return QMessageBox::Information;
+        case Prompts::Icon::None:
+            return QMessageBox::NoIcon;
+        case Prompts::Icon::Information:
+            return QMessageBox::Information;
         case Prompts::Icon::Warning:
-        case Prompts::Icon::Exclamation: return QMessageBox::Warning;
-        case Prompts::Icon::Question: return QMessageBox::Question;
+        case Prompts::Icon::Exclamation:
+            return QMessageBox::Warning;
+        case Prompts::Icon::Question:
+            return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -92,8 +96,7 @@ bool QtPrompts::AskYesNo(const QString& title, const QString& text, Answer prefe
     return MakeBox(parent_, title, text, icon, true, preferred)->exec() == QMessageBox::Yes;
 }
 
-std::optional<QString> QtPrompts::InputText(const QString& title, const QString& prompt,
-                                            const QString& defaultText) {
+std::optional<QString> QtPrompts::InputText(const QString& title, const QString& prompt, const QString& defaultText) {
     bool ok = false;
     QString text = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, defaultText, &ok);
     if (!ok) return std::nullopt;

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "model/Colour.h"
 #include "canvas/RgbImage.h"
+#include "model/Colour.h"
 
 namespace isobra {
 
@@ -14,8 +14,8 @@ struct CanvasArea {
     float left, top, right, bottom;
 };
 inline constexpr CanvasArea kWholePlane{-std::numeric_limits<float>::infinity(),
-                                        -std::numeric_limits<float>::infinity(),
-                                        std::numeric_limits<float>::infinity(), std::numeric_limits<float>::infinity()};
+                                        -std::numeric_limits<float>::infinity(), std::numeric_limits<float>::infinity(),
+                                        std::numeric_limits<float>::infinity()};
 
 // The font of a text: the canvas font, or a smaller one for the figures on
 // isobars and under the centre letters.

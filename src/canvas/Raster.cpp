@@ -80,8 +80,10 @@ void RasterLine(int x1, int y1, int x2, int y2, int clipW, int clipH, const Plot
     std::int64_t last = major;
     auto keepInside = [&](const auto& steps, int from, int sign, int size) {
         // from + sign * steps(k) in 0..size-1, as a range of steps(k).
-        const std::int64_t low = sign > 0 ? -static_cast<std::int64_t>(from) : static_cast<std::int64_t>(from) - (size - 1);
-        const std::int64_t high = sign > 0 ? static_cast<std::int64_t>(size - 1) - from : static_cast<std::int64_t>(from);
+        const std::int64_t low =
+            sign > 0 ? -static_cast<std::int64_t>(from) : static_cast<std::int64_t>(from) - (size - 1);
+        const std::int64_t high =
+            sign > 0 ? static_cast<std::int64_t>(size - 1) - from : static_cast<std::int64_t>(from);
         first = std::max(first, FirstAtLeast(steps, low, first, last));
         last = std::min(last, FirstAtLeast(steps, high + 1, first, last) - 1);
     };

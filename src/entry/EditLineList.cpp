@@ -22,8 +22,7 @@ EditLineList::EditLineList(EditMode mode, QWidget* parent)
     // own place, ahead of the order the form gives the edit line.
     setFocusPolicy(Qt::NoFocus);
     edit_->installEventFilter(this);
-    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &EditLineList::OnSelectionChanged);
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &EditLineList::OnSelectionChanged);
     connect(edit_, &QLineEdit::textEdited, this, &EditLineList::OnTextEdited);
 }
 

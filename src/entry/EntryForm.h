@@ -82,8 +82,8 @@ protected:
 
     AppState& state_;
     Prompts& prompts_;
-    EditLineList* kansokuData_ = nullptr;  // created by the window's constructor
-    QWidget* firstField_ = nullptr;        // the first of the Tab order, set likewise
+    EditLineList* kansokuData_ = nullptr;     // created by the window's constructor
+    QWidget* firstField_ = nullptr;           // the first of the Tab order, set likewise
     ClickableLineEdit* kansokubi_ = nullptr;  // the date field
 
 private:

@@ -21,8 +21,9 @@ using namespace entry_form;
 namespace {
 
 // The kinds in list order.
-constexpr std::string_view kKinds[] = {kHighKind,      kLowKind,       kTyphoonKind,         kWarmFrontKind,
-                                       kColdFrontKind, kStationaryFrontKind, kOccludedFrontKind, kIsobarKind};
+constexpr std::string_view kKinds[] = {kHighKind,          kLowKind,       kTyphoonKind,
+                                       kWarmFrontKind,     kColdFrontKind, kStationaryFrontKind,
+                                       kOccludedFrontKind, kIsobarKind};
 
 }  // namespace
 
@@ -42,17 +43,21 @@ Gyogyou::Gyogyou(AppState& state, Prompts& prompts, QWidget* parent)
                         {QStringLiteral("種　類"), Twips(6360, 600, 1380, 240)},
                     });
 
-    kansokuData_ = AddList(this, QStringLiteral("KansokuData"), EditLineList::EditMode::Free,
-                           Twips(0, 840, 4095, 4320), false);
+    kansokuData_ =
+        AddList(this, QStringLiteral("KansokuData"), EditLineList::EditMode::Free, Twips(0, 840, 4095, 4320), false);
     kansokuData_->list()->setItemDelegate(new AlignedRowDelegate(RowKind::Fishery, kansokuData_->list()));
-    hokui_ = AddNumberField(this, QStringLiteral("Hokui"), kLatitudeField, Twips(4200, 840, 570, 405), Twips(4320, 1320, 270, 2730), false);
-    toukei_ = AddNumberField(this, QStringLiteral("Toukei"), kLongitudeField, Twips(4800, 840, 660, 405), Twips(5040, 1320, 270, 2730), false);
-    kiatu_ = AddNumberField(this, QStringLiteral("Kiatu"), kPressureField, Twips(5520, 840, 750, 405), Twips(5760, 1320, 270, 2730), false);
-    syurui_ = AddList(this, QStringLiteral("Syurui"), EditLineList::EditMode::PicksItem, Twips(6360, 840, 1380, 3060),
-                      true);
+    hokui_ = AddNumberField(this, QStringLiteral("Hokui"), kLatitudeField, Twips(4200, 840, 570, 405),
+                            Twips(4320, 1320, 270, 2730), false);
+    toukei_ = AddNumberField(this, QStringLiteral("Toukei"), kLongitudeField, Twips(4800, 840, 660, 405),
+                             Twips(5040, 1320, 270, 2730), false);
+    kiatu_ = AddNumberField(this, QStringLiteral("Kiatu"), kPressureField, Twips(5520, 840, 750, 405),
+                            Twips(5760, 1320, 270, 2730), false);
+    syurui_ =
+        AddList(this, QStringLiteral("Syurui"), EditLineList::EditMode::PicksItem, Twips(6360, 840, 1380, 3060), true);
     auto* cmdTyuusin =
         AddButton(this, QStringLiteral("cmdTyuusin"), QStringLiteral("中心から"), Twips(7920, 1200, 1080, 585));
-    auto* cmdSoko = AddButton(this, QStringLiteral("cmdSoko"), QStringLiteral("そこから"), Twips(7920, 1920, 1080, 585));
+    auto* cmdSoko =
+        AddButton(this, QStringLiteral("cmdSoko"), QStringLiteral("そこから"), Twips(7920, 1920, 1080, 585));
 
     firstField_ = hokui_;
     setTabOrder(hokui_, toukei_);
@@ -83,15 +88,18 @@ void Gyogyou::RebuildRowsFromData() {
 void Gyogyou::OnTugiClicked() {
     const FisheryEntry entry{ToUtf8(syurui_->editText()), hokui_->value(), toukei_->value(), kiatu_->value()};
     const FisheryRowTexts texts{ToUtf8(hokui_->text()), ToUtf8(toukei_->text()), ToUtf8(kiatu_->text())};
-    ShowOutcome(state_.lists.fishery.Enter(state_.observations, SelectedRow(), entry, texts), QStringLiteral("漁業気象"));
+    ShowOutcome(state_.lists.fishery.Enter(state_.observations, SelectedRow(), entry, texts),
+                QStringLiteral("漁業気象"));
 }
 
 void Gyogyou::OnTyuusinClicked() {
-    ShowOutcome(state_.lists.fishery.AddMarker(state_.observations, SelectedRow(), kFromCentreMarker), QStringLiteral("漁業気象"));
+    ShowOutcome(state_.lists.fishery.AddMarker(state_.observations, SelectedRow(), kFromCentreMarker),
+                QStringLiteral("漁業気象"));
 }
 
 void Gyogyou::OnSokoClicked() {
-    ShowOutcome(state_.lists.fishery.AddMarker(state_.observations, SelectedRow(), kFromThereMarker), QStringLiteral("漁業気象"));
+    ShowOutcome(state_.lists.fishery.AddMarker(state_.observations, SelectedRow(), kFromThereMarker),
+                QStringLiteral("漁業気象"));
 }
 
 void Gyogyou::OnDeleteClicked() {

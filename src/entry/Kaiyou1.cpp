@@ -39,17 +39,21 @@ Kaiyou1::Kaiyou1(AppState& state, Prompts& prompts, QWidget* parent)
                         {QStringLiteral("気圧"), Twips(8520, 480, 750, 240)},
                     });
 
-    kansokuData_ = AddList(this, QStringLiteral("KansokuData"), EditLineList::EditMode::Free,
-                           Twips(0, 720, 3855, 4680), false);
+    kansokuData_ =
+        AddList(this, QStringLiteral("KansokuData"), EditLineList::EditMode::Free, Twips(0, 720, 3855, 4680), false);
     kansokuData_->list()->setItemDelegate(new AlignedRowDelegate(RowKind::Ship, kansokuData_->list()));
-    hokui_ = AddNumberField(this, QStringLiteral("Hokui"), kLatitudeField, Twips(3960, 720, 510, 405), Twips(4080, 1200, 270, 2730), false);
-    toukei_ = AddNumberField(this, QStringLiteral("Toukei"), kLongitudeField, Twips(4560, 720, 660, 405), Twips(4800, 1200, 270, 2730), false);
-    huukou_ = AddList(this, QStringLiteral("Huukou"), EditLineList::EditMode::PicksItem, Twips(5280, 720, 1335, 4680),
-                      true);
-    huuryoku_ = AddNumberField(this, QStringLiteral("Huuryoku"), kForceField, Twips(6600, 720, 585, 405), Twips(6720, 1200, 270, 2730), false);
-    tenki_ = AddList(this, QStringLiteral("Tenki"), EditLineList::EditMode::PicksItem, Twips(7200, 720, 1335, 3420),
-                     true);
-    kiatu_ = AddNumberField(this, QStringLiteral("Kiatu"), kPressureField, Twips(8520, 720, 750, 405), Twips(8760, 1200, 270, 2730), false);
+    hokui_ = AddNumberField(this, QStringLiteral("Hokui"), kLatitudeField, Twips(3960, 720, 510, 405),
+                            Twips(4080, 1200, 270, 2730), false);
+    toukei_ = AddNumberField(this, QStringLiteral("Toukei"), kLongitudeField, Twips(4560, 720, 660, 405),
+                             Twips(4800, 1200, 270, 2730), false);
+    huukou_ =
+        AddList(this, QStringLiteral("Huukou"), EditLineList::EditMode::PicksItem, Twips(5280, 720, 1335, 4680), true);
+    huuryoku_ = AddNumberField(this, QStringLiteral("Huuryoku"), kForceField, Twips(6600, 720, 585, 405),
+                               Twips(6720, 1200, 270, 2730), false);
+    tenki_ =
+        AddList(this, QStringLiteral("Tenki"), EditLineList::EditMode::PicksItem, Twips(7200, 720, 1335, 3420), true);
+    kiatu_ = AddNumberField(this, QStringLiteral("Kiatu"), kPressureField, Twips(8520, 720, 750, 405),
+                            Twips(8760, 1200, 270, 2730), false);
 
     firstField_ = hokui_;
     setTabOrder(hokui_, toukei_);
@@ -77,9 +81,9 @@ void Kaiyou1::RebuildRowsFromData() {
 }
 
 void Kaiyou1::OnTugiClicked() {
-    const ShipReport report{hokui_->value(),     toukei_->value(),    huukou_->selectedRow(),
-                            huuryoku_->value(),  tenki_->selectedRow(), kiatu_->value()};
-    const ShipRowTexts texts{ToUtf8(hokui_->text()),    ToUtf8(toukei_->text()),  ToUtf8(huukou_->editText()),
+    const ShipReport report{hokui_->value(),    toukei_->value(),      huukou_->selectedRow(),
+                            huuryoku_->value(), tenki_->selectedRow(), kiatu_->value()};
+    const ShipRowTexts texts{ToUtf8(hokui_->text()),    ToUtf8(toukei_->text()),    ToUtf8(huukou_->editText()),
                              ToUtf8(huuryoku_->text()), ToUtf8(tenki_->editText()), ToUtf8(kiatu_->text())};
     const Result<int> next = state_.lists.ships.Enter(state_.observations, SelectedRow(), report, texts);
     ShowOutcome(next, QStringLiteral("船舶の報告"));

@@ -30,7 +30,6 @@ protected:
     HelpPage Help() const override;
 
 private:
-
     NumericEntryField* hokui_;
     NumericEntryField* toukei_;
     EditLineList* huukou_;

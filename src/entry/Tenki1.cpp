@@ -34,17 +34,20 @@ Tenki1::Tenki1(AppState& state, Prompts& prompts, QWidget* parent)
                         {QStringLiteral("気温"), Twips(8760, 600, 615, 255)},
                     });
 
-    kansokuData_ = AddList(this, QStringLiteral("KansokuData"), EditLineList::EditMode::Free,
-                           Twips(0, 840, 4335, 4680), false);
+    kansokuData_ =
+        AddList(this, QStringLiteral("KansokuData"), EditLineList::EditMode::Free, Twips(0, 840, 4335, 4680), false);
     kansokuData_->list()->setItemDelegate(new AlignedRowDelegate(RowKind::Land, kansokuData_->list()));
-    huukou_ = AddList(this, QStringLiteral("Huukou"), EditLineList::EditMode::PicksItem, Twips(4440, 840, 1290, 4680),
-                      true);
-    huuryoku_ = AddNumberField(this, QStringLiteral("Huuryoku"), kForceField, Twips(5760, 840, 615, 405), Twips(6000, 1320, 255, 2730), true);
-    tenki_ = AddList(this, QStringLiteral("Tenki"), EditLineList::EditMode::PicksItem, Twips(6480, 840, 1260, 3600),
-                     true);
-    kiatu_ = AddNumberField(this, QStringLiteral("Kiatu"), kPressureField, Twips(7800, 840, 750, 405), Twips(8040, 1320, 270, 2730), true);
+    huukou_ =
+        AddList(this, QStringLiteral("Huukou"), EditLineList::EditMode::PicksItem, Twips(4440, 840, 1290, 4680), true);
+    huuryoku_ = AddNumberField(this, QStringLiteral("Huuryoku"), kForceField, Twips(5760, 840, 615, 405),
+                               Twips(6000, 1320, 255, 2730), true);
+    tenki_ =
+        AddList(this, QStringLiteral("Tenki"), EditLineList::EditMode::PicksItem, Twips(6480, 840, 1260, 3600), true);
+    kiatu_ = AddNumberField(this, QStringLiteral("Kiatu"), kPressureField, Twips(7800, 840, 750, 405),
+                            Twips(8040, 1320, 270, 2730), true);
     // "-" to "9" in character order takes "-", "." and "/" besides the digits.
-    ondo_ = AddNumberField(this, QStringLiteral("Ondo"), {u'-', u'9', 20, -40, 40, 40, -40, false}, Twips(8640, 840, 735, 405), Twips(8880, 1320, 270, 2730), false);
+    ondo_ = AddNumberField(this, QStringLiteral("Ondo"), {u'-', u'9', 20, -40, 40, 40, -40, false},
+                           Twips(8640, 840, 735, 405), Twips(8880, 1320, 270, 2730), false);
 
     firstField_ = huukou_->editLine();
     setTabOrder(huukou_->editLine(), huuryoku_);
@@ -64,7 +67,6 @@ Tenki1::Tenki1(AppState& state, Prompts& prompts, QWidget* parent)
     // count; at start-up it is 0 and nothing is rebuilt.
     RebuildRowsFromData(state_.field.plotTable.lastPlotIndex, LandWeather::OnlyWithReport);
     kansokuData_->selectRow(-1);
-
 
     FinishWindow(this, QStringLiteral("気象データの入力"), background);
 }

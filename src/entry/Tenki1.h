@@ -1,8 +1,8 @@
 #pragma once
 
 #include "entry/EntryForm.h"
-#include "state/AppState.h"
 #include "model/EntryRows.h"
+#include "state/AppState.h"
 
 class QPushButton;
 

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <string_view>
 
+#include "canvas/MapCanvas.h"
 #include "model/PlotKinds.h"
 #include "model/PlotTable.h"
-#include "canvas/MapCanvas.h"
 
 namespace isobra {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "model/PlotKinds.h"
 #include "model/FieldFormat.h"
 #include "model/FileAccess.h"
+#include "model/PlotKinds.h"
 #include "model/ShiftJis.h"
 #include "model/TextFields.h"
 
@@ -56,7 +56,8 @@ Result<std::string> WriteIsobarFile(const PressureField& field) {
     for (const IsobarFileItem& item : items) {
         const std::optional<std::string> kind = ToShiftJis(item.kind);
         if (!kind || item.kind.find_first_of(",\r\n") != std::string::npos)
-            return Result<std::string>::Fail("種類「" + item.kind + "」にShift-JISで書けない文字かコンマか改行があります");
+            return Result<std::string>::Fail("種類「" + item.kind +
+                                             "」にShift-JISで書けない文字かコンマか改行があります");
         if (!Readable(item.x) || !Readable(item.y))
             return Result<std::string>::Fail(OutOfRange(item.kind + "の位置", Readable(item.x) ? item.y : item.x));
         bytes += *kind + "," + NumberField(item.x) + "," + NumberField(item.y) + "\r\n";

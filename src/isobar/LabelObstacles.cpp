@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "canvas/Raster.h"
 #include "isobar/CentreLetters.h"
 #include "isobar/GridMath.h"
 #include "map/CoastlineTable.h"
 #include "map/Fronts.h"
-#include "canvas/Raster.h"
 #include "map/SymbolSites.h"
 #include "map/WeatherSymbols.h"
 #include "map/WindSymbols.h"

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "isobar/LabelStyle.h"
 #include "canvas/RecordingCanvas.h"
+#include "isobar/LabelStyle.h"
 
 namespace isobra {
 

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "isobar/CentreLetters.h"
-#include "isobar/GridMath.h"
-#include "model/GridSettings.h"
-#include "isobar/LabelObstacles.h"
-#include "isobar/PixelBuckets.h"
 #include "canvas/MapCanvas.h"
 #include "canvas/Raster.h"
+#include "isobar/CentreLetters.h"
+#include "isobar/GridMath.h"
+#include "isobar/LabelObstacles.h"
+#include "isobar/PixelBuckets.h"
+#include "model/GridSettings.h"
 
 namespace isobra {
 

@@ -4,8 +4,8 @@
 
 #include "isobar/GridMath.h"
 #include "isobar/GridPasses.h"
-#include "model/PlotKinds.h"
 #include "map/MapProjection.h"
+#include "model/PlotKinds.h"
 #include "model/PressureField.h"
 
 namespace isobra {

@@ -116,9 +116,10 @@ void DrawWarmFrontSegment(MapCanvas& canvas, int x1, int y1, int x2, int y2, int
     // count up the screen); half a turn counterclockwise from it is the left.
     const float from = static_cast<float>(-std::atan(line->m));
     const float to = static_cast<float>(kPi - std::atan(line->m));
-    PlaceSymbols(*line, 3 * line->step / 4, line->step / 4, canvas.Area(), SymbolReach(size), [&](double cx, double cy) {
-        canvas.DrawArc(static_cast<float>(cx), static_cast<float>(cy), static_cast<float>(size), colour, from, to);
-    });
+    PlaceSymbols(
+        *line, 3 * line->step / 4, line->step / 4, canvas.Area(), SymbolReach(size), [&](double cx, double cy) {
+            canvas.DrawArc(static_cast<float>(cx), static_cast<float>(cy), static_cast<float>(size), colour, from, to);
+        });
 }
 
 void DrawColdFrontSegment(MapCanvas& canvas, int x1, int y1, int x2, int y2, int size, int spacing, Colour colour) {

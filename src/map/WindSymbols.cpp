@@ -31,9 +31,7 @@ public:
     Arrow(MapCanvas& canvas, float x, float y, float s, float c, Colour colour)
         : canvas_(canvas), x_(x), y_(y), s_(s), c_(c), colour_(colour) {}
 
-    void Shaft(float from, float to) const {
-        canvas_.DrawLine(X(0, from), Y(0, from), X(0, to), Y(0, to), colour_);
-    }
+    void Shaft(float from, float to) const { canvas_.DrawLine(X(0, from), Y(0, from), X(0, to), Y(0, to), colour_); }
     // A feather starting at the pen, which stands on the shaft end at b0.
     void FeatherFromPen(float b0, float length, float rise, float side) const {
         const float a = side * length;

@@ -4,29 +4,32 @@ namespace isobra {
 
 Colour PaletteColor(int index) {
     static constexpr std::array<Colour, 16> kPalette = {
-        MakeColour(0, 0, 0),       MakeColour(0, 0, 128),     MakeColour(0, 128, 0),
-        MakeColour(0, 128, 128),   MakeColour(128, 0, 0),     MakeColour(128, 0, 128),
-        MakeColour(128, 128, 0),   MakeColour(192, 192, 192), MakeColour(128, 128, 128),
-        MakeColour(0, 0, 255),     MakeColour(0, 255, 0),     MakeColour(0, 255, 255),
-        MakeColour(255, 0, 0),     MakeColour(255, 0, 255),   MakeColour(255, 255, 0),
-        MakeColour(255, 255, 255)};
+        MakeColour(0, 0, 0),       MakeColour(0, 0, 128),   MakeColour(0, 128, 0),   MakeColour(0, 128, 128),
+        MakeColour(128, 0, 0),     MakeColour(128, 0, 128), MakeColour(128, 128, 0), MakeColour(192, 192, 192),
+        MakeColour(128, 128, 128), MakeColour(0, 0, 255),   MakeColour(0, 255, 0),   MakeColour(0, 255, 255),
+        MakeColour(255, 0, 0),     MakeColour(255, 0, 255), MakeColour(255, 255, 0), MakeColour(255, 255, 255)};
     if (index < 0 || index >= 16) return 0;
     return kPalette[index];
 }
 
 Colour ColorSettings::DefaultOf(int item) {
     switch (item) {
-        case kBackgroundColour: return PaletteColor(15);
-        case kTextColour: return PaletteColor(0);
+        case kBackgroundColour:
+            return PaletteColor(15);
+        case kTextColour:
+            return PaletteColor(0);
         case kMapColour:
         case kIsobarColour:
         case kWeatherSymbolColour:
-        case kWindSymbolColour: return PaletteColor(9);
+        case kWindSymbolColour:
+            return PaletteColor(9);
         case kWarmFrontColour:
         case kColdFrontColour:
         case kStationaryFrontColour:
-        case kOccludedFrontColour: return PaletteColor(12);
-        default: return 0;
+        case kOccludedFrontColour:
+            return PaletteColor(12);
+        default:
+            return 0;
     }
 }
 

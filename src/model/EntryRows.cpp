@@ -13,8 +13,8 @@ std::string Calm(std::int32_t force, int direction) {
 }  // namespace
 
 std::string LandRow(const LandRowTexts& t, int nameWidth) {
-    return PadRight(t.name, nameWidth) + PadRight(t.direction, 6) + PadLeft(t.force, 3) + " " +
-           PadRight(t.weather, 6) + PadLeft(t.pressure, 5) + PadLeft(t.temperature, 3);
+    return PadRight(t.name, nameWidth) + PadRight(t.direction, 6) + PadLeft(t.force, 3) + " " + PadRight(t.weather, 6) +
+           PadLeft(t.pressure, 5) + PadLeft(t.temperature, 3);
 }
 
 // Numbers are written with their sign position: within the column this is
@@ -33,8 +33,8 @@ std::string LandRowFromData(const ObservationSet& set, int slot, LandWeather wea
 }
 
 std::string ShipRow(const ShipRowTexts& t) {
-    return PadLeft(t.latitude, 4) + PadLeft(t.longitude, 4) + PadRight(t.direction, 6) + PadLeft(t.force, 3) +
-           " " + PadRight(t.weather, 6) + PadLeft(t.pressure, 5);
+    return PadLeft(t.latitude, 4) + PadLeft(t.longitude, 4) + PadRight(t.direction, 6) + PadLeft(t.force, 3) + " " +
+           PadRight(t.weather, 6) + PadLeft(t.pressure, 5);
 }
 
 std::string ShipRowFromData(const ShipReport& r) {
@@ -44,8 +44,7 @@ std::string ShipRowFromData(const ShipReport& r) {
 
 std::string FisheryRow(std::string_view latitude, std::string_view longitude, int longitudeWidth,
                        std::string_view pressure, std::string_view kind) {
-    return PadLeft(latitude, 4) + PadLeft(longitude, longitudeWidth) + PadLeft(pressure, 5) + " " +
-           std::string(kind);
+    return PadLeft(latitude, 4) + PadLeft(longitude, longitudeWidth) + PadLeft(pressure, 5) + " " + std::string(kind);
 }
 
 std::string FisheryRowFromData(const FisheryEntry& e) {

@@ -196,7 +196,8 @@ Result<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes)
     // Opened without waiting, so that a pipe with no writer cannot hold the
     // program; anything but a regular file is then refused unread.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return Result<std::string>::Fail(errno == EACCES ? "読みこむ権限がありません" : SystemErrorReason(errno));
+    if (fd < 0)
+        return Result<std::string>::Fail(errno == EACCES ? "読みこむ権限がありません" : SystemErrorReason(errno));
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         const bool folder = S_ISDIR(info.st_mode);

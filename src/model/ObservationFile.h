@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "model/Result.h"
 #include "model/ObservationSet.h"
 #include "model/PressureField.h"
+#include "model/Result.h"
 
 namespace isobra {
 

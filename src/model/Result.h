@@ -23,7 +23,7 @@ class [[nodiscard]] Result {
 public:
     using Value = T;
 
-    Result(T value) : value_(std::move(value)) {}  // NOLINT(google-explicit-constructor)
+    Result(T value) : value_(std::move(value)) {}              // NOLINT(google-explicit-constructor)
     Result(Failure failure) : failure_(std::move(failure)) {}  // NOLINT(google-explicit-constructor)
     static Result Fail(std::string message, int line = 0) { return Result(Failure{line, std::move(message)}); }
 

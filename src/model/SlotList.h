@@ -21,7 +21,8 @@ public:
     // Rows rebuilt from the slots in use.
     void RebuildFromData(const ObservationSet& observations) {
         rows_.clear();
-        for (int k = 0; k < Table::Count(observations); ++k) rows_.push_back(Table::RowOf(Table::Slot(observations, k)));
+        for (int k = 0; k < Table::Count(observations); ++k)
+            rows_.push_back(Table::RowOf(Table::Slot(observations, k)));
     }
     // No rows, and a count of 0.
     void Clear(ObservationSet& observations) {

@@ -154,8 +154,8 @@ Status FieldCursor::Finish() const {
     if (failed_) return failure_;
     if (!fields_.lastLineEnded) {
         const int last = fields_.lineCount;
-        return Status::Fail("最後の行（" + std::to_string(last) + "行目）に改行がありません。途中で切れているかもしれません。",
-                            last);
+        return Status::Fail(
+            "最後の行（" + std::to_string(last) + "行目）に改行がありません。途中で切れているかもしれません。", last);
     }
     return {};
 }

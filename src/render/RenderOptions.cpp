@@ -116,9 +116,9 @@ const Option* Find(const std::vector<Option>& options, std::string_view name) {
 // Checks what only makes sense together; returns what is wrong, or nothing.
 std::string CheckCombination(RenderOptions& o, bool jobsGiven, std::size_t argumentCount) {
     if (!o.convert.empty()) return argumentCount == 2 ? std::string() : "--convert SRC takes no other input or option";
-    if (!o.background.empty() && std::none_of(o.outputs.begin(), o.outputs.end(), [](const OutputRequest& r) {
-            return r.kind->picture;
-        }) && !o.ManyMaps())
+    if (!o.background.empty() &&
+        std::none_of(o.outputs.begin(), o.outputs.end(), [](const OutputRequest& r) { return r.kind->picture; }) &&
+        !o.ManyMaps())
         return "--background is for the map: give --png, --svg or --pdf";
     if (o.ManyMaps()) {
         if (o.inputsAreIsobarFiles) return "--isobars draws one saved isobar file; it does not go with --out-dir";

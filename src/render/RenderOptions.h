@@ -26,11 +26,11 @@ struct RenderOptions {
     std::vector<OutputRequest> outputs;  // in the order of OutputKinds()
     double intervalHpa = 2.0;
     std::vector<std::string> layers{"map", "isobars"};
-    bool labels = false;  // --labels: values on the isobars, central pressures
-    int jobs = 0;         // threads; 0 is one per core
-    std::string background;  // --background IMG: the picture under every map
+    bool labels = false;                                // --labels: values on the isobars, central pressures
+    int jobs = 0;                                       // threads; 0 is one per core
+    std::string background;                             // --background IMG: the picture under every map
     std::shared_ptr<const RgbImage> backgroundPicture;  // read from it before the maps are made
-    std::string convert;     // --convert SRC: only this conversion
+    std::string convert;                                // --convert SRC: only this conversion
 
     bool ManyMaps() const { return !outDir.empty(); }
 };

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string_view>
 
-#include "model/Colour.h"
 #include "canvas/MapCanvas.h"
+#include "model/Colour.h"
 
 namespace isobra {
 

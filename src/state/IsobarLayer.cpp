@@ -13,9 +13,9 @@ void DrawIsobarLayer(MapCanvas& canvas, const AppState& state, const LabelStyle&
         DrawIsobars(canvas, field, colour);
         return;
     }
-    const IsobarLayout layout = LayOutIsobars(field.pressureGrid, field.grid, field.grid.isobarInterval,
-                                              field.grid.isobarHalfInterval, state.observations, field.plotTable,
-                                              state.coastline, style);
+    const IsobarLayout layout =
+        LayOutIsobars(field.pressureGrid, field.grid, field.grid.isobarInterval, field.grid.isobarHalfInterval,
+                      state.observations, field.plotTable, state.coastline, style);
     DrawLabelledIsobars(canvas, layout, field.plotTable, field.grid.pressureScale, colour, style);
 }
 

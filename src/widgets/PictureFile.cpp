@@ -46,7 +46,8 @@ std::shared_ptr<const RgbImage> ToRgbImage(const QImage& picture) {
     auto out = std::make_shared<RgbImage>(rgb.width(), rgb.height());
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x) out->Set(x, y, MakeColour(qRed(line[x]), qGreen(line[x]), qBlue(line[x])));
+        for (int x = 0; x < rgb.width(); ++x)
+            out->Set(x, y, MakeColour(qRed(line[x]), qGreen(line[x]), qBlue(line[x])));
     }
     return out;
 }

@@ -18,8 +18,8 @@ struct FileRequest {
     QString title;    // "観測データ保存" and so on
     QString pattern;  // "*.dat", "*.cnt", ...
     Purpose purpose = Purpose::Open;
-    bool showOptions = false;  // the three image-format options
-    QString initialName;       // the name box's text as the chooser opens (empty: a fresh start)
+    bool showOptions = false;         // the three image-format options
+    QString initialName;              // the name box's text as the chooser opens (empty: a fresh start)
     QStringList optionCaptions = {};  // their captions, top to bottom
     // Several patterns to pick from in a list ("*.png", "*.svg", ...); the
     // one shown first is `pattern`. The pick is left in the chooser state.

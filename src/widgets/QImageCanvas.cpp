@@ -2,9 +2,9 @@
 
 #include <QPainter>
 
+#include "canvas/Raster.h"
 #include "widgets/Fonts.h"
 #include "widgets/PictureFile.h"
-#include "canvas/Raster.h"
 
 namespace isobra {
 
@@ -108,8 +108,7 @@ void QImageCanvas::DoLine(float x1, float y1, float x2, float y2, Colour colour)
 
 void QImageCanvas::DoBox(float x1, float y1, float x2, float y2, Colour colour) {
     Retain([&] { retained_.DrawBox(x1, y1, x2, y2, colour); });
-    RasterBox(PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2), drawing_.width(), drawing_.height(),
-              Plotter(colour));
+    RasterBox(PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2), drawing_.width(), drawing_.height(), Plotter(colour));
     emit changed();
 }
 

@@ -127,9 +127,9 @@ private slots:
 
     void savedDetailsSurviveTheRoundTrip() {
         ObservationSet& obs = state_->observations;
-        obs.land(0) = {3, 0, 3, 0, 0};           // no report: written as "不明", direction empty
-        obs.land(1) = {0, 2, 1, 1012, -5};       // minus five degrees
-        obs.land(53) = {0, 1, 1, 640, -10};      // Fuji: the pressure is never written
+        obs.land(0) = {3, 0, 3, 0, 0};       // no report: written as "不明", direction empty
+        obs.land(1) = {0, 2, 1, 1012, -5};   // minus five degrees
+        obs.land(53) = {0, 1, 1, 640, -10};  // Fuji: the pressure is never written
         window_->landForm()->RebuildRowsFromData(54, LandWeather::Always);
         prompts_->fileAnswers = {dir_->filePath("edge")};
         window_->menuAction("cntSave")->trigger();
@@ -251,7 +251,8 @@ private slots:
 
         prompts_->fileAnswers = {dir_->filePath("again")};
         window_->menuAction("cntSave")->trigger();
-        const Result<ObservationFileData> saved = ParseObservationFile(ReadAll(dir_->filePath("again.DAT")).toStdString());
+        const Result<ObservationFileData> saved =
+            ParseObservationFile(ReadAll(dir_->filePath("again.DAT")).toStdString());
         QVERIFY(saved);
         QCOMPARE(saved->land.size(), size_t(54));
     }

@@ -107,8 +107,7 @@ private slots:
         Type("sub.dir");
         Type("new");
         QVERIFY(!dialog_->isVisible());
-        QCOMPARE(QString::fromStdString(chooser_.chosenPath),
-                 QDir(dir_->filePath("sub.dir")).canonicalPath() + "/new");
+        QCOMPARE(QString::fromStdString(chooser_.chosenPath), QDir(dir_->filePath("sub.dir")).canonicalPath() + "/new");
 
         // Shown again after "No" to replacing: the name still typed.
         FileRequest again{"観測データ保存", "*.dat", FileRequest::Purpose::Save};

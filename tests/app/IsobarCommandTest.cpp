@@ -1,13 +1,13 @@
 #include <QtTest>
 
 #include "app/MainWindow.h"
+#include "canvas/RgbImage.h"
+#include "entry/Kaiyou1.h"
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
 #include "state/IsobarLayer.h"
-#include "widgets/QImageCanvas.h"
-#include "entry/Kaiyou1.h"
-#include "canvas/RgbImage.h"
 #include "support/MainWindowFixture.h"
+#include "widgets/QImageCanvas.h"
 
 using namespace isobra;
 
@@ -28,12 +28,8 @@ class IsobarCommandTest : public QObject, protected test::MainWindowFixture {
     Q_OBJECT
 
 private slots:
-    void init() {
-        CreateWindow();
-    }
-    void cleanup() {
-        DestroyWindow();
-    }
+    void init() { CreateWindow(); }
+    void cleanup() { DestroyWindow(); }
 
     void noPressureIsRefused() {
         window_->menuAction("cntTouatu2")->trigger();

@@ -5,12 +5,12 @@
 #include <QtTest>
 
 #include "app/CanvasView.h"
-#include "widgets/HelpTexts.h"
 #include "app/MainWindow.h"
 #include "app/PleaseWait.h"
 #include "entry/Tenki1.h"
-#include "widgets/QImageCanvas.h"
 #include "support/MainWindowFixture.h"
+#include "widgets/HelpTexts.h"
+#include "widgets/QImageCanvas.h"
 
 using namespace isobra;
 
@@ -36,12 +36,8 @@ class MainWindowTest : public QObject, protected test::MainWindowFixture {
     Q_OBJECT
 
 private slots:
-    void init() {
-        CreateWindow(false);
-    }
-    void cleanup() {
-        DestroyWindow();
-    }
+    void init() { CreateWindow(false); }
+    void cleanup() { DestroyWindow(); }
 
     void menuTreeHasEveryCaptionInOrder() {
         QList<MenuEntry> entries;
@@ -199,8 +195,8 @@ private slots:
         prompts_->shown.clear();
         prompts_->yesNoAnswers = {true, true, true};
         window_->menuAction("cntHelp")->trigger();
-        QCOMPARE(prompts_->Titles(), (QStringList{"メニュー説明(1/4)", "メニュー説明(2/4)", "メニュー説明(3/4)",
-                                                  "メニュー説明 (4/4)"}));
+        QCOMPARE(prompts_->Titles(),
+                 (QStringList{"メニュー説明(1/4)", "メニュー説明(2/4)", "メニュー説明(3/4)", "メニュー説明 (4/4)"}));
         QCOMPARE(prompts_->shown[3].kind, test::ScriptedPrompts::Shown::Kind::Inform);
         // Page 2 and 3 end without a line end, page 1 with one.
         QVERIFY(MenuHelpText(1).endsWith(QStringLiteral("表示しますか？\r\n")));

@@ -2,9 +2,9 @@
 
 #include <cstdlib>
 #include <numbers>
+#include <set>
 #include <utility>
 #include <vector>
-#include <set>
 
 #include "canvas/Raster.h"
 #include "canvas/RecordingCanvas.h"

@@ -58,8 +58,9 @@ private slots:
     }
 
     void menuItemsMarkTheGridAndShowTheForms() {
-        const QList<std::pair<const char*, QWidget*>> items = {
-            {"cntTenki", window_->landForm()}, {"cntSenpaku", window_->shipForm()}, {"cntGyogyou", window_->fisheryForm()}};
+        const QList<std::pair<const char*, QWidget*>> items = {{"cntTenki", window_->landForm()},
+                                                               {"cntSenpaku", window_->shipForm()},
+                                                               {"cntGyogyou", window_->fisheryForm()}};
         for (const auto& [control, form] : items) {
             state_->field.pressureGrid.at(0, 0) = 101300;
             state_->field.pressureGrid.at(1, 0) = 101200;

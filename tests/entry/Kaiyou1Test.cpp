@@ -6,8 +6,8 @@
 #include "entry/Kaiyou1.h"
 #include "model/EntryList.h"
 #include "model/EntryRows.h"
-#include "widgets/QtText.h"
 #include "support/ScriptedPrompts.h"
+#include "widgets/QtText.h"
 
 using namespace isobra;
 using namespace typist;

@@ -47,17 +47,28 @@ private slots:
     void pressureShortFormsAndClamp_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("one digit") << "8" << "1008";
-        QTest::newRow("two digits above 80") << "96" << "996";
-        QTest::newRow("81") << "81" << "981";
-        QTest::newRow("80 is not above 80") << "80" << "1080";
-        QTest::newRow("13") << "13" << "1013";
-        QTest::newRow("leading zero") << "05" << "1005";
-        QTest::newRow("three digits stay, then clamp") << "850" << "900";
-        QTest::newRow("above 1100") << "1234" << "1100";
-        QTest::newRow("above the old scroll end") << "1075" << "1075";
-        QTest::newRow("too long for 16 bits") << "99999999999999999999999" << "1100";
-        QTest::newRow("nothing typed keeps the value") << "" << "1013";
+        QTest::newRow("one digit") << "8"
+                                   << "1008";
+        QTest::newRow("two digits above 80") << "96"
+                                             << "996";
+        QTest::newRow("81") << "81"
+                            << "981";
+        QTest::newRow("80 is not above 80") << "80"
+                                            << "1080";
+        QTest::newRow("13") << "13"
+                            << "1013";
+        QTest::newRow("leading zero") << "05"
+                                      << "1005";
+        QTest::newRow("three digits stay, then clamp") << "850"
+                                                       << "900";
+        QTest::newRow("above 1100") << "1234"
+                                    << "1100";
+        QTest::newRow("above the old scroll end") << "1075"
+                                                  << "1075";
+        QTest::newRow("too long for 16 bits") << "99999999999999999999999"
+                                              << "1100";
+        QTest::newRow("nothing typed keeps the value") << ""
+                                                       << "1013";
     }
     void pressureShortFormsAndClamp() {
         QFETCH(QString, typed);

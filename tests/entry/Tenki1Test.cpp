@@ -17,8 +17,8 @@ QString Calm() { return QString::fromStdString(std::string(kCalmDirection)); }
 
 QString TypedRow(const std::string& name, const QString& direction, const QString& force, const QString& weather,
                  const QString& pressure, const QString& temperature) {
-    return QString::fromStdString(LandRow({name, direction.toStdString(), force.toStdString(),
-                                           weather.toStdString(), pressure.toStdString(), temperature.toStdString()},
+    return QString::fromStdString(LandRow({name, direction.toStdString(), force.toStdString(), weather.toStdString(),
+                                           pressure.toStdString(), temperature.toStdString()},
                                           kTypedNameWidth));
 }
 
@@ -127,7 +127,7 @@ private slots:
         ShowActive(form_.get());
         QTRY_COMPARE(Focused(), List("Huukou")->editLine());
         const QList<QWidget*> order = {Field("Huuryoku"), List("Tenki")->editLine(), Field("Kiatu"), Field("Ondo"),
-                                       Button("Tugi"), List("Huukou")->editLine()};
+                                       Button("Tugi"),    List("Huukou")->editLine()};
         for (QWidget* next : order) {
             Tab();
             QCOMPARE(Focused(), next);
@@ -155,8 +155,8 @@ private slots:
         form_->OnTugiClicked();
         QCOMPARE(state_->observations.land(4).weather, 0);
         QCOMPARE(form_->RowText(4), TypedRow("鹿児島", Calm(), "0", "", "0", "0"));
-        QCOMPARE(form_->RowText(4), QStringLiteral("鹿児島") + QString(7, ' ') + Calm() + QString(3, ' ') +
-                                        "  0" + " " + QString(6, ' ') + "    0" + "  0");
+        QCOMPARE(form_->RowText(4), QStringLiteral("鹿児島") + QString(7, ' ') + Calm() + QString(3, ' ') + "  0" +
+                                        " " + QString(6, ' ') + "    0" + "  0");
     }
 
     // Text typed into the direction list's edit line is no item: the code is
@@ -184,8 +184,8 @@ private slots:
         Tenki1 again(*state_, *prompts_);
         QCOMPARE(again.RowCount(), 54);
         QCOMPARE(again.RowText(0), QStringLiteral("石垣島     北       3 晴れ     1012 25"));
-        QCOMPARE(again.RowText(1), QString::fromStdString(LandRowFromData(state_->observations, 1,
-                                                                         LandWeather::OnlyWithReport)));
+        QCOMPARE(again.RowText(1),
+                 QString::fromStdString(LandRowFromData(state_->observations, 1, LandWeather::OnlyWithReport)));
         QCOMPARE(again.SelectedRow(), -1);
 
         // The file loader's form shows the weather of a station without a report.

@@ -44,8 +44,7 @@ inline void Return() { Press(Qt::Key_Return); }
 // Up or Down in a list's edit line until the wanted item is selected.
 inline void ArrowTo(isobra::EditLineList* list, int row) {
     int guard = 0;
-    while (list->selectedRow() != row && guard++ < 40)
-        Press(list->selectedRow() < row ? Qt::Key_Down : Qt::Key_Up);
+    while (list->selectedRow() != row && guard++ < 40) Press(list->selectedRow() < row ? Qt::Key_Down : Qt::Key_Up);
 }
 
 inline void ShowActive(QWidget* window) {

@@ -2,13 +2,13 @@
 
 #include <cstdint>
 
+#include "canvas/RecordingCanvas.h"
 #include "isobar/GridConstruction.h"
 #include "isobar/GridPasses.h"
 #include "isobar/IsobarDrawing.h"
-#include "canvas/RecordingCanvas.h"
-#include "state/AppState.h"
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
+#include "state/AppState.h"
 
 namespace isobra {
 namespace {
@@ -67,7 +67,8 @@ TEST(ComputePressureGrid, SameObservationsGiveTheSameGridBitForBit) {
     ASSERT_TRUE(ComputePressureGrid(second.observations, second.field));
     EXPECT_EQ(first.field.pressureGrid, second.field.pressureGrid);
     // Pinned: a faster pass that changes any node changes this.
-    EXPECT_EQ(GridHash(first.field.pressureGrid), 4346126084627213943ULL) << std::hex << GridHash(first.field.pressureGrid);
+    EXPECT_EQ(GridHash(first.field.pressureGrid), 4346126084627213943ULL)
+        << std::hex << GridHash(first.field.pressureGrid);
 }
 
 TEST(ComputePressureGrid, SparseDataEndTheFillingAndSaySo) {

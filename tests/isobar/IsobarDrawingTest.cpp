@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "GridTestSupport.h"
-#include "isobar/IsobarDrawing.h"
 #include "canvas/RecordingCanvas.h"
+#include "isobar/IsobarDrawing.h"
 
 namespace isobra {
 namespace {

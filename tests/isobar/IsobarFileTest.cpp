@@ -91,7 +91,8 @@ TEST(IsobarFile, RoundTripThroughTheExample) {
     AppState loaded;
     ASSERT_TRUE(ApplyIsobarFile(*parsed, loaded.observations.stationCount(), loaded.field));
     for (int iy = 0; iy <= 25; ++iy)
-        for (int ix = 0; ix <= 25; ++ix) ASSERT_EQ(loaded.field.pressureGrid.at(ix, iy), state.field.pressureGrid.at(ix, iy));
+        for (int ix = 0; ix <= 25; ++ix)
+            ASSERT_EQ(loaded.field.pressureGrid.at(ix, iy), state.field.pressureGrid.at(ix, iy));
     EXPECT_EQ(IsobarFileItems(loaded.field.plotTable), IsobarFileItems(state.field.plotTable));
     EXPECT_EQ(WriteIsobarFile(loaded.field).value(), file.value());
 }

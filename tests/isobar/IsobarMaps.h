@@ -7,9 +7,9 @@
 #include <string>
 
 #include "isobar/GridConstruction.h"
-#include "state/AppState.h"
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
+#include "state/AppState.h"
 
 namespace isobra::test {
 

@@ -7,11 +7,11 @@
 
 #include "GridTestSupport.h"
 #include "IsobarMaps.h"
+#include "canvas/RecordingCanvas.h"
 #include "isobar/GridMath.h"
 #include "isobar/IsobarDrawing.h"
 #include "isobar/IsobarSegments.h"
 #include "model/PlotKinds.h"
-#include "canvas/RecordingCanvas.h"
 
 namespace isobra {
 namespace {

@@ -406,8 +406,11 @@ TEST(LabelObstacles, LinesFarOffTheMapGiveOnlyTheirBoxesNearIt) {
     auto overlaps = [&](const PixelBox& b) {
         return b.x2 >= keep.left && b.x1 <= keep.right && b.y2 >= keep.top && b.y1 <= keep.bottom;
     };
-    const float lines[][4] = {{200, 200, 99999, 99999}, {-99999, 300, 99999, 50}, {450, -99999, 470, 99999},
-                              {-99999, -99999, -500, 99999}, {10, 20, 380, 390}};
+    const float lines[][4] = {{200, 200, 99999, 99999},
+                              {-99999, 300, 99999, 50},
+                              {450, -99999, 470, 99999},
+                              {-99999, -99999, -500, 99999},
+                              {10, 20, 380, 390}};
     for (const auto& l : lines) {
         RecordingCanvas canvas;
         canvas.DrawLine(l[0], l[1], l[2], l[3], 0);

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "GridTestSupport.h"
+#include "canvas/RecordingCanvas.h"
 #include "isobar/GridPasses.h"
 #include "isobar/IsobarDrawing.h"
 #include "isobar/NeighbourField.h"
 #include "model/PlotKinds.h"
-#include "canvas/RecordingCanvas.h"
 
 namespace isobra {
 namespace {

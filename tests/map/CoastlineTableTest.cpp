@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "map/CoastlineTable.h"
 #include "canvas/RecordingCanvas.h"
+#include "map/CoastlineTable.h"
 
 namespace isobra {
 namespace {
@@ -20,7 +20,7 @@ TEST(CoastlineTable, PointsAndBreaks) {
     for (int i = 0; i < CoastlineTable::kPointCount; ++i)
         if (!table.IsBreak(i)) ++real;
     EXPECT_EQ(real, 303);
-    const int breaks[] = {19, 64, 78, 89, 104, 109, 116, 123, 134, 141, 147, 217, 227, 256,
+    const int breaks[] = {19,  64,  78,  89,  104, 109, 116, 123, 134, 141, 147, 217, 227, 256,
                           262, 269, 272, 275, 278, 281, 284, 287, 290, 293, 302, 312, 321, 328};
     for (int b : breaks) EXPECT_TRUE(table.IsBreak(b)) << b;
     for (int i = 331; i < CoastlineTable::kPointCount; ++i) EXPECT_TRUE(table.IsBreak(i)) << i;

@@ -94,8 +94,8 @@ TEST(WeatherSymbols, EmptyObservationsGiveTwentyFourPlainCircles) {
         EXPECT_EQ(c.x2, 5.0f);
         EXPECT_EQ(c.colour, MakeColour(0, 128, 0));
     }
-    std::vector<int> stations = {0, 1, 2, 3, 4, 7, 11, 15, 19, 23, 27, 31, 35, 39, 43,
-                                 44, 45, 46, 47, 48, 49, 50, 51, 52};
+    std::vector<int> stations = {0,  1,  2,  3,  4,  7,  11, 15, 19, 23, 27, 31,
+                                 35, 39, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52};
     ASSERT_EQ(canvas.calls.size(), stations.size());
     for (std::size_t i = 0; i < stations.size(); ++i) {
         const CanvasPoint p = state.observations.stationPosition(stations[i]);
@@ -204,7 +204,9 @@ TEST(WeatherSymbols, NonsenseCountsDrawWithoutThrowing) {
             state.field.plotTable.shipCount = ships;
             state.field.plotTable.lastPlotIndex = 100;
             RecordingCanvas canvas;
-            EXPECT_NO_THROW(DrawWeatherSymbols(canvas, state.observations, state.field.plotTable, state.colours.ColorOf(kWeatherSymbolColour))) << stations << " " << ships;
+            EXPECT_NO_THROW(DrawWeatherSymbols(canvas, state.observations, state.field.plotTable,
+                                               state.colours.ColorOf(kWeatherSymbolColour)))
+                << stations << " " << ships;
         }
     }
 }

@@ -7,10 +7,10 @@
 
 #include "isobar/GridConstruction.h"
 #include "isobar/IsobarFile.h"
-#include "state/AppState.h"
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
 #include "model/ShiftJis.h"
+#include "state/AppState.h"
 
 namespace isobra {
 namespace {

@@ -25,11 +25,10 @@ TEST(ShipList, AppendsOnTheLastRowOrWithoutSelectionAndReplacesOtherwise) {
         int next;
     };
     const Case cases[] = {
-        {-1, {20, 21, 22, 50}, 3},  // none selected: appended, never row 0
-        {2, {20, 21, 22, 50}, 3},   // the last row: appended
-        {0, {50, 21, 22}, 1},       // replaced, the next row selected
-        {1, {20, 50, 22}, 2},
-        {7, {20, 21, 22, 50}, 3},   // a stale selection beyond the list
+        {-1, {20, 21, 22, 50}, 3},                            // none selected: appended, never row 0
+        {2, {20, 21, 22, 50}, 3},                             // the last row: appended
+        {0, {50, 21, 22}, 1},                                 // replaced, the next row selected
+        {1, {20, 50, 22}, 2},      {7, {20, 21, 22, 50}, 3},  // a stale selection beyond the list
     };
     for (const Case& c : cases) {
         ObservationSet obs;
@@ -113,7 +112,7 @@ TEST(FisheryList, AFrontTakesOverTheMarkerAndAnythingElseTakesItsPlace) {
     front.Marker(kFromCentreMarker);
     front.Enter("温暖前線", 38, 1004);
     EXPECT_EQ(front.Kinds(), (std::vector<std::string>{"低気圧", "温暖前線", "温暖前線"}));
-    EXPECT_EQ(front.list.Row(1), "  40 140      中心から");  // the marker row stays as it was shown
+    EXPECT_EQ(front.list.Row(1), "  40 140      中心から");                   // the marker row stays as it was shown
     EXPECT_EQ(front.obs.fishery(2), (FisheryEntry{"温暖前線", 38, 140, 0}));  // no pressure on a front
     EXPECT_EQ(front.selected, 2);
 
@@ -136,7 +135,7 @@ TEST(LandList, EntryStoresTheReportAndCalmOrNoReportBlankTheirColumns) {
     EXPECT_EQ(list.Enter(obs, -1, {0, 0, 1, 1008, 5}, texts), 1);  // none selected: the first station
     EXPECT_EQ(list.Row(0), "石垣島       　　　     0 晴れ     1008  5");
     EXPECT_EQ(list.Enter(obs, 53, {3, 0, 2, 0, 0}, texts), 53);  // the last row stays selected
-    EXPECT_EQ(obs.land(53), (LandReport{3, 0, 0, 0, 0}));       // no report: no weather
+    EXPECT_EQ(obs.land(53), (LandReport{3, 0, 0, 0, 0}));        // no report: no weather
     EXPECT_EQ(list.Enter(obs, 60, {3, 0, 2, 0, 0}, texts), 60);  // beyond the list: nothing
 
     obs.SetStationCount(50);  // a file with fewer stations was loaded

@@ -36,17 +36,17 @@ TEST(EntryRows, LandRowWithoutReportHidesWeatherUnlessTheLoaderAsks) {
     ObservationSet set;
     InitStationTable(set);
     set.land(1) = LandReport{5, 0, 3, 0, 0};  // 那覇: direction and 雨 stored, but nothing reported
-    const std::string blank = "那覇" + Sp(6) + std::string(kCalmDirection) + Sp(3) + "  0" + " " + Sp(6) +
-                              "    0" + "  0";
+    const std::string blank =
+        "那覇" + Sp(6) + std::string(kCalmDirection) + Sp(3) + "  0" + " " + Sp(6) + "    0" + "  0";
     EXPECT_EQ(LandRowFromData(set, 1, LandWeather::OnlyWithReport), blank);
     EXPECT_EQ(LandRowFromData(set, 1, LandWeather::Always),
               "那覇" + Sp(6) + std::string(kCalmDirection) + Sp(3) + "  0" + " " + "雨" + Sp(5) + "    0" + "  0");
 
     // Calm with a pressure: three ideographic spaces for the direction, weather shown.
     set.land(2) = LandReport{7, 0, 2, 1008, -5};
-    EXPECT_EQ(LandRowFromData(set, 2, LandWeather::OnlyWithReport),
-              "南大東島" + Sp(4) + std::string(kCalmDirection) + Sp(3) + "  0" + " " + "くもり" + Sp(3) + " 1008" +
-                  " -5");
+    EXPECT_EQ(
+        LandRowFromData(set, 2, LandWeather::OnlyWithReport),
+        "南大東島" + Sp(4) + std::string(kCalmDirection) + Sp(3) + "  0" + " " + "くもり" + Sp(3) + " 1008" + " -5");
 }
 
 TEST(EntryRows, OverWideLandValuesAreWrittenInFull) {
@@ -62,9 +62,9 @@ TEST(EntryRows, ShipRows) {
     EXPECT_EQ(ShipRow({"30", "135", "南", "4", "くもり", "1008"}),
               "  30" + std::string(" 135") + "南" + Sp(5) + "  4" + " " + "くもり" + Sp(3) + " 1008");
     // Rebuilt from the data: the weather is shown even without pressure and force.
-    EXPECT_EQ(ShipRowFromData(ShipReport{30, 135, 8, 0, 9, 0}),
-              "  30" + std::string(" 135") + std::string(kCalmDirection) + Sp(3) + "  0" + " " + "霧" + Sp(5) +
-                  "    0");
+    EXPECT_EQ(
+        ShipRowFromData(ShipReport{30, 135, 8, 0, 9, 0}),
+        "  30" + std::string(" 135") + std::string(kCalmDirection) + Sp(3) + "  0" + " " + "霧" + Sp(5) + "    0");
     EXPECT_EQ(ShipRowFromData(ShipReport{30, 135, -1, 2, -1, 1008}),
               "  30" + std::string(" 135") + Sp(6) + "  2" + " " + Sp(6) + " 1008");
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "state/AppState.h"
 #include "model/CodeTables.h"
 #include "model/StationTable.h"
+#include "state/AppState.h"
 
 namespace isobra {
 namespace {

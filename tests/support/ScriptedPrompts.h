@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "widgets/Prompts.h"
 #include "state/FileChooserState.h"
+#include "widgets/Prompts.h"
 
 namespace isobra {
 class FrmOpenSave;

@@ -95,8 +95,7 @@ private slots:
         QCOMPARE(canvas.ReadPixel(100, 90), kBlue);
         QCOMPARE(canvas.ReadPixel(100, 110), kWhite);
         QCOMPARE(canvas.ReadPixel(90, 100), kWhite);
-        QCOMPARE(CountPixels(canvas, kBlue, QRect(85, 85, 30, 30)),
-                 CountPixels(canvas, kBlue, QRect(100, 88, 13, 13)));
+        QCOMPARE(CountPixels(canvas, kBlue, QRect(85, 85, 30, 30)), CountPixels(canvas, kBlue, QRect(100, 88, 13, 13)));
     }
 
     void japaneseTextIsDrawnInTheForegroundColour() {
