@@ -4,14 +4,12 @@
 // so both cost about the same.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <stdexcept>
-#include <string>
 
+#include "BenchFiles.h"
 #include "canvas/PixelCanvas.h"
 #include "isobar/IsobarFile.h"
 #include "map/Fronts.h"
-#include "model/FileAccess.h"
 #include "state/AppState.h"
 #include "state/IsobarLayer.h"
 
@@ -19,11 +17,8 @@ namespace isobra {
 namespace {
 
 void LoadSavedExample(AppState& state) {
-    const std::filesystem::path file =
-        std::filesystem::path(__FILE__).parent_path().parent_path() / "tests" / "data" / "winter-isobars.cnt";
-    const Result<std::string> bytes = ReadWholeFile(file.string());
-    if (!bytes.ok()) throw std::runtime_error(file.string() + ": " + bytes.message());
-    const Result<IsobarFileData> parsed = ParseIsobarFile(*bytes, state.field.grid, state.observations.stationCount());
+    const Result<IsobarFileData> parsed = ParseIsobarFile(benchdata::ReadSourceFile("tests/data/winter-isobars.cnt"),
+                                                          state.field.grid, state.observations.stationCount());
     if (!parsed) throw std::runtime_error(parsed.message());
     if (!ApplyIsobarFile(*parsed, state.observations.stationCount(), state.field)) throw std::runtime_error("apply");
 }

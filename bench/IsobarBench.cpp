@@ -1,13 +1,11 @@
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <stdexcept>
 #include <string>
 
+#include "BenchFiles.h"
 #include "canvas/MapCanvas.h"
 #include "isobar/GridConstruction.h"
 #include "isobar/IsobarDrawing.h"
-#include "model/FileAccess.h"
 #include "model/ObservationFile.h"
 #include "state/AppState.h"
 
@@ -37,19 +35,9 @@ protected:
     void DoText(float, float, const std::string&, TextSize) override { ++texts; }
 };
 
-void LoadExample(AppState& state) {
-    const std::filesystem::path file =
-        std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" / "winter.dat";
-    const Result<std::string> bytes = ReadWholeFile(file.string());
-    if (!bytes.ok()) throw std::runtime_error(file.string() + ": " + bytes.message());
-    const Result<ObservationFileData> parsed = ParseObservationFile(bytes.value());
-    if (!parsed) throw std::runtime_error(parsed.message());
-    ApplyObservationFile(*parsed, state.observations, state.field);
-}
-
 void BM_ConstructAndTrace(benchmark::State& bench) {
     AppState state;
-    LoadExample(state);
+    benchdata::LoadExample(state);
     CountingCanvas canvas;
     for (auto _ : bench) {
         const Result<GridConstructionReport> result = ComputePressureGrid(state.observations, state.field);
@@ -62,14 +50,14 @@ BENCHMARK(BM_ConstructAndTrace)->Unit(benchmark::kMicrosecond);
 
 void BM_Construct(benchmark::State& bench) {
     AppState state;
-    LoadExample(state);
+    benchdata::LoadExample(state);
     for (auto _ : bench) benchmark::DoNotOptimize(ComputePressureGrid(state.observations, state.field).ok());
 }
 BENCHMARK(BM_Construct)->Unit(benchmark::kMicrosecond);
 
 void BM_Trace(benchmark::State& bench) {
     AppState state;
-    LoadExample(state);
+    benchdata::LoadExample(state);
     (void)ComputePressureGrid(state.observations, state.field);
     CountingCanvas canvas;
     for (auto _ : bench) DrawIsobars(canvas, state.field, state.colours.ColorOf(kIsobarColour));
@@ -77,9 +65,7 @@ void BM_Trace(benchmark::State& bench) {
 BENCHMARK(BM_Trace)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadObservationFile(benchmark::State& bench) {
-    const std::filesystem::path file =
-        std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" / "winter.dat";
-    const std::string bytes = ReadWholeFile(file.string()).value();
+    const std::string bytes = benchdata::ReadSourceFile("examples/winter.dat");
     for (auto _ : bench) benchmark::DoNotOptimize(ParseObservationFile(bytes).ok());
 }
 BENCHMARK(BM_ReadObservationFile)->Unit(benchmark::kMicrosecond);

@@ -1,18 +1,15 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <filesystem>
 #include <random>
 #include <stdexcept>
-#include <string>
 #include <vector>
 
+#include "BenchFiles.h"
 #include "canvas/RecordingCanvas.h"
 #include "isobar/GridConstruction.h"
 #include "isobar/IsobarDrawing.h"
 #include "isobar/LabelledIsobars.h"
-#include "model/FileAccess.h"
-#include "model/ObservationFile.h"
 #include "state/AppState.h"
 
 namespace isobra {
@@ -20,13 +17,7 @@ namespace {
 
 AppState Winter() {
     AppState state;
-    const std::filesystem::path file =
-        std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" / "winter.dat";
-    const Result<std::string> bytes = ReadWholeFile(file.string());
-    if (!bytes.ok()) throw std::runtime_error(file.string() + ": " + bytes.message());
-    const Result<ObservationFileData> parsed = ParseObservationFile(bytes.value());
-    if (!parsed) throw std::runtime_error(parsed.message());
-    ApplyObservationFile(*parsed, state.observations, state.field);
+    benchdata::LoadExample(state);
     if (!ComputePressureGrid(state.observations, state.field)) throw std::runtime_error("example not computed");
     return state;
 }

@@ -5,11 +5,10 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 
+#include "BenchFiles.h"
 #include "model/FileAccess.h"
-#include "model/ObservationFile.h"
 #include "model/RecoveryJournal.h"
 #include "state/AppState.h"
 
@@ -21,11 +20,7 @@ AppState& Example() {
     static AppState state = [] {
         AppState s;
         s.ApplyStartupSettings();
-        const Result<std::string> bytes = ReadWholeFile(ISOBRA_EXAMPLES "/winter.dat");
-        if (!bytes) throw std::runtime_error(bytes.message());
-        const Result<ObservationFileData> parsed = ParseObservationFile(*bytes);
-        if (!parsed) throw std::runtime_error(parsed.message());
-        ApplyObservationFile(*parsed, s.observations, s.field);
+        benchdata::LoadExample(s);
         s.lists.RebuildFromData(s.observations);
         return s;
     }();
