@@ -13,8 +13,7 @@ namespace isobra {
 
 // The system calls a save goes through. Tests hand in ones that fail
 // half-way, to check that the old file survives. `fsync` flushes both the
-// file before its rename and the folder after it; a caller that flushes many
-// files at once by other means hands in one that does nothing.
+// file before its rename and the folder after it.
 struct FileSystemCalls {
     ssize_t (*write)(int fd, const void* data, std::size_t size);
     int (*fsync)(int fd);

@@ -10,10 +10,11 @@
 
 namespace isobra {
 
-MapRenderer::MapRenderer(const RenderOptions& options)
-    : options_(options), startForeground_(canvas_.ForegroundColour()), startBackground_(canvas_.BackgroundColour()) {
+MapRenderer::MapRenderer(const RenderOptions& options) : options_(options) {
     SetIsobarInterval(start_.field.grid, options.intervalHpa);
     start_.labelIsobars = options.labels;
+    // The same picture under every map; clearing keeps it.
+    canvas_.SetBackgroundPicture(options.backgroundPicture);
 }
 
 JobOutcome MapRenderer::Render(const RenderJob& job, const FileSystemCalls& calls) {
@@ -30,7 +31,9 @@ JobOutcome MapRenderer::Render(const RenderJob& job, const FileSystemCalls& call
     for (const OutputRequest& out : job.outputs) {
         const Result<std::string> bytes = out.kind->make(*this);
         if (!bytes) return fail(ToolMessage(out.path, 0, bytes.message()));
-        Result<StagedFile> staged = StagedFile::Stage(out.path, *bytes, calls);
+        Result<StagedFile> staged = StagedFile::Stage(
+            out.path, *bytes, calls,
+            options_.ManyMaps() ? StagedFile::Durability::Unflushed : StagedFile::Durability::Flushed);
         if (!staged) return fail(ToolMessage(out.path, 0, "書き込めませんでした（" + staged.message() + "）。"));
         outcome.staged.push_back(std::move(*staged));
     }
@@ -68,9 +71,6 @@ std::string MapRenderer::Load(const std::string& input, std::vector<std::string>
 const QImageCanvas& MapRenderer::Drawing() {
     if (!drawn_) {
         canvas_.ClearCanvas();
-        canvas_.SetForegroundColour(startForeground_);
-        canvas_.SetBackgroundColour(startBackground_);
-        canvas_.SetBackgroundPicture(options_.backgroundPicture);
         DrawLayers(canvas_, state_, options_.layers);
         drawn_ = true;
     }

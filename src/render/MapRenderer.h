@@ -35,8 +35,10 @@ public:
     explicit MapRenderer(const RenderOptions& options);
 
     // Loads the input, makes every output's bytes and stages them with
-    // `calls`. Nothing is committed here.
-    JobOutcome Render(const RenderJob& job, const FileSystemCalls& calls);
+    // `calls`. Nothing is committed here. One map's files are flushed each on
+    // its own, as any save is; many maps to one folder are staged unflushed,
+    // for the committer flushes them in batches.
+    JobOutcome Render(const RenderJob& job, const FileSystemCalls& calls = FileSystemCalls::System());
 
     // For the output kinds: the loaded input; the canvas with its layers
     // drawn (on first use), and the part of it a picture shows.
@@ -53,8 +55,6 @@ private:
     AppState start_;
     AppState state_;
     QImageCanvas canvas_;
-    Colour startForeground_;
-    Colour startBackground_;
     bool drawn_ = false;
 };
 

@@ -21,8 +21,6 @@ namespace isobra {
 
 namespace {
 
-int NoFlush(int) { return 0; }
-
 // The folder under --out-dir, made when missing. Returns it open, for the
 // flushes, or -1 after printing why it cannot be used.
 int OpenOutFolder(const std::string& folder) {
@@ -55,8 +53,10 @@ int RunRender(const RenderOptions& given) {
     if (!options.background.empty()) {
         const Result<QImage> picture = ReadPictureFile(QString::fromLocal8Bit(options.background.c_str()));
         if (!picture) {
-            std::fprintf(stderr, "isobra-render: %s: %s\n", options.background.c_str(),
-                         ReadFailureText(FileNameOf(options.background), picture.message()).c_str());
+            std::fprintf(
+                stderr, "%s\n",
+                ToolMessage(options.background, 0, ReadFailureText(FileNameOf(options.background), picture.message()))
+                    .c_str());
             return kExitBadInput;
         }
         options.backgroundPicture = ToRgbImage(*picture);
@@ -64,14 +64,12 @@ int RunRender(const RenderOptions& given) {
     const Result<std::vector<RenderJob>> jobs = PlanJobs(options);
     if (!jobs) return ReportCommandLine({CommandLine::Action::WrongUse, {}, jobs.message()});
 
-    // One map: every file flushed on its own, as any save is. Many maps to
-    // one folder: written unflushed; the committer flushes them in batches.
-    FileSystemCalls calls = FileSystemCalls::System();
+    // Many maps to one folder are written unflushed (see MapRenderer); the
+    // committer flushes them in batches through the folder.
     int folder = -1;
     if (options.ManyMaps()) {
         folder = OpenOutFolder(options.outDir);
         if (folder < 0) return kExitBadInput;
-        calls.fsync = NoFlush;
     }
     struct CloseFolder {
         int fd;
@@ -85,8 +83,7 @@ int RunRender(const RenderOptions& given) {
     progress.Update(0);
     OutputCommitter committer(folder, progress);
     const int threads = options.jobs > 0 ? options.jobs : static_cast<int>(std::thread::hardware_concurrency());
-    RenderOnThreads(*jobs, options, threads, calls,
-                    [&](std::vector<JobOutcome>& outcomes) { committer.Add(outcomes); });
+    RenderOnThreads(*jobs, options, threads, [&](std::vector<JobOutcome>& outcomes) { committer.Add(outcomes); });
     committer.Finish();
     progress.Finish();
     if (options.ManyMaps())

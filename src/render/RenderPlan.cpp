@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "render/OutputKinds.h"
+#include "satellite/ConversionFiles.h"
 
 namespace isobra {
 
@@ -24,8 +25,7 @@ bool IdOf(const std::string& path, FileId& id) {
 }  // namespace
 
 std::string OutputStem(const std::string& input) {
-    const std::size_t slash = input.rfind('/');
-    std::string name = slash == std::string::npos ? input : input.substr(slash + 1);
+    std::string name = FileNameOf(input);
     const std::size_t dot = name.rfind('.');
     if (dot != std::string::npos && dot > 0) name.resize(dot);
     return name;

@@ -25,7 +25,7 @@ JobOutcome Unexpected(const RenderJob& job, const char* what) {
 }  // namespace
 
 void RenderOnThreads(const std::vector<RenderJob>& jobs, const RenderOptions& options, int threads,
-                     const FileSystemCalls& calls, const OutcomesReady& done) {
+                     const OutcomesReady& done) {
     std::vector<std::optional<JobOutcome>> ready(jobs.size());
     std::mutex mutex;
     std::condition_variable oneMore;
@@ -37,7 +37,7 @@ void RenderOnThreads(const std::vector<RenderJob>& jobs, const RenderOptions& op
             JobOutcome outcome;
             try {
                 if (!renderer) renderer.emplace(options);
-                outcome = renderer->Render(jobs[i], calls);
+                outcome = renderer->Render(jobs[i]);
             } catch (const std::exception& e) {
                 outcome = Unexpected(jobs[i], e.what());
             } catch (...) {

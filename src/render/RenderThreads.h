@@ -4,7 +4,6 @@
 #include <functional>
 #include <vector>
 
-#include "model/FileAccess.h"
 #include "render/MapRenderer.h"
 
 namespace isobra {
@@ -17,6 +16,6 @@ namespace isobra {
 // their current job and the exception goes on.
 using OutcomesReady = std::function<void(std::vector<JobOutcome>& outcomes)>;
 void RenderOnThreads(const std::vector<RenderJob>& jobs, const RenderOptions& options, int threads,
-                     const FileSystemCalls& calls, const OutcomesReady& done);
+                     const OutcomesReady& done);
 
 }  // namespace isobra

@@ -69,6 +69,10 @@ Result<std::string> ConvertPlaneBytes(std::string_view b1, std::string_view r1, 
     return image;
 }
 
+bool IsPlaneFileName(std::string_view name) {
+    return name.size() > 3 && SameNameCaseBlind(name.substr(name.size() - 3), ".b1");
+}
+
 Result<std::string> ConvertPlaneFile(const std::string& b1Path, const ConversionProgress& progress) {
     const std::string sourceName = FileNameOf(b1Path);
     auto refuse = [&](const std::string& reason) {

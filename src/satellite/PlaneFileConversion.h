@@ -34,6 +34,10 @@ Result<std::string> ConvertPlaneBytes(std::string_view b1, std::string_view r1, 
 // anything is written; the failure's message is the whole text for the
 // user. A failed save leaves any earlier image as it was. Gives the path
 // written.
+// Whether a file name ends in ".b1", compared case-blind: the name by which
+// a plane set is told from other files.
+bool IsPlaneFileName(std::string_view name);
+
 Result<std::string> ConvertPlaneFile(const std::string& b1Path, const ConversionProgress& progress = {});
 
 }  // namespace isobra
