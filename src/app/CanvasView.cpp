@@ -9,13 +9,6 @@
 
 namespace isobra {
 
-namespace {
-
-// The workspace grey beside the image.
-const QColor kWorkspace(171, 171, 171);
-
-}  // namespace
-
 CanvasView::CanvasView(QImageCanvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
     setObjectName(QStringLiteral("Picture1"));
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 #include <optional>
 
@@ -17,11 +18,13 @@ class CanvasView : public QWidget {
     Q_OBJECT
 
 public:
+    // The workspace grey beside the image, and around the view.
+    static inline const QColor kWorkspace{171, 171, 171};
+
     CanvasView(QImageCanvas& canvas, QWidget* parent = nullptr);
 
     void SetScale(double scale);
     void SetFitting();
-    bool fitting() const { return fitting_; }
     // Screen (logical) pixels per canvas pixel, as shown now.
     double scale() const;
     // Where the canvas image lies in the widget.

@@ -17,8 +17,6 @@ namespace isobra {
 
 namespace {
 
-const char* const kNoticeTitle = "連続表示の注意";
-
 struct KindTexts {
     const char* caption;
     const char* line2;
@@ -131,12 +129,8 @@ void Cont::OnLoadClicked() {
     const FileRequest request{QString::fromUtf8(texts.chooserTitle), QString::fromUtf8(texts.pattern),
                               FileRequest::Purpose::Open, false};
     // The chooser comes back after every file until the user cancels.
-    for (;;) {
-        state_.fileChooser.cancelled = false;
-        prompts_.ChooseFile(request, state_.fileChooser);
-        if (state_.fileChooser.cancelled) break;
+    while (AskFile(prompts_, state_.fileChooser, request))
         ShowRows(state_.display.Register(SelectedRow(), state_.fileChooser.chosenPath));
-    }
     BackToFront();
 }
 

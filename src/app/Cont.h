@@ -21,6 +21,9 @@ class Cont : public QWidget {
     Q_OBJECT
 
 public:
+    // The title of the show's warnings, here and in the main window.
+    static constexpr const char* kNoticeTitle = "連続表示の注意";
+
     Cont(AppState& state, Prompts& prompts, QWidget* parent = nullptr);
 
     // The caption and the two lines of the current kind, the rows again.

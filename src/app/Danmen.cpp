@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "canvas/MapCanvas.h"
+#include "entry/EntryFormKit.h"
 #include "widgets/Fonts.h"
 #include "widgets/Twips.h"
 
@@ -27,17 +28,12 @@ Danmen::Danmen(MouseMode& mode, MapCanvas& canvas, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(Twips(kWidth), Twips(kHeight));
     setFont(GothicFont(12));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, QColor(255, 255, 255));
-    setPalette(white);
+    entry_form::SetColour(this, QPalette::Window, QColor(255, 255, 255));
     setAutoFillBackground(true);
 
-    auto* title = new QLabel(QStringLiteral("  雲の断面図"), this);
-    title->setObjectName(QStringLiteral("Label1"));
-    title->setGeometry(Twips(0, 0, kWidth, 255));
-    QPalette yellow = title->palette();
-    yellow.setColor(QPalette::Window, QColor(255, 255, 0));
-    title->setPalette(yellow);
+    QLabel* title = entry_form::AddNamedLabel(this, QStringLiteral("Label1"), QStringLiteral("  雲の断面図"),
+                                              Twips(0, 0, kWidth, 255));
+    entry_form::SetColour(title, QPalette::Window, QColor(255, 255, 0));
     title->setAutoFillBackground(true);
 
     // It only shows what to do next; the buttons alone take the focus.
@@ -62,8 +58,7 @@ Danmen::Danmen(MouseMode& mode, MapCanvas& canvas, QWidget* parent)
     connect(clear, &QPushButton::clicked, this, [this] { canvas_.ClearCanvas(); });
     connect(back, &QPushButton::clicked, this, &QWidget::close);
 
-    canvas_.ClearCanvas();
-    ChooseDirection(MouseMode::EastWest);
+    ChooseDirection(MouseMode::EastWest);  // clears the canvas too
 }
 
 QPushButton* Danmen::AddButton(const char* name, const QString& caption, int top) {

@@ -5,17 +5,13 @@
 
 namespace isobra {
 
-namespace {
-
-QStringList LocalFiles(const QMimeData* data) {
+QStringList FileDropList::LocalFiles(const QMimeData* data) {
     QStringList paths;
     if (!data) return paths;
     for (const QUrl& url : data->urls())
         if (url.isLocalFile()) paths << url.toLocalFile();
     return paths;
 }
-
-}  // namespace
 
 FileDropList::FileDropList(QWidget* parent) : QListWidget(parent) {
     setAcceptDrops(true);
@@ -24,11 +20,7 @@ FileDropList::FileDropList(QWidget* parent) : QListWidget(parent) {
     setDropIndicatorShown(false);
 }
 
-void FileDropList::dragEnterEvent(QDragEnterEvent* event) {
-    if (LocalFiles(event->mimeData()).isEmpty()) return event->ignore();
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-}
+void FileDropList::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
 
 void FileDropList::dragMoveEvent(QDragMoveEvent* event) {
     if (LocalFiles(event->mimeData()).isEmpty()) return event->ignore();

@@ -3,6 +3,8 @@
 #include <QListWidget>
 #include <QStringList>
 
+class QMimeData;
+
 namespace isobra {
 
 // A list that takes files dragged from the desktop's file manager and hands
@@ -12,6 +14,10 @@ class FileDropList : public QListWidget {
 
 public:
     explicit FileDropList(QWidget* parent = nullptr);
+
+    // The local files of a drag, in the order given; none when it carries
+    // no local file.
+    static QStringList LocalFiles(const QMimeData* data);
 
 signals:
     void filesDropped(const QStringList& paths);

@@ -46,8 +46,8 @@ void LeftoverRecovery::Remove() {
 }
 
 void LeftoverRecovery::Discard() {
-    // Where no trash takes it, it goes for good: the user said so.
-    if (!MoveToTrash(path_)) QFile::remove(path_);
+    // Where no trash takes it, MoveToTrash deletes it for good: the user said so.
+    MoveToTrash(path_);
     lock_.reset();
 }
 

@@ -32,7 +32,7 @@ MainWindow::MainWindow(AppState& state, Prompts& prompts, QWidget* parent)
     workspace_->setWidgetResizable(true);
     // The application-workspace grey around the canvas.
     QPalette pal = workspace_->viewport()->palette();
-    pal.setColor(QPalette::Window, QColor(171, 171, 171));
+    pal.setColor(QPalette::Window, CanvasView::kWorkspace);
     workspace_->viewport()->setPalette(pal);
     workspace_->viewport()->setAutoFillBackground(true);
     view_ = new CanvasView(*canvas_);

@@ -51,7 +51,7 @@ void MainWindow::EndShow() {
     show_ = nullptr;
     HoldStillForShow(false);
     if (!skipped.isEmpty())
-        prompts_.Inform(QStringLiteral("連続表示の注意"),
+        prompts_.Inform(QString::fromUtf8(Cont::kNoticeTitle),
                         QStringLiteral("次のファイルは表示できなかったので、とばしました。\r\n") +
                             skipped.join(QStringLiteral("\r\n")),
                         Prompts::Icon::Warning);

@@ -1,12 +1,12 @@
 // The finished map leaving the program: saved as a picture (PNG pixel for
 // pixel, SVG or PDF as vectors), printed, or copied to the clipboard.
-#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
 
 #include "app/MainWindow.h"
+#include "widgets/PictureFile.h"
 #include "widgets/QImageCanvas.h"
 #include "widgets/QtText.h"
 #include "widgets/VectorReplay.h"
@@ -16,14 +16,6 @@ namespace isobra {
 namespace {
 
 enum ExportKind { kPng, kSvg, kPdf };
-
-Result<std::string> PngOf(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) return Result<std::string>::Fail("PNG を作れませんでした");
-    return bytes.toStdString();
-}
 
 // The largest rectangle of the canvas's proportions inside `page`, centred.
 QRectF Fitted(const QSizeF& canvas, const QRectF& page) {
@@ -50,7 +42,7 @@ void MainWindow::ExportMap() {
             WriteFile(ToQ(target->path), replay.Pdf(WholeCanvas()));
             break;
         default:
-            WriteFile(ToQ(target->path), PngOf(canvas_->Composite()));
+            WriteFile(ToQ(target->path), EncodePngFile(canvas_->Composite()));
             break;
     }
 }

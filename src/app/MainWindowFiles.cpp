@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "app/FileDropList.h"
 #include "app/MainWindow.h"
 #include "isobar/IsobarFile.h"
 #include "model/FileAccess.h"
@@ -45,11 +46,7 @@ std::optional<QString> MainWindow::AskFile(const QString& title, const QString& 
 }
 
 std::optional<QString> MainWindow::AskFile(const FileRequest& request) {
-    state_.fileChooser.cancelled = false;
-    state_.fileChooser.chosenPattern = 0;
-    prompts_.ChooseFile(request, state_.fileChooser);
-    if (state_.fileChooser.cancelled) return std::nullopt;
-    return ToQ(state_.fileChooser.chosenPath);
+    return isobra::AskFile(prompts_, state_.fileChooser, request);
 }
 
 std::optional<SaveChoice> MainWindow::SaveTarget(const QString& chosen, const std::vector<std::string_view>& extensions,
@@ -247,15 +244,12 @@ void MainWindow::OpenFiles(const QStringList& paths) {
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (ShowRunning() || !event->mimeData()->hasUrls()) return;
-    for (const QUrl& url : event->mimeData()->urls())
-        if (url.isLocalFile()) return event->acceptProposedAction();
+    if (ShowRunning() || FileDropList::LocalFiles(event->mimeData()).isEmpty()) return;
+    event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-    QStringList paths;
-    for (const QUrl& url : event->mimeData()->urls())
-        if (url.isLocalFile()) paths << url.toLocalFile();
+    const QStringList paths = FileDropList::LocalFiles(event->mimeData());
     if (paths.isEmpty()) return;
     event->acceptProposedAction();
     // After the drop has ended, so the messages do not hold up the other program.

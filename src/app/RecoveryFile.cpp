@@ -84,8 +84,4 @@ bool RecoveryFile::MarkUnsaved() {
     return journal_->Flush() && QFile::exists(path_);
 }
 
-void RecoveryFile::Flush() {
-    if (journal_) journal_->Flush();
-}
-
 }  // namespace isobra

@@ -41,7 +41,6 @@ public:
     // stands counts as saved. A failure is told by failed(), and from then on
     // nothing is written.
     void Start();
-    bool isHeld() const { return journal_ != nullptr; }
     QString path() const { return path_; }
 
     // The data changed: written within kDelayMs, unless it is as last saved.
@@ -51,8 +50,6 @@ public:
     // The data stands in no file of the user's (it came from a recovery
     // file): written at once and waited for. True when it is on the disk.
     bool MarkUnsaved();
-    // Waits until the file holds what it was last asked to.
-    void Flush();
 
 signals:
     // A reason phrase ("ディスクの空きが足りません"); told on the main thread.

@@ -30,8 +30,6 @@ public:
     // Shows the first file that can be shown; the rest follow from the
     // event loop. Emits finished() when the list is done or stopped.
     void Start();
-    void Stop();
-    bool running() const { return running_; }
     // One line per skipped file: "「a.cnt」：ファイルかフォルダが見つかりません。"
     const QStringList& skipped() const { return skipped_; }
 
@@ -42,6 +40,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Stop();
     void ShowNext();
     void WaitFor(qint64 nanos);
     void OnTimer();

@@ -38,9 +38,9 @@ Teisei::Teisei(MainWindow& main) : QWidget(&main, Qt::Window), main_(main), stat
 
 std::map<QString, QPushButton*> Teisei::BuildControls() {
     auto* layout = new QVBoxLayout(this);
-    label1_ = new QLabel(QStringLiteral("    等圧線の修正"), this);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    layout->addWidget(label1_);
+    auto* label1 = new QLabel(QStringLiteral("    等圧線の修正"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    layout->addWidget(label1);
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setReadOnly(true);
@@ -126,16 +126,11 @@ void Teisei::Open() {
         // A fresh start, as when the window is loaded: read mode.
         SetText(QStringLiteral("ボタンをクリック\r\nして下さい。\r\n"));
         state_.mouseMode = MouseMode::Inspect;
-        if (!testAttribute(Qt::WA_Moved)) {
-            adjustSize();
-            PlaceBesideMainWindow(this, &main_);
-        }
+        if (!IsPlaced(this)) adjustSize();
         mapUndo_->setEnabled(true);
         mapRedo_->setEnabled(true);
     }
-    show();
-    raise();
-    activateWindow();
+    ShowBesideMainWindow(this, &main_);
 }
 
 void Teisei::BringToFront() {

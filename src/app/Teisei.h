@@ -8,7 +8,6 @@
 #include "state/AppState.h"
 #include "state/MouseMode.h"
 
-class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QShortcut;
@@ -61,7 +60,6 @@ private:
 
     MainWindow& main_;
     AppState& state_;
-    QLabel* label1_ = nullptr;
     QPlainTextEdit* text1_ = nullptr;
     QPushButton* undo_ = nullptr;
     QPushButton* redo_ = nullptr;

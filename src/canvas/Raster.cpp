@@ -30,12 +30,12 @@ bool OutsideClip(int x1, int y1, int x2, int y2, int w, int h) {
     return (x1 < 0 && x2 < 0) || (y1 < 0 && y2 < 0) || (x1 >= w && x2 >= w) || (y1 >= h && y2 >= h);
 }
 
-// Offsets of the pixels on a circle of this radius, in no order. Radii far
-// beyond any canvas are cut to keep the work bounded.
+// Offsets of the pixels on a circle of this radius, in no order, the radius
+// cut to kLargestRadius.
 void CirclePoints(double radius, std::vector<std::pair<int, int>>& out) {
     out.clear();
     if (!(radius >= 0.0) || !std::isfinite(radius)) return;
-    radius = std::min(radius, 4096.0);
+    radius = std::min(radius, kLargestRadius);
     const double inner = radius - 0.5;
     const double outer = radius + 0.5;
     const int reach = static_cast<int>(std::ceil(outer));
@@ -45,13 +45,6 @@ void CirclePoints(double radius, std::vector<std::pair<int, int>>& out) {
             if (d >= inner && d < outer) out.emplace_back(dx, dy);
         }
     }
-}
-
-double NormaliseAngle(double a) {
-    const double twoPi = 2.0 * std::numbers::pi;
-    a = std::fmod(a, twoPi);
-    if (a < 0) a += twoPi;
-    return a;
 }
 
 }  // namespace
@@ -111,7 +104,7 @@ void RasterArc(int cx, int cy, double radius, double start, double end, const Pl
         return;
     }
     const double twoPi = 2.0 * std::numbers::pi;
-    const bool full = std::fabs(end - start) >= twoPi - 1e-9;
+    const bool full = IsFullTurn(start, end);
     const double span = NormaliseAngle(end - start);
     // Half a pixel of tolerance at both ends, so an arc from 0 to pi includes
     // the pixels lying on the horizontal diameter.

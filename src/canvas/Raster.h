@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <numbers>
 #include <utility>
 
 namespace isobra {
@@ -25,6 +26,21 @@ inline int PixelOf(float v) {
 }
 
 using PlotFn = std::function<void(int x, int y)>;
+
+// Circles far beyond any canvas are cut to this radius, to keep the work
+// bounded.
+inline constexpr double kLargestRadius = 4096.0;
+
+// An angle in radians brought into 0 .. 2 pi.
+inline double NormaliseAngle(double a) {
+    const double twoPi = 2.0 * std::numbers::pi;
+    a = std::fmod(a, twoPi);
+    return a < 0.0 ? a + twoPi : a;
+}
+
+// Whether an arc from `start` to `end` radians goes all the way round, and so
+// is the full circle.
+inline bool IsFullTurn(double start, double end) { return std::fabs(end - start) >= 2.0 * std::numbers::pi - 1e-9; }
 
 // One-pixel line, both end points included (Bresenham). The pixels are
 // clipped to the box 0 <= x < clipW, 0 <= y < clipH before they are walked,

@@ -73,7 +73,7 @@ void EntryForm::ShowOutcome(const Result<int>& next, const QString& title) {
         prompts_.Inform(title, ToQ(next.message()));
 }
 
-QPushButton* EntryForm::AddCommonControls(const QColor& background, const CommonPlaces& at) {
+EntryForm::CommonButtons EntryForm::AddCommonControls(const QColor& background, const CommonPlaces& at) {
     using namespace entry_form;
     kansokubi_ = AddDateField(this, background, at.date, at.dateInTabOrder);
     auto* tugi = AddButton(this, QStringLiteral("Tugi"), QStringLiteral("データ入力"), at.tugi, true);
@@ -83,7 +83,7 @@ QPushButton* EntryForm::AddCommonControls(const QColor& background, const Common
     connect(setumei, &QPushButton::clicked, this, &EntryForm::OnSetumeiClicked);
     connect(modoru, &QPushButton::clicked, this, &EntryForm::OnModoruClicked);
     connect(kansokubi_, &ClickableLineEdit::clicked, this, [this] { OnKansokubiClicked(); });
-    return tugi;
+    return {tugi, modoru};
 }
 
 }  // namespace isobra

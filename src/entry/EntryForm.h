@@ -64,8 +64,12 @@ protected:
         QRect setumei;
         QRect modoru;
     };
-    // Places and wires them; gives "データ入力".
-    QPushButton* AddCommonControls(const QColor& background, const CommonPlaces& at);
+    struct CommonButtons {
+        QPushButton* tugi;
+        QPushButton* modoru;
+    };
+    // Places and wires them; gives the buttons a window colours itself.
+    CommonButtons AddCommonControls(const QColor& background, const CommonPlaces& at);
     virtual HelpPage Help() const = 0;
     // At creation: the first row's text in the edit line, the last row selected.
     void ShowFirstRowAndSelectLast();

@@ -90,18 +90,17 @@ ClickableLineEdit* AddDateField(QWidget* form, const QColor& background, const Q
     return field;
 }
 
-void FillDirections(EditLineList* list) {
-    QStringList texts;
-    for (std::string_view text : kWindDirectionTexts) texts << ToQ(text);
-    list->setItems(texts);
-    list->selectRow(7);  // "南南西"
+void FillItems(EditLineList* list, std::span<const std::string_view> texts, int selected) {
+    QStringList items;
+    for (std::string_view text : texts) items << ToQ(text);
+    list->setItems(items);
+    list->selectRow(selected);
 }
 
-void FillWeathers(EditLineList* list) {
-    QStringList texts;
-    for (std::string_view text : kWeatherTexts) texts << ToQ(text);
-    list->setItems(texts);
-    list->selectRow(0);
+void FillDirections(EditLineList* list) {
+    FillItems(list, kWindDirectionTexts, 7);  // "南南西"
 }
+
+void FillWeathers(EditLineList* list) { FillItems(list, kWeatherTexts, 0); }
 
 }  // namespace isobra::entry_form

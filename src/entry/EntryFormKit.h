@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QString>
 #include <initializer_list>
+#include <span>
+#include <string_view>
 
 #include "entry/ClickableLineEdit.h"
 #include "entry/EditLineList.h"
@@ -48,6 +50,8 @@ inline const NumericFieldSettings kLongitudeField{u'0', u'9', 135, 100, 160, 168
 inline const NumericFieldSettings kForceField{u'0', u'9', 0, 0, 12, 12, 0, false};
 inline const NumericFieldSettings kPressureField{u'0', u'9', 1013, 900, 1100, 1100, 900, true};
 
+// A pick list of these texts with row `selected` chosen.
+void FillItems(EditLineList* list, std::span<const std::string_view> texts, int selected);
 // The direction list with "南南西" selected, the weather list with "快晴".
 void FillDirections(EditLineList* list);
 void FillWeathers(EditLineList* list);

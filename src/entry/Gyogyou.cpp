@@ -32,8 +32,9 @@ Gyogyou::Gyogyou(AppState& state, Prompts& prompts, QWidget* parent)
     setObjectName(QStringLiteral("Gyogyou"));
     const QColor background(255, 255, 224);
 
-    auto* tugi = AddCommonControls(background, {Twips(0, 0, 2070, 585), false, Twips(4560, 0, 1470, 585),
-                                                Twips(7080, 0, 810, 585), Twips(8040, 0, 975, 585)});
+    const CommonPlaces places{Twips(0, 0, 2070, 585), false, Twips(4560, 0, 1470, 585), Twips(7080, 0, 810, 585),
+                              Twips(8040, 0, 975, 585)};
+    QPushButton* tugi = AddCommonControls(background, places).tugi;
     auto* cmdDelete = AddButton(this, QStringLiteral("cmdDelete"), QStringLiteral("削除"), Twips(6120, 0, 855, 585));
 
     AddLabels(this, {
@@ -65,10 +66,7 @@ Gyogyou::Gyogyou(AppState& state, Prompts& prompts, QWidget* parent)
     setTabOrder(kiatu_, syurui_->editLine());
     setTabOrder(syurui_->editLine(), tugi);
 
-    QStringList kinds;
-    for (std::string_view kind : kKinds) kinds << ToQ(kind);
-    syurui_->setItems(kinds);
-    syurui_->selectRow(0);
+    FillItems(syurui_, kKinds, 0);
 
     RebuildRowsFromData();
     ShowFirstRowAndSelectLast();

@@ -23,10 +23,11 @@ Kaiyou1::Kaiyou1(AppState& state, Prompts& prompts, QWidget* parent)
     setObjectName(QStringLiteral("Kaiyou1"));
     const QColor background(192, 255, 255);
 
-    auto* tugi = AddCommonControls(background, {Twips(0, 0, 2250, 585), true, Twips(4440, 0, 1635, 495),
-                                                Twips(7200, 0, 975, 495), Twips(8280, 0, 960, 495)});
-    SetColour(tugi, QPalette::Button, QColor(255, 255, 0));
-    SetColour(findChild<QPushButton*>(QStringLiteral("Modoru")), QPalette::Button, Qt::white);
+    const CommonPlaces places{Twips(0, 0, 2250, 585), true, Twips(4440, 0, 1635, 495), Twips(7200, 0, 975, 495),
+                              Twips(8280, 0, 960, 495)};
+    const CommonButtons buttons = AddCommonControls(background, places);
+    SetColour(buttons.tugi, QPalette::Button, QColor(255, 255, 0));
+    SetColour(buttons.modoru, QPalette::Button, Qt::white);
     auto* cmdDelete = AddButton(this, QStringLiteral("cmdDelete"), QStringLiteral("削除"), Twips(6120, 0, 1005, 495));
 
     // Labels stand above their fields.
@@ -61,8 +62,8 @@ Kaiyou1::Kaiyou1(AppState& state, Prompts& prompts, QWidget* parent)
     setTabOrder(huukou_->editLine(), huuryoku_);
     setTabOrder(huuryoku_, tenki_->editLine());
     setTabOrder(tenki_->editLine(), kiatu_);
-    setTabOrder(kiatu_, tugi);
-    setTabOrder(tugi, kansokubi_);
+    setTabOrder(kiatu_, buttons.tugi);
+    setTabOrder(buttons.tugi, kansokubi_);
 
     FillDirections(huukou_);
     FillWeathers(tenki_);

@@ -22,8 +22,9 @@ Tenki1::Tenki1(AppState& state, Prompts& prompts, QWidget* parent)
     setObjectName(QStringLiteral("Tenki1"));
     const QColor background(192, 255, 192);
 
-    tugi_ = AddCommonControls(background, {Twips(0, 0, 2700, 585), false, Twips(5520, 0, 1770, 495),
-                                           Twips(7440, 0, 810, 495), Twips(8400, 0, 975, 495)});
+    const CommonPlaces places{Twips(0, 0, 2700, 585), false, Twips(5520, 0, 1770, 495), Twips(7440, 0, 810, 495),
+                              Twips(8400, 0, 975, 495)};
+    tugi_ = AddCommonControls(background, places).tugi;
 
     AddLabels(this, {
                         {QStringLiteral("観　測　地"), Twips(600, 600, 1455, 255)},
@@ -71,18 +72,8 @@ Tenki1::Tenki1(AppState& state, Prompts& prompts, QWidget* parent)
     FinishWindow(this, QStringLiteral("気象データの入力"), background);
 }
 
-void Tenki1::SetRowFromData(int slot, LandWeather weather) {
-    state_.lists.land.SetRowFromData(state_.observations, slot, weather);
-    ShowRows();
-}
-
 void Tenki1::RebuildRowsFromData(int count, LandWeather weather) {
     state_.lists.land.RebuildFromData(state_.observations, count, weather);
-    ShowRows();
-}
-
-void Tenki1::ResetRowsToNames() {
-    state_.lists.land.ResetToNames(state_.observations);
     ShowRows();
 }
 

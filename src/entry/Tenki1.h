@@ -23,15 +23,11 @@ class Tenki1 : public EntryForm {
 public:
     Tenki1(AppState& state, Prompts& prompts, QWidget* parent = nullptr);
 
-    // Row `slot` rebuilt from its station's data, replacing the row or, where
-    // the list is shorter, appended. The observation file shows the weather
-    // of every station (LandWeather::Always); the window itself hides it for
-    // stations without a report.
-    void SetRowFromData(int slot, LandWeather weather);
-    // Rows 0..count-1 rebuilt from the data, never beyond stationCount.
+    // Rows 0..count-1 rebuilt from the data, never beyond stationCount. The
+    // observation file shows the weather of every station
+    // (LandWeather::Always); the window itself hides it for stations without
+    // a report.
     void RebuildRowsFromData(int count, LandWeather weather);
-    // Every station row back to the bare station name (erase-all).
-    void ResetRowsToNames();
 
     // The controls' handlers, public so the main window and tests can press
     // them as the user does.

@@ -2,14 +2,13 @@
 
 #include <zlib.h>
 
-#include <QBuffer>
-#include <QByteArray>
 #include <QImage>
 #include <algorithm>
 #include <cstring>
 #include <utility>
 
 #include "render/RenderLayers.h"
+#include "widgets/PictureFile.h"
 #include "widgets/QImageCanvas.h"
 
 namespace isobra {
@@ -170,11 +169,8 @@ std::string EncodePng(const IndexedPicture& p) {
 }
 
 std::string EncodePng(const QImage& picture) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, "PNG", kFullColourQuality)) return {};
-    return png.toStdString();
+    Result<std::string> png = EncodePngFile(picture, kFullColourQuality);
+    return png ? std::move(*png) : std::string();
 }
 
 }  // namespace isobra

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
+#include <optional>
 
 #include "model/FileAccess.h"
 #include "widgets/QtText.h"
@@ -13,6 +14,15 @@ namespace {
 
 // Satellite pictures are large, but not this large.
 constexpr std::size_t kMaxPictureBytes = std::size_t{256} << 20;
+
+// The picture's bytes in a format Qt writes, nothing when it cannot.
+std::optional<std::string> Encoded(const QImage& picture, const char* format, int quality) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, format, quality)) return std::nullopt;
+    return bytes.toStdString();
+}
 
 }  // namespace
 
@@ -26,11 +36,15 @@ Result<QImage> ReadPictureFile(const QString& path) {
 
 Result<std::string> EncodeBmpFile(const RgbImage& picture) {
     if (picture.width <= 0 || picture.height <= 0) return Result<std::string>::Fail("画像が空です");
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!ToQImage(picture).save(&buffer, "BMP")) return Result<std::string>::Fail("ＢＭＰ形式にできませんでした");
-    return bytes.toStdString();
+    const std::optional<std::string> bmp = Encoded(ToQImage(picture), "BMP", -1);
+    if (!bmp) return Result<std::string>::Fail("ＢＭＰ形式にできませんでした");
+    return *bmp;
+}
+
+Result<std::string> EncodePngFile(const QImage& picture, int quality) {
+    const std::optional<std::string> png = Encoded(picture, "PNG", quality);
+    if (!png) return Result<std::string>::Fail("PNG を作れませんでした");
+    return *png;
 }
 
 bool IsPictureFile(const QString& path) {

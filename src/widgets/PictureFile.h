@@ -18,6 +18,9 @@ Result<QImage> ReadPictureFile(const QString& path);
 // The picture as a BMP file (24 bits a pixel): what "画像の保存" writes.
 Result<std::string> EncodeBmpFile(const RgbImage& picture);
 
+// The picture as a PNG file, at Qt's PNG quality (-1 for its default).
+Result<std::string> EncodePngFile(const QImage& picture, int quality = -1);
+
 // Whether a regular file holds a picture Qt reads, judged by its first
 // bytes, whatever its name says.
 bool IsPictureFile(const QString& path);

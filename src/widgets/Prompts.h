@@ -55,6 +55,10 @@ public:
     virtual bool ChoosePrinter(const QString& title, QPrinter& printer) = 0;
 };
 
+// The file chooser from a fresh start (not cancelled, the first pattern): the
+// path chosen, or nothing on cancel. The chooser state keeps what it tells.
+std::optional<QString> AskFile(Prompts& prompts, FileChooserState& chooser, const FileRequest& request);
+
 // The default title of the program's message boxes.
 inline const char* const kProgramTitle = "Isobra";
 

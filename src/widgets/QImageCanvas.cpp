@@ -5,6 +5,7 @@
 #include "canvas/Raster.h"
 #include "widgets/Fonts.h"
 #include "widgets/PictureFile.h"
+#include "widgets/QtText.h"
 
 namespace isobra {
 
@@ -76,16 +77,15 @@ void QImageCanvas::SetBackgroundPicture(std::shared_ptr<const RgbImage> picture)
     emit changed();
 }
 
-template <class Record>
-void QImageCanvas::Retain(const Record& record) {
-    if (!retainedComplete_) return;
+bool QImageCanvas::Retaining() {
+    if (!retainedComplete_) return false;
     if (retained_.calls.size() >= kMaxRetainedCalls) {
         retained_.Reset();
         retained_.calls.shrink_to_fit();
         retainedComplete_ = false;
-        return;
+        return false;
     }
-    record();
+    return true;
 }
 
 PlotFn QImageCanvas::Plotter(Colour colour) {
@@ -100,26 +100,26 @@ PlotFn QImageCanvas::Plotter(Colour colour) {
 }
 
 void QImageCanvas::DoLine(float x1, float y1, float x2, float y2, Colour colour) {
-    Retain([&] { retained_.DrawLine(x1, y1, x2, y2, colour); });
+    if (Retaining()) retained_.DrawLine(x1, y1, x2, y2, colour);
     RasterLine(PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2), drawing_.width(), drawing_.height(),
                Plotter(colour));
     emit changed();
 }
 
 void QImageCanvas::DoBox(float x1, float y1, float x2, float y2, Colour colour) {
-    Retain([&] { retained_.DrawBox(x1, y1, x2, y2, colour); });
+    if (Retaining()) retained_.DrawBox(x1, y1, x2, y2, colour);
     RasterBox(PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2), drawing_.width(), drawing_.height(), Plotter(colour));
     emit changed();
 }
 
 void QImageCanvas::DoCircle(float cx, float cy, float radius, Colour colour) {
-    Retain([&] { retained_.DrawCircle(cx, cy, radius, colour); });
+    if (Retaining()) retained_.DrawCircle(cx, cy, radius, colour);
     RasterCircle(PixelOf(cx), PixelOf(cy), radius, Plotter(colour));
     emit changed();
 }
 
 void QImageCanvas::DoArc(float cx, float cy, float radius, Colour colour, float start, float end) {
-    Retain([&] { retained_.DrawArc(cx, cy, radius, colour, start, end); });
+    if (Retaining()) retained_.DrawArc(cx, cy, radius, colour, start, end);
     RasterArc(PixelOf(cx), PixelOf(cy), radius, start, end, Plotter(colour));
     emit changed();
 }
@@ -132,15 +132,21 @@ void QImageCanvas::DoClear() {
 }
 
 void QImageCanvas::DoText(float x, float y, const std::string& text, TextSize size) {
-    Retain([&] { retained_.DrawTextAt(x, y, text, size); });
+    if (Retaining()) retained_.DrawTextAt(x, y, text, size);
     QPainter p(&drawing_);
     p.setRenderHint(QPainter::TextAntialiasing, false);
-    p.setFont(size == TextSize::Small ? smallFont_ : font_);
     p.setPen(ToQColor(foreground_));
-    const QRect box(PixelOf(x), PixelOf(y), drawing_.width() + 1000, drawing_.height() + 1000);
-    p.drawText(box, Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+    PaintText(p, QPoint(PixelOf(x), PixelOf(y)), text, size);
     p.end();
     emit changed();
+}
+
+void QImageCanvas::PaintText(QPainter& painter, QPoint corner, const std::string& text, TextSize size) const {
+    painter.setFont(size == TextSize::Small ? smallFont_ : font_);
+    // A box as far as the canvas reaches, so the text is never wrapped or cut
+    // before the canvas edge.
+    const QRect box(corner, QSize(drawing_.width() + 1000, drawing_.height() + 1000));
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, ToQ(text));
 }
 
 }  // namespace isobra

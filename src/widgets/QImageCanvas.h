@@ -4,10 +4,13 @@
 #include <QFont>
 #include <QImage>
 #include <QObject>
+#include <QPoint>
 
 #include "canvas/MapCanvas.h"
 #include "canvas/Raster.h"
 #include "canvas/RecordingCanvas.h"
+
+class QPainter;
 
 namespace isobra {
 
@@ -55,6 +58,10 @@ public:
     const QFont& font() const { return font_; }
     const QFont& smallFont() const { return smallFont_; }
 
+    // Draws a canvas text as the canvas places it: its top left corner at
+    // `corner`, in the canvas font of that size, in the painter's pen.
+    void PaintText(QPainter& painter, QPoint corner, const std::string& text, TextSize size) const;
+
     static QColor ToQColor(Colour c);
     static Colour FromQColor(const QColor& c);
 
@@ -72,9 +79,9 @@ protected:
 private:
     // Lights pixels of the drawing, clipped to it.
     PlotFn Plotter(Colour colour);
-    // Records a call while the list is complete and within its limit.
-    template <class Record>
-    void Retain(const Record& record);
+    // Whether a call is to be recorded: while the list is complete and within
+    // its limit. Reaching the limit lets the list go.
+    bool Retaining();
 
     QImage drawing_;  // ARGB32: transparent where nothing is drawn
     QImage pictureImage_;

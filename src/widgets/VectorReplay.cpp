@@ -23,8 +23,6 @@ namespace {
 // A canvas pixel is a point on the page: page sizes are whole points, so the
 // page keeps the canvas's proportions exactly.
 constexpr double kPointsPerPixel = 1.0;
-// Circles far beyond any canvas are cut as the pixel canvas cuts them.
-constexpr double kLargestRadius = 4096.0;
 
 QPoint PixelPoint(float x, float y) { return {PixelOf(x), PixelOf(y)}; }
 
@@ -43,13 +41,6 @@ QPen LinePen(Colour colour) {
 
 std::uint64_t KeyOf(const QPoint& p) {
     return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(p.x())) << 32) | static_cast<std::uint32_t>(p.y());
-}
-
-// Angles as the pixel canvas takes them, into 0 .. 2 pi.
-double Normalise(double a) {
-    const double twoPi = 2.0 * std::numbers::pi;
-    a = std::fmod(a, twoPi);
-    return a < 0.0 ? a + twoPi : a;
 }
 
 Result<std::string> Finish(QPainter& painter, QByteArray& bytes, const char* what) {
@@ -175,14 +166,13 @@ void VectorReplay::PaintCall(QPainter& painter, const Call& call) const {
             painter.setPen(LinePen(call.colour));
             painter.setBrush(Qt::NoBrush);
             const QPointF centre = Centre(corner);
-            const double twoPi = 2.0 * std::numbers::pi;
-            if (call.op == RecordingCanvas::Op::Circle || std::fabs(call.end - call.start) >= twoPi - 1e-9) {
+            if (call.op == RecordingCanvas::Op::Circle || IsFullTurn(call.start, call.end)) {
                 painter.drawEllipse(centre, radius, radius);
                 break;
             }
             const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
-            const double start = Normalise(call.start) * 180.0 / std::numbers::pi;
-            const double span = Normalise(static_cast<double>(call.end) - call.start) * 180.0 / std::numbers::pi;
+            const double start = NormaliseAngle(call.start) * 180.0 / std::numbers::pi;
+            const double span = NormaliseAngle(static_cast<double>(call.end) - call.start) * 180.0 / std::numbers::pi;
             QPainterPath arc;
             arc.arcMoveTo(box, start);
             arc.arcTo(box, start, span);
@@ -191,10 +181,7 @@ void VectorReplay::PaintCall(QPainter& painter, const Call& call) const {
         }
         case RecordingCanvas::Op::Text: {
             painter.setPen(colour);
-            painter.setFont(call.size == TextSize::Small ? canvas_.smallFont() : canvas_.font());
-            // As the pixel canvas places it: top left at the pixel.
-            const QRectF box(QPointF(corner), QSizeF(canvas_.width() + 1000, canvas_.height() + 1000));
-            painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(call.text));
+            canvas_.PaintText(painter, corner, call.text, call.size);
             break;
         }
         case RecordingCanvas::Op::Line:

@@ -190,9 +190,11 @@ private slots:
 
         // The file loader's form shows the weather of a station without a report.
         state_->observations.land(1).weather = kWeatherUnknown;
-        again.SetRowFromData(1, LandWeather::Always);
+        state_->lists.land.SetRowFromData(state_->observations, 1, LandWeather::Always);
+        again.ShowRows();
         QVERIFY(again.RowText(1).contains(QStringLiteral("不明")));
-        again.ResetRowsToNames();
+        state_->lists.land.ResetToNames(state_->observations);
+        again.ShowRows();
         QCOMPARE(again.RowText(0), QStringLiteral("石垣島"));
         QCOMPARE(again.RowText(1), QStringLiteral("那覇"));
     }
