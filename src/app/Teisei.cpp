@@ -10,6 +10,7 @@
 #include <map>
 
 #include "app/MainWindow.h"
+#include "isobar/CentreLetters.h"
 #include "isobar/GridCorrection.h"
 #include "state/IsobarCorrection.h"
 #include "state/IsobarLayer.h"
@@ -144,7 +145,7 @@ void Teisei::OnMapClick(Qt::MouseButton button, float x, float y) {
     const CorrectionClick click{state.mouseMode, button == Qt::LeftButton, x, y};
     const auto value = CorrectAtPoint(main_.canvas(), state.field, state.correctionHistory,
                                       state.colours.ColorOf(kIsobarColour), click);
-    if (value) SetText(ToQ(NodePressureText(*value, state.field.grid.pressureScale)));
+    if (value) SetText(ToQ(PressureText(*value, state.field.grid.pressureScale)));
 }
 
 void Teisei::Undo() { ShowStep(UndoCorrection(main_.canvas(), state_)); }
@@ -156,7 +157,7 @@ void Teisei::ShowStep(const GridEdit* edit) {
     const PressureField& field = state_.field;
     if (edit->kind == GridEdit::Kind::Node && !edit->changes.empty()) {
         const NodeChange& c = edit->changes.front();
-        SetText(ToQ(NodePressureText(field.pressureGrid.at(c.ix, c.iy), field.grid.pressureScale)));
+        SetText(ToQ(PressureText(field.pressureGrid.at(c.ix, c.iy), field.grid.pressureScale)));
     } else {
         SetText(QString());
     }

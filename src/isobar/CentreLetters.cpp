@@ -1,9 +1,9 @@
 #include "isobar/CentreLetters.h"
 
-#include <cstdio>
 #include <string_view>
 
 #include "canvas/MapCanvas.h"
+#include "model/FieldFormat.h"
 #include "model/PlotKinds.h"
 #include "model/PlotTable.h"
 
@@ -15,7 +15,7 @@ bool HasCentreLetter(const PlotSlot& slot) {
 }
 
 void DrawCentreLetters(MapCanvas& canvas, const PlotTable& table) {
-    for (int k = table.FirstFisherySlot(); k <= table.lastPlotIndex; ++k) {
+    for (int k = table.FirstFisherySlot(); k <= table.LastSlot(); ++k) {
         const PlotSlot& p = table.slot(k);
         if (!HasCentreLetter(p)) continue;
         canvas.DrawTextAt(static_cast<float>(p.x), static_cast<float>(p.y), std::string(CentreLetter(p.kind)));
@@ -24,26 +24,7 @@ void DrawCentreLetters(MapCanvas& canvas, const PlotTable& table) {
 
 std::string PressureText(std::int32_t units, std::int32_t pressureScale) {
     if (pressureScale <= 0) return {};
-    std::int64_t power = 1;
-    int decimals = 0;
-    while (power < pressureScale && decimals < 9) power *= 10, ++decimals;
-    if (power != pressureScale) {
-        // Not a power of ten: six decimals hold the fraction well enough.
-        char text[32];
-        std::snprintf(text, sizeof text, "%.6f", static_cast<double>(units) / pressureScale);
-        std::string out(text);
-        while (out.back() == '0') out.pop_back();
-        if (out.back() == '.') out.pop_back();
-        return out;
-    }
-    const std::int64_t value = units;
-    const std::uint64_t size = static_cast<std::uint64_t>(value < 0 ? -value : value);
-    std::string out = (value < 0 ? "-" : "") + std::to_string(size / static_cast<std::uint64_t>(power));
-    std::string fraction = std::to_string(size % static_cast<std::uint64_t>(power));
-    if (fraction == "0") return out;
-    fraction.insert(0, static_cast<std::size_t>(decimals) - fraction.size(), '0');
-    while (fraction.back() == '0') fraction.pop_back();
-    return out + "." + fraction;
+    return ShortestDecimal(static_cast<double>(units) / pressureScale);
 }
 
 TextPlace CentralPressurePlace(const PlotSlot& slot, const std::string& text, const LabelStyle& style) {
@@ -59,7 +40,7 @@ TextPlace CentralPressurePlace(const PlotSlot& slot, const std::string& text, co
 std::vector<CentralPressure> CentralPressures(const PlotTable& table, std::int32_t pressureScale,
                                               const LabelStyle& style) {
     std::vector<CentralPressure> out;
-    for (int k = table.FirstFisherySlot(); k <= table.lastPlotIndex; ++k) {
+    for (int k = table.FirstFisherySlot(); k <= table.LastSlot(); ++k) {
         const PlotSlot& p = table.slot(k);
         if (!HasCentreLetter(p) || p.pressure <= 0) continue;
         std::string text = PressureText(p.pressure, pressureScale);
@@ -69,9 +50,8 @@ std::vector<CentralPressure> CentralPressures(const PlotTable& table, std::int32
     return out;
 }
 
-void DrawCentralPressures(MapCanvas& canvas, const PlotTable& table, std::int32_t pressureScale,
-                          const LabelStyle& style) {
-    for (const CentralPressure& p : CentralPressures(table, pressureScale, style))
+void DrawCentralPressures(MapCanvas& canvas, const std::vector<CentralPressure>& pressures) {
+    for (const CentralPressure& p : pressures)
         canvas.DrawTextAt(static_cast<float>(p.at.x), static_cast<float>(p.at.y), p.text, TextSize::Small);
 }
 

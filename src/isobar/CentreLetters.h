@@ -40,7 +40,6 @@ std::vector<CentralPressure> CentralPressures(const PlotTable& table, std::int32
                                               const LabelStyle& style);
 
 // Prints the central pressures in small text.
-void DrawCentralPressures(MapCanvas& canvas, const PlotTable& table, std::int32_t pressureScale,
-                          const LabelStyle& style);
+void DrawCentralPressures(MapCanvas& canvas, const std::vector<CentralPressure>& pressures);
 
 }  // namespace isobra

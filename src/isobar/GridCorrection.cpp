@@ -7,7 +7,6 @@
 #include "isobar/GridMath.h"
 #include "isobar/GridPasses.h"
 #include "isobar/IsobarSegments.h"
-#include "model/FieldFormat.h"
 
 namespace isobra {
 
@@ -28,10 +27,6 @@ std::optional<GridNode> NodeAtPoint(const GridSettings& s, float x, float y) {
 
 std::int32_t CorrectionStep(bool leftButton, int pressureScale) {
     return leftButton ? 2 * pressureScale : RoundHalfEven(0.5 * pressureScale);
-}
-
-std::string NodePressureText(std::int32_t value, int pressureScale) {
-    return ShortestDecimal(static_cast<double>(value) / pressureScale);
 }
 
 NodeChange ChangeNode(PressureGrid& grid, GridNode node, std::int32_t delta) {

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 
 #include "canvas/MapCanvas.h"
 #include "isobar/GridHistory.h"
@@ -24,11 +23,6 @@ std::optional<GridNode> NodeAtPoint(const GridSettings& settings, float x, float
 // How far one click moves a node, in grid units: 2 hPa for the left button,
 // 0.5 hPa (rounded) for any other.
 std::int32_t CorrectionStep(bool leftButton, int pressureScale);
-
-// A node's pressure in hPa as the correction window shows it: the grid value
-// divided by the scale in double, in its shortest form (101250 -> "1012.5",
-// 101200 -> "1012").
-std::string NodePressureText(std::int32_t value, int pressureScale);
 
 // Adds `delta` to one node (no other node, and not the work grid) and
 // returns the change for the history.

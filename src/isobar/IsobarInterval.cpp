@@ -1,8 +1,5 @@
 #include "isobar/IsobarInterval.h"
 
-#include <charconv>
-#include <cmath>
-
 #include "model/FieldFormat.h"
 #include "model/TextFields.h"
 
@@ -26,14 +23,6 @@ std::optional<double> IntervalFromAnswer(std::string_view answer) {
 
 std::string IntervalText(const GridSettings& settings) {
     return ShortestDecimal(static_cast<double>(settings.isobarInterval) / settings.pressureScale);
-}
-
-std::optional<double> ParsePlainNumber(std::string_view text) {
-    if (text.empty() || text.front() == '+') return std::nullopt;
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
-    return value;
 }
 
 }  // namespace isobra

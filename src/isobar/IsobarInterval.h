@@ -33,7 +33,4 @@ std::optional<double> IntervalFromAnswer(std::string_view answer);
 // The spacing of the settings in hPa as the dialog names it ("2", "0.5").
 std::string IntervalText(const GridSettings& settings);
 
-// A plain decimal number and nothing else ("3abc", "" and "0x3" give none).
-std::optional<double> ParsePlainNumber(std::string_view text);
-
 }  // namespace isobra

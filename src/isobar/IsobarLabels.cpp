@@ -43,29 +43,6 @@ struct Point {
 // lengths here are a few hundred pixels, nowhere near overflow.
 double Length(double dx, double dy) { return std::sqrt(dx * dx + dy * dy); }
 
-// Whether the segment from p to q meets the rectangle [x1, x2] x [y1, y2]
-// (real coordinates): Liang-Barsky clipping.
-bool SegmentMeetsRect(Point p, Point q, double x1, double y1, double x2, double y2) {
-    double t0 = 0, t1 = 1;
-    const double dx = q.x - p.x, dy = q.y - p.y;
-    const double pk[4] = {-dx, dx, -dy, dy};
-    const double qk[4] = {p.x - x1, x2 - p.x, p.y - y1, y2 - p.y};
-    for (int k = 0; k < 4; ++k) {
-        if (pk[k] == 0) {
-            if (qk[k] < 0) return false;
-        } else {
-            const double t = qk[k] / pk[k];
-            if (pk[k] < 0) {
-                t0 = std::max(t0, t);
-            } else {
-                t1 = std::min(t1, t);
-            }
-            if (t0 > t1) return false;
-        }
-    }
-    return true;
-}
-
 // A line laid out by arc length. A closed line is unrolled three times round
 // so that every window about a place in the middle lap lies in one piece.
 struct Track {
@@ -152,8 +129,7 @@ Track MakeTrack(const IsobarLine& line) {
 std::vector<PixelBox> SpansOf(const std::vector<IsobarSegment>& segments) {
     std::vector<PixelBox> out;
     out.reserve(segments.size());
-    for (const IsobarSegment& g : segments)
-        out.push_back({std::min(g.x1, g.x2), std::min(g.y1, g.y2), std::max(g.x1, g.x2), std::max(g.y1, g.y2)});
+    for (const IsobarSegment& g : segments) out.push_back(PixelBox::Spanning(g.x1, g.y1, g.x2, g.y2));
     return out;
 }
 
@@ -286,7 +262,8 @@ private:
             if (std::max(g.x1, g.x2) < near.x1 || std::min(g.x1, g.x2) > near.x2 || std::max(g.y1, g.y2) < near.y1 ||
                 std::min(g.y1, g.y2) > near.y2)
                 return false;
-            if (!SegmentMeetsRect({double(g.x1), double(g.y1)}, {double(g.x2), double(g.y2)}, x1, y1, x2, y2))
+            double t0 = 0, t1 = 1;
+            if (!ClipSegment(g.x1, g.y1, double(g.x2) - g.x1, double(g.y2) - g.y1, x1, y1, x2, y2, t0, t1))
                 return false;
             int line = g.line;
             if (line == i) {

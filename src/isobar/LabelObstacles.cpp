@@ -30,27 +30,6 @@ PixelBox Span(double x1, double y1, double x2, double y2) {
             FloorToInt(std::max(x1, x2) + 0.5) + 1, FloorToInt(std::max(y1, y2) + 0.5) + 1};
 }
 
-// The part t0..t1 of the line from (x1, y1) by (dx, dy), t in 0..1, that
-// lies in the area (Liang and Barsky's clipping); false when none does.
-bool PartInside(double x1, double y1, double dx, double dy, const CanvasArea& area, double& t0, double& t1) {
-    t0 = 0.0;
-    t1 = 1.0;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1 - area.left, area.right - x1, y1 - area.top, area.bottom - y1};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;  // parallel to this edge and outside it
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    return t0 <= t1;
-}
-
 void LineBoxes(const RecordingCanvas::Call& c, const CanvasArea& keep, std::vector<PixelBox>& out) {
     const double dx = double(c.x2) - c.x1, dy = double(c.y2) - c.y1;
     const double length = std::sqrt(dx * dx + dy * dy);
@@ -60,7 +39,7 @@ void LineBoxes(const RecordingCanvas::Call& c, const CanvasArea& keep, std::vect
     // piece being at most kPiece long); each is the very box it would be if
     // the whole line were cut up.
     double t0 = 0.0, t1 = 1.0;
-    if (!PartInside(c.x1, c.y1, dx, dy, keep, t0, t1)) return;
+    if (!ClipSegment(c.x1, c.y1, dx, dy, keep.left, keep.top, keep.right, keep.bottom, t0, t1)) return;
     const int first = std::max(0, static_cast<int>(std::floor(t0 * pieces)) - 1);
     const int last = std::min(pieces - 1, static_cast<int>(std::floor(t1 * pieces)) + 1);
     for (int k = first; k <= last; ++k) {
@@ -103,8 +82,8 @@ std::vector<PixelBox> BoxesOfCalls(const std::vector<RecordingCanvas::Call>& cal
 }
 
 std::vector<PixelBox> LabelObstacles(const ObservationSet& observations, const PlotTable& plot,
-                                     const CoastlineTable& coastline, std::int32_t pressureScale,
-                                     const LabelStyle& style) {
+                                     const CoastlineTable& coastline,
+                                     const std::vector<CentralPressure>& centralPressures, const LabelStyle& style) {
     RecordingCanvas canvas(kObstacleArea);
     DrawCoastline(canvas, coastline, 0);
     for (const SymbolSite& site : CollectSymbolSites(observations, plot)) {
@@ -113,7 +92,7 @@ std::vector<PixelBox> LabelObstacles(const ObservationSet& observations, const P
     }
     DrawFronts(canvas, plot, ColorSettings{});
     DrawCentreLetters(canvas, plot);
-    DrawCentralPressures(canvas, plot, pressureScale, style);
+    DrawCentralPressures(canvas, centralPressures);
     return BoxesOfCalls(canvas.calls, style, kObstacleArea);
 }
 

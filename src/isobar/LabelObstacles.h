@@ -1,9 +1,9 @@
 #pragma once
 
-#include <cstdint>
 #include <vector>
 
 #include "canvas/RecordingCanvas.h"
+#include "isobar/CentreLetters.h"
 #include "isobar/LabelStyle.h"
 
 namespace isobra {
@@ -28,7 +28,7 @@ std::vector<PixelBox> BoxesOfCalls(const std::vector<RecordingCanvas::Call>& cal
 // isobar values must keep clear of; what lies far off the map, where no
 // value is placed, is left out.
 std::vector<PixelBox> LabelObstacles(const ObservationSet& observations, const PlotTable& plot,
-                                     const CoastlineTable& coastline, std::int32_t pressureScale,
-                                     const LabelStyle& style);
+                                     const CoastlineTable& coastline,
+                                     const std::vector<CentralPressure>& centralPressures, const LabelStyle& style);
 
 }  // namespace isobra

@@ -52,7 +52,7 @@ LinePoint ThickOffset(const IsobarSegment& g) {
 }
 
 std::vector<LinePiece> LinePiecesOutside(LinePoint from, LinePoint to, const std::vector<PixelBox>& boxes) {
-    const PixelBox span{std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x), std::max(from.y, to.y)};
+    const PixelBox span = PixelBox::Spanning(from.x, from.y, to.x, to.y);
     if (std::none_of(boxes.begin(), boxes.end(), [&](const PixelBox& b) { return b.Overlaps(span); }))
         return {{from, to}};
     const std::vector<LinePoint> pixels = PixelsOf(from, to);
@@ -81,32 +81,27 @@ IsobarLayout LayOutIsobars(const PressureGrid& grid, const GridSettings& setting
     IsobarLayout layout;
     layout.segments = TraceIsobarSegments(grid, settings, interval, halfInterval);
     layout.lines = ChainIsobarSegments(layout.segments);
-    layout.reserved = LabelObstacles(observations, plot, coastline, settings.pressureScale, style);
+    layout.centralPressures = CentralPressures(plot, settings.pressureScale, style);
+    layout.reserved = LabelObstacles(observations, plot, coastline, layout.centralPressures, style);
     layout.labels = PlaceIsobarLabels(layout.segments, layout.lines, layout.reserved, settings.pressureScale, style);
-    for (const CentralPressure& p : CentralPressures(plot, settings.pressureScale, style))
+    for (const CentralPressure& p : layout.centralPressures)
         layout.pressureBoxes.push_back(TextBox(p.at, p.text, style.small).Grown(1));
     return layout;
 }
 
 void DrawLabelledIsobars(MapCanvas& canvas, const IsobarLayout& layout, const PlotTable& plot,
-                         std::int32_t pressureScale, Colour isobarColour, const LabelStyle& style) {
+                         std::int32_t pressureScale, Colour isobarColour, const LabelStyle&) {
     std::vector<PixelBox> boxes = layout.pressureBoxes;
     for (const IsobarLabel& label : layout.labels) boxes.push_back(label.box);
     const PixelBuckets<PixelBox> index(boxes, boxes);
     std::vector<PixelBox> near;
     auto draw = [&](LinePoint from, LinePoint to) {
-        const PixelBox span{std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x),
-                            std::max(from.y, to.y)};
+        const PixelBox span = PixelBox::Spanning(from.x, from.y, to.x, to.y);
         near.clear();
         index.Any(span, [&](const PixelBox& b) {
             if (b.Overlaps(span) && std::find(near.begin(), near.end(), b) == near.end()) near.push_back(b);
             return false;
         });
-        if (near.empty()) {
-            canvas.DrawLine(static_cast<float>(from.x), static_cast<float>(from.y), static_cast<float>(to.x),
-                            static_cast<float>(to.y), isobarColour);
-            return;
-        }
         for (const LinePiece& p : LinePiecesOutside(from, to, near))
             canvas.DrawLine(static_cast<float>(p.from.x), static_cast<float>(p.from.y), static_cast<float>(p.to.x),
                             static_cast<float>(p.to.y), isobarColour);
@@ -120,7 +115,7 @@ void DrawLabelledIsobars(MapCanvas& canvas, const IsobarLayout& layout, const Pl
     for (const IsobarLabel& label : layout.labels)
         canvas.DrawTextAt(static_cast<float>(label.at.x), static_cast<float>(label.at.y), label.text, TextSize::Small);
     DrawCentreLetters(canvas, plot);
-    DrawCentralPressures(canvas, plot, pressureScale, style);
+    DrawCentralPressures(canvas, layout.centralPressures);
 }
 
 }  // namespace isobra

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "isobar/CentreLetters.h"
 #include "isobar/IsobarLabels.h"
 #include "isobar/IsobarLine.h"
 #include "isobar/IsobarSegments.h"
@@ -27,6 +28,7 @@ struct IsobarLayout {
     // The central pressures' texts with a pixel of room: like the labels,
     // no isobar is drawn inside them.
     std::vector<PixelBox> pressureBoxes;
+    std::vector<CentralPressure> centralPressures;  // placed under the centre letters
 };
 
 IsobarLayout LayOutIsobars(const PressureGrid& grid, const GridSettings& settings, float interval, float halfInterval,
@@ -55,7 +57,8 @@ std::vector<LinePiece> LinePiecesOutside(LinePoint from, LinePoint to, const std
 // tracing order, left out inside the label boxes and the central
 // pressures' boxes, followed at thick levels by
 // its second line; then the values in small text, the centre letters and,
-// under them in small text, the central pressures.
+// under them in small text, the central pressures the layout placed (so
+// `style` is no longer read here).
 void DrawLabelledIsobars(MapCanvas& canvas, const IsobarLayout& layout, const PlotTable& plot,
                          std::int32_t pressureScale, Colour isobarColour, const LabelStyle& style);
 

@@ -179,15 +179,9 @@ Status StagedFile::Commit() {
     return {};
 }
 
-Status SaveFileAtomically(const std::string& path, std::string_view bytes, const FileSystemCalls& calls) {
-    Result<StagedFile> staged = StagedFile::Stage(path, bytes, calls);
-    if (!staged) return staged.failure();
-    return staged->Commit();
-}
-
-Status SaveRemakeableFile(const std::string& path, std::string_view bytes) {
-    Result<StagedFile> staged =
-        StagedFile::Stage(path, bytes, FileSystemCalls::System(), StagedFile::Durability::Unflushed);
+Status SaveFileAtomically(const std::string& path, std::string_view bytes, const FileSystemCalls& calls,
+                          StagedFile::Durability durability) {
+    Result<StagedFile> staged = StagedFile::Stage(path, bytes, calls, durability);
     if (!staged) return staged.failure();
     return staged->Commit();
 }
@@ -227,6 +221,17 @@ Result<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes)
     }
     ::close(fd);
     return bytes;
+}
+
+std::string FileNameOf(std::string_view path) {
+    const std::size_t slash = path.rfind('/');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+bool SameNameCaseBlind(std::string_view a, std::string_view b) {
+    auto fold = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return fold(x) == fold(y); });
 }
 
 std::string SaveFailureText(const std::string& name, const std::string& reason) {

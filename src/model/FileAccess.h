@@ -67,9 +67,8 @@ private:
 
 // Stage and commit one file.
 Status SaveFileAtomically(const std::string& path, std::string_view bytes,
-                          const FileSystemCalls& calls = FileSystemCalls::System());
-// The same for a file that can be made again from its sources: not flushed.
-Status SaveRemakeableFile(const std::string& path, std::string_view bytes);
+                          const FileSystemCalls& calls = FileSystemCalls::System(),
+                          StagedFile::Durability durability = StagedFile::Durability::Flushed);
 
 // The largest observation or isobar file the readers take: neither comes
 // near it. A writer whose text would be larger fails with
@@ -90,6 +89,13 @@ Result<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes 
 std::string SaveFailureText(const std::string& name, const std::string& reason);
 std::string ReadFailureText(const std::string& name, const std::string& reason);
 std::string ReadFailureText(const std::string& name, const Failure& failure);
+
+// The last component of a path ("dir/name.B1" gives "name.B1").
+std::string FileNameOf(std::string_view path);
+
+// Whether two names are the same when ASCII letters are compared without
+// regard to case (other bytes, Japanese included, must match exactly).
+bool SameNameCaseBlind(std::string_view a, std::string_view b);
 
 // A Japanese reason for an errno value.
 std::string SystemErrorReason(int error);

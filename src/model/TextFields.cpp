@@ -102,6 +102,14 @@ std::optional<double> LeadingNumberIfAny(std::string_view text) {
     return negative ? -value : value;
 }
 
+std::optional<double> ParsePlainNumber(std::string_view text) {
+    if (text.empty() || text.front() == '+') return std::nullopt;
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
 std::string NarrowNumberText(std::string_view text) {
     std::string out;
     out.reserve(text.size());

@@ -36,6 +36,8 @@ Result<TextFields> SplitFields(std::string_view bytes);
 double LeadingNumber(std::string_view text);
 // The same, but none when the text does not begin with a number.
 std::optional<double> LeadingNumberIfAny(std::string_view text);
+// A plain decimal number and nothing else ("3abc", "" and "0x3" give none).
+std::optional<double> ParsePlainNumber(std::string_view text);
 
 // A typed answer with full-width digits, "．", "－", "＋" and the ideographic
 // space turned into their ASCII forms, as the leading-number rule reads them.

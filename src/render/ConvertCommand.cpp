@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "model/FileAccess.h"
 #include "model/Result.h"
 #include "render/RenderDriver.h"
 #include "render/RenderMessages.h"

@@ -14,7 +14,6 @@
 #include "render/RenderMessages.h"
 #include "render/RenderPlan.h"
 #include "render/RenderThreads.h"
-#include "satellite/ConversionFiles.h"
 #include "widgets/PictureFile.h"
 
 namespace isobra {

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "isobar/IsobarInterval.h"
+#include "model/TextFields.h"
 #include "render/OutputKinds.h"
 #include "render/RenderLayers.h"
 

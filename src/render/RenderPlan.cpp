@@ -5,8 +5,8 @@
 #include <map>
 #include <utility>
 
+#include "model/FileAccess.h"
 #include "render/OutputKinds.h"
-#include "satellite/ConversionFiles.h"
 
 namespace isobra {
 

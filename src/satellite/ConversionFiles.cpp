@@ -5,28 +5,14 @@
 #include <system_error>
 #include <vector>
 
+#include "model/FileAccess.h"
+
 namespace isobra {
-
-namespace {
-
-char FoldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-}  // namespace
 
 std::string ConversionProgressCaption(int line) { return "あと" + std::to_string(line) + " ラインです"; }
 
 std::string ConversionFailureText(const std::string& sourceName, const std::string& reason) {
     return "「" + sourceName + "」を変換できませんでした（" + reason + "）。ＢＭＰファイルは作っていません。";
-}
-
-std::string FileNameOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-bool SameNameCaseBlind(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
 }
 
 std::optional<std::string> FindCaseBlind(const std::string& path) {
@@ -47,6 +33,16 @@ std::optional<std::string> FindCaseBlind(const std::string& path) {
     }
     if (matches.empty()) return std::nullopt;
     return prefix + *std::min_element(matches.begin(), matches.end());
+}
+
+Result<std::string> SaveConvertedImage(const std::string& wantedPath, const std::string& image) {
+    const std::string output = FindCaseBlind(wantedPath).value_or(wantedPath);
+    // The picture can be converted again from its sources at any time, so
+    // it is not flushed to the disk; it still never stands half-written.
+    const Status saved =
+        SaveFileAtomically(output, image, FileSystemCalls::System(), StagedFile::Durability::Unflushed);
+    if (!saved) return Result<std::string>::Fail(SaveFailureText(FileNameOf(output), saved.message()));
+    return output;
 }
 
 }  // namespace isobra

@@ -3,7 +3,8 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
+
+#include "model/Result.h"
 
 namespace isobra {
 
@@ -18,17 +19,15 @@ std::string ConversionProgressCaption(int line);
 // "「name.b1」を変換できませんでした（reason）。ＢＭＰファイルは作っていません。"
 std::string ConversionFailureText(const std::string& sourceName, const std::string& reason);
 
-// The last component of a path ("dir/name.B1" gives "name.B1").
-std::string FileNameOf(const std::string& path);
-
-// Whether two names are the same when ASCII letters are compared without
-// regard to case (other bytes, Japanese included, must match exactly).
-bool SameNameCaseBlind(std::string_view a, std::string_view b);
-
 // An existing entry beside `path` whose name equals the name of `path`
 // compared case-blind, as the path to use: `path` itself when it exists
 // under that exact name, otherwise the first such entry in byte order.
 // Nothing when there is none or the folder cannot be listed.
 std::optional<std::string> FindCaseBlind(const std::string& path);
+
+// Saves a converted picture as `wantedPath`, or over an existing file whose
+// name differs from it only in case, and gives the path written. A failure
+// comes as the user's text, SaveFailureText's.
+Result<std::string> SaveConvertedImage(const std::string& wantedPath, const std::string& image);
 
 }  // namespace isobra

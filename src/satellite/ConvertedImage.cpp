@@ -4,6 +4,8 @@
 #include <bit>
 #include <cstring>
 
+#include "satellite/LittleEndian.h"
+
 namespace isobra {
 
 namespace {
@@ -43,15 +45,6 @@ std::uint64_t LoadLittleEndian(const std::uint8_t* bytes) {
     return value;
 }
 
-// Four bytes, the lowest first.
-void StoreLittleEndian(std::uint32_t value, char* bytes) {
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(bytes, &value, sizeof value);
-    } else {
-        for (int k = 0; k < 4; ++k) bytes[k] = static_cast<char>(value >> (8 * k));
-    }
-}
-
 }  // namespace
 
 std::string_view ConvertedImageHeader() { return {kHeader.data(), kHeader.size()}; }
@@ -75,18 +68,6 @@ void PutConvertedRow(std::string& image, int row, ConvertedRow indices) {
         pairs = (pairs | pairs >> 16) & 0x00000000ffffffffULL;
         StoreLittleEndian(static_cast<std::uint32_t>(pairs), byte + i);
     }
-}
-
-std::string EncodeConvertedImage(std::span<const std::uint8_t> indices) {
-    std::string image = BlankConvertedImage();
-    std::array<std::uint8_t, kConvertedImageWidth> row{};
-    for (int y = 0; y < kConvertedImageHeight; ++y) {
-        const std::size_t from = static_cast<std::size_t>(y) * kConvertedImageWidth;
-        row.fill(0);
-        for (std::size_t x = 0; x < row.size() && from + x < indices.size(); ++x) row[x] = indices[from + x];
-        PutConvertedRow(image, y, row);
-    }
-    return image;
 }
 
 }  // namespace isobra

@@ -35,9 +35,4 @@ std::string BlankConvertedImage();
 // is left alone.
 void PutConvertedRow(std::string& image, int row, ConvertedRow indices);
 
-// The whole file for a picture given as palette indices, one per pixel,
-// row-major with the top row first. Indices missing at the end count as 0
-// and extra ones are ignored.
-std::string EncodeConvertedImage(std::span<const std::uint8_t> indices);
-
 }  // namespace isobra

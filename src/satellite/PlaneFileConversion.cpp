@@ -1,12 +1,11 @@
 #include "satellite/PlaneFileConversion.h"
 
 #include <array>
-#include <bit>
 #include <cstdint>
-#include <cstring>
 
 #include "model/FileAccess.h"
 #include "satellite/ConvertedImage.h"
+#include "satellite/LittleEndian.h"
 
 namespace isobra {
 
@@ -24,15 +23,6 @@ constexpr std::array<std::uint64_t, 256> SpreadBits() {
     return table;
 }
 constexpr std::array<std::uint64_t, 256> kBitsAsBytes = SpreadBits();
-
-// Eight pixels, the lowest byte the leftmost, into their places.
-void StoreInPixelOrder(std::uint64_t eight, std::uint8_t* pixel) {
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(pixel, &eight, sizeof eight);
-    } else {
-        for (int i = 0; i < 8; ++i) pixel[i] = static_cast<std::uint8_t>(eight >> (8 * i));
-    }
-}
 
 constexpr std::array<const char*, 4> kPlaneCodes = {"B1", "R1", "G1", "E1"};
 
@@ -61,7 +51,7 @@ Result<std::string> ConvertPlaneBytes(std::string_view b1, std::string_view r1, 
                                         kBitsAsBytes[static_cast<std::uint8_t>(r1[j])] << 1 |
                                         kBitsAsBytes[static_cast<std::uint8_t>(g1[j])] << 2 |
                                         kBitsAsBytes[static_cast<std::uint8_t>(e1[j])] << 3;
-            StoreInPixelOrder(eight, pixel);
+            StoreLittleEndian(eight, pixel);  // the lowest byte is the leftmost pixel
         }
         PutConvertedRow(image, line, row);
         if (progress) progress(line);
@@ -99,14 +89,7 @@ Result<std::string> ConvertPlaneFile(const std::string& b1Path, const Conversion
 
     const Result<std::string> image = ConvertPlaneBytes(bytes[0], bytes[1], bytes[2], bytes[3], progress);
     if (!image) return refuse(image.message());
-
-    const std::string wanted = stem + "BMP";
-    const std::string output = FindCaseBlind(wanted).value_or(wanted);
-    // The picture can be converted again from its sources at any time, so
-    // it is not flushed to the disk; it still never stands half-written.
-    const Status saved = SaveRemakeableFile(output, *image);
-    if (!saved) return Result<std::string>::Fail(SaveFailureText(FileNameOf(output), saved.message()));
-    return output;
+    return SaveConvertedImage(stem + "BMP", *image);
 }
 
 }  // namespace isobra

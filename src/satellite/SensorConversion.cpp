@@ -5,6 +5,7 @@
 
 #include "model/FileAccess.h"
 #include "satellite/ConvertedImage.h"
+#include "satellite/LittleEndian.h"
 
 namespace isobra {
 
@@ -43,7 +44,7 @@ Result<std::string> ConvertSensorBytes(std::string_view source, const Conversion
         for (std::size_t j = 0; j < kSensorLineBytes; ++j, pixel += 4) {
             const std::uint32_t four = kOddBitsAsBytes[weight1[j]] | kOddBitsAsBytes[weight2[j]] << 1 |
                                        kOddBitsAsBytes[weight4[j]] << 2 | kOddBitsAsBytes[weight8[j]] << 3;
-            for (int i = 0; i < 4; ++i) pixel[i] = static_cast<std::uint8_t>(four >> (8 * i));
+            StoreLittleEndian(four, pixel);
         }
         PutConvertedRow(image, line / 2, row);
         if (progress) progress(line);
@@ -69,14 +70,7 @@ Result<std::string> ConvertSensorFile(const std::string& sourcePath, const Conve
     if (!source) return refuse("読みこめません：" + source.message());
     const Result<std::string> image = ConvertSensorBytes(*source, progress);
     if (!image) return refuse(image.message());
-
-    const std::string wanted = sourcePath.substr(0, sourcePath.size() - 3) + "BMP";
-    const std::string output = FindCaseBlind(wanted).value_or(wanted);
-    // The picture can be converted again from its sources at any time, so
-    // it is not flushed to the disk; it still never stands half-written.
-    const Status saved = SaveRemakeableFile(output, *image);
-    if (!saved) return Result<std::string>::Fail(SaveFailureText(FileNameOf(output), saved.message()));
-    return output;
+    return SaveConvertedImage(sourcePath.substr(0, sourcePath.size() - 3) + "BMP", *image);
 }
 
 }  // namespace isobra

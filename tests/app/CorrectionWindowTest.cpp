@@ -8,6 +8,7 @@
 #include "app/CanvasView.h"
 #include "app/MainWindow.h"
 #include "app/Teisei.h"
+#include "isobar/CentreLetters.h"
 #include "isobar/GridCorrection.h"
 #include "support/MainWindowFixture.h"
 #include "widgets/QImageCanvas.h"
@@ -126,7 +127,7 @@ private slots:
         for (const auto& [x, ix] : {std::pair{8.0f, 1}, std::pair{7.9f, 0}}) {
             window_->OnCanvasMouseDown(Qt::MouseButton(mouseButton), Qt::NoModifier, x, 8);
             QCOMPARE(state_->field.pressureGrid.at(ix, 1), before.at(ix, 1) + delta);
-            QCOMPARE(teisei->text(), QString::fromStdString(NodePressureText(before.at(ix, 1) + delta, 100)));
+            QCOMPARE(teisei->text(), QString::fromStdString(PressureText(before.at(ix, 1) + delta, 100)));
         }
         QCOMPARE(state_->field.pressureGrid.at(1, 2), before.at(1, 2));
         QCOMPARE(state_->correctionHistory.UndoCount(), size_t(delta ? 2 : 0));
@@ -223,7 +224,7 @@ private slots:
         QTest::keyClick(teisei, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(state_->field.pressureGrid == states[1]);
         QCOMPARE(window_->canvas().ReadPixel(kMarkX, kMarkY), kYellow);  // only the cells around the node
-        QCOMPARE(teisei->text(), QString::fromStdString(NodePressureText(states[1].at(10, 6), 100)));
+        QCOMPARE(teisei->text(), QString::fromStdString(PressureText(states[1].at(10, 6), 100)));
 
         window_->show();
         window_->activateWindow();

@@ -4,6 +4,7 @@
 
 #include "IsobarMaps.h"
 #include "canvas/RecordingCanvas.h"
+#include "isobar/CentreLetters.h"
 #include "isobar/GridCorrection.h"
 #include "isobar/IsobarSegments.h"
 
@@ -35,7 +36,7 @@ TEST(GridCorrection, ClicksPickTheNearestNodeInsideTheMapOnly) {
 
 TEST(GridCorrection, TextsAndSums) {
     for (const auto& [value, text] : {std::pair{101250, "1012.5"}, {101200, "1012"}, {-50, "-0.5"}, {5, "0.05"}})
-        EXPECT_EQ(NodePressureText(value, 100), text) << value;
+        EXPECT_EQ(PressureText(value, 100), text) << value;
     PressureGrid grid;
     grid.at(0, 0) = INT32_MAX - 10;
     EXPECT_EQ(ChangeNode(grid, {0, 0}, 200).after, INT32_MAX);  // stops, does not wrap

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "isobar/IsobarInterval.h"
+#include "model/TextFields.h"
 
 namespace isobra {
 namespace {

@@ -246,7 +246,7 @@ TEST(LabelledIsobars, CentralPressureUnderItsLetter) {
         PressureField state = test::EmptyPlotState();
         test::AddItem(state, c.kind, c.x, c.y, c.pressure);
         RecordingCanvas canvas;
-        DrawCentralPressures(canvas, state.plotTable, 100, kStyle);
+        DrawCentralPressures(canvas, CentralPressures(state.plotTable, 100, kStyle));
         if (c.text[0] == 0) {
             EXPECT_TRUE(canvas.calls.empty()) << c.kind << " at " << c.x;
             continue;
@@ -383,7 +383,8 @@ TEST(LabelObstacles, TheBoxesCoverEveryPixelTheOtherLayersDraw) {
         if (c.op == Op::Arc) RasterArc(PixelOf(c.x1), PixelOf(c.y1), c.x2, c.start, c.end, plot);
     }
     const std::vector<PixelBox> reserved =
-        LabelObstacles(winter.observations, winter.field.plotTable, winter.coastline, 100, kStyle);
+        LabelObstacles(winter.observations, winter.field.plotTable, winter.coastline,
+                       CentralPressures(winter.field.plotTable, 100, kStyle), kStyle);
     for (const auto& [x, y] : drawn) {
         bool covered = false;
         for (const PixelBox& b : reserved) covered |= b.Contains(x, y);
@@ -436,7 +437,9 @@ TEST(LabelObstacles, FrontsAsFarAsAFileHoldsCostWhatTheirPartOnTheMapCosts) {
     const Result<IsobarFileData> parsed = ParseIsobarFile(*bytes, state.field.grid, 54);
     ASSERT_TRUE(parsed) << parsed.message();
     ASSERT_TRUE(ApplyIsobarFile(*parsed, 54, state.field));
-    EXPECT_LT(LabelObstacles(state.observations, state.field.plotTable, state.coastline, 100, kStyle).size(), 20000u);
+    const std::vector<CentralPressure> pressures = CentralPressures(state.field.plotTable, 100, kStyle);
+    EXPECT_LT(LabelObstacles(state.observations, state.field.plotTable, state.coastline, pressures, kStyle).size(),
+              20000u);
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ TEST_P(ConvertedImagePixel, LandsInItsByteAndNibbleAlone) {
     const PixelCase c = GetParam();
     std::vector<std::uint8_t> indices(kConvertedPixelCount, 0);
     indices[static_cast<std::size_t>(c.y) * 400 + c.x] = 0x0b;
-    const std::string bmp = EncodeConvertedImage(indices);
+    const std::string bmp = testing::EncodeConvertedImage(indices);
 
     ASSERT_EQ(bmp.size(), 80118u);
     std::string expected = HeaderFromFields() + std::string(80000, '\0');
@@ -71,12 +71,12 @@ TEST(ConvertedImage, ReadsBackEveryPixelOfARandomPicture) {
     std::vector<std::uint8_t> indices(kConvertedPixelCount);
     for (std::uint8_t& index : indices) index = static_cast<std::uint8_t>(random() % 16);
     const std::vector<int> expected(indices.begin(), indices.end());
-    EXPECT_EQ(testing::IndicesOf(EncodeConvertedImage(indices)), expected);
+    EXPECT_EQ(testing::IndicesOf(testing::EncodeConvertedImage(indices)), expected);
 }
 
 TEST(ConvertedImage, KeepsTheLowFourBitsAndPadsAShortPicture) {
     const std::vector<std::uint8_t> indices = {0x1f, 0x23, 0x07};
-    const std::string bmp = EncodeConvertedImage(indices);
+    const std::string bmp = testing::EncodeConvertedImage(indices);
     ASSERT_EQ(bmp.size(), 80118u);
     EXPECT_EQ(testing::IndexAt(bmp, 0, 0), 0x0f);
     EXPECT_EQ(testing::IndexAt(bmp, 1, 0), 0x03);

@@ -3,9 +3,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -63,6 +65,21 @@ inline std::vector<int> IndicesOf(const std::string& bmp) {
     for (int y = 0; y < 400; ++y)
         for (int x = 0; x < 400; ++x) out.push_back(IndexAt(bmp, x, y));
     return out;
+}
+
+// The whole file for a picture given as palette indices, one per pixel,
+// row-major with the top row first. Indices missing at the end count as 0
+// and extra ones are ignored.
+inline std::string EncodeConvertedImage(std::span<const std::uint8_t> indices) {
+    std::string image = BlankConvertedImage();
+    std::array<std::uint8_t, kConvertedImageWidth> row{};
+    for (int y = 0; y < kConvertedImageHeight; ++y) {
+        const std::size_t from = static_cast<std::size_t>(y) * kConvertedImageWidth;
+        row.fill(0);
+        for (std::size_t x = 0; x < row.size() && from + x < indices.size(); ++x) row[x] = indices[from + x];
+        PutConvertedRow(image, y, row);
+    }
+    return image;
 }
 
 // Indices all `fill` except (x, y), which holds `index`.
