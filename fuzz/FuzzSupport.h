@@ -11,11 +11,9 @@
 #include <string_view>
 
 #include "canvas/PixelCanvas.h"
-#include "map/Fronts.h"
-#include "map/WeatherSymbols.h"
-#include "map/WindSymbols.h"
 #include "state/AppState.h"
 #include "state/IsobarLayer.h"
+#include "state/MapLayers.h"
 
 namespace isobra::fuzz {
 
@@ -37,10 +35,9 @@ inline void DrawEverything(AppState& state) {
         PixelCanvas canvas;
         state.labelIsobars = labels;
         DrawIsobarLayer(canvas, state);
-        DrawWeatherSymbols(canvas, state.observations, state.field.plotTable,
-                           state.colours.ColorOf(kWeatherSymbolColour));
-        DrawWindSymbols(canvas, state.observations, state.field.plotTable, state.colours.ColorOf(kWindSymbolColour));
-        DrawFronts(canvas, state.field.plotTable, state.colours);
+        DrawSymbolLayer(canvas, state);
+        DrawWindLayer(canvas, state);
+        DrawFrontLayer(canvas, state);
     }
     state.labelIsobars = false;
 }

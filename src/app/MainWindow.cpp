@@ -11,10 +11,7 @@
 #include "app/PleaseWait.h"
 #include "app/RecoveryFile.h"
 #include "app/Teisei.h"
-#include "map/CoastlineTable.h"
-#include "map/Fronts.h"
-#include "map/WeatherSymbols.h"
-#include "map/WindSymbols.h"
+#include "state/MapLayers.h"
 #include "widgets/HelpTexts.h"
 #include "widgets/QImageCanvas.h"
 
@@ -130,16 +127,12 @@ void MainWindow::BuildMenus() {
     QMenu* chart = AddSubmenu(nullptr, QStringLiteral("天気図"), QStringLiteral("cntLine"));
     AddItem(chart, QStringLiteral("地図を表示"), QStringLiteral("cntTizu"), [this] { DrawMap(); });
     AddItem(chart, QStringLiteral("等圧線の表示"), QStringLiteral("cntTouatu2"), [this] { ShowIsobars(); });
-    AddItem(chart, QStringLiteral("天気記号の表示"), QStringLiteral("cntKigou"), [this] {
-        DrawWeatherSymbols(*canvas_, state_.observations, state_.field.plotTable,
-                           state_.colours.ColorOf(kWeatherSymbolColour));
-    });
-    AddItem(chart, QStringLiteral("風力の表示"), QStringLiteral("cntHuuryoku"), [this] {
-        DrawWindSymbols(*canvas_, state_.observations, state_.field.plotTable,
-                        state_.colours.ColorOf(kWindSymbolColour));
-    });
+    AddItem(chart, QStringLiteral("天気記号の表示"), QStringLiteral("cntKigou"),
+            [this] { DrawSymbolLayer(*canvas_, state_); });
+    AddItem(chart, QStringLiteral("風力の表示"), QStringLiteral("cntHuuryoku"),
+            [this] { DrawWindLayer(*canvas_, state_); });
     AddItem(chart, QStringLiteral("前線の表示"), QStringLiteral("cntZensen"),
-            [this] { DrawFronts(*canvas_, state_.field.plotTable, state_.colours); });
+            [this] { DrawFrontLayer(*canvas_, state_); });
     QMenu* cls = AddSubmenu(chart, QStringLiteral("画面の消去"), QStringLiteral("cntCls"));
     AddItem(cls, QStringLiteral("地図、等圧線や記号を消す"), QStringLiteral("cntClsLine"), [this] { ClearMap(); });
     AddSeparator(cls, QStringLiteral("cntS5"));
@@ -228,7 +221,7 @@ void MainWindow::OnCanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers
     // No mode: a click does nothing.
 }
 
-void MainWindow::DrawMap() { DrawCoastline(*canvas_, state_.coastline, state_.colours.ColorOf(kMapColour)); }
+void MainWindow::DrawMap() { DrawMapLayer(*canvas_, state_); }
 
 void MainWindow::ClearMap() { canvas_->ClearCanvas(); }
 

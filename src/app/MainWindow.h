@@ -223,9 +223,8 @@ private:
     std::optional<SaveChoice> SaveTarget(const QString& chosen, const std::vector<std::string_view>& extensions,
                                          int picked);
     void DeleteFilesLoop(const QString& title, const QString& pattern);
-    // The whole file, or nothing after the please-wait window is gone and
-    // the user has read why.
-    std::optional<std::string> ReadChosenFile(const QString& path);
+    // Takes the please-wait window down and tells the user why the file was
+    // not read.
     void RefuseFile(const QString& path, const Failure& failure);
     // Saves the encoded file atomically; false after telling the user why not.
     bool WriteFile(const QString& path, const Result<std::string>& encoded);
@@ -234,15 +233,11 @@ private:
     // makes. True when the file was written.
     bool SaveChosen(const QString& title, const QString& pattern, const char* extension, const QString& caption,
                     const std::function<Result<std::string>()>& encode);
-    // Reads the whole file and parses it, with the please-wait window up;
-    // nothing after the user has read why.
     // Converts a plane set or a sensor file with the line countdown in the
     // please-wait window; the BMP written, or nothing after telling the user.
     std::optional<QString> ConvertImageSource(int option, const QString& source);
     // A click in a cross-section mode: the chart through (x, y).
     void DrawCrossSectionAt(int x, int y);
-    template <class Parse>
-    auto ReadAndParse(const QString& path, Parse parse) -> std::optional<typename decltype(parse(""))::Value>;
     // The observations as the recovery file sees them: changed by the user,
     // or now standing in a file of the user's (saved, loaded, erased).
     void NoteObservationsChanged();

@@ -4,6 +4,7 @@
 #include "entry/Gyogyou.h"
 #include "entry/Kaiyou1.h"
 #include "entry/Tenki1.h"
+#include "state/GridReplacement.h"
 #include "widgets/WindowPlacement.h"
 
 namespace isobra {
@@ -40,8 +41,7 @@ void MainWindow::ShowFisheryForm() {
 
 void MainWindow::EraseAllObservations() {
     CreateEntryForms();
-    state_.lists.EraseAll(state_.observations, state_.field);
-    state_.correctionHistory.Clear();
+    isobra::EraseAllObservations(state_);
     ShowEntryLists();
     MarkObservationsClean();
 }
@@ -49,10 +49,8 @@ void MainWindow::EraseAllObservations() {
 void MainWindow::ShowEntryLists() {
     CreateEntryForms();
     tenki1_->ShowRows();
-    for (EntryForm* form : {static_cast<EntryForm*>(kaiyou1_), static_cast<EntryForm*>(gyogyou_)}) {
-        form->ShowRows();
-        form->SelectRow(-1);
-    }
+    for (EntryForm* form : {static_cast<EntryForm*>(kaiyou1_), static_cast<EntryForm*>(gyogyou_)})
+        form->ShowRowsWithoutSelection();
 }
 
 }  // namespace isobra

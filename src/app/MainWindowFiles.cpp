@@ -18,6 +18,7 @@
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
 #include "model/SavePath.h"
+#include "state/GridReplacement.h"
 #include "state/IsobarFileLoad.h"
 #include "state/IsobarLayer.h"
 #include "widgets/MoveToTrash.h"
@@ -113,15 +114,6 @@ bool MainWindow::WriteFile(const QString& path, const Result<std::string>& encod
     return false;
 }
 
-std::optional<std::string> MainWindow::ReadChosenFile(const QString& path) {
-    Result<std::string> file = ReadWholeFile(ToUtf8(path));
-    if (file) return std::move(*file);
-    HidePleaseWait();
-    prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(ReadFailureText(ToUtf8(FileNameOf(path)), file.message())),
-                    Prompts::Icon::Warning);
-    return std::nullopt;
-}
-
 void MainWindow::RefuseFile(const QString& path, const Failure& failure) {
     HidePleaseWait();
     prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(ReadFailureText(ToUtf8(FileNameOf(path)), failure)),
@@ -141,19 +133,6 @@ void MainWindow::DeleteFilesLoop(const QString& title, const QString& pattern) {
                 Prompts::Icon::Warning);
         }
     }
-}
-
-template <class Parse>
-auto MainWindow::ReadAndParse(const QString& path, Parse parse) -> std::optional<typename decltype(parse(""))::Value> {
-    ShowPleaseWait(QStringLiteral("データ読みこみ中！"));
-    const auto bytes = ReadChosenFile(path);
-    if (!bytes) return std::nullopt;
-    auto parsed = parse(*bytes);
-    if (!parsed) {
-        RefuseFile(path, parsed.failure());
-        return std::nullopt;
-    }
-    return std::move(*parsed);
 }
 
 bool MainWindow::SaveChosen(const QString& title, const QString& pattern, const char* extension, const QString& caption,
@@ -183,12 +162,21 @@ void MainWindow::LoadObservations() {
 }
 
 bool MainWindow::OpenObservationFile(const QString& path) {
-    const auto data = ReadAndParse(path, [](std::string_view bytes) { return ParseObservationFile(bytes); });
-    if (!data) return false;
+    ShowPleaseWait(QStringLiteral("データ読みこみ中！"));
+    const Result<std::string> bytes = ReadWholeFile(ToUtf8(path));
+    if (!bytes) {
+        HidePleaseWait();
+        prompts_.Inform(QString::fromUtf8(kProgramTitle),
+                        ToQ(ReadFailureText(ToUtf8(FileNameOf(path)), bytes.message())), Prompts::Icon::Warning);
+        return false;
+    }
+    const Result<ObservationFileData> data = ParseObservationFile(*bytes);
+    if (!data) {
+        RefuseFile(path, data.failure());
+        return false;
+    }
     // The whole file is good: now it replaces what is in memory.
-    ApplyObservationFile(*data, state_.observations, state_.field);
-    state_.correctionHistory.Clear();
-    state_.lists.RebuildFromData(state_.observations);
+    ApplyObservationData(*data, state_);
     ShowEntryLists();
     MarkObservationsClean();
     HidePleaseWait();

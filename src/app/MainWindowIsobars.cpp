@@ -2,9 +2,9 @@
 // is not computed yet and draws the isobars with the centre letters.
 // "気圧の立体表示": the computed grid as a wire-frame surface.
 #include "app/MainWindow.h"
-#include "isobar/GridConstruction.h"
-#include "map/PressureSurface.h"
+#include "state/GridReplacement.h"
 #include "state/IsobarLayer.h"
+#include "state/MapLayers.h"
 #include "widgets/QImageCanvas.h"
 #include "widgets/QtText.h"
 
@@ -27,8 +27,7 @@ void MainWindow::ShowIsobars() {
     }
 
     ShowPleaseWait(QStringLiteral("ちょっと待ってね。（計算中）"));
-    const Result<GridConstructionReport> result = ComputePressureGrid(state_.observations, state_.field);
-    state_.correctionHistory.Clear();
+    const Result<GridConstructionReport> result = BuildPressureGrid(state_);
     if (result) DrawIsobarLayer(*canvas_, state_);
     HidePleaseWait();
 
@@ -44,9 +43,9 @@ void MainWindow::ShowPressureSurface() {
         return;
     }
     // The drawing stays; only the satellite picture under it goes.
-    canvas_->SetBackgroundPicture(nullptr);
+    RemoveSatelliteImage();
     ShowPleaseWait(QStringLiteral("ちょっと待ってね。（計算中）"));
-    DrawPressureSurface(*canvas_, state_.field.pressureGrid, state_.field.grid, state_.coastline, state_.colours);
+    DrawSurfaceLayer(*canvas_, state_);
     HidePleaseWait();
 }
 

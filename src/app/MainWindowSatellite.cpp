@@ -118,21 +118,17 @@ void MainWindow::DeleteImageFiles() { DeleteFilesLoop(QStringLiteral("画像フ�
 void MainWindow::RemoveSatelliteImage() { canvas_->SetBackgroundPicture(nullptr); }
 
 void MainWindow::ShowCrossSectionWindow() {
-    if (!danmen_) {
-        danmen_ = new Danmen(state_.mouseMode, *canvas_, this);
-        danmen_->adjustSize();
-        PlaceBesideMainWindow(danmen_, this);
-    }
-    danmen_->ShowInFront();
-    danmen_->activateWindow();
+    if (!danmen_) danmen_ = new Danmen(state_.mouseMode, *canvas_, this);
+    ShowBesideMainWindow(danmen_, this);
 }
 
 Danmen* MainWindow::crossSectionWindow() const { return danmen_.data(); }
 
 void MainWindow::DrawCrossSectionAt(int x, int y) {
-    const auto direction = CrossSectionDirectionOf(MouseModeText(state_.mouseMode));
-    if (!direction) return;
-    DrawCrossSection(*canvas_, *direction, x, y);
+    if (!IsCrossSectionMode(state_.mouseMode)) return;
+    const CrossSectionDirection direction =
+        state_.mouseMode == MouseMode::EastWest ? CrossSectionDirection::EastWest : CrossSectionDirection::NorthSouth;
+    DrawCrossSection(*canvas_, direction, x, y);
     if (danmen_) danmen_->ShowInFront();
 }
 

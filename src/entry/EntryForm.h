@@ -32,6 +32,11 @@ public:
 
     // The list shows the core list's rows again (after a load, say).
     void ShowRows();
+    // After a load: the rows shown, none selected.
+    void ShowRowsWithoutSelection() {
+        ShowRows();
+        SelectRow(-1);
+    }
 
     // The controls every entry window has: "データ入力", "説明" (the window's
     // help page), "もどる" (the window hides; it lives on) and the date
@@ -73,11 +78,6 @@ protected:
     virtual HelpPage Help() const = 0;
     // At creation: the first row's text in the edit line, the last row selected.
     void ShowFirstRowAndSelectLast();
-    // After a load: the rows shown, none selected.
-    void ShowRowsWithoutSelection() {
-        ShowRows();
-        SelectRow(-1);
-    }
     // After the user's operation on the core list: its rows shown, `row`
     // selected and observationsChanged() told.
     void ShowRowsAndSelect(int row);

@@ -18,6 +18,7 @@ void Apply(const GridEdit& edit, PressureGrid& grid, bool undo) {
 }  // namespace
 
 void GridHistory::Record(GridEdit edit) {
+    std::erase_if(edit.changes, [](const NodeChange& c) { return c.before == c.after; });
     if (edit.changes.empty()) return;
     done_.push_back(std::move(edit));
     if (done_.size() > kMaxSteps) done_.pop_front();

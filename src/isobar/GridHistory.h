@@ -35,8 +35,8 @@ public:
     static constexpr std::size_t kMaxSteps = 100;
 
     // A new step; the oldest goes once kMaxSteps are kept, and what was
-    // undone can no longer be redone. An edit that changed nothing is not
-    // kept.
+    // undone can no longer be redone. Nodes the edit left as they were are
+    // dropped from it; an edit that changed nothing is not kept.
     void Record(GridEdit edit);
     bool CanUndo() const { return !done_.empty(); }
     bool CanRedo() const { return !undone_.empty(); }

@@ -153,10 +153,8 @@ CoastlineTable::CoastlineTable() {
 }
 
 void DrawCoastline(MapCanvas& canvas, const CoastlineTable& table, Colour colour) {
-    for (int i = 0; i <= CoastlineTable::kLastSegmentStart; ++i) {
-        if (table.IsBreak(i) || table.IsBreak(i + 1)) continue;
-        canvas.DrawLine(table.x(i), table.y(i), table.x(i + 1), table.y(i + 1), colour);
-    }
+    ForEachCoastSegment(table,
+                        [&](float x1, float y1, float x2, float y2) { canvas.DrawLine(x1, y1, x2, y2, colour); });
 }
 
 }  // namespace isobra

@@ -26,7 +26,17 @@ private:
     std::array<float, kPointCount> y_{};
 };
 
-// Draws every segment whose two end points are both present, in `colour`.
+// Calls fn(x1, y1, x2, y2) for every segment whose two end points are both
+// present, in the table's order.
+template <class Fn>
+void ForEachCoastSegment(const CoastlineTable& table, Fn&& fn) {
+    for (int i = 0; i <= CoastlineTable::kLastSegmentStart; ++i) {
+        if (table.IsBreak(i) || table.IsBreak(i + 1)) continue;
+        fn(table.x(i), table.y(i), table.x(i + 1), table.y(i + 1));
+    }
+}
+
+// Draws those segments in `colour`.
 void DrawCoastline(MapCanvas& canvas, const CoastlineTable& table, Colour colour);
 
 }  // namespace isobra

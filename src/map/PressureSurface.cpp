@@ -40,10 +40,9 @@ void DrawPressureSurface(MapCanvas& canvas, const PressureGrid& grid, const Grid
     SurfaceLine(canvas, right, bottom, base, right, bottom, hpa(maxX - 1, maxY - 1), map);
     SurfaceLine(canvas, left, bottom, base, left, bottom, hpa(1, maxY - 1), map);
 
-    for (int i = 0; i <= CoastlineTable::kLastSegmentStart; ++i) {
-        if (coastline.IsBreak(i) || coastline.IsBreak(i + 1)) continue;
-        SurfaceLine(canvas, coastline.x(i), coastline.y(i), base, coastline.x(i + 1), coastline.y(i + 1), base, map);
-    }
+    ForEachCoastSegment(coastline, [&](float x1, float y1, float x2, float y2) {
+        SurfaceLine(canvas, x1, y1, base, x2, y2, base, map);
+    });
 
     for (int iy = 1; iy <= maxY - 1; ++iy)
         for (int ix = 1; ix <= maxX - 2; ++ix)

@@ -1,7 +1,6 @@
 #include "model/ContinuousDisplay.h"
 
-#include <charconv>
-
+#include "model/FieldFormat.h"
 #include "model/TextFields.h"
 
 namespace isobra {
@@ -33,10 +32,7 @@ int ContinuousDisplay::Remove(int selected) {
 }
 
 std::string DisplayTimePrompt(float seconds) {
-    char number[32];
-    const auto [end, ec] = std::to_chars(number, number + sizeof number, seconds, std::chars_format::fixed);
-    const std::string shown = ec == std::errc() ? std::string(number, end) : std::string("1");
-    return "表示する時間は" + shown + "秒ごとです。\r\n何秒間隔で表示しますか？\r\n（0から10）";
+    return "表示する時間は" + ShortestDecimal(seconds) + "秒ごとです。\r\n何秒間隔で表示しますか？\r\n（0から10）";
 }
 
 std::optional<float> DisplayTimeFromAnswer(std::string_view answer) {

@@ -14,11 +14,7 @@ void EntryLists::RebuildFromData(const ObservationSet& obs) {
 
 void EntryLists::EraseAll(ObservationSet& obs, PressureField& field) {
     for (int k = 0; k < obs.stationCount(); ++k) obs.land(k) = LandReport{};
-    for (int k = 0; k < obs.shipCount(); ++k) {
-        ShipReport& ship = obs.ship(k);
-        ship.windDirection = ship.windForce = ship.weather = ship.pressure = 0;
-    }
-    for (int k = 0; k < obs.fisheryCount(); ++k) obs.fishery(k).pressure = 0;
+    obs.ClearShipAndFisheryValues();
     obs.observationDate.clear();
     field.pressureGrid.Fill(0);
     field.workGrid.Fill(0);

@@ -21,12 +21,11 @@ std::string LandRow(const LandRowTexts& t, int nameWidth) {
 // the plain number, and an over-wide value still keeps a space before it.
 std::string LandRowFromData(const ObservationSet& set, int slot, LandWeather weather) {
     const LandReport& r = set.land(slot);
-    const bool reported = r.pressure != 0 || r.windForce != 0 || r.temperature != 0;
     LandRowTexts t;
     t.name = set.stationName(slot);
     t.direction = Calm(r.windForce, r.windDirection);
     t.force = SignedNumber(r.windForce);
-    t.weather = (reported || weather == LandWeather::Always) ? WeatherText(r.weather) : std::string();
+    t.weather = (HasReport(r) || weather == LandWeather::Always) ? WeatherText(r.weather) : std::string();
     t.pressure = SignedNumber(r.pressure);
     t.temperature = SignedNumber(r.temperature);
     return LandRow(t, kRebuiltNameWidth);

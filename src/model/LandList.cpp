@@ -25,7 +25,7 @@ void LandList::RebuildFromData(const ObservationSet& obs, int count, LandWeather
 int LandList::Enter(ObservationSet& obs, int selected, LandReport report, LandRowTexts texts) {
     const int i = std::max(selected, 0);
     if (i >= RowCount() || !ObservationSet::IsSlot(i)) return selected;
-    if (report.pressure == 0 && report.windForce == 0 && report.temperature == 0) {
+    if (!HasReport(report)) {
         report.weather = 0;
         texts.weather.clear();
     }

@@ -36,8 +36,7 @@ std::string DirectionText(std::int32_t direction, std::int32_t force) {
 
 std::string LandLine(const ObservationSet& set, int k) {
     const LandReport& r = set.land(k);
-    const bool noReport = r.pressure == 0 && r.windForce == 0 && r.temperature == 0;
-    const std::string weather = noReport ? WeatherText(kWeatherUnknown) : WeatherText(r.weather);
+    const std::string weather = HasReport(r) ? WeatherText(r.weather) : WeatherText(kWeatherUnknown);
     // The pressure of 富士山 is never saved.
     const std::string pressure = set.stationName(k) == kFujisan ? std::string(5, ' ') : FieldNumber(r.pressure, 5);
     return PadRight(set.stationName(k), 10) + "," + PadRight(DirectionText(r.windDirection, r.windForce), 6) + "," +
@@ -174,11 +173,7 @@ Result<ObservationFileData> ParseObservationFile(std::string_view bytes) {
 
 void ApplyObservationFile(const ObservationFileData& data, ObservationSet& obs, PressureField& field) {
     // The rows the ship and fishery lists held before lose their values.
-    for (int r = obs.shipCount() - 1; r >= 0; --r) {
-        ShipReport& ship = obs.ship(r);
-        ship.windDirection = ship.windForce = ship.weather = ship.pressure = 0;
-    }
-    for (int r = obs.fisheryCount() - 1; r >= 0; --r) obs.fishery(r).pressure = 0;
+    obs.ClearShipAndFisheryValues();
 
     const int n = static_cast<int>(data.land.size());
     obs.SetStationCount(n);

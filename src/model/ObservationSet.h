@@ -26,6 +26,10 @@ struct LandReport {
     bool operator==(const LandReport&) const = default;
 };
 
+// A station whose pressure, wind force and temperature are all 0 has sent no
+// report: its weather code means nothing.
+inline bool HasReport(const LandReport& r) { return r.pressure != 0 || r.windForce != 0 || r.temperature != 0; }
+
 struct ShipReport {
     std::int32_t latitude = 0;   // whole degrees north
     std::int32_t longitude = 0;  // whole degrees east
@@ -75,6 +79,16 @@ public:
     void SetStationCount(int count) { stationCount_ = Fit(count); }
     void SetShipCount(int count) { shipCount_ = Fit(count); }
     void SetFisheryCount(int count) { fisheryCount_ = Fit(count); }
+
+    // The ship and fishery slots in use lose their values (wind, weather,
+    // pressure); their positions and kinds stay.
+    void ClearShipAndFisheryValues() {
+        for (int k = 0; k < shipCount_; ++k) {
+            ShipReport& s = ships_[static_cast<std::size_t>(k)];
+            s.windDirection = s.windForce = s.weather = s.pressure = 0;
+        }
+        for (int k = 0; k < fisheryCount_; ++k) fishery_[static_cast<std::size_t>(k)].pressure = 0;
+    }
 
     std::string observationDate;
 

@@ -1,12 +1,12 @@
 #include "render/MapRenderer.h"
 
 #include "isobar/GridConstruction.h"
-#include "isobar/IsobarFile.h"
 #include "isobar/IsobarInterval.h"
 #include "model/ObservationFile.h"
 #include "render/OutputKinds.h"
 #include "render/RenderLayers.h"
 #include "render/RenderMessages.h"
+#include "state/IsobarFileLoad.h"
 
 namespace isobra {
 
@@ -45,11 +45,8 @@ std::string MapRenderer::Load(const std::string& input, std::vector<std::string>
     if (!file) return ToolMessage(input, 0, file.message());
 
     if (options_.inputsAreIsobarFiles) {
-        const int stations = state_.observations.stationCount();
-        const auto parsed = ParseIsobarFile(*file, state_.field.grid, stations);
-        if (!parsed) return ToolMessage(input, parsed.line(), parsed.message());
-        if (const Status applied = ApplyIsobarFile(*parsed, stations, state_.field); !applied)
-            return ToolMessage(input, 0, applied.message());
+        if (const Status st = ApplyIsobarBytes(*file, state_.observations.stationCount(), state_); !st)
+            return ToolMessage(input, st.line(), st.message());
         return {};
     }
 

@@ -2,12 +2,8 @@
 
 #include <algorithm>
 
-#include "map/CoastlineTable.h"
-#include "map/Fronts.h"
-#include "map/PressureSurface.h"
-#include "map/WeatherSymbols.h"
-#include "map/WindSymbols.h"
 #include "state/IsobarLayer.h"
+#include "state/MapLayers.h"
 
 namespace isobra {
 
@@ -23,26 +19,13 @@ struct Layer {
 
 const std::vector<Layer>& Layers() {
     static const std::vector<Layer> layers = {
-        {"map", [](MapCanvas& c, const AppState& s) { DrawCoastline(c, s.coastline, s.colours.ColorOf(kMapColour)); },
-         false},
-        {"isobars", [](MapCanvas& c, const AppState& s) { DrawIsobarLayer(c, s); }, false},
-        {"symbols",
-         [](MapCanvas& c, const AppState& s) {
-             DrawWeatherSymbols(c, s.observations, s.field.plotTable, s.colours.ColorOf(kWeatherSymbolColour));
-         },
-         false},
-        {"wind",
-         [](MapCanvas& c, const AppState& s) {
-             DrawWindSymbols(c, s.observations, s.field.plotTable, s.colours.ColorOf(kWindSymbolColour));
-         },
-         false},
-        {"fronts", [](MapCanvas& c, const AppState& s) { DrawFronts(c, s.field.plotTable, s.colours); }, false},
+        {"map", DrawMapLayer, false},
+        {"isobars", DrawIsobarLayer, false},
+        {"symbols", DrawSymbolLayer, false},
+        {"wind", DrawWindLayer, false},
+        {"fronts", DrawFrontLayer, false},
         // The 3-D view reaches x = 575: its picture is the whole canvas.
-        {"surface",
-         [](MapCanvas& c, const AppState& s) {
-             DrawPressureSurface(c, s.field.pressureGrid, s.field.grid, s.coastline, s.colours);
-         },
-         true},
+        {"surface", DrawSurfaceLayer, true},
     };
     return layers;
 }
@@ -55,20 +38,11 @@ const Layer* FindLayer(std::string_view name) {
 
 }  // namespace
 
-const std::vector<std::string_view>& LayerNames() {
-    static const std::vector<std::string_view> names = [] {
-        std::vector<std::string_view> out;
-        for (const Layer& layer : Layers()) out.push_back(layer.name);
-        return out;
-    }();
-    return names;
-}
-
 bool IsKnownLayer(std::string_view name) { return FindLayer(name) != nullptr; }
 
 std::string LayerNameList() {
     std::string out;
-    for (std::string_view name : LayerNames()) out += (out.empty() ? "" : ", ") + std::string(name);
+    for (const Layer& layer : Layers()) out += (out.empty() ? "" : ", ") + std::string(layer.name);
     return out;
 }
 

@@ -9,8 +9,8 @@
 
 namespace isobra {
 
-// The layers a map is made of, in the order the menu lists their commands.
-const std::vector<std::string_view>& LayerNames();
+// The layers a map is made of are named "map", "isobars", "symbols", "wind",
+// "fronts" and "surface", in the order the menu lists their commands.
 bool IsKnownLayer(std::string_view name);
 // "map, isobars, ...", for messages.
 std::string LayerNameList();

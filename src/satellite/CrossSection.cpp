@@ -50,12 +50,6 @@ void DrawNorthSouth(MapCanvas& canvas, int x) {
 
 }  // namespace
 
-std::optional<CrossSectionDirection> CrossSectionDirectionOf(std::string_view clickMode) {
-    if (clickMode == "H") return CrossSectionDirection::EastWest;
-    if (clickMode == "V") return CrossSectionDirection::NorthSouth;
-    return std::nullopt;
-}
-
 int PixelBrightness(Colour colour) {
     // A sum divided by 3 never ends in a half, so rounding to the nearest
     // (halves to even) is adding 1 before the whole-number division.

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <optional>
-#include <string_view>
-
 #include "canvas/MapCanvas.h"
 #include "model/Colour.h"
 
@@ -10,12 +7,9 @@ namespace isobra {
 
 // Which line through the clicked point the brightness chart follows.
 enum class CrossSectionDirection {
-    EastWest,    // click mode "H": the clicked row
-    NorthSouth,  // click mode "V": the clicked column
+    EastWest,    // the clicked row
+    NorthSouth,  // the clicked column
 };
-
-// The direction a click mode asks for ("H" or "V"); nothing for any other mode.
-std::optional<CrossSectionDirection> CrossSectionDirectionOf(std::string_view clickMode);
 
 // (red + green + blue) / 3 rounded to the nearest whole number: 0..255.
 int PixelBrightness(Colour colour);

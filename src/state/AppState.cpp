@@ -8,7 +8,6 @@ AppState::AppState() { ApplyStartupSettings(); }
 
 void AppState::ApplyStartupSettings() {
     field.grid = GridSettings{};
-    observations.SetStationCount(kBuiltInStationCount);
     field.plotTable.lastPlotIndex = 0;
     colours.ResetToDefaults();
     display.SetDisplayTime(1.0f);

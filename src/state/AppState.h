@@ -29,8 +29,9 @@ public:
     ObservationSet observations;
     EntryLists lists;     // the rows of the three entry windows; they set the counts
     PressureField field;  // grid settings, pressure grid, plot table
-    // The hand corrections of this grid, for undo and redo. Every command
-    // that replaces or resets the grid calls correctionHistory.Clear().
+    // The hand corrections of this grid, for undo and redo. The commands that
+    // replace or reset the grid (state/GridReplacement.h,
+    // state/IsobarFileLoad.h) clear it.
     GridHistory correctionHistory;
     ColorSettings colours;
     ContinuousDisplay display;  // the show's files, kind and display time

@@ -27,7 +27,7 @@ std::optional<std::int32_t> CorrectAtPoint(MapCanvas& canvas, PressureField& fie
     if (click.mode == MouseMode::Raise || click.mode == MouseMode::Lower) {
         const std::int32_t step = CorrectionStep(click.leftButton, field.grid.pressureScale);
         const NodeChange change = ChangeNode(field.pressureGrid, *node, click.mode == MouseMode::Raise ? step : -step);
-        if (change.before != change.after) history.Record(GridEdit{GridEdit::Kind::Node, {change}});
+        history.Record(GridEdit{GridEdit::Kind::Node, {change}});
         RetraceAround(canvas, field, *node, isobarColour);
     }
     return field.pressureGrid.at(node->ix, node->iy);

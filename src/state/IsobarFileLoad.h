@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "model/Result.h"
 #include "state/AppState.h"
@@ -15,5 +16,10 @@ namespace isobra {
 // sentence for ReadFailureText ("ファイルかフォルダが見つかりません。",
 // "12行目の…。").
 Status LoadIsobarFile(const std::string& path, int stationCount, AppState& state);
+
+// The checking and applying half of LoadIsobarFile, for a file already read
+// whole: the bytes parsed, then applied, the station count set and the old
+// corrections forgotten. Refused bytes change nothing.
+Status ApplyIsobarBytes(std::string_view bytes, int stationCount, AppState& state);
 
 }  // namespace isobra

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 namespace isobra {
 
 // What a press on the map does: nothing, raise, lower or read the pressure
@@ -13,9 +11,5 @@ inline bool IsCorrectionMode(MouseMode mode) {
     return mode == MouseMode::Raise || mode == MouseMode::Lower || mode == MouseMode::Inspect;
 }
 inline bool IsCrossSectionMode(MouseMode mode) { return mode == MouseMode::NorthSouth || mode == MouseMode::EastWest; }
-
-// The mode's one-character name as the windows show it: "", "+", "-", "?",
-// "V", "H".
-std::string_view MouseModeText(MouseMode mode);
 
 }  // namespace isobra

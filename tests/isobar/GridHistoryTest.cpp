@@ -33,6 +33,8 @@ TEST(GridHistory, KeepsTheLastHundredStepsAndClears) {
     EXPECT_EQ(notices, 130);
     history.Record(GridEdit{});  // nothing changed: not a step
     EXPECT_EQ(notices, 130);
+    history.Record(GridEdit{GridEdit::Kind::Node, {{3, 3, 130, 130}}});  // a node left as it was: no step either
+    EXPECT_EQ(notices, 130);
     int undone = 0;
     while (history.Undo(grid)) ++undone;
     EXPECT_EQ(undone, 100);
@@ -45,6 +47,15 @@ TEST(GridHistory, KeepsTheLastHundredStepsAndClears) {
     const int before = notices;
     history.Clear();  // nothing left: nobody is told
     EXPECT_EQ(notices, before);
+}
+
+TEST(GridHistory, AStepKeepsOnlyTheNodesItChanged) {
+    PressureGrid grid;
+    GridHistory history;
+    history.Record(GridEdit{GridEdit::Kind::Smoothing, {{4, 4, 100, 100}, {5, 5, 0, 100}}});
+    const GridEdit* undone = history.Undo(grid);
+    ASSERT_NE(undone, nullptr);
+    EXPECT_EQ(undone->changes, (std::vector<NodeChange>{{5, 5, 0, 100}}));
 }
 
 }  // namespace
