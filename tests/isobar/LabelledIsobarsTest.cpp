@@ -20,6 +20,7 @@
 #include "map/WeatherSymbols.h"
 #include "map/WindSymbols.h"
 #include "model/FileAccess.h"
+#include "state/IsobarFileLoad.h"
 
 namespace isobra {
 namespace {
@@ -140,11 +141,7 @@ void ExpectSoundLabels(const AppState& state, const std::string& what, float int
     // The same input draws the same picture.
     const RecordingCanvas again = Draw(state, LayOut(state, interval));
     ASSERT_EQ(again.calls.size(), canvas.calls.size());
-    for (std::size_t k = 0; k < canvas.calls.size(); ++k) {
-        const auto &p = canvas.calls[k], &q = again.calls[k];
-        EXPECT_TRUE(p.op == q.op && p.x1 == q.x1 && p.y1 == q.y1 && p.x2 == q.x2 && p.y2 == q.y2 && p.text == q.text)
-            << "call " << k;
-    }
+    for (std::size_t k = 0; k < canvas.calls.size(); ++k) EXPECT_EQ(canvas.calls[k], again.calls[k]) << "call " << k;
 }
 
 TEST(LabelledIsobars, TheExampleAndRandomMapsKeepEveryPromise) {
@@ -431,11 +428,8 @@ TEST(LabelObstacles, FrontsAsFarAsAFileHoldsCostWhatTheirPartOnTheMapCosts) {
     // Found by fuzzing: 46 front points at 1 and 9999999 px once asked the
     // labelled drawing for gigabytes of obstacle boxes.
     AppState state;
-    const Result<std::string> bytes = ReadWholeFile(std::string(ISOBRA_TEST_DATA) + "/far-fronts.cnt");
-    ASSERT_TRUE(bytes.ok());
-    const Result<IsobarFileData> parsed = ParseIsobarFile(*bytes, state.field.grid, 54);
-    ASSERT_TRUE(parsed) << parsed.message();
-    ASSERT_TRUE(ApplyIsobarFile(*parsed, 54, state.field));
+    const Status loaded = LoadIsobarFile(std::string(ISOBRA_TEST_DATA) + "/far-fronts.cnt", 54, state);
+    ASSERT_TRUE(loaded) << loaded.message();
     EXPECT_LT(LabelObstacles(state.observations, state.field.plotTable, state.coastline, 100, kStyle).size(), 20000u);
 }
 
