@@ -21,6 +21,7 @@
 #include "map/WindSymbols.h"
 #include "model/FileAccess.h"
 #include "state/IsobarFileLoad.h"
+#include "support/RecordedPixels.h"
 
 namespace isobra {
 namespace {
@@ -40,16 +41,6 @@ RecordingCanvas Draw(const AppState& state, const IsobarLayout& layout) {
     DrawLabelledIsobars(canvas, layout, state.field.plotTable, state.field.grid.pressureScale, MakeColour(0, 0, 255),
                         kStyle);
     return canvas;
-}
-
-Pixels PixelsOfLines(const std::vector<RecordingCanvas::Call>& calls) {
-    Pixels out;
-    for (const auto& c : calls)
-        if (c.op == Op::Line)
-            RasterLine(PixelOf(c.x1), PixelOf(c.y1), PixelOf(c.x2), PixelOf(c.y2), 400, 400, [&](int x, int y) {
-                out.insert({x, y});
-            });
-    return out;
 }
 
 // The boxes of the isobar values as drawn: the small texts that are not
@@ -136,7 +127,7 @@ void ExpectSoundLabels(const AppState& state, const std::string& what, float int
                 return l.at.x == PixelOf(c.x1) && l.at.y == PixelOf(c.y1);
             }))
             texts.push_back(TextBox({PixelOf(c.x1), PixelOf(c.y1)}, c.text, kStyle.small).Grown(1));
-    for (const auto& [x, y] : PixelsOfLines(canvas.calls))
+    for (const auto& [x, y] : test::PixelsOf(canvas.calls))
         for (const PixelBox& b : texts) EXPECT_FALSE(b.Contains(x, y)) << x << "," << y;
     // The same input draws the same picture.
     const RecordingCanvas again = Draw(state, LayOut(state, interval));
@@ -290,7 +281,7 @@ TEST(LabelledIsobars, ThickLinesExactlyEvery20Hpa) {
             for (int ix = 0; ix <= 25; ++ix) state.field.pressureGrid.at(ix, iy) = 99900 + 200 * (upright ? ix : iy);
         const IsobarLayout layout = LayOut(state);
         const RecordingCanvas canvas = Draw(state, layout);
-        const Pixels lit = PixelsOfLines(canvas.calls);
+        const Pixels lit = test::PixelsOf(canvas.calls);
         auto labelled = [&](int x, int y) {
             for (const IsobarLabel& l : layout.labels)
                 if (l.box.Grown(1).Contains(x, y)) return true;
@@ -372,13 +363,7 @@ TEST(LabelObstacles, TheBoxesCoverEveryPixelTheOtherLayersDraw) {
     DrawWindSymbols(canvas, winter.observations, winter.field.plotTable, winter.colours.ColorOf(kWindSymbolColour));
     DrawFronts(canvas, winter.field.plotTable, winter.colours);
     ASSERT_GT(canvas.calls.size(), 300u);
-    Pixels drawn;
-    for (const auto& c : canvas.calls) {
-        auto plot = [&](int x, int y) { drawn.insert({x, y}); };
-        if (c.op == Op::Line) RasterLine(PixelOf(c.x1), PixelOf(c.y1), PixelOf(c.x2), PixelOf(c.y2), 400, 400, plot);
-        if (c.op == Op::Circle) RasterCircle(PixelOf(c.x1), PixelOf(c.y1), c.x2, plot);
-        if (c.op == Op::Arc) RasterArc(PixelOf(c.x1), PixelOf(c.y1), c.x2, c.start, c.end, plot);
-    }
+    const Pixels drawn = test::PixelsOf(canvas.calls);
     const std::vector<PixelBox> reserved =
         LabelObstacles(winter.observations, winter.field.plotTable, winter.coastline, 100, kStyle);
     for (const auto& [x, y] : drawn) {
