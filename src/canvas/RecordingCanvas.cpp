@@ -1,5 +1,7 @@
 #include "canvas/RecordingCanvas.h"
 
+#include <ostream>
+
 namespace isobra {
 
 std::vector<RecordingCanvas::Call> RecordingCanvas::Of(Op op) const {
@@ -29,6 +31,13 @@ void RecordingCanvas::DoClear() { calls.push_back({Op::Clear, 0, 0, 0, 0, 0, 0, 
 
 void RecordingCanvas::DoText(float x, float y, const std::string& text, TextSize size) {
     calls.push_back({Op::Text, x, y, 0, 0, foreground_, 0, 0, text, size});
+}
+
+void PrintTo(const RecordingCanvas::Call& call, std::ostream* out) {
+    static const char* const kOps[] = {"Line", "Box", "Circle", "Arc", "Clear", "Text"};
+    *out << kOps[static_cast<int>(call.op)] << "(" << call.x1 << ", " << call.y1 << ", " << call.x2 << ", " << call.y2
+         << ") colour " << call.colour << " arc " << call.start << ".." << call.end << " text \"" << call.text << "\""
+         << (call.size == TextSize::Small ? " small" : "");
 }
 
 }  // namespace isobra

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ public:
         float start = 0, end = 0;  // arcs
         std::string text;
         TextSize size = TextSize::Canvas;  // texts
+
+        bool operator==(const Call&) const = default;
     };
 
     std::vector<Call> calls;
@@ -54,5 +57,9 @@ private:
     std::shared_ptr<const RgbImage> picture_;
     CanvasArea area_ = kWholePlane;
 };
+
+// One call on one line, so that a test that compares recordings says which
+// call differs and how.
+void PrintTo(const RecordingCanvas::Call& call, std::ostream* out);
 
 }  // namespace isobra

@@ -11,6 +11,7 @@
 #include "isobar/CentreLetters.h"
 #include "isobar/GridCorrection.h"
 #include "support/MainWindowFixture.h"
+#include "support/TypistKit.h"
 #include "widgets/QImageCanvas.h"
 
 using namespace isobra;
@@ -32,9 +33,7 @@ class CorrectionWindowTest : public QObject, protected test::MainWindowFixture {
 private slots:
     void init() {
         CreateWindow();
-        // A slanting field with isobars through every cell, 1000..1012 hPa.
-        for (int iy = 0; iy <= 25; ++iy)
-            for (int ix = 0; ix <= 25; ++ix) state_->field.pressureGrid.at(ix, iy) = 100000 + 37 * ix + 23 * iy;
+        FillSlantingField();
     }
     void cleanup() { DestroyWindow(); }
 
@@ -226,9 +225,7 @@ private slots:
         QCOMPARE(window_->canvas().ReadPixel(kMarkX, kMarkY), kYellow);  // only the cells around the node
         QCOMPARE(teisei->text(), QString::fromStdString(PressureText(states[1].at(10, 6), 100)));
 
-        window_->show();
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        typist::ShowActive(window_.get());
         QTest::keyClick(window_->canvasView(), Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(state_->field.pressureGrid == states[0]);
         QVERIFY(!Button("cmdUndo")->isEnabled());

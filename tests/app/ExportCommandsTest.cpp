@@ -1,5 +1,5 @@
 // The finished map leaving the program: its vectors checked against the
-// pixels of the example map, saved by kind, printed and copied.
+// pixels of the example map, saved by kind and copied.
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
@@ -7,20 +7,17 @@
 
 #include "app/MainWindow.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestFiles.h"
 #include "support/VectorChecks.h"
 #include "widgets/QImageCanvas.h"
 #include "widgets/VectorReplay.h"
 
 using namespace isobra;
+using test::ReadAll;
 
 namespace {
 
 const QRect kWhole(0, 0, 635, 425);
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The values of an attribute throughout an SVG.
 QSet<QString> Values(const std::string& svg, const char* attribute) {

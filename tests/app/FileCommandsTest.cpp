@@ -11,28 +11,19 @@
 #include "entry/Kaiyou1.h"
 #include "entry/Tenki1.h"
 #include "model/ObservationFile.h"
+#include "support/CurrentFolder.h"
+#include "support/DrawnPixels.h"
 #include "support/MainWindowFixture.h"
 #include "support/TemporaryHome.h"
+#include "support/TestFiles.h"
 #include "widgets/MoveToTrash.h"
 #include "widgets/QImageCanvas.h"
 
 using namespace isobra;
+using test::ReadAll;
+using test::WriteAll;
 
 namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QString Example() { return QStringLiteral(ISOBRA_TEST_DATA "/../../examples/winter.dat"); }
 
 QStringList Rows(const Kaiyou1* form) {
     QStringList out;
@@ -57,7 +48,7 @@ class FileCommandsTest : public QObject, protected test::MainWindowFixture {
 
 private slots:
     void init() {
-        savedCwd_ = QDir::currentPath();
+        cwd_ = std::make_unique<test::CurrentFolder>();
         dir_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid());
         // Deleted files go to the trash of a home of the test's own.
@@ -67,13 +58,13 @@ private slots:
     }
     void cleanup() {
         DestroyWindow();
-        QDir::setCurrent(savedCwd_);
+        cwd_.reset();
         home_.reset();
         dir_.reset();
     }
 
     void loadFillsTheListsAndSaveWritesTheSameBytes() {
-        Load(Example());
+        Load(test::kExample);
         QVERIFY2(prompts_->shown.empty(), qPrintable(prompts_->Titles().join(",")));
         const ObservationSet& obs = state_->observations;
         QCOMPARE(obs.stationCount(), 54);
@@ -88,7 +79,7 @@ private slots:
         prompts_->fileAnswers = {dir_->filePath("copy.txt")};
         window_->menuAction("cntSave")->trigger();
         QVERIFY(!QFile::exists(dir_->filePath("copy.txt")));
-        QCOMPARE(ReadAll(dir_->filePath("copy.DAT")), ReadAll(Example()));
+        QCOMPARE(ReadAll(dir_->filePath("copy.DAT")), ReadAll(test::kExample));
         QCOMPARE(prompts_->fileRequests.back().title, QStringLiteral("観測データ保存"));
         QCOMPARE(prompts_->fileRequests.back().pattern, QStringLiteral("*.dat"));
         QVERIFY(prompts_->fileRequests.back().purpose == FileRequest::Purpose::Save);
@@ -113,7 +104,7 @@ private slots:
     }
 
     void anEntryAfterALoadAddsAReportInsteadOfReplacingOne() {
-        Load(Example());
+        Load(test::kExample);
         const QStringList ships = Rows(window_->shipForm());
         const QStringList fishery = Rows(window_->fisheryForm());
         QVERIFY(ships.size() >= 2);
@@ -218,7 +209,7 @@ private slots:
     // saved under the typed name; nothing is asked about a new name.
     void newFilesAreSavedThroughTheRealChooser() {
         QDir::setCurrent(dir_->path());
-        Load(Example());
+        Load(test::kExample);
         window_->menuAction("cntTouatu2")->trigger();
         prompts_->shown.clear();
         const auto typeAndOk = [](const QString& name) {
@@ -239,7 +230,7 @@ private slots:
     // The land list owns the station count a save writes: after a file with
     // fewer stations, the save writes every station of the list again.
     void aSaveTakesTheStationCountFromTheLandList() {
-        Load(Example());
+        Load(test::kExample);
         ObservationSet fewer = state_->observations;
         fewer.SetStationCount(50);
         const Result<std::string> bytes = WriteObservationFile(fewer);
@@ -271,13 +262,13 @@ private slots:
     }
 
     void aTruncatedFileChangesNothing() {
-        Load(Example());
+        Load(test::kExample);
         const ObservationSet before = state_->observations;
         const QStringList ships = Rows(window_->shipForm());
         const QStringList land = Rows(window_->landForm());
         state_->field.pressureGrid.at(0, 0) = 101000;  // computed
 
-        QByteArray bytes = ReadAll(Example());
+        QByteArray bytes = ReadAll(test::kExample);
         bytes.truncate(bytes.size() / 2);
         WriteAll(dir_->filePath("half.dat"), bytes);
         prompts_->shown.clear();
@@ -325,7 +316,7 @@ private slots:
     }
 
     void isobarFilesSaveAndLoadTheField() {
-        Load(Example());
+        Load(test::kExample);
         window_->menuAction("cntTouatu2")->trigger();
         QVERIFY(state_->field.pressureGrid.IsComputed());
         const PressureGrid grid = state_->field.pressureGrid;
@@ -345,11 +336,7 @@ private slots:
         QVERIFY(state_->field.plotTable.fisheryCount > 0);
         QVERIFY(state_->field.plotTable.fisheryCount <= plot.fisheryCount);
         // The isobars are drawn, over the cleared canvas, without the map.
-        bool drawn = false;
-        const QImage layer = window_->canvas().DrawingLayer();
-        for (int y = 0; y < 400 && !drawn; ++y)
-            for (int x = 0; x < 400 && !drawn; ++x)
-                if (qAlpha(layer.pixel(x, y)) != 0) drawn = true;
+        const bool drawn = test::DrawnPixels(window_->canvas().DrawingLayer().copy(0, 0, 400, 400)) > 0;
         QVERIFY(drawn);
         // The entry lists still hold their ships.
         QCOMPARE(window_->shipForm()->RowCount(), int(state_->observations.shipCount()));
@@ -369,7 +356,7 @@ private:
         window_->menuAction("cntLoad")->trigger();
     }
 
-    QString savedCwd_;
+    std::unique_ptr<test::CurrentFolder> cwd_;
     std::unique_ptr<test::TemporaryHome> home_;
     std::unique_ptr<QTemporaryDir> dir_;
 };

@@ -7,22 +7,12 @@
 
 #include "app/FrmColor.h"
 #include "app/MainWindow.h"
+#include "support/DrawnPixels.h"
 #include "support/MainWindowFixture.h"
 #include "widgets/QImageCanvas.h"
 
 using namespace isobra;
-
-namespace {
-
-int CountPixels(const QImage& layer, QRgb colour) {
-    int n = 0;
-    for (int y = 0; y < layer.height(); ++y)
-        for (int x = 0; x < layer.width(); ++x)
-            if (qAlpha(layer.pixel(x, y)) != 0 && (layer.pixel(x, y) & 0xffffff) == (colour & 0xffffff)) ++n;
-    return n;
-}
-
-}  // namespace
+using test::DrawnPixels;
 
 class FrmColorTest : public QObject, protected test::MainWindowFixture {
     Q_OBJECT
@@ -112,11 +102,11 @@ private slots:
 
         QVERIFY(window_->OpenIsobarFile(QStringLiteral(ISOBRA_TEST_DATA "/winter-isobars.cnt")));
         const QImage after = window_->canvas().DrawingLayer();
-        QVERIFY(CountPixels(after, qRgb(255, 0, 0)) > 500);  // the new isobars
-        QCOMPARE(CountPixels(after, qRgb(0, 128, 0)), 0);    // the map is not drawn again
+        QVERIFY(DrawnPixels(after, qRgb(255, 0, 0)) > 500);  // the new isobars
+        QCOMPARE(DrawnPixels(after, qRgb(0, 128, 0)), 0);    // the map is not drawn again
         window_->ClearMap();
         window_->DrawMap();
-        QCOMPARE(CountPixels(window_->canvas().DrawingLayer(), qRgb(0, 128, 0)), CountPixels(before, qRgb(0, 0, 255)));
+        QCOMPARE(DrawnPixels(window_->canvas().DrawingLayer(), qRgb(0, 128, 0)), DrawnPixels(before, qRgb(0, 0, 255)));
     }
 
     void theMenuBringsBackTheOpenDialogAsItWas() {

@@ -8,7 +8,9 @@
 #include <QtTest>
 
 #include "app/FrmOpenSave.h"
+#include "support/CurrentFolder.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TypistKit.h"
 
 using namespace isobra;
 
@@ -27,7 +29,7 @@ class FrmOpenSaveTest : public QObject {
 
 private slots:
     void init() {
-        savedCwd_ = QDir::currentPath();
+        cwd_ = std::make_unique<test::CurrentFolder>();
         dir_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid());
         Touch(dir_->filePath("obs.DAT"));
@@ -42,7 +44,7 @@ private slots:
     }
     void cleanup() {
         dialog_.reset();
-        QDir::setCurrent(savedCwd_);
+        cwd_.reset();
         dir_.reset();
     }
 
@@ -167,35 +169,35 @@ private slots:
     // as typed; only a file the user selected reaches the name box.
     void tabIntoTheListTakesNoFileTheUserDidNotChoose() {
         OpenActive({"観測データ保存", "*.dat", FileRequest::Purpose::Save});
-        KeysToFocus("mynew");
-        KeyToFocus(Qt::Key_Tab);
+        typist::Type("mynew");
+        typist::Press(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(List()));
         QCOMPARE(Name()->text(), QStringLiteral("mynew"));
-        KeyToFocus(Qt::Key_Return);
+        typist::Press(Qt::Key_Return);
         QVERIFY(!dialog_->isVisible());
         QCOMPARE(QString::fromStdString(chooser_.chosenPath), QDir(dir_->path()).canonicalPath() + "/mynew");
 
         chooser_.chosenPath.clear();
         OpenActive({"観測データ削除", "*.dat", FileRequest::Purpose::Delete});
-        KeysToFocus("zzz");
-        KeyToFocus(Qt::Key_Tab);
-        KeyToFocus(Qt::Key_Return);
+        typist::Type("zzz");
+        typist::Press(Qt::Key_Tab);
+        typist::Press(Qt::Key_Return);
         QVERIFY(dialog_->isVisible());
         QCOMPARE(prompts_->shown.back().text, QStringLiteral("ファイルが存在しません。"));
         QCOMPARE(chooser_.chosenPath, std::string());
 
         // OK with the name box empty takes the selected file only.
         OpenActive({"観測データ読みこみ", "*.dat", FileRequest::Purpose::Open});
-        KeyToFocus(Qt::Key_Tab);
-        KeyToFocus(Qt::Key_Return);
+        typist::Press(Qt::Key_Tab);
+        typist::Press(Qt::Key_Return);
         QVERIFY(dialog_->isVisible());
         QCOMPARE(Name()->text(), QString());
         // The arrow keys moving the selection are a choice.
-        KeyToFocus(Qt::Key_Down);
+        typist::Press(Qt::Key_Down);
         QCOMPARE(Name()->text(), QStringLiteral("OBS2.dat"));
-        KeyToFocus(Qt::Key_Up);
+        typist::Press(Qt::Key_Up);
         QCOMPARE(Name()->text(), QStringLiteral("obs.DAT"));
-        KeyToFocus(Qt::Key_Return);
+        typist::Press(Qt::Key_Return);
         QVERIFY(!dialog_->isVisible());
         QCOMPARE(QString::fromStdString(chooser_.chosenPath), QDir(dir_->path()).canonicalPath() + "/obs.DAT");
     }
@@ -232,13 +234,13 @@ private slots:
         request.patternChoices = {"*.png", "*.svg", "*.pdf"};
         OpenActive(request);
         QCOMPARE(dialog_->fileNames(), QStringList{"old.png"});
-        KeysToFocus("chart");
-        KeyToFocus(Qt::Key_Tab);
-        KeyToFocus(Qt::Key_Tab);
+        typist::Type("chart");
+        typist::Press(Qt::Key_Tab);
+        typist::Press(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Patterns()));
-        KeyToFocus(Qt::Key_Down);
+        typist::Press(Qt::Key_Down);
         QCOMPARE(dialog_->fileNames(), QStringList{"old.SVG"});
-        KeyToFocus(Qt::Key_Return);
+        typist::Press(Qt::Key_Return);
         QCOMPARE(QString::fromStdString(chooser_.chosenPath), QDir(dir_->path()).canonicalPath() + "/chart");
         QCOMPARE(chooser_.chosenPattern, 1);
         Open(request);
@@ -260,9 +262,6 @@ private:
         QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Name()));
     }
-    // Keys go where the focus is, as the user's do.
-    static void KeysToFocus(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
-    static void KeyToFocus(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
     QListWidget* List() { return dialog_->findChild<QListWidget*>("filOpenSave"); }
     QLineEdit* Name() { return dialog_->findChild<QLineEdit*>("txtOpenSave"); }
     QPushButton* Button(const char* name) { return dialog_->findChild<QPushButton*>(name); }
@@ -272,7 +271,7 @@ private:
         QTest::mouseClick(Button("cmdOpenSave0"), Qt::LeftButton);
     }
 
-    QString savedCwd_;
+    std::unique_ptr<test::CurrentFolder> cwd_;
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<test::ScriptedPrompts> prompts_;
     FileChooserState chooser_;

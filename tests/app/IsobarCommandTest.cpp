@@ -3,26 +3,14 @@
 #include "app/MainWindow.h"
 #include "canvas/RgbImage.h"
 #include "entry/Kaiyou1.h"
-#include "model/FileAccess.h"
-#include "model/ObservationFile.h"
 #include "state/IsobarLayer.h"
+#include "support/DrawnPixels.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestFiles.h"
 #include "widgets/QImageCanvas.h"
 
 using namespace isobra;
-
-namespace {
-
-int DrawnPixels(const QImageCanvas& canvas) {
-    int n = 0;
-    const QImage& layer = canvas.DrawingLayer();
-    for (int y = 0; y < layer.height(); ++y)
-        for (int x = 0; x < layer.width(); ++x)
-            if (qAlpha(layer.pixel(x, y)) != 0) ++n;
-    return n;
-}
-
-}  // namespace
+using test::DrawnPixels;
 
 class IsobarCommandTest : public QObject, protected test::MainWindowFixture {
     Q_OBJECT
@@ -37,7 +25,7 @@ private slots:
         QCOMPARE(prompts_->shown[0].title, QStringLiteral("注　意"));
         QCOMPARE(prompts_->shown[0].text, QStringLiteral("気圧が入力されていません"));
         QVERIFY(!state_->field.pressureGrid.IsComputed());
-        QCOMPARE(DrawnPixels(window_->canvas()), 0);
+        QCOMPARE(DrawnPixels(window_->canvas().DrawingLayer()), 0);
     }
 
     void fewPressuresAskFirst() {
@@ -55,7 +43,7 @@ private slots:
         prompts_->yesNoAnswers = {true};
         window_->menuAction("cntTouatu2")->trigger();
         QVERIFY(state_->field.pressureGrid.IsComputed());
-        QVERIFY(DrawnPixels(window_->canvas()) > 0);
+        QVERIFY(DrawnPixels(window_->canvas().DrawingLayer()) > 0);
         QVERIFY(!window_->pleaseWait());
     }
 
@@ -70,7 +58,7 @@ private slots:
         window_->menuAction("cntClsLine")->trigger();
         window_->menuAction("cntTouatu2")->trigger();
         QVERIFY(state_->field.pressureGrid == grid);
-        QVERIFY(DrawnPixels(window_->canvas()) > 0);
+        QVERIFY(DrawnPixels(window_->canvas().DrawingLayer()) > 0);
         // Opening an entry form marks the grid as not computed.
         window_->menuAction("cntTenki")->trigger();
         QVERIFY(!state_->field.pressureGrid.IsComputed());
@@ -95,7 +83,7 @@ private slots:
         QCOMPARE(prompts_->shown[0].text,
                  QStringLiteral("「天気図」の「等圧線」で計算してから\r\n「立体表示」を選んでください。"));
         QCOMPARE(window_->canvas().BackgroundPicture(), std::shared_ptr<const RgbImage>(picture));
-        QCOMPARE(DrawnPixels(window_->canvas()), 0);
+        QCOMPARE(DrawnPixels(window_->canvas().DrawingLayer()), 0);
     }
 
     // The view goes over what is drawn, beyond the map square, and takes the
@@ -104,12 +92,12 @@ private slots:
         state_->field.pressureGrid.Fill(101300);
         window_->canvas().SetBackgroundPicture(std::make_shared<RgbImage>(400, 400, MakeColour(0, 128, 0)));
         window_->menuAction("cntTizu")->trigger();
-        const int map = DrawnPixels(window_->canvas());
+        const int map = DrawnPixels(window_->canvas().DrawingLayer());
         window_->menuAction("cntRittai")->trigger();
         QVERIFY(prompts_->shown.empty());
         QVERIFY(!window_->canvas().BackgroundPicture());
         QVERIFY(!window_->pleaseWait());
-        QVERIFY(DrawnPixels(window_->canvas()) > map);
+        QVERIFY(DrawnPixels(window_->canvas().DrawingLayer()) > map);
         const Colour blue = MakeColour(0, 0, 255);
         QCOMPARE(window_->canvas().ReadPixel(299, 99), blue);  // the map stays
         // The far corner of the base frame, beyond the map square.
@@ -118,11 +106,7 @@ private slots:
 
     // The check item only changes what the next full drawing does.
     void theValuesItemLabelsTheNextIsobarDrawing() {
-        const auto file = ReadWholeFile(ISOBRA_EXAMPLES "/winter.dat");
-        QVERIFY(file.ok());
-        const auto parsed = ParseObservationFile(*file);
-        QVERIFY(parsed.ok());
-        ApplyObservationFile(*parsed, state_->observations, state_->field);
+        QVERIFY(window_->OpenObservationFile(test::kExample));
         QAction* item = window_->menuAction("cntSuuti");
         QVERIFY(item->isCheckable());
         QVERIFY(!item->isChecked());

@@ -5,13 +5,14 @@
 
 #include "app/MainWindow.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestFiles.h"
 #include "widgets/QImageCanvas.h"
 
 using namespace isobra;
+using test::kExample;
 
 namespace {
 
-const QString kExample = QStringLiteral(ISOBRA_EXAMPLES "/winter.dat");
 const QString kIsobars = QStringLiteral(ISOBRA_TEST_DATA "/winter-isobars.cnt");
 
 int LandPressures(const AppState& state) {
@@ -34,9 +35,7 @@ private slots:
         const QString cnt = folder_->filePath(QStringLiteral("等圧線.Cnt"));
         const QString picture = folder_->filePath(QStringLiteral("ひまわり.jpeg"));
         QVERIFY(QFile::copy(kExample, dat) && QFile::copy(kIsobars, cnt));
-        QImage sky(40, 30, QImage::Format_RGB32);
-        sky.fill(QColor(10, 200, 30));
-        QVERIFY(sky.save(picture, "PNG"));  // read by its content, not its name
+        test::WritePicture(picture, QColor(10, 200, 30), "PNG", {40, 30});  // read by its content, not its name
         QByteArray args[] = {"isobra", dat.toUtf8(), picture.toUtf8(), cnt.toUtf8()};
         char* argv[] = {args[0].data(), args[1].data(), args[2].data(), args[3].data()};
         const QStringList files = MainWindow::FileArguments(4, argv);

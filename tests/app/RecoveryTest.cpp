@@ -17,9 +17,12 @@
 #include "entry/Tenki1.h"
 #include "support/MainWindowFixture.h"
 #include "support/TemporaryHome.h"
+#include "support/TestFiles.h"
+#include "support/TypistKit.h"
 #include "widgets/MoveToTrash.h"
 
 using namespace isobra;
+using test::ReadAll;
 
 namespace {
 
@@ -40,11 +43,6 @@ const TypedRow kRows[] = {
     {3, 5, 3, QStringLiteral("13"), QStringLiteral("12"), {3, 5, 3, 1013, 12}},
 };
 
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QByteArray FileAsSaved(const AppState& state) {
     const auto bytes = state.lists.FileAsSaved(state.observations);
     return bytes ? QByteArray::fromStdString(*bytes) : QByteArray("<cannot be written>");
@@ -55,25 +53,19 @@ QByteArray FileAsSaved(const AppState& state) {
 bool TypeLandRow(Tenki1* form, const TypedRow& row) {
     auto* direction = form->findChild<EditLineList*>(QStringLiteral("Huukou"));
     auto* weather = form->findChild<EditLineList*>(QStringLiteral("Tenki"));
-    const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
-    const auto type = [](const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); };
-    const auto arrowTo = [&press](EditLineList* list, int item) {
-        for (int guard = 0; guard < 40 && list->selectedRow() != item; ++guard)
-            press(list->selectedRow() < item ? Qt::Key_Down : Qt::Key_Up);
-    };
     if (QApplication::focusWidget() != static_cast<QWidget*>(direction->editLine())) return false;
-    arrowTo(direction, row.direction);
-    press(Qt::Key_Tab);
-    type(QString::number(row.force));
-    press(Qt::Key_Tab);
-    arrowTo(weather, row.weather);
-    press(Qt::Key_Tab);
-    type(row.pressure);
-    press(Qt::Key_Tab);
-    type(row.temperature);
-    press(Qt::Key_Tab);
-    press(Qt::Key_Return);
-    press(Qt::Key_Tab);
+    typist::ArrowTo(direction, row.direction);
+    typist::Tab();
+    typist::Type(QString::number(row.force));
+    typist::Tab();
+    typist::ArrowTo(weather, row.weather);
+    typist::Tab();
+    typist::Type(row.pressure);
+    typist::Tab();
+    typist::Type(row.temperature);
+    typist::Tab();
+    typist::Return();
+    typist::Tab();
     return true;
 }
 

@@ -10,24 +10,15 @@
 #include "app/MainWindow.h"
 #include "app/PleaseWait.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestFiles.h"
 #include "widgets/PictureFile.h"
 #include "widgets/QImageCanvas.h"
 
 using namespace isobra;
+using test::WriteAll;
+using test::WritePicture;
 
 namespace {
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-void WritePicture(const QString& path, QColor colour, const char* format = "BMP", QSize size = {400, 400}) {
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(colour);
-    QVERIFY(picture.save(path, format));
-}
 
 const Colour kWhite = MakeColour(255, 255, 255), kBlue = MakeColour(0, 0, 255);
 
@@ -232,7 +223,7 @@ private slots:
 
 private:
     QString Path(const QString& name) const { return folder_->filePath(name); }
-    QStringList Files() const { return QDir(folder_->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+    QStringList Files() const { return test::Entries(folder_->path()); }
     const QImageCanvas& Canvas() const { return window_->canvas(); }
     void Load(const QString& path) {
         prompts_->fileAnswers = {path};

@@ -5,7 +5,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/CanvasView.h"
@@ -14,7 +13,9 @@
 #include "entry/Tenki1.h"
 #include "isobar/IsobarFile.h"
 #include "model/FileAccess.h"
+#include "support/DrawnPixels.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestFiles.h"
 #include "widgets/QImageCanvas.h"
 #include "widgets/QtText.h"
 
@@ -34,28 +35,14 @@ bool SameMap(const PressureField& field, const MapState& map) {
     return field.pressureGrid == map.grid && IsobarFileItems(field.plotTable) == map.items;
 }
 
-bool AnyDrawing(const QImage& layer) {
-    for (int y = 0; y < layer.height(); ++y)
-        for (int x = 0; x < layer.width(); ++x)
-            if (qAlpha(layer.pixel(x, y)) != 0) return true;
-    return false;
-}
-
 }  // namespace
 
 class SlideShowTest : public QObject, protected test::MainWindowFixture {
     Q_OBJECT
 
 private slots:
-    void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid());
-        CreateWindow();
-    }
-    void cleanup() {
-        DestroyWindow();
-        dir_.reset();
-    }
+    void init() { CreateWindowWithFolder(); }
+    void cleanup() { DestroyWindow(); }
 
     void registeringAppendsReplacesAndSwitchingKindEmpties() {
         window_->menuAction("cntRenzoku")->trigger();
@@ -141,10 +128,7 @@ private slots:
     void unreadableFilesAreSkippedAndNamedOnceAfterwards() {
         const MapState first = WriteMap("a.cnt", 0, 8);
         const MapState last = WriteMap("c.cnt", 200, 3);
-        QFile truncated(dir_->filePath("half.cnt"));
-        QVERIFY(truncated.open(QIODevice::WriteOnly));
-        truncated.write(QByteArray(" 101200 , 101300 \r\n"));
-        truncated.close();
+        test::WriteAll(folder_->filePath("half.cnt"), " 101200 , 101300 \r\n");
         Register({"a.cnt", "missing.cnt", "c.cnt", "half.cnt"}, 0.1f);
         QElapsedTimer clock;
         clock.start();
@@ -196,14 +180,10 @@ private slots:
     }
 
     void anImageShowPutsEachPictureUnderTheDrawingAndDrawsNothing() {
-        QImage red(40, 30, QImage::Format_RGB32);
-        red.fill(QColor(255, 0, 0));
-        QImage green(50, 20, QImage::Format_RGB32);
-        green.fill(QColor(0, 255, 0));
-        QVERIFY(red.save(dir_->filePath("one.bmp"), "BMP"));
-        QVERIFY(green.save(dir_->filePath("two.Bmp"), "PNG"));  // read by its content
+        test::WritePicture(folder_->filePath("one.bmp"), QColor(255, 0, 0), "BMP", {40, 30});
+        test::WritePicture(folder_->filePath("two.Bmp"), QColor(0, 255, 0), "PNG", {50, 20});  // read by its content
         window_->menuAction("cntGRenzoku")->trigger();
-        state_->display.Append({ToUtf8(dir_->filePath("one.bmp")), ToUtf8(dir_->filePath("two.Bmp"))}, -1);
+        state_->display.Append({ToUtf8(folder_->filePath("one.bmp")), ToUtf8(folder_->filePath("two.Bmp"))}, -1);
         state_->display.SetDisplayTime(0.0f);
         RunAndWait();
         QVERIFY(prompts_->shown.empty());
@@ -211,20 +191,18 @@ private slots:
         QVERIFY(picture);
         QCOMPARE(picture->width, 50);
         QCOMPARE(window_->canvas().ReadPixel(10, 10), MakeColour(0, 255, 0));
-        QVERIFY(!AnyDrawing(window_->canvas().DrawingLayer()));
+        QVERIFY(!test::DrawnPixels(window_->canvas().DrawingLayer()));
     }
 
     void droppedFilesOfTheOtherKindAreRefusedInOneMessage() {
         WriteMap("a.cnt", 0, 8);
         WriteMap("b.cnt", 0, 8);
-        QImage picture(8, 8, QImage::Format_RGB32);
-        picture.fill(Qt::gray);
-        QVERIFY(picture.save(dir_->filePath("sky.cnt"), "BMP"));  // a picture whatever its name
-        QVERIFY(QDir(dir_->path()).mkdir("folder"));
+        test::WritePicture(folder_->filePath("sky.cnt"), Qt::gray, "BMP", {8, 8});  // a picture whatever its name
+        QVERIFY(QDir(folder_->path()).mkdir("folder"));
         window_->menuAction("cntRenzoku")->trigger();
         Drop({"b.cnt", "sky.cnt", "a.cnt", "folder"});
         Cont* cont = window_->continuousDisplayWindow();
-        QCOMPARE(cont->Rows(), (QStringList{dir_->filePath("b.cnt"), dir_->filePath("a.cnt")}));
+        QCOMPARE(cont->Rows(), (QStringList{folder_->filePath("b.cnt"), folder_->filePath("a.cnt")}));
         QCOMPARE(cont->SelectedRow(), 1);
         QCOMPARE(prompts_->shown.size(), size_t(1));
         QCOMPARE(
@@ -235,7 +213,7 @@ private slots:
         prompts_->shown.clear();
         window_->menuAction("cntGRenzoku")->trigger();
         Drop({"sky.cnt", "a.cnt"});
-        QCOMPARE(cont->Rows(), QStringList{dir_->filePath("sky.cnt")});
+        QCOMPARE(cont->Rows(), QStringList{folder_->filePath("sky.cnt")});
         QCOMPARE(prompts_->shown.size(), size_t(1));
         QVERIFY(prompts_->shown[0].text.contains(QStringLiteral("画像ではありません")));
         QVERIFY(prompts_->shown[0].text.endsWith(QStringLiteral("「a.cnt」")));
@@ -257,14 +235,14 @@ private:
         data->items.resize(static_cast<std::size_t>(items));
         for (std::int32_t& value : data->grid) value += offset;
         [&] { QVERIFY(ApplyIsobarFile(*data, 54, scratch.field)); }();
-        [&] { QVERIFY(SaveFileAtomically(ToUtf8(dir_->filePath(name)), *WriteIsobarFile(scratch.field))); }();
+        [&] { QVERIFY(SaveFileAtomically(ToUtf8(folder_->filePath(name)), *WriteIsobarFile(scratch.field))); }();
         return StateOf(scratch.field);
     }
 
     void Register(const QStringList& names, float seconds) {
         window_->menuAction("cntRenzoku")->trigger();
         std::vector<std::string> paths;
-        for (const QString& name : names) paths.push_back(ToUtf8(dir_->filePath(name)));
+        for (const QString& name : names) paths.push_back(ToUtf8(folder_->filePath(name)));
         state_->display.Append(paths, -1);
         state_->display.SetDisplayTime(seconds);
         window_->continuousDisplayWindow()->ShowKind();
@@ -277,7 +255,7 @@ private:
 
     void Drop(const QStringList& names) {
         QList<QUrl> urls;
-        for (const QString& name : names) urls << QUrl::fromLocalFile(dir_->filePath(name));
+        for (const QString& name : names) urls << QUrl::fromLocalFile(folder_->filePath(name));
         QMimeData data;
         data.setUrls(urls);
         auto* list = window_->continuousDisplayWindow()->findChild<QListWidget*>("lstFiles");
@@ -287,8 +265,6 @@ private:
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(list->viewport(), &drop);
     }
-
-    std::unique_ptr<QTemporaryDir> dir_;
 };
 
 QTEST_MAIN(SlideShowTest)

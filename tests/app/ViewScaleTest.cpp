@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/Teisei.h"
 #include "support/MainWindowFixture.h"
+#include "support/TypistKit.h"
 #include "widgets/QImageCanvas.h"
 
 using namespace isobra;
@@ -24,9 +25,7 @@ class ViewScaleTest : public QObject, protected test::MainWindowFixture {
 private slots:
     void init() {
         CreateWindow();
-        window_->show();
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        typist::ShowActive(window_.get());
     }
     void cleanup() { DestroyWindow(); }
 
@@ -34,8 +33,7 @@ private slots:
     // its block: the correction changes the same node, the cross-section
     // draws the same chart. Pixel 8 belongs to node 1, pixel 7 to node 0.
     void clicksMeanTheSamePixelAtEveryScale() {
-        for (int iy = 0; iy <= 25; ++iy)
-            for (int ix = 0; ix <= 25; ++ix) state_->field.pressureGrid.at(ix, iy) = 100000 + 37 * ix + 23 * iy;
+        FillSlantingField();
         window_->menuAction("cntSyusei")->trigger();
         window_->correctionWindow()->findChild<QPushButton*>(QStringLiteral("cmdPlus"))->click();
         CanvasView* view = window_->canvasView();

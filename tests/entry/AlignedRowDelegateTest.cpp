@@ -3,13 +3,13 @@
 #include <memory>
 #include <vector>
 
-#include "TypistKit.h"
 #include "entry/AlignedRowDelegate.h"
 #include "entry/Gyogyou.h"
 #include "entry/Kaiyou1.h"
 #include "entry/Tenki1.h"
 #include "model/EntryRows.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TypistKit.h"
 
 using namespace isobra;
 using namespace typist;

@@ -5,12 +5,12 @@
 #include <QScrollBar>
 #include <memory>
 
-#include "TypistKit.h"
 #include "app/MainWindow.h"
 #include "entry/Gyogyou.h"
 #include "entry/Kaiyou1.h"
 #include "entry/Tenki1.h"
 #include "support/MainWindowFixture.h"
+#include "support/TypistKit.h"
 
 using namespace isobra;
 using namespace typist;

@@ -3,12 +3,12 @@
 #include <QAction>
 #include <memory>
 
-#include "TypistKit.h"
 #include "app/MainWindow.h"
 #include "entry/Gyogyou.h"
 #include "entry/Kaiyou1.h"
 #include "entry/Tenki1.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TypistKit.h"
 
 using namespace isobra;
 using namespace typist;

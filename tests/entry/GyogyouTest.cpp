@@ -1,10 +1,10 @@
 #include <QPushButton>
 #include <memory>
 
-#include "TypistKit.h"
 #include "entry/Gyogyou.h"
 #include "model/EntryRows.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TypistKit.h"
 
 using namespace isobra;
 using namespace typist;

@@ -1,12 +1,12 @@
 #include <QPushButton>
 #include <memory>
 
-#include "TypistKit.h"
 #include "entry/EntryFormKit.h"
 #include "entry/Kaiyou1.h"
 #include "model/EntryList.h"
 #include "model/EntryRows.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TypistKit.h"
 #include "widgets/QtText.h"
 
 using namespace isobra;

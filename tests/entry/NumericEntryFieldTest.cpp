@@ -2,10 +2,10 @@
 // fields, which carry the settings the user meets.
 #include <memory>
 
-#include "TypistKit.h"
 #include "entry/Kaiyou1.h"
 #include "entry/Tenki1.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TypistKit.h"
 
 using namespace isobra;
 using namespace typist;

@@ -2,11 +2,11 @@
 #include <QPushButton>
 #include <memory>
 
-#include "TypistKit.h"
 #include "entry/Tenki1.h"
 #include "model/CodeTables.h"
 #include "model/EntryRows.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TypistKit.h"
 
 using namespace isobra;
 using namespace typist;

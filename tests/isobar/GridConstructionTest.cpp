@@ -2,26 +2,15 @@
 
 #include <cstdint>
 
+#include "IsobarMaps.h"
 #include "canvas/RecordingCanvas.h"
 #include "isobar/GridConstruction.h"
 #include "isobar/GridPasses.h"
 #include "isobar/IsobarDrawing.h"
-#include "model/FileAccess.h"
-#include "model/ObservationFile.h"
 #include "state/AppState.h"
 
 namespace isobra {
 namespace {
-
-AppState LoadExample() {
-    AppState state;
-    const Result<std::string> file = ReadWholeFile(std::string(ISOBRA_TEST_DATA) + "/../../examples/winter.dat");
-    EXPECT_TRUE(file.ok()) << file.message();
-    const Result<ObservationFileData> parsed = ParseObservationFile(file.value());
-    EXPECT_TRUE(parsed) << parsed.message();
-    if (parsed) ApplyObservationFile(*parsed, state.observations, state.field);
-    return state;
-}
 
 std::uint64_t GridHash(const PressureGrid& g) {
     std::uint64_t h = 1469598103934665603ULL;
@@ -34,7 +23,7 @@ std::uint64_t GridHash(const PressureGrid& g) {
 }
 
 TEST(ComputePressureGrid, ExampleFillsEveryNodeWithAPlausiblePressure) {
-    AppState state = LoadExample();
+    AppState state = test::WinterExample();
     EXPECT_EQ(CountLandPressures(state.observations), 53);  // 富士山 has none
     const Result<GridConstructionReport> result = ComputePressureGrid(state.observations, state.field);
     ASSERT_TRUE(result.ok());
@@ -59,8 +48,8 @@ TEST(ComputePressureGrid, ExampleFillsEveryNodeWithAPlausiblePressure) {
 }
 
 TEST(ComputePressureGrid, SameObservationsGiveTheSameGridBitForBit) {
-    AppState first = LoadExample();
-    AppState second = LoadExample();
+    AppState first = test::WinterExample();
+    AppState second = test::WinterExample();
     second.field.pressureGrid.Fill(777);  // leftovers of an earlier construction
     second.field.workGrid.Fill(-5);
     ASSERT_TRUE(ComputePressureGrid(first.observations, first.field));
@@ -87,7 +76,7 @@ TEST(ComputePressureGrid, SparseDataEndTheFillingAndSaySo) {
 }
 
 TEST(ComputePressureGrid, MoreThanOneHundredPlotSlotsAreRefused) {
-    AppState state = LoadExample();
+    AppState state = test::WinterExample();
     state.observations.SetShipCount(40);
     state.observations.SetFisheryCount(7);  // 54 + 40 + 7 = 101
     EXPECT_FALSE(ComputePressureGrid(state.observations, state.field));
@@ -103,7 +92,7 @@ TEST(ComputePressureGrid, MoreThanOneHundredPlotSlotsAreRefused) {
 }
 
 TEST(ComputePressureGrid, FarIsobarPointsAreLeftOutAndFarCentresStay) {
-    AppState state = LoadExample();
+    AppState state = test::WinterExample();
     ObservationSet& obs = state.observations;
     const int f = obs.fisheryCount();
     obs.fishery(f) = FisheryEntry{"等圧線", 15, 160, 1012};  // projects to node (31, 20)
@@ -117,7 +106,7 @@ TEST(ComputePressureGrid, FarIsobarPointsAreLeftOutAndFarCentresStay) {
 }
 
 TEST(ComputePressureGrid, ThePlotTableRemembersItsCounts) {
-    AppState state = LoadExample();
+    AppState state = test::WinterExample();
     ASSERT_TRUE(ComputePressureGrid(state.observations, state.field));
     const PlotTable& t = state.field.plotTable;
     EXPECT_EQ(t.stationCount, 54);
@@ -133,7 +122,7 @@ TEST(ComputePressureGrid, ThePlotTableRemembersItsCounts) {
 }
 
 TEST(BuildPlotTable, StationsShipsAndFisheryInTheirSlots) {
-    AppState state = LoadExample();
+    AppState state = test::WinterExample();
     ObservationSet& obs = state.observations;
     obs.SetStationCount(50);  // as after loading a file with 50 stations
     obs.land(50).pressure = 1050;

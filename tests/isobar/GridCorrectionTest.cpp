@@ -62,13 +62,7 @@ TEST(GridCorrection, RetraceWipesAndRetracesTheFourCellsAroundTheNode) {
     }
     ASSERT_EQ(canvas.calls.size(), expected.size());
     ASSERT_GT(expected.size(), 4u);  // the field has isobars there
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        const auto& got = canvas.calls[i];
-        const auto& want = expected[i];
-        EXPECT_TRUE(got.op == want.op && got.x1 == want.x1 && got.y1 == want.y1 && got.x2 == want.x2 &&
-                    got.y2 == want.y2 && got.colour == want.colour)
-            << "call " << i;
-    }
+    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(canvas.calls[i], expected[i]) << "call " << i;
 }
 
 TEST(GridCorrection, BorderNodesRetraceOnlyTheTracedCells) {

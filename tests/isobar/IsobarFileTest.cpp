@@ -10,6 +10,7 @@
 #include "model/ObservationFile.h"
 #include "model/ShiftJis.h"
 #include "state/AppState.h"
+#include "support/WinterExample.h"
 
 namespace isobra {
 namespace {
@@ -78,9 +79,8 @@ TEST(IsobarFile, NoFileIsWrittenThatTheReaderWouldRefuse) {
 
 TEST(IsobarFile, RoundTripThroughTheExample) {
     AppState state;
-    const Result<std::string> example = ReadWholeFile(std::string(ISOBRA_TEST_DATA) + "/../../examples/winter.dat");
+    const Status example = test::LoadWinterExample(state);
     ASSERT_TRUE(example.ok());
-    ApplyObservationFile(*ParseObservationFile(example.value()), state.observations, state.field);
     ASSERT_TRUE(ComputePressureGrid(state.observations, state.field));
     const Result<std::string> file = WriteIsobarFile(state.field);
     ASSERT_TRUE(file.ok());

@@ -7,21 +7,22 @@
 #include <string>
 
 #include "isobar/GridConstruction.h"
-#include "model/FileAccess.h"
-#include "model/ObservationFile.h"
 #include "state/AppState.h"
+#include "support/WinterExample.h"
 
 namespace isobra::test {
 
-// The example map: examples/winter.dat read, applied and constructed as the
-// program does it.
-inline AppState WinterMap() {
+// The example's observations, read and applied as the program does it.
+inline AppState WinterExample() {
     AppState state;
-    const Result<std::string> bytes = ReadWholeFile(std::string(ISOBRA_TEST_DATA) + "/../../examples/winter.dat");
-    EXPECT_TRUE(bytes.ok()) << bytes.message();
-    const Result<ObservationFileData> parsed = ParseObservationFile(bytes.value());
-    EXPECT_TRUE(parsed) << parsed.message();
-    ApplyObservationFile(*parsed, state.observations, state.field);
+    const Status loaded = LoadWinterExample(state);
+    EXPECT_TRUE(loaded) << loaded.message();
+    return state;
+}
+
+// The example map: its observations and the grid constructed from them.
+inline AppState WinterMap() {
+    AppState state = WinterExample();
     EXPECT_TRUE(ComputePressureGrid(state.observations, state.field).ok());
     return state;
 }

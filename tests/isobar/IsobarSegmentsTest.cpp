@@ -140,25 +140,13 @@ void DrawIsobars(MapCanvas& canvas, const PressureField& state, Colour colour, f
 
 }  // namespace before
 
-bool SameCalls(const std::vector<RecordingCanvas::Call>& a, const std::vector<RecordingCanvas::Call>& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const RecordingCanvas::Call &p = a[i], &q = b[i];
-        if (p.op != q.op || p.x1 != q.x1 || p.y1 != q.y1 || p.x2 != q.x2 || p.y2 != q.y2 || p.colour != q.colour ||
-            p.start != q.start || p.end != q.end || p.text != q.text || p.size != q.size)
-            return false;
-    }
-    return true;
-}
-
 // The number of calls, so that a caller can see the case drew something.
 std::size_t ExpectSameAsBefore(const PressureField& state, float interval, float half, const std::string& what) {
     const Colour colour = MakeColour(0, 0, 255);
     RecordingCanvas now, then;
     DrawIsobars(now, state, colour, interval, half);
     before::DrawIsobars(then, state, colour, interval, half);
-    EXPECT_TRUE(SameCalls(now.calls, then.calls))
-        << what << ": " << now.calls.size() << " calls against " << then.calls.size();
+    EXPECT_EQ(now.calls, then.calls) << what << ": " << now.calls.size() << " calls against " << then.calls.size();
     return then.calls.size();
 }
 

@@ -20,6 +20,8 @@
 #include "map/WeatherSymbols.h"
 #include "map/WindSymbols.h"
 #include "model/FileAccess.h"
+#include "state/IsobarFileLoad.h"
+#include "support/RecordedPixels.h"
 
 namespace isobra {
 namespace {
@@ -39,16 +41,6 @@ RecordingCanvas Draw(const AppState& state, const IsobarLayout& layout) {
     DrawLabelledIsobars(canvas, layout, state.field.plotTable, state.field.grid.pressureScale, MakeColour(0, 0, 255),
                         kStyle);
     return canvas;
-}
-
-Pixels PixelsOfLines(const std::vector<RecordingCanvas::Call>& calls) {
-    Pixels out;
-    for (const auto& c : calls)
-        if (c.op == Op::Line)
-            RasterLine(PixelOf(c.x1), PixelOf(c.y1), PixelOf(c.x2), PixelOf(c.y2), 400, 400, [&](int x, int y) {
-                out.insert({x, y});
-            });
-    return out;
 }
 
 // The boxes of the isobar values as drawn: the small texts that are not
@@ -135,16 +127,12 @@ void ExpectSoundLabels(const AppState& state, const std::string& what, float int
                 return l.at.x == PixelOf(c.x1) && l.at.y == PixelOf(c.y1);
             }))
             texts.push_back(TextBox({PixelOf(c.x1), PixelOf(c.y1)}, c.text, kStyle.small).Grown(1));
-    for (const auto& [x, y] : PixelsOfLines(canvas.calls))
+    for (const auto& [x, y] : test::PixelsOf(canvas.calls))
         for (const PixelBox& b : texts) EXPECT_FALSE(b.Contains(x, y)) << x << "," << y;
     // The same input draws the same picture.
     const RecordingCanvas again = Draw(state, LayOut(state, interval));
     ASSERT_EQ(again.calls.size(), canvas.calls.size());
-    for (std::size_t k = 0; k < canvas.calls.size(); ++k) {
-        const auto &p = canvas.calls[k], &q = again.calls[k];
-        EXPECT_TRUE(p.op == q.op && p.x1 == q.x1 && p.y1 == q.y1 && p.x2 == q.x2 && p.y2 == q.y2 && p.text == q.text)
-            << "call " << k;
-    }
+    for (std::size_t k = 0; k < canvas.calls.size(); ++k) EXPECT_EQ(canvas.calls[k], again.calls[k]) << "call " << k;
 }
 
 TEST(LabelledIsobars, TheExampleAndRandomMapsKeepEveryPromise) {
@@ -293,7 +281,7 @@ TEST(LabelledIsobars, ThickLinesExactlyEvery20Hpa) {
             for (int ix = 0; ix <= 25; ++ix) state.field.pressureGrid.at(ix, iy) = 99900 + 200 * (upright ? ix : iy);
         const IsobarLayout layout = LayOut(state);
         const RecordingCanvas canvas = Draw(state, layout);
-        const Pixels lit = PixelsOfLines(canvas.calls);
+        const Pixels lit = test::PixelsOf(canvas.calls);
         auto labelled = [&](int x, int y) {
             for (const IsobarLabel& l : layout.labels)
                 if (l.box.Grown(1).Contains(x, y)) return true;
@@ -375,13 +363,7 @@ TEST(LabelObstacles, TheBoxesCoverEveryPixelTheOtherLayersDraw) {
     DrawWindSymbols(canvas, winter.observations, winter.field.plotTable, winter.colours.ColorOf(kWindSymbolColour));
     DrawFronts(canvas, winter.field.plotTable, winter.colours);
     ASSERT_GT(canvas.calls.size(), 300u);
-    Pixels drawn;
-    for (const auto& c : canvas.calls) {
-        auto plot = [&](int x, int y) { drawn.insert({x, y}); };
-        if (c.op == Op::Line) RasterLine(PixelOf(c.x1), PixelOf(c.y1), PixelOf(c.x2), PixelOf(c.y2), 400, 400, plot);
-        if (c.op == Op::Circle) RasterCircle(PixelOf(c.x1), PixelOf(c.y1), c.x2, plot);
-        if (c.op == Op::Arc) RasterArc(PixelOf(c.x1), PixelOf(c.y1), c.x2, c.start, c.end, plot);
-    }
+    const Pixels drawn = test::PixelsOf(canvas.calls);
     const std::vector<PixelBox> reserved =
         LabelObstacles(winter.observations, winter.field.plotTable, winter.coastline,
                        CentralPressures(winter.field.plotTable, 100, kStyle), kStyle);
@@ -432,11 +414,8 @@ TEST(LabelObstacles, FrontsAsFarAsAFileHoldsCostWhatTheirPartOnTheMapCosts) {
     // Found by fuzzing: 46 front points at 1 and 9999999 px once asked the
     // labelled drawing for gigabytes of obstacle boxes.
     AppState state;
-    const Result<std::string> bytes = ReadWholeFile(std::string(ISOBRA_TEST_DATA) + "/far-fronts.cnt");
-    ASSERT_TRUE(bytes.ok());
-    const Result<IsobarFileData> parsed = ParseIsobarFile(*bytes, state.field.grid, 54);
-    ASSERT_TRUE(parsed) << parsed.message();
-    ASSERT_TRUE(ApplyIsobarFile(*parsed, 54, state.field));
+    const Status loaded = LoadIsobarFile(std::string(ISOBRA_TEST_DATA) + "/far-fronts.cnt", 54, state);
+    ASSERT_TRUE(loaded) << loaded.message();
     const std::vector<CentralPressure> pressures = CentralPressures(state.field.plotTable, 100, kStyle);
     EXPECT_LT(LabelObstacles(state.observations, state.field.plotTable, state.coastline, pressures, kStyle).size(),
               20000u);

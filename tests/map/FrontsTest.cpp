@@ -13,6 +13,7 @@
 #include "canvas/RecordingCanvas.h"
 #include "map/Fronts.h"
 #include "state/AppState.h"
+#include "support/RecordedPixels.h"
 
 namespace isobra {
 namespace {
@@ -148,19 +149,6 @@ AppState WithFishery(const std::vector<Point>& items) {
     return state;
 }
 
-// The pixels the recorded drawing lights, by the canvas's own rules.
-std::set<std::pair<int, int>> Pixels(const RecordingCanvas& canvas) {
-    std::set<std::pair<int, int>> out;
-    const PlotFn plot = [&](int x, int y) { out.insert({x, y}); };
-    for (const auto& c : canvas.calls) {
-        if (c.op == Op::Line)
-            RasterLine(PixelOf(c.x1), PixelOf(c.y1), PixelOf(c.x2), PixelOf(c.y2), 400, 400, plot);
-        else if (c.op == Op::Arc)
-            RasterArc(PixelOf(c.x1), PixelOf(c.y1), c.x2, c.start, c.end, plot);
-    }
-    return out;
-}
-
 TEST(FrontSegments, EntryOrderDoesNotMatter) {
     // Slopes of 1/2, 2, -1/3 and a vertical: the line rule rounds their
     // half-way pixels by the direction of travel.
@@ -183,7 +171,8 @@ TEST(FrontSegments, EntryOrderDoesNotMatter) {
             draws[d](forward, s[0], s[1], s[2], s[3]);
             draws[d](backward, s[2], s[3], s[0], s[1]);
             ASSERT_FALSE(forward.calls.empty());
-            EXPECT_EQ(Pixels(forward), Pixels(backward)) << "kind " << d << " from " << s[0] << "," << s[1];
+            EXPECT_EQ(test::PixelsOf(forward.calls), test::PixelsOf(backward.calls))
+                << "kind " << d << " from " << s[0] << "," << s[1];
         }
     }
     // The whole command, the entries of each front kind in both orders.
@@ -193,7 +182,7 @@ TEST(FrontSegments, EntryOrderDoesNotMatter) {
         RecordingCanvas forward, backward;
         DrawFronts(forward, east.field.plotTable, east.colours);
         DrawFronts(backward, west.field.plotTable, west.colours);
-        EXPECT_EQ(Pixels(forward), Pixels(backward)) << kind;
+        EXPECT_EQ(test::PixelsOf(forward.calls), test::PixelsOf(backward.calls)) << kind;
     }
 }
 

@@ -5,10 +5,10 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "model/FileAccess.h"
 #include "model/SavePath.h"
+#include "support/TempFolder.h"
 
 namespace isobra {
 namespace {
@@ -17,23 +17,11 @@ namespace fs = std::filesystem;
 
 class FileAccessTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("isobra-files-" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    std::string PathOf(const std::string& name) const { return folder_.PathOf(name); }
+    static std::string Contents(const std::string& path) { return test::FileBytes(path); }
+    int FileCount() const { return static_cast<int>(folder_.Names().size()); }
 
-    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-    static std::string Contents(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    int FileCount() const { return static_cast<int>(std::distance(fs::directory_iterator(dir_), {})); }
-
-    fs::path dir_;
+    test::TempFolder folder_{"files"};
 };
 
 // Writes half of what it is asked for, then finds the disk full.
@@ -115,7 +103,7 @@ TEST_F(FileAccessTest, ReadingWholeFiles) {
     EXPECT_EQ(
         ReadFailureText("none.dat", read.message()),
         "「none.dat」を読みこめませんでした（ファイルかフォルダが見つかりません）。データは読みこむ前のままです。");
-    EXPECT_FALSE(ReadWholeFile(dir_.string()).ok());
+    EXPECT_FALSE(ReadWholeFile(folder_.path().string()).ok());
     EXPECT_EQ(ReadFailureText("a.dat", Failure{3, "3行目の気圧が大きすぎます。"}),
               "「a.dat」を読みこめませんでした。3行目の気圧が大きすぎます。データは読みこむ前のままです。");
 }

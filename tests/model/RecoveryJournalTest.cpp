@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "model/RecoveryJournal.h"
+#include "support/TempFolder.h"
 
 namespace isobra {
 namespace {
@@ -18,14 +19,7 @@ namespace fs = std::filesystem;
 
 class RecoveryJournalTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("isobra-journal-" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string File() const { return (dir_ / "recovery.dat").string(); }
+    std::string File() const { return folder_.PathOf("recovery.dat"); }
     // The file's bytes, or "<none>".
     std::string Contents() const {
         std::ifstream in(File(), std::ios::binary);
@@ -35,7 +29,7 @@ protected:
         return s.str();
     }
 
-    fs::path dir_;
+    test::TempFolder folder_{"journal"};
 };
 
 TEST_F(RecoveryJournalTest, TheFileHoldsWhatNoSaveHolds) {
@@ -68,7 +62,7 @@ TEST_F(RecoveryJournalTest, TheFileHoldsWhatNoSaveHolds) {
         EXPECT_EQ(Contents(), step.file) << "step " << n;
         ++n;
     }
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 0);  // no temporary left
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), {}), 0);  // no temporary left
 }
 
 ssize_t DiskFull(int, const void*, std::size_t) {

@@ -15,12 +15,18 @@
 #include "isobar/GridConstruction.h"
 #include "isobar/IsobarInterval.h"
 #include "isobar/LabelledIsobars.h"
-#include "model/FileAccess.h"
-#include "model/ObservationFile.h"
 #include "render/RenderLayers.h"
 #include "state/AppState.h"
+#include "support/TestFiles.h"
 #include "support/VectorChecks.h"
+#include "support/WinterExample.h"
 #include "widgets/QImageCanvas.h"
+
+using isobra::test::Entries;
+using isobra::test::kExample;
+using isobra::test::ReadAll;
+using isobra::test::WriteAll;
+using isobra::test::WritePicture;
 
 namespace {
 
@@ -43,19 +49,7 @@ Run Render(const QStringList& args, const QString& workDir = {}) {
             QString::fromUtf8(p.readAllStandardError())};
 }
 
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-const QString kExample = QStringLiteral(ISOBRA_EXAMPLES "/winter.dat");
 const QStringList kAllLayers{"--layers", "map,isobars,symbols,wind,fronts"};
-
-void Write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // The example with the last digit of every pressure from 1000 to 1099 hPa
 // set to `digit`: another map of the same winter day.
@@ -67,18 +61,12 @@ QByteArray Variant(int digit) {
     return bytes;
 }
 
-// Every file in the folder, hidden ones (left-over temporary files) too.
-QStringList FilesIn(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-}
-
 // The example computed in this process, as the tool computes it.
 isobra::AppState Winter() {
     using namespace isobra;
     AppState state;
-    const Result<std::string> file = ReadWholeFile(kExample.toStdString());
-    const auto parsed = ParseObservationFile(*file);
-    ApplyObservationFile(*parsed, state.observations, state.field);
+    const Status loaded = test::LoadWinterExample(state);
+    if (!loaded) QTest::qFail(loaded.message().c_str(), __FILE__, __LINE__);
     (void)ComputePressureGrid(state.observations, state.field);
     return state;
 }
@@ -147,7 +135,7 @@ private slots:
         // even the folder.
         for (const char* sub : {"a", "b"}) {
             QVERIFY(QDir(dir.path()).mkpath(sub));
-            Write(dir.filePath(QString(sub) + "/same.dat"), ReadAll(kExample));
+            WriteAll(dir.filePath(QString(sub) + "/same.dat"), ReadAll(kExample));
         }
         const Run clash =
             Render({"--out-dir", dir.filePath("out"), dir.filePath("a/same.dat"), dir.filePath("b/same.dat")});
@@ -167,10 +155,7 @@ private slots:
         QByteArray bytes = ReadAll(kExample);
         bytes.truncate(bytes.size() / 3);
         const QString broken = dir.filePath("broken.dat");
-        QFile f(broken);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        f.close();
+        WriteAll(broken, bytes);
         const QString png = dir.filePath("b.png");
         const Run run = Render({broken, "--png", png, "--cnt", dir.filePath("b.cnt")});
         QCOMPARE(run.code, 1);
@@ -194,15 +179,15 @@ private slots:
     // broken file and its line, and a closing count.
     void manyMapsSkipABrokenFile() {
         QTemporaryDir dir;
-        for (int k = 1; k <= 3; ++k) Write(dir.filePath(QString("map%1.dat").arg(k)), Variant(k));
+        for (int k = 1; k <= 3; ++k) WriteAll(dir.filePath(QString("map%1.dat").arg(k)), Variant(k));
         QByteArray broken = ReadAll(kExample);
         broken.truncate(broken.size() / 3);
-        Write(dir.filePath("broken.dat"), broken);
+        WriteAll(dir.filePath("broken.dat"), broken);
         const QString out = dir.filePath("out");
         const Run run = Render({"--out-dir", out, "--png", "--cnt", dir.filePath("map1.dat"),
                                 dir.filePath("broken.dat"), dir.filePath("map2.dat"), dir.filePath("map3.dat")});
         QCOMPARE(run.code, 1);
-        QCOMPARE(FilesIn(out), (QStringList{"map1.cnt", "map1.png", "map2.cnt", "map2.png", "map3.cnt", "map3.png"}));
+        QCOMPARE(Entries(out), (QStringList{"map1.cnt", "map1.png", "map2.cnt", "map2.png", "map3.cnt", "map3.png"}));
         const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 2);
         QVERIFY2(lines[0].contains(QRegularExpression("broken\\.dat:\\d+: ")), qPrintable(lines[0]));
@@ -219,7 +204,7 @@ private slots:
         QStringList inputs;
         for (int k = 0; k < 6; ++k) {
             inputs << dir.filePath(QString("m%1.dat").arg(k));
-            Write(inputs.back(), Variant(k));
+            WriteAll(inputs.back(), Variant(k));
         }
         QStringList outputs;
         QString messages;
@@ -229,13 +214,13 @@ private slots:
                 Render(QStringList{"--out-dir", out, "--jobs", jobs, "--png", "--cnt", "--dat", "--labels"} +
                        kAllLayers + inputs);
             QCOMPARE(run.code, 0);
-            QCOMPARE(FilesIn(out).size(), 18);
+            QCOMPARE(Entries(out).size(), 18);
             if (outputs.isEmpty()) {
-                outputs = FilesIn(out);
+                outputs = Entries(out);
                 messages = run.err;
                 continue;
             }
-            QCOMPARE(FilesIn(out), outputs);
+            QCOMPARE(Entries(out), outputs);
             QCOMPARE(run.err, messages);
             for (const QString& name : outputs)
                 QVERIFY2(ReadAll(out + "/" + name) == ReadAll(dir.filePath("out1/" + name)), qPrintable(name));
@@ -249,16 +234,16 @@ private slots:
         const Run single = Render({kExample, "--cnt", dir.filePath("a.cnt"), "--png", dir.filePath("none/b.png")});
         QCOMPARE(single.code, 1);
         QVERIFY(single.err.contains("none/b.png"));
-        QCOMPARE(FilesIn(dir.path()), QStringList());
+        QCOMPARE(Entries(dir.path()), QStringList());
 
-        Write(dir.filePath("a.dat"), Variant(1));
-        Write(dir.filePath("b.dat"), Variant(2));
+        WriteAll(dir.filePath("a.dat"), Variant(1));
+        WriteAll(dir.filePath("b.dat"), Variant(2));
         QVERIFY(QDir(dir.path()).mkpath("out/a.png"));  // a folder where a's map must go
         const Run many =
             Render({"--out-dir", dir.filePath("out"), "--cnt", "--png", dir.filePath("a.dat"), dir.filePath("b.dat")});
         QCOMPARE(many.code, 1);
         QVERIFY(many.err.contains("a.png"));
-        QCOMPARE(FilesIn(dir.filePath("out")), (QStringList{"a.png", "b.cnt", "b.png"}));
+        QCOMPARE(Entries(dir.filePath("out")), (QStringList{"a.png", "b.cnt", "b.png"}));
     }
 
     // A pipe is refused unread (it would block for ever), a name need not be
@@ -267,11 +252,11 @@ private slots:
         QTemporaryDir dir;
         const QByteArray pipe = QFile::encodeName(dir.filePath("pipe.dat"));
         QCOMPARE(::mkfifo(pipe.constData(), 0600), 0);
-        Write(dir.filePath("good.dat"), ReadAll(kExample));
+        WriteAll(dir.filePath("good.dat"), ReadAll(kExample));
         const Run fifo = Render({"--out-dir", dir.filePath("out"), dir.filePath("pipe.dat"), dir.filePath("good.dat")});
         QCOMPARE(fifo.code, 1);
         QVERIFY2(fifo.err.contains("pipe.dat: "), qPrintable(fifo.err));
-        QCOMPARE(FilesIn(dir.filePath("out")), QStringList{"good.png"});
+        QCOMPARE(Entries(dir.filePath("out")), QStringList{"good.png"});
 
         // "caf\xe9.dat" in Latin-1 bytes, made and named by the shell.
         QProcess sh;
@@ -285,7 +270,7 @@ private slots:
         struct stat info {};
         QCOMPARE(::stat((QFile::encodeName(dir.path()) + "/caf\xe9.png").constData(), &info), 0);
 
-        Write(dir.filePath("-platform"), ReadAll(kExample));
+        WriteAll(dir.filePath("-platform"), ReadAll(kExample));
         const Run platform = Render({"--png", "p.png", "--", "-platform"}, dir.path());
         QVERIFY2(platform.code == 0, qPrintable(platform.err));
         QVERIFY(QFile::exists(dir.filePath("p.png")));
@@ -340,9 +325,9 @@ private slots:
     void convertWritesTheBmpBesideTheSourceOrRefusesLeavingNoFile() {
         QTemporaryDir dir;
         for (const char* plane : {"pic.b1", "pic.r1", "PIC.G1", "pic.E1", "bad.b1", "bad.r1"})
-            Write(dir.filePath(plane), QByteArray(32000, '\x55'));
-        Write(dir.filePath("FORG.00A"), QByteArray(320000, '\x55'));
-        Write(dir.filePath("forg.001"), QByteArray(319900, 0));
+            WriteAll(dir.filePath(plane), QByteArray(32000, '\x55'));
+        WriteAll(dir.filePath("FORG.00A"), QByteArray(320000, '\x55'));
+        WriteAll(dir.filePath("forg.001"), QByteArray(319900, 0));
         for (const auto& [source, bmp] : {std::pair{"pic.b1", "pic.BMP"}, std::pair{"FORG.00A", "FORG.BMP"}}) {
             const Run run = Render({"--convert", dir.filePath(source)});
             QVERIFY2(run.code == 0, qPrintable(run.err));
@@ -361,9 +346,7 @@ private slots:
 
     void backgroundPutsTheLayersOverAPictureReadByContent() {
         QTemporaryDir dir;
-        QImage picture(500, 300, QImage::Format_RGB32);
-        picture.fill(QColor(255, 0, 0));
-        QVERIFY(picture.save(dir.filePath("sat.bmp"), "PNG"));  // a PNG whatever its name says
+        WritePicture(dir.filePath("sat.bmp"), QColor(255, 0, 0), "PNG", {500, 300});  // a PNG whatever its name says
         const Run run = Render({kExample, "--background", dir.filePath("sat.bmp"), "--png", dir.filePath("m.png")});
         QVERIFY2(run.code == 0, qPrintable(run.err));
         const QImage map(dir.filePath("m.png"));
@@ -371,7 +354,7 @@ private slots:
         QCOMPARE(map.pixelColor(2, 350), QColor(255, 255, 255));  // below the picture
         QCOMPARE(map.pixelColor(299, 99), QColor(0, 0, 255));     // the coastline over it
 
-        Write(dir.filePath("broken.bmp"), "BM not a picture");
+        WriteAll(dir.filePath("broken.bmp"), "BM not a picture");
         const Run broken =
             Render({kExample, "--background", dir.filePath("broken.bmp"), "--png", dir.filePath("b.png")});
         QCOMPARE(broken.code, 1);
@@ -383,9 +366,7 @@ private slots:
     // the lines.
     void svgAndPdfAreThePictureAsVectors() {
         QTemporaryDir dir;
-        QImage picture(500, 300, QImage::Format_RGB32);
-        picture.fill(QColor(255, 0, 0));
-        QVERIFY(picture.save(dir.filePath("sat.png"), "PNG"));
+        WritePicture(dir.filePath("sat.png"), QColor(255, 0, 0), "PNG", {500, 300});
         const Run run = Render({kExample, "--background", dir.filePath("sat.png"), "--png", dir.filePath("m.png"),
                                 "--svg", dir.filePath("m.svg"), "--pdf", dir.filePath("m.pdf")});
         QVERIFY2(run.code == 0, qPrintable(run.err));

@@ -1,55 +1,18 @@
 #pragma once
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <span>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "satellite/ConvertedImage.h"
+#include "support/TempFolder.h"
 
 namespace isobra::testing {
 
-// A fresh folder for one test, removed afterwards.
-class TempFolder {
-public:
-    explicit TempFolder(const std::string& tag)
-        : dir_(std::filesystem::temp_directory_path() / ("isobra-" + tag + "-" + std::to_string(::getpid()))) {
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-    }
-    ~TempFolder() { std::filesystem::remove_all(dir_); }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-    void Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(PathOf(name), std::ios::binary) << bytes;
-    }
-    std::string Read(const std::string& name) const {
-        std::ifstream in(PathOf(name), std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    // Every name in the folder, sorted.
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(dir_))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-private:
-    std::filesystem::path dir_;
-};
+using test::TempFolder;
 
 // The palette index of pixel (x, y), top row 0, read back from a converted
 // image by the BMP rules: rows bottom first, left pixel in the high nibble.

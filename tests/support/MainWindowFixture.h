@@ -27,6 +27,11 @@ protected:
         QVERIFY(folder_->isValid());
         CreateWindow();
     }
+    // A slanting grid with isobars through every cell, 1000..1012 hPa.
+    void FillSlantingField() {
+        for (int iy = 0; iy <= 25; ++iy)
+            for (int ix = 0; ix <= 25; ++ix) state_->field.pressureGrid.at(ix, iy) = 100000 + 37 * ix + 23 * iy;
+    }
     void DestroyWindow() {
         window_.reset();
         prompts_.reset();

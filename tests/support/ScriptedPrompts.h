@@ -33,9 +33,6 @@ public:
     std::deque<std::optional<QString>> fileAnswers;   // default: cancel
     std::deque<int> optionAnswers;                    // the option chosen where options show; default: the first
     std::deque<int> patternAnswers;  // the pattern picked where several are offered; default: the first
-    // Each sets up the printer as the user would in the print dialog and
-    // says whether to print; default: cancel.
-    std::deque<std::function<bool(QPrinter&)>> printerAnswers;
     std::deque<std::optional<Colour>> colourAnswers;  // default: cancel
     std::vector<Colour> colourStarts;                 // the colour each picker started at
     std::vector<FileRequest> fileRequests;
@@ -51,10 +48,7 @@ public:
     bool AskYesNo(const QString& title, const QString& text, Answer preferred = Answer::Yes,
                   Icon icon = Icon::Question) override {
         shown.push_back({Shown::Kind::YesNo, title, text, preferred, icon});
-        if (yesNoAnswers.empty()) return false;
-        bool a = yesNoAnswers.front();
-        yesNoAnswers.pop_front();
-        return a;
+        return NextOr(yesNoAnswers, false);
     }
     std::optional<QString> InputText(const QString& title, const QString& prompt, const QString& defaultText) override {
         shown.push_back({Shown::Kind::Input, title, prompt});
@@ -70,21 +64,17 @@ public:
 
     void ChooseFile(const FileRequest& request, FileChooserState& chooser) override {
         fileRequests.push_back(request);
-        if (!chooserScripts.empty()) {
-            ChooserScript script = std::move(chooserScripts.front());
-            chooserScripts.pop_front();
+        if (const ChooserScript script = NextOr(chooserScripts, ChooserScript())) {
             RunChooser(request, chooser, script);
             return;
         }
         const std::optional<QString> a = Next(fileAnswers);
         if (request.showOptions) {
-            const int option = optionAnswers.empty() ? 0 : optionAnswers.front();
-            if (!optionAnswers.empty()) optionAnswers.pop_front();
+            const int option = NextOr(optionAnswers, 0);
             for (int i = 0; i < 3; ++i) chooser.options[static_cast<std::size_t>(i)] = i == option;
         }
         if (request.patternChoices.size() > 1) {
-            chooser.chosenPattern = patternAnswers.empty() ? 0 : patternAnswers.front();
-            if (!patternAnswers.empty()) patternAnswers.pop_front();
+            chooser.chosenPattern = NextOr(patternAnswers, 0);
         }
         if (a) {
             chooser.chosenPath = a->toStdString();
@@ -101,23 +91,24 @@ public:
         return Next(colourAnswers);
     }
 
-    bool ChoosePrinter(const QString& title, QPrinter& printer) override {
+    // Recorded and cancelled: no test prints.
+    bool ChoosePrinter(const QString& title, QPrinter&) override {
         shown.push_back({Shown::Kind::Print, title, QString()});
-        if (printerAnswers.empty()) return false;
-        const auto answer = std::move(printerAnswers.front());
-        printerAnswers.pop_front();
-        return answer(printer);
+        return false;
     }
 
+    // The next queued answer; `otherwise` when the queue is empty.
+    template <class T>
+    static T NextOr(std::deque<T>& queue, T otherwise) {
+        if (queue.empty()) return otherwise;
+        T answer = std::move(queue.front());
+        queue.pop_front();
+        return answer;
+    }
     // The next queued answer; none (cancel) when the queue is empty.
     template <class T>
     static std::optional<T> Next(std::deque<std::optional<T>>& queue) {
-        std::optional<T> answer;
-        if (!queue.empty()) {
-            answer.swap(queue.front());
-            queue.pop_front();
-        }
-        return answer;
+        return NextOr(queue, std::optional<T>());
     }
 
     QStringList Titles() const {

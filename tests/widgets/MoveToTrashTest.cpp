@@ -4,24 +4,14 @@
 #include <QtTest>
 #include <memory>
 
+#include "support/CurrentFolder.h"
 #include "support/TemporaryHome.h"
+#include "support/TestFiles.h"
 #include "widgets/MoveToTrash.h"
 
 using namespace isobra;
-
-namespace {
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QStringList Entries(const QString& dir) {
-    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
-}
-
-}  // namespace
+using test::Entries;
+using test::WriteAll;
 
 // Each test runs with a HOME of its own that starts empty, as a new account's
 // does, and with the observation folder as the current directory.
@@ -30,14 +20,14 @@ class MoveToTrashTest : public QObject {
 
 private slots:
     void init() {
-        savedCwd_ = QDir::currentPath();
+        cwd_ = std::make_unique<test::CurrentFolder>();
         home_ = std::make_unique<test::TemporaryHome>();
         work_ = std::make_unique<QTemporaryDir>();
         QVERIFY(home_->isValid() && work_->isValid());
         QDir::setCurrent(work_->path());
     }
     void cleanup() {
-        QDir::setCurrent(savedCwd_);
+        cwd_.reset();
         home_.reset();
         work_.reset();
     }
@@ -68,7 +58,7 @@ private slots:
     }
 
 private:
-    QString savedCwd_;
+    std::unique_ptr<test::CurrentFolder> cwd_;
     std::unique_ptr<test::TemporaryHome> home_;
     std::unique_ptr<QTemporaryDir> work_;
 };

@@ -1,6 +1,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/TestFiles.h"
 #include "widgets/PictureFile.h"
 
 using namespace isobra;
@@ -27,10 +28,7 @@ private slots:
             QCOMPARE(rgb->At(0, 0), MakeColour(10, 20, 30));
             QCOMPARE(ToQImage(*rgb).pixel(2, 1), qRgb(255, 0, 0));
         }
-        QFile text(dir.filePath("notes.bmp"));
-        QVERIFY(text.open(QIODevice::WriteOnly));
-        text.write("not a picture");
-        text.close();
+        test::WriteAll(dir.filePath("notes.bmp"), "not a picture");
         QVERIFY(!ReadPictureFile(dir.filePath("notes.bmp")).ok());
         QVERIFY(!ReadPictureFile(dir.filePath("missing.bmp")).ok());
     }
