@@ -52,7 +52,7 @@ void Labelled(benchmark::State& bench, const AppState& state, float interval) {
         const IsobarLayout layout = LayOutIsobars(state.field.pressureGrid, state.field.grid, interval, interval / 2,
                                                   state.observations, state.field.plotTable, state.coastline, style);
         RecordingCanvas canvas;
-        DrawLabelledIsobars(canvas, layout, state.field.plotTable, state.field.grid.pressureScale, 0, style);
+        DrawLabelledIsobars(canvas, layout, state.field.plotTable, state.field.grid.pressureScale, 0);
         calls = canvas.calls.size();
         labels = layout.labels.size();
     }

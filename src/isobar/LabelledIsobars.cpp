@@ -90,7 +90,7 @@ IsobarLayout LayOutIsobars(const PressureGrid& grid, const GridSettings& setting
 }
 
 void DrawLabelledIsobars(MapCanvas& canvas, const IsobarLayout& layout, const PlotTable& plot,
-                         std::int32_t pressureScale, Colour isobarColour, const LabelStyle&) {
+                         std::int32_t pressureScale, Colour isobarColour) {
     std::vector<PixelBox> boxes = layout.pressureBoxes;
     for (const IsobarLabel& label : layout.labels) boxes.push_back(label.box);
     const PixelBuckets<PixelBox> index(boxes, boxes);

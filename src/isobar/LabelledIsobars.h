@@ -57,9 +57,8 @@ std::vector<LinePiece> LinePiecesOutside(LinePoint from, LinePoint to, const std
 // tracing order, left out inside the label boxes and the central
 // pressures' boxes, followed at thick levels by
 // its second line; then the values in small text, the centre letters and,
-// under them in small text, the central pressures the layout placed (so
-// `style` is no longer read here).
+// under them in small text, the central pressures the layout placed.
 void DrawLabelledIsobars(MapCanvas& canvas, const IsobarLayout& layout, const PlotTable& plot,
-                         std::int32_t pressureScale, Colour isobarColour, const LabelStyle& style);
+                         std::int32_t pressureScale, Colour isobarColour);
 
 }  // namespace isobra

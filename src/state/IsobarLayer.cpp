@@ -17,7 +17,7 @@ void DrawIsobarLayer(MapCanvas& canvas, const AppState& state) {
     const IsobarLayout layout =
         LayOutIsobars(field.pressureGrid, field.grid, field.grid.isobarInterval, field.grid.isobarHalfInterval,
                       state.observations, field.plotTable, state.coastline, style);
-    DrawLabelledIsobars(canvas, layout, field.plotTable, field.grid.pressureScale, colour, style);
+    DrawLabelledIsobars(canvas, layout, field.plotTable, field.grid.pressureScale, colour);
 }
 
 void RedrawIsobarMap(MapCanvas& canvas, const AppState& state) {

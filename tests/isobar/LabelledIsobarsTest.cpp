@@ -38,8 +38,7 @@ IsobarLayout LayOut(const AppState& state, float interval = 200) {
 
 RecordingCanvas Draw(const AppState& state, const IsobarLayout& layout) {
     RecordingCanvas canvas;
-    DrawLabelledIsobars(canvas, layout, state.field.plotTable, state.field.grid.pressureScale, MakeColour(0, 0, 255),
-                        kStyle);
+    DrawLabelledIsobars(canvas, layout, state.field.plotTable, state.field.grid.pressureScale, MakeColour(0, 0, 255));
     return canvas;
 }
 
