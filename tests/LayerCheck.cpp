@@ -48,7 +48,9 @@ std::string FolderOf(const std::string& relative) {
 
 std::string Shown(const std::string& folder) { return folder.empty() ? "src (main.cpp)" : folder; }
 
-const std::string kDeclared = "src/CMakeLists.txt: ";
+// Where the stack is declared, for messages.
+const std::string kStackFile = "src/CMakeLists.txt";
+const std::string kDeclared = kStackFile + ": ";
 
 std::map<std::string, Layer> ReadLayers(const fs::path& file, std::vector<std::string>& problems) {
     std::map<std::string, Layer> layers;
@@ -159,8 +161,7 @@ int main(int argc, char** argv) {
     for (const std::string& folder : folders)
         if (!layers.count(folder))
             problems.push_back("src/" + folder +
-                               " has no place in the stack of layers: declare it with isobra_layer in " +
-                               kDeclared.substr(0, kDeclared.size() - 2));
+                               " has no place in the stack of layers: declare it with isobra_layer in " + kStackFile);
 
     std::map<std::string, std::set<std::string>> edges;
     std::map<std::pair<std::string, std::string>, std::string> example;
