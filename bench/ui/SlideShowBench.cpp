@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <string>
 
+#include "canvas/MapCanvas.h"
 #include "state/AppState.h"
 #include "state/IsobarFileLoad.h"
 #include "state/IsobarLayer.h"
@@ -37,7 +38,7 @@ void BM_IsobarStepWithValues(benchmark::State& bench) { IsobarStep(bench, true);
 void BM_ImageStep(benchmark::State& bench) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("sky.bmp"));
-    QImage sky(400, 400, QImage::Format_RGB32);
+    QImage sky(kMapSize, kMapSize, QImage::Format_RGB32);
     for (int y = 0; y < sky.height(); ++y)
         for (int x = 0; x < sky.width(); ++x) sky.setPixel(x, y, qRgb(x % 256, y % 256, (x + y) % 256));
     if (!sky.save(path, "BMP")) bench.SkipWithError("no picture to read");

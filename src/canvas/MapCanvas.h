@@ -9,6 +9,10 @@
 
 namespace isobra {
 
+// The map square at the top left of the canvas, pixels 0..399 across and
+// down: the projection, the coastline and the pressure grid cover it.
+inline constexpr int kMapSize = 400;
+
 // A rectangle of the canvas plane in pixels, edges included.
 struct CanvasArea {
     float left, top, right, bottom;

@@ -14,7 +14,7 @@ namespace isobra {
 // picture is kept but not shown.
 class PixelCanvas : public MapCanvas {
 public:
-    PixelCanvas(int width = 400, int height = 400);
+    PixelCanvas(int width = kMapSize, int height = kMapSize);
 
     const RgbImage& pixels() const { return pixels_; }
 

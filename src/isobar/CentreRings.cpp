@@ -10,6 +10,7 @@
 #include "isobar/GridAccess.h"
 #include "isobar/GridMath.h"
 #include "isobar/GridPasses.h"
+#include "map/MapProjection.h"
 #include "model/PlotKinds.h"
 #include "model/PressureField.h"
 
@@ -133,8 +134,8 @@ void TakeWorkWhereEmpty(PressureField& field) {
 const std::vector<float>& CentreRingAngles() {
     static const std::vector<float> angles = [] {
         std::vector<float> list;
-        const float step = 3.141592f / 16.0f;
-        const float limit = 6.283184f - step;
+        const float step = static_cast<float>(kMapPi) / 16.0f;
+        const float limit = static_cast<float>(2.0 * kMapPi) - step;
         for (float theta = 0.0f; theta <= limit; theta += step) list.push_back(theta);
         return list;
     }();

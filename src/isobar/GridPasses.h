@@ -30,8 +30,9 @@ void SeedCellMeans(PressureField& field);
 int ImposeIsobarEntries(PressureField& field);
 
 // Distances to the nearest node with a value in the eight directions,
-// numbered like a telephone keypad (7 8 9 above, 4 6 beside, 1 2 3 below);
-// 0 where none lies within reach (reach - 2 on the diagonals).
+// numbered like the keys of a numeric keypad, with y growing downwards
+// (7 8 9 above, 4 6 beside, 1 2 3 below); 0 where none lies within reach
+// (reach - 2 on the diagonals).
 struct Neighbours {
     int d1 = 0, d2 = 0, d3 = 0, d4 = 0, d6 = 0, d7 = 0, d8 = 0, d9 = 0;
     bool operator==(const Neighbours&) const = default;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <numeric>
 
+#include "canvas/MapCanvas.h"
 #include "isobar/CentreLetters.h"
 #include "isobar/GridMath.h"
 #include "isobar/PixelBuckets.h"
@@ -15,7 +16,6 @@ namespace isobra {
 
 namespace {
 
-constexpr int kMapSize = 400;                // labels stay inside the map square 0..399
 constexpr double kLabelledOpenLength = 120;  // open lines shorter than this get no label
 constexpr double kSecondLabelLength = 240;   // lines this long get a second label
 constexpr double kStep = 3;                  // candidate places along a line, pixels apart

@@ -37,11 +37,6 @@ public:
         return n;
     }
 
-    // Border nodes see only along their own border line (every other probe
-    // leaves the grid at once), so only that axis can give them a value.
-    bool RowHasValues(int iy) const { return rows_[static_cast<std::size_t>(iy)] != 0; }
-    bool ColumnHasValues(int ix) const { return columns_[static_cast<std::size_t>(ix)] != 0; }
-
 private:
     static constexpr int kSize = NodeTable::kSize;
 

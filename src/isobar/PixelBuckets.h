@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "canvas/MapCanvas.h"
 #include "isobar/PixelBox.h"
 
 namespace isobra {
@@ -17,7 +18,7 @@ template <class Record>
 class PixelBuckets {
 public:
     static constexpr int kCell = 16;
-    static constexpr int kCells = 400 / kCell + 1;  // the map square; boxes beyond share the edge squares
+    static constexpr int kCells = kMapSize / kCell + 1;  // the map square; boxes beyond share the edge squares
 
     PixelBuckets(const std::vector<PixelBox>& boxes, const std::vector<Record>& records)
         : start_(static_cast<std::size_t>(kCells * kCells + 1), 0) {

@@ -83,6 +83,11 @@ void SeedCellMeans(PressureField& field) {
     std::array<std::int64_t, kSide * kSide> sums{};
     std::array<std::int32_t, kSide * kSide> counts{};
     std::array<bool, kSide * kSide> centres{};
+    // The scan starts at slot 1: slot 0, 石垣島, has never fed the cell means.
+    // Its pressure still counts towards the question about too few pressures
+    // and its symbols are drawn, but the grid around it is filled from the
+    // other observations; taking it in would move the isobars near 石垣島 away
+    // from those every earlier map of the same report showed.
     for (int k = 1; k <= table.LastSlot(); ++k) {
         const PlotSlot& p = table.slot(k);
         if (p.pressure <= 0) continue;

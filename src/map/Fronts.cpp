@@ -6,13 +6,12 @@
 #include <optional>
 #include <utility>
 
+#include "map/MapProjection.h"
 #include "model/PlotKinds.h"
 
 namespace isobra {
 
 namespace {
-
-constexpr double kPi = 3.141592;
 
 constexpr int kSymbolSize = 4;
 constexpr int kSymbolSpacing = 24;
@@ -115,7 +114,7 @@ void DrawWarmFrontSegment(MapCanvas& canvas, int x1, int y1, int x2, int y2, int
     // The eastward direction of the line has the canvas angle -a (angles
     // count up the screen); half a turn counterclockwise from it is the left.
     const float from = static_cast<float>(-std::atan(line->m));
-    const float to = static_cast<float>(kPi - std::atan(line->m));
+    const float to = static_cast<float>(kMapPi - std::atan(line->m));
     PlaceSymbols(
         *line, 3 * line->step / 4, line->step / 4, canvas.Area(), SymbolReach(size), [&](double cx, double cy) {
             canvas.DrawArc(static_cast<float>(cx), static_cast<float>(cy), static_cast<float>(size), colour, from, to);

@@ -17,9 +17,6 @@ constexpr Band kBands[] = {
     {30, 465, 9.2}, {25, 511, 9.6}, {20, 559, 10}, {15, 607, 10},  {10, 657, 10},
 };
 
-// The projection uses 3.141592 as written, not full-precision pi.
-constexpr double kPi = 3.141592;
-
 }  // namespace
 
 double MapProjection::LatitudeRadius(double latitude) {
@@ -35,9 +32,9 @@ double MapProjection::LatitudeRadius(double latitude) {
 CanvasPoint MapProjection::ProjectPosition(double latitude, double longitude) {
     const double r = LatitudeRadius(latitude);
     if (r == 0.0 || !std::isfinite(longitude)) return {};
-    const double d = (longitude - 135.0) / 180.0 * kPi;
-    const double x = 263.0 + r * std::sin(0.9 * d);
-    const double y = r * std::cos(d) - 237.0;
+    const double d = (longitude - 135.0) / 180.0 * kMapPi;
+    const double x = kPoleX + r * std::sin(0.9 * d);
+    const double y = r * std::cos(d) + kPoleY;
     auto toPixel = [](double v) {
         const double rounded = std::nearbyint(v);  // halves to even
         if (rounded > 2147483647.0 || rounded < -2147483648.0) return 0;

@@ -4,8 +4,18 @@
 
 namespace isobra {
 
-// Polar projection with the pole at canvas (263, -237): longitude 135 E runs
-// straight down at x = 263 and the radius grows southwards by a fixed
+// Pi as the map has always taken it, 3.141592, not full precision: the
+// projection, the wind arrows, the fronts and the rings around the centres
+// all turn by it, and a full-precision pi would move their pixels.
+inline constexpr double kMapPi = 3.141592;
+
+// The pole of the projection on the canvas, above the map square: longitude
+// 135 E runs straight down from it.
+inline constexpr double kPoleX = 263.0;
+inline constexpr double kPoleY = -237.0;
+
+// Polar projection with the pole at canvas (kPoleX, kPoleY): longitude 135 E
+// runs straight down at x = kPoleX and the radius grows southwards by a fixed
 // latitude table.
 class MapProjection {
 public:

@@ -27,8 +27,9 @@ void DrawPressureSurface(MapCanvas& canvas, const PressureGrid& grid, const Grid
     const Colour map = colours.ColorOf(kMapColour);
     const Colour mesh = colours.ColorOf(kIsobarColour);
     const float base = kSurfaceBaseHpa;
-    // The frame stops at 399 - a, one pixel short of the last mesh line.
-    const float left = a, top = b, right = 399.0f - a, bottom = 399.0f - b;
+    // The frame stops one pixel short of the last mesh line.
+    const float last = static_cast<float>(kMapSize - 1);
+    const float left = a, top = b, right = last - a, bottom = last - b;
 
     SurfaceLine(canvas, left, top, base, right, top, base, map);
     SurfaceLine(canvas, right, top, base, right, bottom, base, map);

@@ -3,19 +3,17 @@
 #include <algorithm>
 #include <cmath>
 
+#include "map/MapProjection.h"
 #include "map/SymbolSites.h"
 
 namespace isobra {
 
 namespace {
 
-constexpr double kPi = 3.141592;  // as the map projection has it
-
-// The arrows are turned towards a pole above the canvas on x = 263, at
-// y = -265: 28 pixels above the pole of the map projection (-237), a
-// difference of about a degree at the western edge of the map.
-constexpr double kPoleX = 263.0;
-constexpr double kArrowPoleDepth = 265.0;
+// The arrows are turned towards a pole 28 pixels above the pole of the map
+// projection (at y = -265 rather than -237), a difference of about a degree
+// at the western edge of the map.
+constexpr double kArrowPoleY = kPoleY - 28.0;
 
 const float kShortFeather = 3.0f * std::sqrt(3.0f);  // across; along it rises 1.5
 const float kLongFeather = 1.4f * kShortFeather;     // same direction, 1.4 times as long
@@ -59,8 +57,8 @@ constexpr float kLongRise = 2.1f;
 void DrawWindSymbol(MapCanvas& canvas, double x, double y, int direction, int force, Colour colour) {
     if (direction < 0 || direction > 15) return;
     if (force <= 0) return;
-    const double theta = direction * kPi / 8.0;
-    const double phi = kPi - theta + std::atan((kPoleX - x) / (y + kArrowPoleDepth));
+    const double theta = direction * kMapPi / 8.0;
+    const double phi = kMapPi - theta + std::atan((kPoleX - x) / (y - kArrowPoleY));
     if (!std::isfinite(phi)) return;  // a station at the pole itself has no meridian
     const Arrow arrow(canvas, static_cast<float>(x), static_cast<float>(y), static_cast<float>(std::sin(phi)),
                       static_cast<float>(std::cos(phi)), colour);

@@ -9,8 +9,6 @@ namespace isobra {
 
 namespace {
 
-constexpr int kMapSize = 400;
-
 struct Layer {
     std::string_view name;
     void (*draw)(MapCanvas& canvas, const AppState& state);

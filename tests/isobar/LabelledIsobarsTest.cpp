@@ -9,6 +9,7 @@
 
 #include "GridTestSupport.h"
 #include "IsobarMaps.h"
+#include "canvas/MapCanvas.h"
 #include "canvas/Raster.h"
 #include "isobar/CentreLetters.h"
 #include "isobar/IsobarFile.h"
@@ -81,7 +82,7 @@ bool HasFreePlace(const IsobarLayout& layout, std::size_t i) {
     std::vector<double> arc;
     for (std::size_t k = 1; k < line.points.size(); ++k)
         RasterLine(
-            line.points[k - 1].x, line.points[k - 1].y, line.points[k].x, line.points[k].y, 400, 400,
+            line.points[k - 1].x, line.points[k - 1].y, line.points[k].x, line.points[k].y, kMapSize, kMapSize,
             [&](int x, int y) {
                 if (!pixels.empty() && pixels.back() == LinePoint{x, y}) return;  // where two pieces meet
                 arc.push_back(pixels.empty() ? 0 : arc.back() + std::hypot(x - pixels.back().x, y - pixels.back().y));
@@ -93,8 +94,8 @@ bool HasFreePlace(const IsobarLayout& layout, std::size_t i) {
         const auto [x, y] = pixels[k];
         const PixelBox box{x - w / 2, y - h / 2, x - w / 2 + w - 1, y - h / 2 + h - 1};
         const bool free =
-            arc[k] >= margin && arc[k] <= arc.back() - margin && box.x1 >= 0 && box.y1 >= 0 && box.x2 < 400 &&
-            box.y2 < 400 &&
+            arc[k] >= margin && arc[k] <= arc.back() - margin && box.x1 >= 0 && box.y1 >= 0 && box.x2 < kMapSize &&
+            box.y2 < kMapSize &&
             std::none_of(taken.begin(), taken.end(), [&](const PixelBox& b) { return b.Overlaps(box.Grown(1)); });
         run = free ? run + 1 : 0;
         if (run >= 5) return true;

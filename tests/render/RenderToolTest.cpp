@@ -12,6 +12,7 @@
 #include <QtTest>
 #include <set>
 
+#include "canvas/MapCanvas.h"
 #include "isobar/GridConstruction.h"
 #include "isobar/IsobarInterval.h"
 #include "isobar/LabelledIsobars.h"
@@ -74,7 +75,7 @@ isobra::AppState Winter() {
 QImage Drawn(const isobra::AppState& state, const std::vector<std::string>& layers) {
     isobra::QImageCanvas canvas;
     isobra::DrawLayers(canvas, state, layers);
-    return canvas.Composite().copy(0, 0, 400, 400);
+    return canvas.Composite().copy(0, 0, isobra::kMapSize, isobra::kMapSize);
 }
 
 QImage Png(const QString& path) { return QImage(path).convertToFormat(QImage::Format_RGB32); }
@@ -91,7 +92,7 @@ private slots:
                                 dir.filePath("w.dat"), "--layers", "map,isobars,symbols,wind,fronts"});
         QVERIFY2(run.code == 0, qPrintable(run.err));
         const QImage png(dir.filePath("w.png"));
-        QCOMPARE(png.size(), QSize(400, 400));
+        QCOMPARE(png.size(), QSize(isobra::kMapSize, isobra::kMapSize));
         QCOMPARE(png.pixelColor(299, 99), QColor(0, 0, 255));  // the coastline's first point
         // The observation file comes back exactly as it was saved.
         QCOMPARE(ReadAll(dir.filePath("w.dat")), ReadAll(kExample));
@@ -373,7 +374,7 @@ private slots:
         QVERIFY(ReadAll(dir.filePath("m.svg")).contains("viewBox=\"0 0 400 400\""));
         QString why;
         const QImage page = isobra::test::PdfPage(ReadAll(dir.filePath("m.pdf")), 72, &why);
-        QVERIFY2(page.size() == QSize(400, 400), qPrintable(why));
+        QVERIFY2(page.size() == QSize(isobra::kMapSize, isobra::kMapSize), qPrintable(why));
         QVERIFY(qAbs(page.pixelColor(2, 2).red() - 255) < 5 && page.pixelColor(2, 2).green() < 5);  // JPEG inside
         QCOMPARE(page.pixelColor(299, 99), QImage(dir.filePath("m.png")).pixelColor(299, 99));
     }

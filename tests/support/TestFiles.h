@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QtTest>
 
+#include "canvas/MapCanvas.h"
+
 namespace isobra::test {
 
 // The winter example that ships with the program.
@@ -28,7 +30,8 @@ inline void WriteAll(const QString& path, const QByteArray& bytes) {
 }
 
 // A picture of one colour saved in the given format, whatever the name says.
-inline void WritePicture(const QString& path, QColor colour, const char* format = "BMP", QSize size = {400, 400}) {
+inline void WritePicture(const QString& path, QColor colour, const char* format = "BMP",
+                         QSize size = {kMapSize, kMapSize}) {
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(colour);
     QVERIFY(picture.save(path, format));

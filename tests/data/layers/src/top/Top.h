@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QWidget>
+
+#include "mid/Mid.h"
+#include "side/Side.h"
