@@ -124,6 +124,7 @@ inline LabelTally AuditLabels(AppState state, double hpa, const std::string& wha
     };
     const LabelStyle style;
     std::vector<PixelBox> letters, texts;
+    std::vector<std::string> words;
     std::vector<bool> isPressure;
     for (const RecordingCanvas::Call& c : canvas.calls) {
         const auto layer = static_cast<std::uint8_t>(c.colour);
@@ -137,12 +138,10 @@ inline LabelTally AuditLabels(AppState state, double hpa, const std::string& wha
             letters.push_back(TextBox({PixelOf(c.x1), PixelOf(c.y1)}, c.text, style.canvas));
         else if (c.op == RecordingCanvas::Op::Text) {
             texts.push_back(TextBox({PixelOf(c.x1), PixelOf(c.y1)}, c.text, style.small));
+            words.push_back(c.text);
             isPressure.push_back(!letters.empty());  // the values come before the letters, the pressures after
         }
     }
-    std::vector<std::string> words;
-    for (const auto& c : canvas.Of(RecordingCanvas::Op::Text))
-        if (c.size == TextSize::Small) words.push_back(c.text);
 
     // The isobars as traced, by level, thick ones with their second pixel
     // either way.
@@ -218,24 +217,29 @@ inline LabelTally AuditLabels(AppState state, double hpa, const std::string& wha
     std::vector<PixelBox> taken = layout.reserved.figures;
     taken.insert(taken.end(), layout.reserved.map.begin(), layout.reserved.map.end());
     for (const PixelBox& t : texts) taken.push_back(t.Grown(1));
+    // Which line lights each pixel: -1 none, -2 more than one.
     const std::vector<IsobarLine> lines = ChainIsobarSegments(segments);
-    std::vector<const IsobarLine*> lineOf(segments.size());
-    for (const IsobarLine& line : lines)
-        for (const int s : line.segments) lineOf[static_cast<std::size_t>(s)] = &line;
-    for (const IsobarLine& line : lines) {
+    std::vector<int> owner(kSize * kSize, -1);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        for (const int s : lines[i].segments)
+            segmentPixels(segments[static_cast<std::size_t>(s)], [&](int x, int y) {
+                int& o = owner[static_cast<std::size_t>(y * kSize + x)];
+                o = o == -1 || o == static_cast<int>(i) ? static_cast<int>(i) : -2;
+            });
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const IsobarLine& line = lines[i];
         std::vector<LinePoint> pixels;
         std::vector<double> arc;
-        for (std::size_t k = 1; k < line.points.size(); ++k)
-            RasterLine(line.points[k - 1].x, line.points[k - 1].y, line.points[k].x, line.points[k].y, kSize, kSize,
-                       [&](int x, int y) {
-                           if (!pixels.empty() && pixels.back() == LinePoint{x, y}) return;
-                           arc.push_back(
-                               pixels.empty() ? 0 : arc.back() + std::hypot(x - pixels.back().x, y - pixels.back().y));
-                           pixels.push_back({x, y});
-                       });
         double length = 0;
-        for (std::size_t k = 1; k < line.points.size(); ++k)
-            length += std::hypot(line.points[k].x - line.points[k - 1].x, line.points[k].y - line.points[k - 1].y);
+        for (std::size_t k = 1; k < line.points.size(); ++k) {
+            const LinePoint a = line.points[k - 1], b = line.points[k];
+            length += std::hypot(b.x - a.x, b.y - a.y);
+            RasterLine(a.x, a.y, b.x, b.y, kSize, kSize, [&](int x, int y) {
+                if (!pixels.empty() && pixels.back() == LinePoint{x, y}) return;
+                arc.push_back(pixels.empty() ? 0 : arc.back() + std::hypot(x - pixels.back().x, y - pixels.back().y));
+                pixels.push_back({x, y});
+            });
+        }
         if (pixels.empty() || (!line.closed && length <= 120)) continue;
         ++tally.wantedLines;
         const std::string text = PressureText(line.level, 100);
@@ -246,22 +250,12 @@ inline LabelTally AuditLabels(AppState state, double hpa, const std::string& wha
         if (labelled) continue;
         const int w = TextWidth(text, style.small) + 2, h = style.small.height + 2;
         const double reach = std::hypot(w, h) / 2 + 1;
-        // The pixels of other lines near this one.
-        std::vector<LinePoint> others;
-        PixelBox around = PixelBox::Spanning(pixels[0].x, pixels[0].y, pixels[0].x, pixels[0].y);
-        for (const LinePoint& p : pixels)
-            around = {std::min(around.x1, p.x), std::min(around.y1, p.y), std::max(around.x2, p.x),
-                      std::max(around.y2, p.y)};
-        around = around.Grown(w);
-        for (std::size_t s = 0; s < segments.size(); ++s) {
-            const IsobarSegment& g = segments[s];
-            if (lineOf[s] != &line && PixelBox::Spanning(g.x1, g.y1, g.x2 + 1, g.y2 + 1).Overlaps(around))
-                segmentPixels(g, [&](int x, int y) { others.push_back({x, y}); });
-        }
         auto crossed = [&](const PixelBox& box, double at) {
             const PixelBox near = box.Grown(1);
-            for (const LinePoint& p : others)
-                if (near.Contains(p.x, p.y)) return true;
+            for (int y = std::max(near.y1, 0); y <= std::min(near.y2, kSize - 1); ++y)
+                for (int x = std::max(near.x1, 0); x <= std::min(near.x2, kSize - 1); ++x)
+                    if (const int o = owner[static_cast<std::size_t>(y * kSize + x)]; o != -1 && o != int(i))
+                        return true;
             for (std::size_t k = 0; k < pixels.size(); ++k) {
                 double apart = std::abs(arc[k] - at);
                 if (line.closed) apart = std::min(apart, arc.back() - apart);
