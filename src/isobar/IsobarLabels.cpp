@@ -218,7 +218,8 @@ private:
     }
 
     // The first place round the centre's letter that is free and that no
-    // isobar comes near, or else the first free one; none when none is free.
+    // isobar runs through, or else the first free one; none when none is
+    // free.
     void PlaceCentralPressure(const CentreToLabel& centre, std::vector<CentralPressure>& out) {
         const int w = TextWidth(centre.text, style_.small), h = style_.small.height;
         std::optional<PixelBox> chosen;
@@ -305,7 +306,7 @@ private:
             if (!ClipSegment(g.x1, g.y1, double(g.x2) - g.x1, double(g.y2) - g.y1, box.x1 - reach, box.y1 - reach,
                              box.x2 + 0.5, box.y2 + 0.5, t0, t1))
                 return false;
-            if (g.line != i) return true;
+            if (i < 0 || g.line != i) return true;
             const Track& own = tracks_[At(i)];
             for (int turn = 0; turn < (own.closed ? 3 : 1); ++turn)
                 if (g.arcFrom + turn * own.length <= s + r && g.arcTo + turn * own.length >= s - r) return false;

@@ -22,8 +22,8 @@ struct IsobarLabel {
 
 // What the other layers draw, as boxes: the places labels keep clear of.
 struct ReservedBoxes {
-    // Weather symbols, wind arrows, fronts and centre letters: no label
-    // comes near them.
+    // Weather symbols, wind arrows, fronts and centre letters: no label's
+    // box overlaps them.
     std::vector<PixelBox> figures;
     // The coastline and the latitude and longitude lines: isobar values keep
     // clear of them; a central pressure, which has only the few places round
@@ -43,10 +43,10 @@ struct PlacedLabels {
 // figure or the map's edge.
 //
 // Central pressures come first, in the order of the centres: each takes the
-// first of its letter's places (CentralPressurePlaces) that no isobar comes
-// near; where every one of them meets an isobar, the first of them that is
-// otherwise free, and the isobar is left out round it. A centre with no free
-// place has no pressure written.
+// first free place of its letter's (CentralPressurePlaces) in which no
+// isobar lights a pixel; where an isobar runs through every free one, the
+// first free one, and the isobar is left out round it. A centre with no
+// free place has no pressure written.
 //
 // Then the values, up to two on each line, the box centred on the line,
 // clear of the map lines too, and never where another line, or another part
