@@ -47,7 +47,7 @@ AppState Dense() {
 
 void Labelled(benchmark::State& bench, const AppState& state, float interval) {
     const LabelStyle style;
-    std::size_t calls = 0, labels = 0;
+    std::size_t calls = 0, labels = 0, pressures = 0;
     for (auto _ : bench) {
         const IsobarLayout layout = LayOutIsobars(state.field.pressureGrid, state.field.grid, interval, interval / 2,
                                                   state.observations, state.field.plotTable, state.coastline, style);
@@ -55,9 +55,11 @@ void Labelled(benchmark::State& bench, const AppState& state, float interval) {
         DrawLabelledIsobars(canvas, layout, state.field.plotTable, state.field.grid.pressureScale, 0);
         calls = canvas.calls.size();
         labels = layout.labels.size();
+        pressures = layout.centralPressures.size();
     }
     bench.counters["calls"] = static_cast<double>(calls);
     bench.counters["labels"] = static_cast<double>(labels);
+    bench.counters["pressures"] = static_cast<double>(pressures);
 }
 
 void BM_LabelledWinter(benchmark::State& bench) { Labelled(bench, Winter(), 200); }

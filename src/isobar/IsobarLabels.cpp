@@ -5,11 +5,12 @@
 #include <cstddef>
 #include <limits>
 #include <memory>
-#include <numeric>
+#include <optional>
 
 #include "canvas/MapCanvas.h"
 #include "isobar/CentreLetters.h"
 #include "isobar/GridMath.h"
+#include "isobar/LabelledIsobars.h"
 #include "isobar/PixelBuckets.h"
 
 namespace isobra {
@@ -22,8 +23,6 @@ constexpr double kStep = 3;                  // candidate places along a line, p
 constexpr double kStraight = 1.5;            // most a stretch may bow on the preferred tries
 constexpr double kCrowdReach = 64;           // labels closer than this push each other apart
 constexpr double kCrowdWeight = 6;           // the push of a label at distance 0, in pixels of bow
-constexpr double kCrossingWeight = 4;        // a line cut by a label weighs as much as this many pixels of bow
-constexpr int kGap = 1;                      // free pixels between a box and a reserved box or another label
 
 std::size_t At(int i) { return static_cast<std::size_t>(i); }
 
@@ -31,6 +30,7 @@ std::size_t At(int i) { return static_cast<std::size_t>(i); }
 // the stretch of that line it covers (arc lengths, first lap).
 struct SegmentRecord {
     std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    bool thick = false;  // drawn with a second pixel right of it or below it
     int line = -1;
     double arcFrom = 0, arcTo = 0;
 };
@@ -137,24 +137,26 @@ std::vector<PixelBox> SpansOf(const std::vector<IsobarSegment>& segments) {
 // other labels.
 struct Candidate {
     double s = 0;  // arc length along the line (middle lap for a closed line)
-    double r = 0;  // half the stretch the box takes
     PixelBox box;
     double bow = 0;
-    // Other lines, and other parts of its own, through the box, counted up
-    // to `countedTo` (0: not counted yet).
-    int crossed = 0;
-    int countedTo = 0;
+};
+
+// A reserved box and whether it is a map line, which a central pressure may
+// cross.
+struct ReservedRecord {
+    PixelBox box;
+    bool map = false;
 };
 
 class Placer {
 public:
     Placer(const std::vector<IsobarSegment>& segments, const std::vector<IsobarLine>& lines,
-           const std::vector<PixelBox>& reserved, std::int32_t scale, const LabelStyle& style)
-        : lines_(lines), scale_(scale), style_(style), reservedIndex_(reserved, reserved) {
+           const ReservedBoxes& reserved, std::int32_t scale, const LabelStyle& style)
+        : lines_(lines), scale_(scale), style_(style), reservedIndex_(IndexOf(reserved)) {
         std::vector<SegmentRecord> records(segments.size());
         for (std::size_t k = 0; k < segments.size(); ++k) {
             const IsobarSegment& g = segments[k];
-            records[k] = {g.x1, g.y1, g.x2, g.y2};
+            records[k] = {g.x1, g.y1, g.x2, g.y2, IsThickLevel(RoundHalfEven(g.level), scale)};
         }
         for (std::size_t i = 0; i < lines.size(); ++i) {
             tracks_.push_back(MakeTrack(lines[i]));
@@ -173,7 +175,10 @@ public:
             if (Wanted(static_cast<int>(i))) FindCandidates(static_cast<int>(i));
     }
 
-    std::vector<IsobarLabel> Place() {
+    PlacedLabels Place(const std::vector<CentreToLabel>& centres) {
+        PlacedLabels out;
+        for (const CentreToLabel& centre : centres) PlaceCentralPressure(centre, out.pressures);
+
         std::vector<int> order;
         for (int i = 0; i < static_cast<int>(lines_.size()); ++i)
             if (Wanted(i)) order.push_back(i);
@@ -186,27 +191,64 @@ public:
         });
         std::vector<int> count(lines_.size(), 0);
         std::vector<double> firstAt(lines_.size(), 0);
-        const double anyBow = std::numeric_limits<double>::infinity();
-        auto first = [&](int i, double most, double crossing) {
-            if (count[At(i)] > 0 || !PlaceOne(i, most, crossing, -1)) return;
+        auto first = [&](int i, double most) {
+            if (count[At(i)] > 0 || !PlaceOne(i, most, -1)) return;
             ++count[At(i)];
             firstAt[At(i)] = labels_.back().first;
         };
-        // A straight stretch clear of other lines; then any clear stretch;
-        // then, where lines run too close for that, the fewest lines cut.
-        for (const int i : order) first(i, kStraight, 0);
-        for (const int i : order) first(i, anyBow, 0);
-        for (const int i : order) first(i, anyBow, kCrossingWeight);
+        // A straight stretch; then any stretch.
+        for (const int i : order) first(i, kStraight);
+        for (const int i : order) first(i, std::numeric_limits<double>::infinity());
         for (const int i : order)
             if (count[At(i)] == 1 && tracks_[At(i)].length >= kSecondLabelLength)
-                PlaceOne(i, kStraight, 0, firstAt[At(i)]);
+                PlaceOne(i, kStraight, firstAt[At(i)]);
 
-        std::vector<IsobarLabel> out;
-        for (const auto& [s, label] : labels_) out.push_back(label);
+        for (const auto& [s, label] : labels_) out.values.push_back(label);
         return out;
     }
 
 private:
+    static PixelBuckets<ReservedRecord> IndexOf(const ReservedBoxes& reserved) {
+        std::vector<PixelBox> boxes;
+        std::vector<ReservedRecord> records;
+        for (const PixelBox& b : reserved.figures) records.push_back({b, false});
+        for (const PixelBox& b : reserved.map) records.push_back({b, true});
+        for (const ReservedRecord& r : records) boxes.push_back(r.box);
+        return PixelBuckets<ReservedRecord>(boxes, records);
+    }
+
+    // The first place round the centre's letter that is free and that no
+    // isobar runs through, or else the first free one; none when none is
+    // free.
+    void PlaceCentralPressure(const CentreToLabel& centre, std::vector<CentralPressure>& out) {
+        const int w = TextWidth(centre.text, style_.small), h = style_.small.height;
+        std::optional<PixelBox> chosen;
+        for (const TextPlace& at : CentralPressurePlaces(centre.letter, w, h)) {
+            const PixelBox box = TextBox(at, centre.text, style_.small).Grown(1);
+            if (!Free(box, centre.letter)) continue;
+            if (!CutsALine(-1, box, 0, 0)) {
+                chosen = box;
+                break;
+            }
+            if (!chosen) chosen = box;
+        }
+        if (!chosen) return;
+        out.push_back({centre.text, {chosen->x1 + 1, chosen->y1 + 1}});
+        placedBoxes_.push_back(*chosen);
+    }
+
+    // Whether a central pressure's box lies inside the map square and clear
+    // of every figure but its own letter (which its places never overlap)
+    // and of every label placed.
+    bool Free(const PixelBox& box, const PixelBox& letter) const {
+        if (box.x1 < 0 || box.y1 < 0 || box.x2 >= kMapSize || box.y2 >= kMapSize) return false;
+        if (reservedIndex_.Any(
+                box, [&](const ReservedRecord& r) { return !r.map && r.box != letter && r.box.Overlaps(box); }))
+            return false;
+        return std::none_of(placedBoxes_.begin(), placedBoxes_.end(),
+                            [&](const PixelBox& placed) { return placed.Overlaps(box); });
+    }
+
     bool Wanted(int i) const {
         const Track& t = tracks_[At(i)];
         return t.closed || t.length > kLabelledOpenLength;
@@ -236,11 +278,11 @@ private:
             const int x1 = FloorToInt(c.x - w / 2.0 + 0.5), y1 = FloorToInt(c.y - h / 2.0 + 0.5);
             const PixelBox box{x1, y1, x1 + w - 1, y1 + h - 1};
             if (box.x1 < 0 || box.y1 < 0 || box.x2 >= kMapSize || box.y2 >= kMapSize) continue;
-            const PixelBox room = box.Grown(kGap);
-            if (reservedIndex_.Any(room, [&](const PixelBox& b) { return b.Overlaps(room); })) continue;
+            if (reservedIndex_.Any(box, [&](const ReservedRecord& b) { return b.box.Overlaps(box); })) continue;
+            if (CutsALine(i, box, s, r)) continue;
             const double bow = walk.Bow(s);
             if (!std::isfinite(bow)) continue;
-            candidates_[At(i)].push_back({s, r, box, bow});
+            candidates_[At(i)].push_back({s, box, bow});
             PixelBox& all = reach_[At(i)];
             all = candidates_[At(i)].size() == 1 ? box
                                                  : PixelBox{std::min(all.x1, box.x1), std::min(all.y1, box.y1),
@@ -248,67 +290,55 @@ private:
         }
     }
 
-    // How many lines other than the stretch s - r .. s + r of line i come
-    // near the box, counting another part of line i as another line, up to
-    // `most` (1 to 8): within a pixel, with the second pixel of a thick line
-    // (right or below) and half a pixel of rounding.
-    int Crossings(int i, const PixelBox& box, double s, double r, int most) const {
-        const double x1 = box.x1 - 2.5, y1 = box.y1 - 2.5, x2 = box.x2 + 1.5, y2 = box.y2 + 1.5;
-        const PixelBox near{box.x1 - 2, box.y1 - 2, box.x2 + 1, box.y2 + 1};  // the whole pixels in it
-        const Track& own = tracks_[At(i)];
-        int crossed[8];  // line numbers, -1 for line i's other parts
-        int count = 0;
-        segmentIndex_->Any(near, [&](const SegmentRecord& g) {
+    // Whether a line other than the stretch s - r .. s + r of line i lights
+    // a pixel in the box, another part of line i counting as another line
+    // (i of -1 for no line: any line counts). A line lights the pixels
+    // within half a pixel of it, and a thick one those right of them or
+    // below them too.
+    bool CutsALine(int i, const PixelBox& box, double s, double r) const {
+        const PixelBox near{box.x1 - 1, box.y1 - 1, box.x2, box.y2};  // the whole pixels a thick line may be on
+        return segmentIndex_->Any(near, [&](const SegmentRecord& g) {
             if (std::max(g.x1, g.x2) < near.x1 || std::min(g.x1, g.x2) > near.x2 || std::max(g.y1, g.y2) < near.y1 ||
                 std::min(g.y1, g.y2) > near.y2)
                 return false;
+            const double reach = g.thick ? 1.5 : 0.5;
             double t0 = 0, t1 = 1;
-            if (!ClipSegment(g.x1, g.y1, double(g.x2) - g.x1, double(g.y2) - g.y1, x1, y1, x2, y2, t0, t1))
+            if (!ClipSegment(g.x1, g.y1, double(g.x2) - g.x1, double(g.y2) - g.y1, box.x1 - reach, box.y1 - reach,
+                             box.x2 + 0.5, box.y2 + 0.5, t0, t1))
                 return false;
-            int line = g.line;
-            if (line == i) {
-                for (int turn = 0; turn < (own.closed ? 3 : 1); ++turn)
-                    if (g.arcFrom + turn * own.length <= s + r && g.arcTo + turn * own.length >= s - r) return false;
-                line = -1;
-            }
-            if (std::find(crossed, crossed + count, line) == crossed + count) crossed[count++] = line;
-            return count == most;
+            if (i < 0 || g.line != i) return true;
+            const Track& own = tracks_[At(i)];
+            for (int turn = 0; turn < (own.closed ? 3 : 1); ++turn)
+                if (g.arcFrom + turn * own.length <= s + r && g.arcTo + turn * own.length >= s - r) return false;
+            return true;
         });
-        return count;
     }
 
-    // Places the best free candidate of line i whose bow is at most `most`
-    // and that no other line crosses, or, when `crossing` is above 0, the
-    // one that crosses fewest, each line it crosses counting as `crossing`
-    // pixels of bow. With `first` >= 0, only a third of the line or more
-    // away from that place. The crossings are the costly part, so they are
-    // counted last, best score first, and kept.
-    bool PlaceOne(int i, double most, double crossing, double first) {
+    // Places the best free candidate of line i whose bow is at most `most`:
+    // the lowest bow, raised by the labels near it; among equals the first
+    // along the line. With `first` >= 0, only a third of the line or more
+    // away from that place.
+    bool PlaceOne(int i, double most, double first) {
         const Track& t = tracks_[At(i)];
-        std::vector<Candidate>& candidates = candidates_[At(i)];
-        struct Option {
-            double score;
-            std::size_t index;
-        };
+        const std::vector<Candidate>& candidates = candidates_[At(i)];
         // Only labels near the line's places can block or crowd them.
         PixelBox reach = reach_[At(i)].Grown(static_cast<int>(kCrowdReach) + 1);
         std::vector<PixelBox> near;
         for (const PixelBox& placed : placedBoxes_)
             if (placed.Overlaps(reach)) near.push_back(placed);
-        std::vector<Option> options;
-        for (std::size_t k = 0; k < candidates.size(); ++k) {
-            const Candidate& c = candidates[k];
+        const Candidate* best = nullptr;
+        double bestScore = 0;
+        for (const Candidate& c : candidates) {
             if (c.bow > most) continue;
             if (first >= 0) {
                 double apart = std::abs(c.s - first);
                 if (t.closed) apart = std::min(apart, t.length - apart);
                 if (apart < t.length / 3) continue;
             }
-            const PixelBox room = c.box.Grown(kGap);
             double score = c.bow;
             bool free = true;
             for (const PixelBox& placed : near) {
-                if (placed.Overlaps(room)) {
+                if (placed.Overlaps(c.box)) {
                     free = false;
                     break;
                 }
@@ -316,32 +346,9 @@ private:
                 const double squared = dx * dx + dy * dy;
                 if (squared < kCrowdReach * kCrowdReach) score += kCrowdWeight * (1 - std::sqrt(squared) / kCrowdReach);
             }
-            if (free) options.push_back({score, k});
-        }
-        std::sort(options.begin(), options.end(), [](const Option& a, const Option& b) {
-            return a.score < b.score || (a.score == b.score && a.index < b.index);
-        });
-        const Candidate* best = nullptr;
-        double bestScore = std::numeric_limits<double>::infinity();
-        for (const Option& o : options) {
-            if (o.score >= bestScore) break;  // crossings only add
-            Candidate& c = candidates[o.index];
-            // Only a count below `limit` can still beat the best so far.
-            int limit = 1;
-            if (crossing > 0)
-                limit = std::isfinite(bestScore)
-                            ? std::clamp(static_cast<int>(std::ceil((bestScore - o.score) / crossing)), 1, 8)
-                            : 8;
-            if (c.countedTo < limit && c.crossed == c.countedTo) {
-                c.crossed = Crossings(i, c.box, c.s, c.r, limit);
-                c.countedTo = limit;
-            }
-            if (c.crossed > 0 && crossing <= 0) continue;
-            if (c.crossed >= limit && c.crossed == c.countedTo && limit < 8) continue;  // no better than the best
-            const double score = o.score + crossing * c.crossed;
-            if (score < bestScore) {
-                bestScore = score;
+            if (free && (!best || score < bestScore)) {
                 best = &c;
+                bestScore = score;
             }
         }
         if (!best) return false;
@@ -359,21 +366,21 @@ private:
     const std::vector<IsobarLine>& lines_;
     std::int32_t scale_;
     const LabelStyle& style_;
-    PixelBuckets<PixelBox> reservedIndex_;
+    PixelBuckets<ReservedRecord> reservedIndex_;
     std::unique_ptr<PixelBuckets<SegmentRecord>> segmentIndex_;
     std::vector<Track> tracks_;
     std::vector<std::vector<Candidate>> candidates_;
     std::vector<PixelBox> reach_;                         // the boxes of all candidates of a line together
     std::vector<std::pair<double, IsobarLabel>> labels_;  // with the arc length of its place
-    std::vector<PixelBox> placedBoxes_;                   // their boxes, for the quick tests
+    std::vector<PixelBox> placedBoxes_;                   // the boxes of the central pressures and values placed
 };
 
 }  // namespace
 
-std::vector<IsobarLabel> PlaceIsobarLabels(const std::vector<IsobarSegment>& segments,
-                                           const std::vector<IsobarLine>& lines, const std::vector<PixelBox>& reserved,
-                                           std::int32_t pressureScale, const LabelStyle& style) {
-    return Placer(segments, lines, reserved, pressureScale, style).Place();
+PlacedLabels PlaceLabels(const std::vector<IsobarSegment>& segments, const std::vector<IsobarLine>& lines,
+                         const std::vector<CentreToLabel>& centres, const ReservedBoxes& reserved,
+                         std::int32_t pressureScale, const LabelStyle& style) {
+    return Placer(segments, lines, reserved, pressureScale, style).Place(centres);
 }
 
 }  // namespace isobra

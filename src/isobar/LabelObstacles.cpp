@@ -81,19 +81,18 @@ std::vector<PixelBox> BoxesOfCalls(const std::vector<RecordingCanvas::Call>& cal
     return out;
 }
 
-std::vector<PixelBox> LabelObstacles(const ObservationSet& observations, const PlotTable& plot,
-                                     const CoastlineTable& coastline,
-                                     const std::vector<CentralPressure>& centralPressures, const LabelStyle& style) {
-    RecordingCanvas canvas(kObstacleArea);
-    DrawCoastline(canvas, coastline, 0);
+ReservedBoxes LabelObstacles(const ObservationSet& observations, const PlotTable& plot, const CoastlineTable& coastline,
+                             const LabelStyle& style) {
+    RecordingCanvas map(kObstacleArea);
+    DrawCoastline(map, coastline, 0);
+    RecordingCanvas figures(kObstacleArea);
     for (const SymbolSite& site : CollectSymbolSites(observations, plot)) {
-        DrawWeatherSymbol(canvas, site.x, site.y, site.weather, 0);
-        DrawWindSymbol(canvas, site.x, site.y, site.windDirection, site.windForce, 0);
+        DrawWeatherSymbol(figures, site.x, site.y, site.weather, 0);
+        DrawWindSymbol(figures, site.x, site.y, site.windDirection, site.windForce, 0);
     }
-    DrawFronts(canvas, plot, ColorSettings{});
-    DrawCentreLetters(canvas, plot);
-    DrawCentralPressures(canvas, centralPressures);
-    return BoxesOfCalls(canvas.calls, style, kObstacleArea);
+    DrawFronts(figures, plot, ColorSettings{});
+    DrawCentreLetters(figures, plot);
+    return {BoxesOfCalls(figures.calls, style, kObstacleArea), BoxesOfCalls(map.calls, style, kObstacleArea)};
 }
 
 }  // namespace isobra

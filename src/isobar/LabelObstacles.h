@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "canvas/RecordingCanvas.h"
-#include "isobar/CentreLetters.h"
+#include "isobar/IsobarLabels.h"
 #include "isobar/LabelStyle.h"
 
 namespace isobra {
@@ -22,13 +22,12 @@ std::vector<PixelBox> BoxesOfCalls(const std::vector<RecordingCanvas::Call>& cal
                                    const CanvasArea& keep = kWholePlane);
 
 // What the other layers draw or would draw for the current data, whether
-// they are shown yet or not: the coastline and the latitude and longitude
-// lines, weather symbols and wind arrows at every symbol station and ship,
-// the fronts, the centre letters and their central pressures. The places
-// isobar values must keep clear of; what lies far off the map, where no
-// value is placed, is left out.
-std::vector<PixelBox> LabelObstacles(const ObservationSet& observations, const PlotTable& plot,
-                                     const CoastlineTable& coastline,
-                                     const std::vector<CentralPressure>& centralPressures, const LabelStyle& style);
+// they are shown yet or not: as map lines the coastline and the latitude
+// and longitude lines; as figures weather symbols and wind arrows at every
+// symbol station and ship, the fronts and the centre letters. The places
+// labels must keep clear of; what lies far off the map, where no label is
+// placed, is left out.
+ReservedBoxes LabelObstacles(const ObservationSet& observations, const PlotTable& plot, const CoastlineTable& coastline,
+                             const LabelStyle& style);
 
 }  // namespace isobra

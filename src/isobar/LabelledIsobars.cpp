@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "canvas/MapCanvas.h"
 #include "canvas/Raster.h"
@@ -81,9 +82,12 @@ IsobarLayout LayOutIsobars(const PressureGrid& grid, const GridSettings& setting
     IsobarLayout layout;
     layout.segments = TraceIsobarSegments(grid, settings, interval, halfInterval);
     layout.lines = ChainIsobarSegments(layout.segments);
-    layout.centralPressures = CentralPressures(plot, settings.pressureScale, style);
-    layout.reserved = LabelObstacles(observations, plot, coastline, layout.centralPressures, style);
-    layout.labels = PlaceIsobarLabels(layout.segments, layout.lines, layout.reserved, settings.pressureScale, style);
+    layout.reserved = LabelObstacles(observations, plot, coastline, style);
+    PlacedLabels placed =
+        PlaceLabels(layout.segments, layout.lines, CentresWithPressures(plot, settings.pressureScale, style),
+                    layout.reserved, settings.pressureScale, style);
+    layout.labels = std::move(placed.values);
+    layout.centralPressures = std::move(placed.pressures);
     for (const CentralPressure& p : layout.centralPressures)
         layout.pressureBoxes.push_back(TextBox(p.at, p.text, style.small).Grown(1));
     return layout;

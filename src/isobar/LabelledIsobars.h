@@ -23,12 +23,12 @@ struct PressureGrid;
 struct IsobarLayout {
     std::vector<IsobarSegment> segments;  // as traced
     std::vector<IsobarLine> lines;
-    std::vector<PixelBox> reserved;  // what the other layers draw or would draw
+    ReservedBoxes reserved;  // what the other layers draw or would draw
     std::vector<IsobarLabel> labels;
+    std::vector<CentralPressure> centralPressures;  // placed round the centre letters
     // The central pressures' texts with a pixel of room: like the labels,
     // no isobar is drawn inside them.
     std::vector<PixelBox> pressureBoxes;
-    std::vector<CentralPressure> centralPressures;  // placed under the centre letters
 };
 
 IsobarLayout LayOutIsobars(const PressureGrid& grid, const GridSettings& settings, float interval, float halfInterval,
@@ -57,7 +57,7 @@ std::vector<LinePiece> LinePiecesOutside(LinePoint from, LinePoint to, const std
 // tracing order, left out inside the label boxes and the central
 // pressures' boxes, followed at thick levels by
 // its second line; then the values in small text, the centre letters and,
-// under them in small text, the central pressures the layout placed.
+// beside them in small text, the central pressures the layout placed.
 void DrawLabelledIsobars(MapCanvas& canvas, const IsobarLayout& layout, const PlotTable& plot,
                          std::int32_t pressureScale, Colour isobarColour);
 
