@@ -30,6 +30,7 @@ const std::map<std::string, Layer> kLayers = {
     {"model", {0, true}},     {"canvas", {1, true}},  {"map", {2, true}},      {"isobar", {3, true}},
     {"satellite", {3, true}}, {"state", {4, true}},   {"widgets", {5, false}}, {"entry", {6, false}},
     {"app", {7, false}},      {"render", {7, false}}, {"", {8, false}},  // main.cpp at the top
+    {"report", {1, true}},    {"speech", {5, false}},
 };
 
 struct Include {
