@@ -119,13 +119,15 @@ std::vector<int> PairInOrder(int n, int m, const Values& values) {
             at(i, j) = std::max({at(i + 1, j), at(i, j + 1),
                                  gain[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] + at(i + 1, j + 1)});
     std::vector<int> pair(static_cast<std::size_t>(n), -1);
+    // On a tie a typed row is left over rather than paired: a row typed
+    // twice is the extra one, and the row after it meets its own.
     for (int i = 0, j = 0; i < n && j < m;) {
-        if (at(i, j) == gain[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] + at(i + 1, j + 1)) {
-            pair[static_cast<std::size_t>(i++)] = j++;
-        } else if (at(i, j) == at(i + 1, j)) {
-            ++i;
-        } else {
+        if (at(i, j) == at(i, j + 1)) {
             ++j;
+        } else if (at(i, j) == gain[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] + at(i + 1, j + 1)) {
+            pair[static_cast<std::size_t>(i++)] = j++;
+        } else {
+            ++i;
         }
     }
     return pair;

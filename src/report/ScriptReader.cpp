@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "model/PlotKinds.h"
@@ -66,9 +67,18 @@ std::vector<Sentence> SplitSentences(const std::vector<char32_t>& line) {
     return sentences;
 }
 
+// The words are few and asked for again and again: each is folded once
+// (per thread, so that readers on several threads share nothing).
+const std::string& Folded(std::string_view word) {
+    thread_local std::unordered_map<std::string_view, std::string> folded;
+    auto it = folded.find(word);
+    if (it == folded.end()) it = folded.emplace(word, FoldForMatching(word)).first;
+    return it->second;
+}
+
 bool EatPrefix(std::string_view& s, const SpokenWord& w) {
     for (std::string_view form : {w.written, w.kana}) {
-        const std::string f = FoldForMatching(form);
+        const std::string& f = Folded(form);
         if (s.starts_with(f)) {
             s.remove_prefix(f.size());
             return true;
@@ -79,7 +89,7 @@ bool EatPrefix(std::string_view& s, const SpokenWord& w) {
 
 bool EatSuffix(std::string_view& s, const SpokenWord& w) {
     for (std::string_view form : {w.written, w.kana}) {
-        const std::string f = FoldForMatching(form);
+        const std::string& f = Folded(form);
         if (s.ends_with(f)) {
             s.remove_suffix(f.size());
             return true;

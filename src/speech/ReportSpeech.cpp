@@ -2,6 +2,7 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <algorithm>
 #include <cmath>
 #include <mutex>
 #include <string>
@@ -51,6 +52,13 @@ Result<int> Started() {
 int RateFor(ReadingPace pace) { return static_cast<int>(std::lround(kBroadcastRate * PaceFactor(pace))); }
 
 }  // namespace
+
+int SpokenReport::SentenceAt(std::size_t sample) const {
+    const auto after = std::upper_bound(sentences.begin(), sentences.end(), sample,
+                                        [](std::size_t at, const SpokenSentence& s) { return at < s.next; });
+    if (sentences.empty()) return -1;
+    return static_cast<int>(std::min(after - sentences.begin(), static_cast<std::ptrdiff_t>(sentences.size()) - 1));
+}
 
 Result<std::vector<std::int16_t>> ReportSpeech::Speak(std::string_view kana, ReadingPace pace, std::stop_token stop) {
     const std::lock_guard lock(EngineLock());

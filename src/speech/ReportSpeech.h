@@ -27,6 +27,9 @@ struct SpokenReport {
     std::vector<std::int16_t> samples;
     std::vector<SpokenSentence> sentences;
     double Seconds() const { return sampleRate > 0 ? static_cast<double>(samples.size()) / sampleRate : 0.0; }
+    // The sentence whose voice or pause holds the sample (the last one past
+    // the end), for a player's progress; -1 when there are no sentences.
+    int SentenceAt(std::size_t sample) const;
 };
 
 // The report read aloud by eSpeak NG's Japanese voice, into memory (no
