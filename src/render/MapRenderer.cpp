@@ -6,9 +6,26 @@
 #include "render/OutputKinds.h"
 #include "render/RenderLayers.h"
 #include "render/RenderMessages.h"
+#include "report/ScriptReader.h"
 #include "state/IsobarFileLoad.h"
 
 namespace isobra {
+
+namespace {
+
+// What a file load would take from an observation file holding the same.
+ObservationFileData FileDataOf(const ObservationSet& observations) {
+    ObservationFileData data;
+    for (int slot = 0; slot < observations.stationCount(); ++slot) {
+        data.stationNames.push_back(observations.stationName(slot));
+        data.land.push_back(observations.land(slot));
+    }
+    for (int slot = 0; slot < observations.shipCount(); ++slot) data.ships.push_back(observations.ship(slot));
+    for (int slot = 0; slot < observations.fisheryCount(); ++slot) data.fishery.push_back(observations.fishery(slot));
+    return data;
+}
+
+}  // namespace
 
 MapRenderer::MapRenderer(const RenderOptions& options) : options_(options) {
     SetIsobarInterval(start_.field.grid, options.intervalHpa);
@@ -50,9 +67,17 @@ std::string MapRenderer::Load(const std::string& input, std::vector<std::string>
         return {};
     }
 
-    const auto parsed = ParseObservationFile(*file);
-    if (!parsed) return ToolMessage(input, parsed.line(), parsed.message());
-    ApplyObservationFile(*parsed, state_.observations, state_.field);
+    if (options_.inputsAreScripts) {
+        const Result<ObservationSet> read = ReadReportScript(*file, state_.observations);
+        if (!read) return ToolMessage(input, read.line(), read.message());
+        ApplyObservationFile(FileDataOf(*read), state_.observations, state_.field);
+    } else {
+        const auto parsed = ParseObservationFile(*file);
+        if (!parsed) return ToolMessage(input, parsed.line(), parsed.message());
+        ApplyObservationFile(*parsed, state_.observations, state_.field);
+    }
+    // The observation file, the script and the spoken report need no grid.
+    if (!NeedsGrid(options_.outputs)) return {};
     const int pressures = CountLandPressures(state_.observations);
     if (pressures == 0) return ToolMessage(input, 0, "気圧が入力されていません");
     if (pressures < kFewLandPressures)

@@ -43,6 +43,7 @@ public:
     // For the output kinds: the loaded input; the canvas with its layers
     // drawn (on first use), and the part of it a picture shows.
     const AppState& state() const { return state_; }
+    const RenderOptions& options() const { return options_; }
     const QImageCanvas& Drawing();
     PictureArea Area() const;
 

@@ -49,6 +49,12 @@ const std::vector<ValueOption>& ValueOptions() {
              o.inputs.push_back(v);
              return std::string();
          }},
+        {"--from-script", "IN.txt", "read the observations from a report's script, as --script writes it",
+         [](RenderOptions& o, const std::string& v) {
+             o.inputsAreScripts = true;
+             o.inputs.push_back(v);
+             return std::string();
+         }},
         {"--interval", "HPA", "isobar spacing in hPa, 0.5 to 10 (default 2)",
          [](RenderOptions& o, const std::string& v) {
              const std::optional<double> hpa = ParsePlainNumber(v);
@@ -62,6 +68,11 @@ const std::vector<ValueOption>& ValueOptions() {
              for (const std::string& layer : o.layers)
                  if (!IsKnownLayer(layer)) return "unknown layer \"" + layer + "\" (known: " + LayerNameList() + ")";
              return std::string();
+         }},
+        {"--pace", "X", "the pace of --wav: 0.75, 1.0 (the broadcast's, the default) or 1.25",
+         [](RenderOptions& o, const std::string& v) {
+             o.pace = ParseReadingPace(v);
+             return o.pace ? std::string() : "--pace takes 0.75, 1.0 or 1.25, not " + v;
          }},
         {"--background", "IMG", "draw the maps over this picture (BMP, PNG, JPEG... read by its content)",
          [](RenderOptions& o, const std::string& v) {
@@ -121,8 +132,13 @@ std::string CheckCombination(RenderOptions& o, bool jobsGiven, std::size_t argum
         std::none_of(o.outputs.begin(), o.outputs.end(), [](const OutputRequest& r) { return r.kind->picture; }) &&
         !o.ManyMaps())
         return "--background is for the map: give --png, --svg or --pdf";
+    if (o.pace && std::none_of(o.outputs.begin(), o.outputs.end(),
+                               [](const OutputRequest& r) { return r.kind->option == "--wav"; }))
+        return "--pace goes with --wav";
+    if (o.inputsAreIsobarFiles && o.inputsAreScripts) return "give either --isobars IN.cnt or --from-script IN.txt";
     if (o.ManyMaps()) {
         if (o.inputsAreIsobarFiles) return "--isobars draws one saved isobar file; it does not go with --out-dir";
+        if (o.inputsAreScripts) return "--from-script reads one script; it does not go with --out-dir";
         if (o.inputs.empty()) return "no input given: --out-dir DIR [--png] [--cnt] ... FILE...";
         if (o.outputs.empty()) o.outputs.push_back({FindOutputKind("--png"), {}});
         return {};
@@ -131,6 +147,7 @@ std::string CheckCombination(RenderOptions& o, bool jobsGiven, std::size_t argum
     if (o.inputs.empty()) return "no input given";
     if (o.inputs.size() > 1)
         return o.inputsAreIsobarFiles ? "give either an observation file or --isobars IN.cnt"
+               : o.inputsAreScripts   ? "give either an observation file or --from-script IN.txt"
                                       : "more than one observation file given (many go with --out-dir)";
     if (o.outputs.empty()) {
         std::string kinds;
@@ -215,12 +232,18 @@ std::string UsageText() {
     options += HelpRow("--", "every argument after it is an input file");
     options += HelpRow("--help", "this text");
     return "usage: isobra-render OBS.dat" + single + " [OPTION...]\n" +
-           "       isobra-render --isobars IN.cnt --png OUT.png [OPTION...]\n" + "       isobra-render --out-dir DIR" +
-           many + " [OPTION...] OBS.dat...\n" +
+           "       isobra-render --isobars IN.cnt --png OUT.png [OPTION...]\n" +
+           "       isobra-render --from-script IN.txt --dat OUT.dat [OPTION...]\n" +
+           "       isobra-render --out-dir DIR" + many + " [OPTION...] OBS.dat...\n" +
            "\n"
-           "Loads an observation file, builds the pressure grid as \"等圧線の表示\" does and\n"
-           "writes what is asked for:\n" +
+           "Loads an observation file (or, with --from-script, the report's script),\n"
+           "builds the pressure grid as \"等圧線の表示\" does when a map or an isobar\n"
+           "file is asked for, and writes what is asked for:\n" +
            outputs +
+           "\n"
+           "The script is the report as the practice reads it aloud, one sentence a\n"
+           "line; --from-script reads it back, names in kanji or kana, digits ASCII or\n"
+           "full-width, and names the line of any words it cannot read.\n"
            "\n"
            "With --out-dir, every observation file given is rendered in one run into\n"
            "DIR/NAME.png, NAME being the file's name without its extension, or into\n"

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "canvas/RgbImage.h"
+#include "report/ReadingPace.h"
 
 namespace isobra {
 
@@ -22,6 +24,7 @@ struct OutputRequest {
 struct RenderOptions {
     std::vector<std::string> inputs;
     bool inputsAreIsobarFiles = false;   // --isobars: draw saved grids instead of building them
+    bool inputsAreScripts = false;       // --from-script: the observations read from a report's script
     std::string outDir;                  // --out-dir: many maps, DIR/NAME plus each kind's extension
     std::vector<OutputRequest> outputs;  // in the order of OutputKinds()
     double intervalHpa = 2.0;
@@ -31,6 +34,7 @@ struct RenderOptions {
     std::string background;                             // --background IMG: the picture under every map
     std::shared_ptr<const RgbImage> backgroundPicture;  // read from it before the maps are made
     std::string convert;                                // --convert SRC: only this conversion
+    std::optional<ReadingPace> pace;                    // --pace: of the spoken report (--wav)
 
     bool ManyMaps() const { return !outDir.empty(); }
 };

@@ -126,6 +126,8 @@ private slots:
               QStringList{kExample, "--png", out, "--layers", "map,clouds"},
               QStringList{kExample, "--bogus", "--png", out}, QStringList{"--isobars", "a.cnt", "--cnt", out},
               QStringList{kExample, "--png", out, "--interval", "3abc"},
+              QStringList{kExample, "--wav", out, "--pace", "2"}, QStringList{kExample, "--png", out, "--pace", "1.0"},
+              QStringList{"--from-script", "a.txt", "--isobars", "b.cnt", "--png", out},
               QStringList{"-platform", "offscreen", kExample, "--png", out}}) {
             const Run run = Render(args);
             QCOMPARE(run.code, 2);
@@ -146,8 +148,8 @@ private slots:
 
         const Run help = Render({"--help"});
         QCOMPARE(help.code, 0);
-        for (const char* option :
-             {"--cnt", "--dat", "--png", "--isobars", "--interval", "--layers", "--labels", "--out-dir", "--jobs"})
+        for (const char* option : {"--cnt", "--dat", "--png", "--isobars", "--interval", "--layers", "--labels",
+                                   "--out-dir", "--jobs", "--script", "--wav", "--pace", "--from-script"})
             QVERIFY(help.out.contains(option));
     }
 
@@ -321,6 +323,55 @@ private slots:
                     if (png.pixel(x, y) != white)
                         QVERIFY2(png.pixel(x, y) == qRgb(0, 0, 0) && glyphs.ReadPixel(x, y) == 0,
                                  qPrintable(QString("%1: %2,%3").arg(label.text.c_str()).arg(x).arg(y)));
+    }
+
+    // The report's script reads back into the same observations and the
+    // same map; a script that cannot be read names its line and leaves no
+    // file; what needs no grid is written without pressures.
+    void theScriptReadsBackIntoTheSameReport() {
+        QTemporaryDir dir;
+        const Run script = Render({kExample, "--script", dir.filePath("w.txt"), "--png", dir.filePath("w.png")});
+        QVERIFY2(script.code == 0, qPrintable(script.err));
+        QVERIFY(ReadAll(dir.filePath("w.txt"))
+                    .startsWith("各地の天気です。\n石垣島では、北の風、風力3、くもり、1024ヘクトパスカル、19度。\n"));
+        const Run back = Render(
+            {"--from-script", dir.filePath("w.txt"), "--dat", dir.filePath("b.dat"), "--png", dir.filePath("b.png")});
+        QVERIFY2(back.code == 0, qPrintable(back.err));
+        QCOMPARE(ReadAll(dir.filePath("b.dat")), ReadAll(kExample));
+        QCOMPARE(Png(dir.filePath("b.png")), Png(dir.filePath("w.png")));
+
+        WriteAll(dir.filePath("bad.txt"), "石垣島では、北の風、風力3。\n東京では、晴れ。\n");
+        const Run bad = Render({"--from-script", dir.filePath("bad.txt"), "--dat", dir.filePath("x.dat")});
+        QCOMPARE(bad.code, 1);
+        QVERIFY2(bad.err.contains("bad.txt:2: 2行目の「東京」という観測地点はありません。"), qPrintable(bad.err));
+        QVERIFY(!QFile::exists(dir.filePath("x.dat")));
+
+        WriteAll(dir.filePath("ship.txt"), "北緯30度、東経135度の船では、南の風、風力4。\n");
+        const Run ship = Render({"--from-script", dir.filePath("ship.txt"), "--dat", dir.filePath("s.dat")});
+        QVERIFY2(ship.code == 0, qPrintable(ship.err));
+        QVERIFY(ReadAll(dir.filePath("s.dat")).contains("  30 , 135 ,"));
+        QCOMPARE(Render({"--from-script", dir.filePath("ship.txt"), "--png", dir.filePath("s.png")}).code, 1);
+    }
+
+    // A short report read aloud: a WAV that is not silent and grows as the
+    // pace slows.
+    void theSpokenReportIsAWaveThatGrowsAsThePaceSlows() {
+        QTemporaryDir dir;
+        const QString input = QStringLiteral(ISOBRA_TEST_DATA "/katakana-and-frost.dat");
+        qint64 previous = 0;
+        for (const char* pace : {"1.25", "1.0", "0.75"}) {
+            const QString wav = dir.filePath(QString("r%1.wav").arg(pace));
+            const Run run = Render({input, "--wav", wav, "--pace", pace});
+            QVERIFY2(run.code == 0, qPrintable(run.err));
+            const QByteArray bytes = ReadAll(wav);
+            QVERIFY(bytes.startsWith("RIFF") && bytes.mid(8, 8) == "WAVEfmt ");
+            QVERIFY2(bytes.size() > previous * 6 / 5, pace);
+            previous = bytes.size();
+            qint64 loud = 0;
+            for (qsizetype i = 44; i + 1 < bytes.size(); i += 2)
+                loud += std::abs(qint16(quint8(bytes[i]) | (quint8(bytes[i + 1]) << 8))) > 3000;
+            QVERIFY2(loud > 1000, pace);
+        }
     }
 
     void convertWritesTheBmpBesideTheSourceOrRefusesLeavingNoFile() {
