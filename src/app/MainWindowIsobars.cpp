@@ -2,6 +2,7 @@
 // is not computed yet and draws the isobars with the centre letters.
 // "気圧の立体表示": the computed grid as a wire-frame surface.
 #include "app/MainWindow.h"
+#include "model/ReportRules.h"
 #include "state/GridReplacement.h"
 #include "state/IsobarLayer.h"
 #include "state/MapLayers.h"
@@ -20,7 +21,7 @@ void MainWindow::ShowIsobars() {
         prompts_.Inform(QStringLiteral("注　意"), QStringLiteral("気圧が入力されていません"));
         return;
     }
-    if (count < kFewLandPressures &&
+    if (FewLandPressures(count) &&
         !prompts_.AskYesNo(QString::fromUtf8(kProgramTitle),
                            QStringLiteral("データの数が少ないですが\r\n等圧線を描きますか"))) {
         return;

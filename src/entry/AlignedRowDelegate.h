@@ -1,23 +1,28 @@
 #pragma once
 
+#include <QMetaType>
 #include <QStyledItemDelegate>
 #include <optional>
 #include <vector>
 
-#include "entry/RowFields.h"
+#include "model/EntryRows.h"
 
 class QFontMetrics;
+class QListWidgetItem;
+
+Q_DECLARE_METATYPE(isobra::RowCells)
 
 namespace isobra {
 
-// Draws the rows of an entry list as a table. The rows are padded by
+// Draws the rows of an entry list as a table. The rows' texts are padded by
 // character count, but in the list's font a kanji or kana is twice as wide as
 // a digit or a half-width katakana, so drawn as they stand the columns drift
-// with every name. Here each field of the row (RowFields.h) goes into a column
-// of fixed pixel width: texts left-aligned in columns measured in full-width
-// characters, numbers right-aligned in columns measured in digits. A row that
-// does not split, or has a field too wide for its column, is drawn as plain
-// text in full, as the list would draw it.
+// with every name. Here each column of the row (the cells its item carries,
+// CellsOf in EntryRows.h) goes into a column of fixed pixel width: texts
+// left-aligned, numbers right-aligned, each as wide as the cell holds. A row
+// the core does not line up in columns (LinesUpInColumns), or with a text too
+// wide for its pixel column, is drawn as plain text in full, as the list
+// would draw it.
 //
 // Only the drawing changes: the items keep their texts, and selection, focus
 // and keys stay the list's.
@@ -25,12 +30,17 @@ class AlignedRowDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
 public:
-    explicit AlignedRowDelegate(RowKind kind, QObject* parent = nullptr);
+    // The item data role that holds the row's cells.
+    static constexpr int kCellsRole = Qt::UserRole;
+    // Gives the item the cells of its row; changed cells redraw it.
+    static void SetCells(QListWidgetItem* item, const RowCells& cells);
+
+    using QStyledItemDelegate::QStyledItemDelegate;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
-    // Where each field of `text` is drawn, as left edge and width in pixels
+    // Where each column of a row is drawn, as left edge and width in pixels
     // from the start of the row's text, or nullopt when the row is drawn as
     // plain text.
     struct Cell {
@@ -39,10 +49,7 @@ public:
         Qt::Alignment alignment;
         QString text;
     };
-    std::optional<std::vector<Cell>> Cells(const QString& text, const QFontMetrics& metrics) const;
-
-private:
-    RowKind kind_;
+    static std::optional<std::vector<Cell>> Cells(const RowCells& row, const QFontMetrics& metrics);
 };
 
 }  // namespace isobra

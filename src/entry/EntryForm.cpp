@@ -1,8 +1,10 @@
 #include "entry/EntryForm.h"
 
+#include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "entry/AlignedRowDelegate.h"
 #include "entry/ClickableLineEdit.h"
 #include "entry/EditLineList.h"
 #include "entry/EntryFormKit.h"
@@ -38,11 +40,13 @@ void EntryForm::ShowRows() {
     const int rows = rows_.RowCount();
     while (kansokuData_->count() > rows) kansokuData_->removeItem(kansokuData_->count() - 1);
     for (int row = 0; row < rows; ++row) {
-        const QString text = ToQ(rows_.Row(row));
+        const RowCells cells = rows_.Cells(row);
+        const QString text = ToQ(isobra::RowText(cells));
         if (row >= kansokuData_->count())
             kansokuData_->appendItem(text);
         else if (kansokuData_->itemText(row) != text)
             kansokuData_->setItemText(row, text);
+        AlignedRowDelegate::SetCells(kansokuData_->list()->item(row), cells);
     }
 }
 

@@ -54,8 +54,8 @@ QLabel* AddNamedLabel(QWidget* form, const QString& name, const QString& caption
     return label;
 }
 
-NumericEntryField* AddNumberField(QWidget* form, const QString& name, const NumericFieldSettings& settings,
-                                  const QRect& where, const QRect& scrollWhere, bool mincho) {
+NumericEntryField* AddNumberField(QWidget* form, const QString& name, const NumberFieldRules& rules, const QRect& where,
+                                  const QRect& scrollWhere, bool mincho) {
     auto* bar = new QScrollBar(Qt::Vertical, form);
     bar->setObjectName(name + QStringLiteral("VS"));
     bar->setGeometry(scrollWhere);
@@ -63,7 +63,7 @@ NumericEntryField* AddNumberField(QWidget* form, const QString& name, const Nume
     // focus (NumericEntryField), so Tab goes on from the field.
     bar->setFocusPolicy(Qt::NoFocus);
 
-    auto* field = new NumericEntryField(settings, bar, form);
+    auto* field = new NumericEntryField(rules, bar, form);
     field->setObjectName(name);
     field->setGeometry(where);
     field->setFont(mincho ? MinchoFont(kFontPixels) : GothicFont(kFontPixels));

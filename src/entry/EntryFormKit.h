@@ -10,6 +10,7 @@
 #include "entry/ClickableLineEdit.h"
 #include "entry/EditLineList.h"
 #include "entry/NumericEntryField.h"
+#include "model/ReportRules.h"
 
 class QLabel;
 class QPushButton;
@@ -38,17 +39,10 @@ void AddLabels(QWidget* form, std::initializer_list<LabelPlace> labels);
 // A label that tests and handlers find by its name.
 QLabel* AddNamedLabel(QWidget* form, const QString& name, const QString& caption, const QRect& where);
 // A number field with its scroll control beside it, named after the field
-// ("Hokui" and "HokuiVS").
-NumericEntryField* AddNumberField(QWidget* form, const QString& name, const NumericFieldSettings& settings,
-                                  const QRect& where, const QRect& scrollWhere, bool mincho);
-
-// The number fields the windows share: latitude 15..60 (the scroll control
-// reaching 14), longitude 100..160 (scroll control to 168), wind force 0..12
-// and pressure 900..1100 with the broadcast's short forms.
-inline const NumericFieldSettings kLatitudeField{u'0', u'9', 34, 15, 60, 60, 14, false};
-inline const NumericFieldSettings kLongitudeField{u'0', u'9', 135, 100, 160, 168, 100, false};
-inline const NumericFieldSettings kForceField{u'0', u'9', 0, 0, 12, 12, 0, false};
-inline const NumericFieldSettings kPressureField{u'0', u'9', 1013, 900, 1100, 1100, 900, true};
+// ("Hokui" and "HokuiVS"); the rules are ReportRules.h's kLatitudeField and
+// its kind.
+NumericEntryField* AddNumberField(QWidget* form, const QString& name, const NumberFieldRules& rules, const QRect& where,
+                                  const QRect& scrollWhere, bool mincho);
 
 // A pick list of these texts with row `selected` chosen.
 void FillItems(EditLineList* list, std::span<const std::string_view> texts, int selected);

@@ -46,7 +46,7 @@ Gyogyou::Gyogyou(AppState& state, Prompts& prompts, QWidget* parent)
 
     kansokuData_ =
         AddList(this, QStringLiteral("KansokuData"), EditLineList::EditMode::Free, Twips(0, 840, 4095, 4320), false);
-    kansokuData_->list()->setItemDelegate(new AlignedRowDelegate(RowKind::Fishery, kansokuData_->list()));
+    kansokuData_->list()->setItemDelegate(new AlignedRowDelegate(kansokuData_->list()));
     hokui_ = AddNumberField(this, QStringLiteral("Hokui"), kLatitudeField, Twips(4200, 840, 570, 405),
                             Twips(4320, 1320, 270, 2730), false);
     toukei_ = AddNumberField(this, QStringLiteral("Toukei"), kLongitudeField, Twips(4800, 840, 660, 405),
@@ -85,8 +85,9 @@ void Gyogyou::RebuildRowsFromData() {
 
 void Gyogyou::OnTugiClicked() {
     const FisheryEntry entry{ToUtf8(syurui_->editText()), hokui_->value(), toukei_->value(), kiatu_->value()};
-    const FisheryRowTexts texts{ToUtf8(hokui_->text()), ToUtf8(toukei_->text()), ToUtf8(kiatu_->text())};
-    ShowOutcome(state_.lists.fishery.Enter(state_.observations, SelectedRow(), entry, texts),
+    FisheryRow typed{
+        .latitude = ToUtf8(hokui_->text()), .longitude = ToUtf8(toukei_->text()), .pressure = ToUtf8(kiatu_->text())};
+    ShowOutcome(state_.lists.fishery.Enter(state_.observations, SelectedRow(), entry, std::move(typed)),
                 QStringLiteral("漁業気象"));
 }
 

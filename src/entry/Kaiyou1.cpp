@@ -42,7 +42,7 @@ Kaiyou1::Kaiyou1(AppState& state, Prompts& prompts, QWidget* parent)
 
     kansokuData_ =
         AddList(this, QStringLiteral("KansokuData"), EditLineList::EditMode::Free, Twips(0, 720, 3855, 4680), false);
-    kansokuData_->list()->setItemDelegate(new AlignedRowDelegate(RowKind::Ship, kansokuData_->list()));
+    kansokuData_->list()->setItemDelegate(new AlignedRowDelegate(kansokuData_->list()));
     hokui_ = AddNumberField(this, QStringLiteral("Hokui"), kLatitudeField, Twips(3960, 720, 510, 405),
                             Twips(4080, 1200, 270, 2730), false);
     toukei_ = AddNumberField(this, QStringLiteral("Toukei"), kLongitudeField, Twips(4560, 720, 660, 405),
@@ -84,9 +84,13 @@ void Kaiyou1::RebuildRowsFromData() {
 void Kaiyou1::OnTugiClicked() {
     const ShipReport report{hokui_->value(),    toukei_->value(),      huukou_->selectedRow(),
                             huuryoku_->value(), tenki_->selectedRow(), kiatu_->value()};
-    const ShipRowTexts texts{ToUtf8(hokui_->text()),    ToUtf8(toukei_->text()),    ToUtf8(huukou_->editText()),
-                             ToUtf8(huuryoku_->text()), ToUtf8(tenki_->editText()), ToUtf8(kiatu_->text())};
-    const Result<int> next = state_.lists.ships.Enter(state_.observations, SelectedRow(), report, texts);
+    ShipRow typed{.latitude = ToUtf8(hokui_->text()),
+                  .longitude = ToUtf8(toukei_->text()),
+                  .direction = ToUtf8(huukou_->editText()),
+                  .force = ToUtf8(huuryoku_->text()),
+                  .weather = ToUtf8(tenki_->editText()),
+                  .pressure = ToUtf8(kiatu_->text())};
+    const Result<int> next = state_.lists.ships.Enter(state_.observations, SelectedRow(), report, std::move(typed));
     ShowOutcome(next, QStringLiteral("船舶の報告"));
 }
 

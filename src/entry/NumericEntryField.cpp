@@ -3,28 +3,26 @@
 #include <QFocusEvent>
 #include <QScrollBar>
 #include <QValidator>
-#include <algorithm>
+
+#include "widgets/QtText.h"
 
 namespace isobra {
 
 namespace {
 
-// Printable characters outside [lowest, highest] are refused, whether typed
-// or pasted; control characters (backspace, Tab, Return) pass.
+// Characters the field does not take are refused, whether typed or pasted.
 class KeyRangeValidator : public QValidator {
 public:
-    KeyRangeValidator(QChar lowest, QChar highest, QObject* parent)
-        : QValidator(parent), lowest_(lowest), highest_(highest) {}
+    KeyRangeValidator(const NumberFieldRules& rules, QObject* parent) : QValidator(parent), rules_(rules) {}
 
     State validate(QString& input, int&) const override {
         for (QChar c : input)
-            if (c.unicode() >= 32 && (c < lowest_ || c > highest_)) return Invalid;
+            if (!TakesCharacter(rules_, c.unicode())) return Invalid;
         return Acceptable;
     }
 
 private:
-    QChar lowest_;
-    QChar highest_;
+    NumberFieldRules rules_;
 };
 
 // Focus that comes and goes with the whole window, or with a context menu,
@@ -33,22 +31,20 @@ bool IsWindowSwitch(Qt::FocusReason reason) {
     return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
 }
 
-constexpr int kSaturation = 999'999'999;
-
 }  // namespace
 
-NumericEntryField::NumericEntryField(const NumericFieldSettings& settings, QScrollBar* scroll, QWidget* parent)
-    : QLineEdit(parent), settings_(settings), scroll_(scroll) {
-    setValidator(new KeyRangeValidator(settings.lowestKey, settings.highestKey, this));
+NumericEntryField::NumericEntryField(const NumberFieldRules& rules, QScrollBar* scroll, QWidget* parent)
+    : QLineEdit(parent), rules_(rules), scroll_(scroll) {
+    setValidator(new KeyRangeValidator(rules, this));
     // The scroll control runs from -top to -bottom so that its up arrow, which
     // lowers a Qt scroll bar's value, raises the number.
-    scroll_->setRange(-settings.scrollTop, -settings.scrollBottom);
+    scroll_->setRange(-rules.scrollTop, -rules.scrollBottom);
     scroll_->setSingleStep(1);
     scroll_->setPageStep(1);
     connect(scroll_, &QScrollBar::valueChanged, this, [this](int v) { setText(QString::number(-v)); });
     scroll_->installEventFilter(this);
-    setText(QString::number(settings.startValue));
-    setScrollValue(settings.startValue);
+    setText(QString::number(rules.startValue));
+    setScrollValue(rules.startValue);
     remembered_ = text();
 }
 
@@ -56,46 +52,7 @@ int NumericEntryField::scrollValue() const { return -scroll_->value(); }
 
 void NumericEntryField::setScrollValue(int value) { scroll_->setValue(-value); }
 
-int NumericEntryField::TextValue(const QString& text) {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    const bool negative = i < n && text[i] == u'-';
-    if (negative) ++i;
-    auto isDigit = [&](qsizetype k) { return k < n && text[k] >= u'0' && text[k] <= u'9'; };
-
-    long long whole = 0;
-    bool any = false;
-    for (; isDigit(i); ++i) {
-        any = true;
-        whole = std::min<long long>(whole * 10 + (text[i].unicode() - u'0'), kSaturation + 1LL);
-    }
-    // Only the first fraction digit and whether anything follows it matter
-    // for rounding to the nearest whole number with halves to even; doing it
-    // on the digits keeps 12.5 exactly a half.
-    int firstFraction = -1;
-    bool restNonZero = false;
-    if (i < n && text[i] == u'.') {
-        for (++i; isDigit(i); ++i) {
-            any = true;
-            const int d = text[i].unicode() - u'0';
-            if (firstFraction < 0)
-                firstFraction = d;
-            else if (d != 0)
-                restNonZero = true;
-        }
-    }
-    if (!any) return 0;
-    const bool up = firstFraction > 5 || (firstFraction == 5 && (restNonZero || whole % 2 == 1));
-    if (up) ++whole;
-    whole = std::min<long long>(whole, kSaturation);
-    return static_cast<int>(negative ? -whole : whole);
-}
-
-QString NumericEntryField::ExpandShortPressure(const QString& text) {
-    if (text.size() == 1) return QStringLiteral("100") + text;
-    if (text.size() == 2) return (TextValue(text) > 80 ? QStringLiteral("9") : QStringLiteral("10")) + text;
-    return text;
-}
+int NumericEntryField::value() const { return TypedNumberValue(ToUtf8(text())); }
 
 void NumericEntryField::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
@@ -135,23 +92,12 @@ bool NumericEntryField::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void NumericEntryField::Commit() {
-    if (text().isEmpty()) setText(remembered_);
-    if (settings_.pressureShortForms) {
-        const QString expanded = ExpandShortPressure(text());
-        if (expanded != text()) setText(expanded);
-    }
-    int v = TextValue(text());
-    if (v > settings_.clampHigh) {
-        v = settings_.clampHigh;
-        setText(QString::number(v));
-    }
-    if (v < settings_.clampLow) {
-        v = settings_.clampLow;
-        setText(QString::number(v));
-    }
-    if (scrollValue() != v) setScrollValue(v);
+    const LeftNumber left = LeaveNumberField(rules_, ToUtf8(text()), ToUtf8(remembered_));
+    const QString shown = ToQ(left.text);
+    if (shown != text()) setText(shown);
+    if (scrollValue() != left.value) setScrollValue(left.value);
     // A value the scroll control cannot take keeps its text.
-    if (scrollValue() != v) setText(QString::number(v));
+    if (scrollValue() != left.value) setText(QString::number(left.value));
 }
 
 }  // namespace isobra

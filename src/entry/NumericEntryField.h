@@ -3,23 +3,11 @@
 #include <QLineEdit>
 #include <QString>
 
+#include "model/ReportRules.h"
+
 class QScrollBar;
 
 namespace isobra {
-
-// How one number field behaves: which keys it takes, where it starts, the
-// range its value is clamped to when the field is left and the range of its
-// scroll control (top = the larger value, so the up arrow increases it).
-struct NumericFieldSettings {
-    QChar lowestKey = u'0';
-    QChar highestKey = u'9';
-    int startValue = 0;
-    int clampLow = 0;
-    int clampHigh = 0;
-    int scrollTop = 0;
-    int scrollBottom = 0;
-    bool pressureShortForms = false;  // "8" -> "1008", "96" -> "996"
-};
 
 // A number text field coupled both ways with a vertical scroll control.
 //
@@ -27,7 +15,8 @@ struct NumericFieldSettings {
 // first field as it is shown) remembers its text and empties it, so a new
 // value can be typed at once. Leaving it (or hiding the window) puts the
 // remembered text back if nothing was typed, expands the broadcast's short
-// pressures, clamps the value and moves the scroll control to it. Activating
+// pressures, clamps the value (LeaveNumberField) and moves the scroll control
+// to it. Activating
 // or deactivating a window that stays shown is not entering or leaving:
 // switching to the map and back keeps a half-typed value as it is.
 //
@@ -40,23 +29,15 @@ class NumericEntryField : public QLineEdit {
 public:
     // The scroll control is the form's own widget (it has its own name and
     // place); the field sets its range and steps.
-    NumericEntryField(const NumericFieldSettings& settings, QScrollBar* scroll, QWidget* parent = nullptr);
+    NumericEntryField(const NumberFieldRules& rules, QScrollBar* scroll, QWidget* parent = nullptr);
 
-    // The value of the text as it stands, rounded to a whole number.
-    int value() const { return TextValue(text()); }
+    // The value of the text as it stands (TypedNumberValue).
+    int value() const;
     // The remembered text: what the field held when it was last entered.
     const QString& rememberedText() const { return remembered_; }
 
     int scrollValue() const;
     void setScrollValue(int value);
-
-    // The longest leading decimal number ("-", digits, "." and digits) rounded
-    // to the nearest whole number, halves to even; 0 when the text does not
-    // begin with a number. Beyond +-999,999,999 the value saturates, so a long
-    // digit string is clamped like any other out-of-range value.
-    static int TextValue(const QString& text);
-    // "8" -> "1008", "96" -> "996", "80" -> "1080"; 3 or more characters stay.
-    static QString ExpandShortPressure(const QString& text);
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
@@ -67,7 +48,7 @@ protected:
 private:
     void Commit();
 
-    NumericFieldSettings settings_;
+    NumberFieldRules rules_;
     QScrollBar* scroll_;
     QString remembered_;
     bool entered_ = false;  // entered and not yet left

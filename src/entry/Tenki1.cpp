@@ -37,7 +37,7 @@ Tenki1::Tenki1(AppState& state, Prompts& prompts, QWidget* parent)
 
     kansokuData_ =
         AddList(this, QStringLiteral("KansokuData"), EditLineList::EditMode::Free, Twips(0, 840, 4335, 4680), false);
-    kansokuData_->list()->setItemDelegate(new AlignedRowDelegate(RowKind::Land, kansokuData_->list()));
+    kansokuData_->list()->setItemDelegate(new AlignedRowDelegate(kansokuData_->list()));
     huukou_ =
         AddList(this, QStringLiteral("Huukou"), EditLineList::EditMode::PicksItem, Twips(4440, 840, 1290, 4680), true);
     huuryoku_ = AddNumberField(this, QStringLiteral("Huuryoku"), kForceField, Twips(5760, 840, 615, 405),
@@ -46,9 +46,8 @@ Tenki1::Tenki1(AppState& state, Prompts& prompts, QWidget* parent)
         AddList(this, QStringLiteral("Tenki"), EditLineList::EditMode::PicksItem, Twips(6480, 840, 1260, 3600), true);
     kiatu_ = AddNumberField(this, QStringLiteral("Kiatu"), kPressureField, Twips(7800, 840, 750, 405),
                             Twips(8040, 1320, 270, 2730), true);
-    // "-" to "9" in character order takes "-", "." and "/" besides the digits.
-    ondo_ = AddNumberField(this, QStringLiteral("Ondo"), {u'-', u'9', 20, -40, 40, 40, -40, false},
-                           Twips(8640, 840, 735, 405), Twips(8880, 1320, 270, 2730), false);
+    ondo_ = AddNumberField(this, QStringLiteral("Ondo"), kTemperatureField, Twips(8640, 840, 735, 405),
+                           Twips(8880, 1320, 270, 2730), false);
 
     firstField_ = huukou_->editLine();
     setTabOrder(huukou_->editLine(), huuryoku_);
@@ -80,13 +79,12 @@ void Tenki1::RebuildRowsFromData(int count, LandWeather weather) {
 void Tenki1::OnTugiClicked() {
     const LandReport report{huukou_->selectedRow(), huuryoku_->value(), tenki_->selectedRow(), kiatu_->value(),
                             ondo_->value()};
-    LandRowTexts texts;
-    texts.direction = ToUtf8(huukou_->editText());
-    texts.force = ToUtf8(huuryoku_->text());
-    texts.weather = ToUtf8(tenki_->editText());
-    texts.pressure = ToUtf8(kiatu_->text());
-    texts.temperature = ToUtf8(ondo_->text());
-    const int next = state_.lists.land.Enter(state_.observations, SelectedRow(), report, texts);
+    LandRow typed{.direction = ToUtf8(huukou_->editText()),
+                  .force = ToUtf8(huuryoku_->text()),
+                  .weather = ToUtf8(tenki_->editText()),
+                  .pressure = ToUtf8(kiatu_->text()),
+                  .temperature = ToUtf8(ondo_->text())};
+    const int next = state_.lists.land.Enter(state_.observations, SelectedRow(), report, std::move(typed));
     ShowRowsAndSelect(next);
 }
 

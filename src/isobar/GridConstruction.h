@@ -21,9 +21,6 @@ struct GridConstructionReport {
 // Land stations 0..stationCount-1 with a pressure above 0. Ship and fishery
 // pressures are not counted.
 int CountLandPressures(const ObservationSet& observations);
-// Fewer land pressures than this make a map of little worth: the user is
-// asked (or, in batch, told) before the isobars are drawn.
-inline constexpr int kFewLandPressures = 20;
 
 // Builds the plot table from the observations and computes the pressure
 // grid: cell means, isobar points, then interpolation, centre rings and

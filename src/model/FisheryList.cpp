@@ -19,7 +19,7 @@ Result<int> Full() { return Result<int>::Fail(std::string(kFullListMessage)); }
 
 }  // namespace
 
-Result<int> FisheryList::Enter(ObservationSet& obs, int selected, FisheryEntry entry, FisheryRowTexts texts) {
+Result<int> FisheryList::Enter(ObservationSet& obs, int selected, FisheryEntry entry, FisheryRow typed) {
     // With nothing selected (after a file load, say) a new entry goes to the
     // end of the list, as if the last row were selected.
     if (selected < 0 || selected >= RowCount()) selected = RowCount() - 1;
@@ -42,10 +42,12 @@ Result<int> FisheryList::Enter(ObservationSet& obs, int selected, FisheryEntry e
 
     if (IsFrontPoint(entry.kind)) {
         entry.pressure = 0;
-        texts.pressure.clear();
+        typed.pressure.clear();
     }
-    obs.fishery(t) = entry;
-    WriteRow(t, FisheryRow(texts.latitude, texts.longitude, kTypedLongitudeWidth, texts.pressure, entry.kind));
+    typed.kind = entry.kind;
+    typed.made = RowMade::Typed;
+    obs.fishery(t) = std::move(entry);
+    WriteRow(t, std::move(typed));
     CountRows(obs);
     return selected + 1;
 }

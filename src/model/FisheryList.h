@@ -10,18 +10,12 @@
 namespace isobra {
 
 struct FisheryTable {
+    using Row = FisheryRow;
     static FisheryEntry& Slot(ObservationSet& o, int k) { return o.fishery(k); }
     static const FisheryEntry& Slot(const ObservationSet& o, int k) { return o.fishery(k); }
     static int Count(const ObservationSet& o) { return o.fisheryCount(); }
     static void SetCount(ObservationSet& o, int count) { o.SetFisheryCount(count); }
-    static std::string RowOf(const FisheryEntry& entry) { return FisheryRowFromData(entry); }
-};
-
-// The typed texts of a fishery row, shown as typed.
-struct FisheryRowTexts {
-    std::string latitude;
-    std::string longitude;
-    std::string pressure;
+    static FisheryRow RowOf(const FisheryEntry& entry) { return FisheryRowFromData(entry); }
 };
 
 // The fishery weather list: highs, lows, typhoons, isobar points and front
@@ -33,10 +27,11 @@ struct FisheryRowTexts {
 class FisheryList : public SlotList<FisheryTable> {
 public:
     // "データ入力". The row written is the selected one, except that the last
-    // row, no selection and an empty list append. A front point carries no
-    // pressure, whatever was typed. Returns the row to select next; refused
-    // with kFullListMessage when a 102nd row would be needed.
-    Result<int> Enter(ObservationSet& observations, int selected, FisheryEntry entry, FisheryRowTexts texts);
+    // row, no selection and an empty list append; it shows the typed
+    // latitude, longitude and pressure and the entry's kind. A front point
+    // carries no pressure, whatever was typed. Returns the row to select
+    // next; refused with kFullListMessage when a 102nd row would be needed.
+    Result<int> Enter(ObservationSet& observations, int selected, FisheryEntry entry, FisheryRow typed);
     // "中心から" and "そこから": nothing happens (the selection is returned as
     // it is) without a selection, at the top of the list or after an entry
     // of the wrong kind.

@@ -10,7 +10,7 @@ namespace isobra {
 // alone until a report is entered. The station count follows the rows only
 // when a report is saved: after loading a file with fewer stations, the rows
 // of the stations beyond it stay.
-class LandList : public EntryList {
+class LandList : public RowList<LandRow> {
 public:
     // The rows of the stations in use back to the bare station names (rows of
     // further stations stay as they are).
@@ -22,17 +22,18 @@ public:
     void RebuildFromData(const ObservationSet& observations, int count, LandWeather weather);
 
     // "データ入力": the report goes to the selected station (the first when
-    // none is selected) and its row is rewritten from the typed texts. A
-    // station without pressure, wind and temperature keeps no weather; calm
-    // shows no direction. Returns the row to select next: the next station,
-    // or the last one again; a selection beyond the list changes nothing.
-    int Enter(ObservationSet& observations, int selected, LandReport report, LandRowTexts texts);
+    // none is selected) and its row is rewritten from the typed texts (the
+    // station's name is the list's). A station without pressure, wind and
+    // temperature keeps no weather; calm shows no direction. Returns the row
+    // to select next: the next station, or the last one again; a selection
+    // beyond the list changes nothing.
+    int Enter(ObservationSet& observations, int selected, LandReport report, LandRow typed);
 
     // A save takes the station count from the rows.
     void TakeStationCount(ObservationSet& observations) const;
 
 private:
-    void SetRow(const ObservationSet& observations, int slot, std::string text);
+    void SetRow(const ObservationSet& observations, int slot, LandRow row);
 };
 
 }  // namespace isobra

@@ -6,11 +6,17 @@
 namespace isobra {
 
 // An entry list whose row k shows slot k of one table of the observations
-// and whose row count is that table's count. `Table` says which table:
-// Slot(observations, k), Count, SetCount and RowOf(slot) for a rebuilt row.
+// and whose row count is that table's count. `Table` says which table: its
+// Row kind, Slot(observations, k), Count, SetCount and RowOf(slot) for a
+// rebuilt row.
 template <class Table>
-class SlotList : public EntryList {
+class SlotList : public RowList<typename Table::Row> {
+    using Base = RowList<typename Table::Row>;
+    using Base::rows_;
+
 public:
+    using Base::RowCount;
+
     // "削除": the selected row goes and the slots after it move up. Returns the
     // row to select next (the one before, -1 when none).
     int Delete(ObservationSet& observations, int selected) {

@@ -3,6 +3,7 @@
 #include "isobar/GridConstruction.h"
 #include "isobar/IsobarInterval.h"
 #include "model/ObservationFile.h"
+#include "model/ReportRules.h"
 #include "render/OutputKinds.h"
 #include "render/RenderLayers.h"
 #include "render/RenderMessages.h"
@@ -80,7 +81,7 @@ std::string MapRenderer::Load(const std::string& input, std::vector<std::string>
     if (!NeedsGrid(options_.outputs)) return {};
     const int pressures = CountLandPressures(state_.observations);
     if (pressures == 0) return ToolMessage(input, 0, "気圧が入力されていません");
-    if (pressures < kFewLandPressures)
+    if (FewLandPressures(pressures))
         notes.push_back(ToolMessage(
             input, 0,
             "気圧のある地点が" + std::to_string(pressures) + " か所しかありません。そのまま等圧線を描きます。"));

@@ -16,11 +16,6 @@ using namespace typist;
 
 namespace {
 
-// The same report under different names, in either land layout.
-QString LandRowNamed(const std::string& name, int nameWidth) {
-    return QString::fromStdString(LandRow({name, "北西", "3", "くもり", "1024", "-5"}, nameWidth));
-}
-
 // Each row of the list as it is on screen, drawn by `delegate` if given.
 std::vector<QImage> RowImages(QListWidget* list, QAbstractItemDelegate* delegate = nullptr) {
     QAbstractItemDelegate* own = list->itemDelegate();
@@ -57,6 +52,23 @@ private:
 
     EditLineList* LandRows() { return Find<EditLineList>(tenki1_.get(), "KansokuData"); }
 
+    // Station `slot` named `name` with a report typed on the form or rebuilt
+    // from the data: the same report in either land layout.
+    void TypeLandRow(
+        int slot, const std::string& name,
+        const LandRow& typed = {
+            .direction = "北西", .force = "3", .weather = "くもり", .pressure = "1024", .temperature = "-5"}) {
+        state_->observations.stationName(slot) = name;
+        state_->lists.land.Enter(state_->observations, slot, {2, 3, 2, 1024, -5}, typed);
+        tenki1_->ShowRows();
+    }
+    void RebuildLandRow(int slot, const std::string& name) {
+        state_->observations.stationName(slot) = name;
+        state_->observations.land(slot) = {2, 3, 2, 1024, -5};
+        state_->lists.land.SetRowFromData(state_->observations, slot, LandWeather::Always);
+        tenki1_->ShowRows();
+    }
+
 private slots:
     void init() {
         state_ = std::make_unique<AppState>();
@@ -76,11 +88,11 @@ private slots:
     void fieldsLineUpWhateverTheName() {
         EditLineList* rows = LandRows();
         QCOMPARE(rows->itemText(2), QStringLiteral("南大東島"));
-        rows->setItemText(0, LandRowNamed("", kTypedNameWidth));
-        rows->setItemText(1, LandRowNamed("南大東島", kTypedNameWidth));
-        rows->setItemText(3, LandRowNamed("ﾎﾟﾛﾅｲｽｸ", kRebuiltNameWidth));
-        rows->setItemText(4, LandRowNamed("", kRebuiltNameWidth));
-        rows->setItemText(5, LandRowNamed("ﾁｪｼﾞｭ島", kRebuiltNameWidth));
+        TypeLandRow(0, "");
+        TypeLandRow(1, "南大東島");
+        RebuildLandRow(3, "ﾎﾟﾛﾅｲｽｸ");
+        RebuildLandRow(4, "");
+        RebuildLandRow(5, "ﾁｪｼﾞｭ島");
 
         const std::vector<QImage> images = RowImages(rows->list());
         QVERIFY(images[0] == images[4]);
@@ -104,11 +116,12 @@ private slots:
     void rowsThatDoNotFitAreDrawnAsPlainText() {
         EditLineList* rows = LandRows();
         // Too many characters: the temperature keeps its decimals.
-        rows->setItemText(
-            0, QString::fromStdString(LandRow({"石垣島", "北", "3", "晴れ", "1013", "12.5"}, kTypedNameWidth)));
+        TypeLandRow(0, "石垣島",
+                    {.direction = "北", .force = "3", .weather = "晴れ", .pressure = "1013", .temperature = "12.5"});
         // Few enough characters, but too wide for the weather column.
-        rows->setItemText(
-            1, QString::fromStdString(LandRow({"那覇", "北", "3", "くもり時々雨", "1013", "5"}, kTypedNameWidth)));
+        TypeLandRow(
+            1, "那覇",
+            {.direction = "北", .force = "3", .weather = "くもり時々雨", .pressure = "1013", .temperature = "5"});
         QStyledItemDelegate plain;
         const std::vector<QImage> table = RowImages(rows->list());
         const std::vector<QImage> asText = RowImages(rows->list(), &plain);
@@ -117,7 +130,7 @@ private slots:
     }
 
     void aSelectedRowIsHighlightedWithItsTextInTheHighlightColour() {
-        LandRows()->setItemText(1, LandRowNamed("那覇", kTypedNameWidth));
+        TypeLandRow(1, "那覇");
         tenki1_->SelectRow(1);
         const QImage row = RowImages(LandRows()->list())[1];
         const QPalette palette = LandRows()->list()->palette();
@@ -146,11 +159,11 @@ private slots:
             form->show();
             QVERIFY(QTest::qWaitForWindowExposed(form));
             QListWidget* list = Find<EditLineList>(form, "KansokuData")->list();
-            const auto* delegate = qobject_cast<AlignedRowDelegate*>(list->itemDelegate());
-            QVERIFY2(delegate, qPrintable(form->objectName()));
-            for (int r = 0; r < list->count(); ++r)
-                QVERIFY2(delegate->Cells(list->item(r)->text(), list->fontMetrics()),
-                         qPrintable(list->item(r)->text()));
+            QVERIFY2(qobject_cast<AlignedRowDelegate*>(list->itemDelegate()), qPrintable(form->objectName()));
+            for (int r = 0; r < list->count(); ++r) {
+                const auto cells = list->item(r)->data(AlignedRowDelegate::kCellsRole).value<RowCells>();
+                QVERIFY2(AlignedRowDelegate::Cells(cells, list->fontMetrics()), qPrintable(list->item(r)->text()));
+            }
             QVERIFY2(list->sizeHintForColumn(0) <= list->viewport()->width(), qPrintable(form->objectName()));
         }
     }

@@ -196,7 +196,7 @@ private slots:
         Kaiyou1 again(*state_, *prompts_);
         QCOMPARE(again.RowCount(), 2);
         QCOMPARE(again.SelectedRow(), 1);  // creation selects the last row
-        QCOMPARE(again.RowText(1), QString::fromStdString(ShipRowFromData(obs.ship(1))));
+        QCOMPARE(again.RowText(1), QString::fromStdString(RowText(CellsOf(ShipRowFromData(obs.ship(1))))));
         again.SelectRow(0);
         again.RebuildRowsFromData();
         QCOMPARE(again.RowCount(), 2);

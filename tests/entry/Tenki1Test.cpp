@@ -17,9 +17,9 @@ QString Calm() { return QString::fromStdString(std::string(kCalmDirection)); }
 
 QString TypedRow(const std::string& name, const QString& direction, const QString& force, const QString& weather,
                  const QString& pressure, const QString& temperature) {
-    return QString::fromStdString(LandRow({name, direction.toStdString(), force.toStdString(), weather.toStdString(),
-                                           pressure.toStdString(), temperature.toStdString()},
-                                          kTypedNameWidth));
+    return QString::fromStdString(
+        RowText(CellsOf(LandRow{name, direction.toStdString(), force.toStdString(), weather.toStdString(),
+                                pressure.toStdString(), temperature.toStdString()})));
 }
 
 }  // namespace
@@ -184,8 +184,8 @@ private slots:
         Tenki1 again(*state_, *prompts_);
         QCOMPARE(again.RowCount(), 54);
         QCOMPARE(again.RowText(0), QStringLiteral("石垣島     北       3 晴れ     1012 25"));
-        QCOMPARE(again.RowText(1),
-                 QString::fromStdString(LandRowFromData(state_->observations, 1, LandWeather::OnlyWithReport)));
+        QCOMPARE(again.RowText(1), QString::fromStdString(RowText(CellsOf(
+                                       LandRowFromData(state_->observations, 1, LandWeather::OnlyWithReport)))));
         QCOMPARE(again.SelectedRow(), -1);
 
         // The file loader's form shows the weather of a station without a report.

@@ -9,7 +9,7 @@
 namespace isobra {
 namespace {
 
-ShipRowTexts ShipTexts(int latitude) { return {std::to_string(latitude), "140", "北", "3", "雨", "1008"}; }
+ShipRow TypedShip(int latitude) { return {std::to_string(latitude), "140", "北", "3", "雨", "1008"}; }
 
 std::vector<int> ShipLatitudes(const ObservationSet& obs) {
     std::vector<int> out;
@@ -33,33 +33,33 @@ TEST(ShipList, AppendsOnTheLastRowOrWithoutSelectionAndReplacesOtherwise) {
     for (const Case& c : cases) {
         ObservationSet obs;
         ShipList list;
-        for (int lat = 20; lat < 23; ++lat) ASSERT_TRUE(list.Enter(obs, -1, {lat, 140, 0, 3, 3, 1008}, ShipTexts(lat)));
-        const Result<int> next = list.Enter(obs, c.selected, {50, 140, 0, 3, 3, 1008}, ShipTexts(50));
+        for (int lat = 20; lat < 23; ++lat) ASSERT_TRUE(list.Enter(obs, -1, {lat, 140, 0, 3, 3, 1008}, TypedShip(lat)));
+        const Result<int> next = list.Enter(obs, c.selected, {50, 140, 0, 3, 3, 1008}, TypedShip(50));
         ASSERT_TRUE(next) << c.selected;
         EXPECT_EQ(*next, c.next) << c.selected;
         EXPECT_EQ(ShipLatitudes(obs), c.latitudes) << c.selected;
         EXPECT_EQ(list.RowCount(), obs.shipCount());
         for (int k = 0; k < list.RowCount(); ++k)
-            EXPECT_EQ(list.Row(k).substr(0, 4), ShipRow(ShipTexts(obs.ship(k).latitude)).substr(0, 4));
+            EXPECT_EQ(list.Text(k).substr(0, 4), RowText(CellsOf(TypedShip(obs.ship(k).latitude))).substr(0, 4));
     }
 }
 
 TEST(ShipList, DeleteMovesTheLaterSlotsUpAndTheHundredAndSecondIsRefused) {
     ObservationSet obs;
     ShipList list;
-    for (int lat = 20; lat < 24; ++lat) (void)list.Enter(obs, -1, {lat, 140, 0, 0, 0, 0}, ShipTexts(lat));
+    for (int lat = 20; lat < 24; ++lat) (void)list.Enter(obs, -1, {lat, 140, 0, 0, 0, 0}, TypedShip(lat));
     EXPECT_EQ(list.Delete(obs, 1), 0);
     EXPECT_EQ(ShipLatitudes(obs), (std::vector<int>{20, 22, 23}));
     EXPECT_EQ(list.Delete(obs, -1), -1);  // nothing selected: nothing goes
     EXPECT_EQ(obs.shipCount(), 3);
-    EXPECT_EQ(list.Row(1).substr(0, 4), "  22");
+    EXPECT_EQ(list.Text(1).substr(0, 4), "  22");
 
-    while (list.RowCount() < kSlotCount) (void)list.Enter(obs, -1, {15, 140, 0, 0, 0, 0}, ShipTexts(15));
-    const Result<int> refused = list.Enter(obs, -1, {59, 140, 0, 0, 0, 0}, ShipTexts(59));
+    while (list.RowCount() < kSlotCount) (void)list.Enter(obs, -1, {15, 140, 0, 0, 0, 0}, TypedShip(15));
+    const Result<int> refused = list.Enter(obs, -1, {59, 140, 0, 0, 0, 0}, TypedShip(59));
     EXPECT_FALSE(refused);
     EXPECT_EQ(refused.message(), kFullListMessage);
     EXPECT_EQ(obs.shipCount(), kSlotCount);
-    EXPECT_TRUE(list.Enter(obs, 3, {59, 140, 0, 0, 0, 0}, ShipTexts(59)));  // replacing still works
+    EXPECT_TRUE(list.Enter(obs, 3, {59, 140, 0, 0, 0, 0}, TypedShip(59)));  // replacing still works
     EXPECT_EQ(obs.ship(3).latitude, 59);
 }
 
@@ -112,7 +112,7 @@ TEST(FisheryList, AFrontTakesOverTheMarkerAndAnythingElseTakesItsPlace) {
     front.Marker(kFromCentreMarker);
     front.Enter("温暖前線", 38, 1004);
     EXPECT_EQ(front.Kinds(), (std::vector<std::string>{"低気圧", "温暖前線", "温暖前線"}));
-    EXPECT_EQ(front.list.Row(1), "  40 140      中心から");                   // the marker row stays as it was shown
+    EXPECT_EQ(front.list.Text(1), "  40 140      中心から");                  // the marker row stays as it was shown
     EXPECT_EQ(front.obs.fishery(2), (FisheryEntry{"温暖前線", 38, 140, 0}));  // no pressure on a front
     EXPECT_EQ(front.selected, 2);
 
@@ -131,9 +131,9 @@ TEST(LandList, EntryStoresTheReportAndCalmOrNoReportBlankTheirColumns) {
     LandList list;
     list.ResetToNames(obs);
     ASSERT_EQ(list.RowCount(), 54);
-    LandRowTexts texts{"", "北", "0", "晴れ", "1008", "5"};
+    const LandRow texts{"", "北", "0", "晴れ", "1008", "5"};
     EXPECT_EQ(list.Enter(obs, -1, {0, 0, 1, 1008, 5}, texts), 1);  // none selected: the first station
-    EXPECT_EQ(list.Row(0), "石垣島       　　　     0 晴れ     1008  5");
+    EXPECT_EQ(list.Text(0), "石垣島       　　　     0 晴れ     1008  5");
     EXPECT_EQ(list.Enter(obs, 53, {3, 0, 2, 0, 0}, texts), 53);  // the last row stays selected
     EXPECT_EQ(obs.land(53), (LandReport{3, 0, 0, 0, 0}));        // no report: no weather
     EXPECT_EQ(list.Enter(obs, 60, {3, 0, 2, 0, 0}, texts), 60);  // beyond the list: nothing
@@ -148,7 +148,7 @@ TEST(EntryLists, EraseAllEmptiesTheListsAndTrimsThePlotTable) {
     InitStationTable(obs);
     EntryLists lists;
     lists.land.ResetToNames(obs);
-    (void)lists.ships.Enter(obs, -1, {30, 135, 0, 3, 3, 1008}, ShipTexts(30));
+    (void)lists.ships.Enter(obs, -1, {30, 135, 0, 3, 3, 1008}, TypedShip(30));
     (void)lists.fishery.Enter(obs, -1, {"低気圧", 40, 150, 996}, {"40", "150", "996"});
     (void)lists.land.Enter(obs, 4, {2, 3, 1, 1012, 8}, {"", "北西", "3", "晴れ", "1012", "8"});
     PressureField field;
@@ -159,7 +159,7 @@ TEST(EntryLists, EraseAllEmptiesTheListsAndTrimsThePlotTable) {
     field.pressureGrid.at(3, 3) = 101200;
 
     lists.EraseAll(obs, field);
-    EXPECT_EQ(lists.land.Row(4), "鹿児島");
+    EXPECT_EQ(lists.land.Text(4), "鹿児島");
     EXPECT_EQ(lists.ships.RowCount() + lists.fishery.RowCount(), 0);
     EXPECT_EQ(obs.shipCount() + obs.fisheryCount(), 0);
     EXPECT_EQ(obs.land(4), LandReport{});
@@ -171,7 +171,8 @@ TEST(EntryLists, EraseAllEmptiesTheListsAndTrimsThePlotTable) {
     obs.ship(0) = {31, 136, 0, 0, 0, 0};
     obs.SetShipCount(1);
     lists.RebuildFromData(obs);
-    EXPECT_EQ(lists.ships.Rows(), (std::vector<std::string>{ShipRowFromData(obs.ship(0))}));
+    ASSERT_EQ(lists.ships.RowCount(), 1);
+    EXPECT_EQ(lists.ships.Text(0), RowText(CellsOf(ShipRowFromData(obs.ship(0)))));
 }
 
 }  // namespace
