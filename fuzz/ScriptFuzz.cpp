@@ -15,8 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string script = ScriptText(MakeReportScript(*first, form));
         const Result<ObservationSet> back = ReadReportScript(script, stations);
         fuzz::Require(back.ok(), "the reader reads the script made of what it read", back.message() + "\n" + script);
-        fuzz::Require(ScriptText(MakeReportScript(*back, form)) == script, "the script made again is the same",
-                      script);
+        fuzz::Require(ScriptText(MakeReportScript(*back, form)) == script, "the script made again is the same", script);
     }
     return 0;
 }
