@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "app/Commands.h"
 #include "app/MainWindow.h"
 #include "canvas/RgbImage.h"
 #include "entry/Kaiyou1.h"
@@ -69,7 +70,7 @@ private slots:
     void shipCountsComeFromTheListAndThePlotTableRemembersThem() {
         for (int i = 0; i < 54; ++i) state_->observations.land(i).pressure = 1010;
         window_->menuAction("cntTouatu2")->trigger();
-        QCOMPARE(state_->observations.shipCount(), window_->shipForm()->RowCount());
+        QCOMPARE(state_->observations.shipCount(), window_->commands().entry.shipForm()->RowCount());
         QCOMPARE(state_->field.plotTable.shipCount, 0);
         QCOMPARE(state_->field.plotTable.stationCount, 54);
     }
@@ -106,7 +107,7 @@ private slots:
 
     // The check item only changes what the next full drawing does.
     void theValuesItemLabelsTheNextIsobarDrawing() {
-        QVERIFY(window_->OpenObservationFile(test::kExample));
+        QVERIFY(window_->commands().files.OpenObservationFile(test::kExample));
         QAction* item = window_->menuAction("cntSuuti");
         QVERIFY(item->isCheckable());
         QVERIFY(!item->isChecked());
