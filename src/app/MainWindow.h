@@ -7,7 +7,6 @@
 #include "app/MapView.h"
 
 class QAction;
-class QMenu;
 
 namespace isobra {
 
