@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "app/Commands.h"
+#include "app/GivenFiles.h"
 #include "app/LastResortApplication.h"
 #include "app/MainWindow.h"
 #include "app/QtPrompts.h"
@@ -26,9 +28,9 @@ int main(int argc, char* argv[]) {
         // The introduction comes before anything else can be done; later boxes
         // belong to the main window.
         window.StartUp();
-        window.OfferRecovery();
+        window.commands().recovery.Offer();
         prompts.SetParent(&window);
-        window.OpenFiles(isobra::MainWindow::FileArguments(argc, argv));
+        window.commands().givenFiles.Open(isobra::GivenFiles::FromArguments(argc, argv));
         const int status = app.exec();
         app.SetReporting(nullptr, {});
         return status;

@@ -129,8 +129,8 @@ void Cont::OnLoadClicked() {
     const FileRequest request{QString::fromUtf8(texts.chooserTitle), QString::fromUtf8(texts.pattern),
                               FileRequest::Purpose::Open, false};
     // The chooser comes back after every file until the user cancels.
-    while (AskFile(prompts_, state_.fileChooser, request))
-        ShowRows(state_.display.Register(SelectedRow(), state_.fileChooser.chosenPath));
+    while (const std::optional<FileChoice> chosen = prompts_.ChooseFile(request))
+        ShowRows(state_.display.Register(SelectedRow(), ToUtf8(chosen->path)));
     BackToFront();
 }
 

@@ -21,7 +21,7 @@ class Cont : public QWidget {
     Q_OBJECT
 
 public:
-    // The title of the show's warnings, here and in the main window.
+    // The title of the show's warnings, here and when the show ends.
     static constexpr const char* kNoticeTitle = "連続表示の注意";
 
     Cont(AppState& state, Prompts& prompts, QWidget* parent = nullptr);

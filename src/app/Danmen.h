@@ -14,7 +14,7 @@ class MapCanvas;
 
 // The cloud cross-section window "断面図": chooses whether a click on the map
 // draws the east-west or the north-south brightness chart, and clears it.
-// The clicks themselves reach the chart through the main window's dispatch.
+// The clicks themselves reach the chart through the map's dispatch.
 // Opening it clears the drawing and starts the east-west mode; closing it by
 // any means ends a cross-section mode (a correction mode is not its to end),
 // clears the drawing and destroys the window. The satellite picture stays.

@@ -16,7 +16,6 @@
 #include <algorithm>
 
 #include "widgets/Fonts.h"
-#include "widgets/QtText.h"
 #include "widgets/Twips.h"
 
 namespace isobra {
@@ -30,8 +29,7 @@ constexpr int kNameMax = 255;
 
 }  // namespace
 
-FrmOpenSave::FrmOpenSave(Prompts& prompts, FileChooserState& chooser, QWidget* parent)
-    : QDialog(parent), prompts_(prompts), chooser_(chooser) {
+FrmOpenSave::FrmOpenSave(Prompts& prompts, QWidget* parent) : QDialog(parent), prompts_(prompts) {
     setObjectName(QStringLiteral("frmOpenSave"));
     setModal(true);
     setFixedSize(Twips(5790), Twips(3225));
@@ -148,6 +146,7 @@ QColor FrmOpenSave::PurposeColour(FileRequest::Purpose purpose) {
 
 void FrmOpenSave::Prepare(const FileRequest& request) {
     finished_ = false;
+    choice_.reset();
     purpose_ = request.purpose;
     setWindowTitle(request.title);
     name_->setText(request.initialName);
@@ -347,7 +346,6 @@ void FrmOpenSave::PressOk() {
 }
 
 void FrmOpenSave::PressCancel() {
-    chooser_.cancelled = true;
     Finish();
     QDialog::reject();
 }
@@ -356,16 +354,17 @@ void FrmOpenSave::reject() { PressCancel(); }
 
 void FrmOpenSave::closeEvent(QCloseEvent* event) {
     // The close box is "ｷｬﾝｾﾙ": it must never end the program.
-    if (!finished_) {
-        chooser_.cancelled = true;
-        Finish();
-    }
+    Finish();
     event->accept();
     QDialog::closeEvent(event);
 }
 
 void FrmOpenSave::Accept(const QString& path) {
-    chooser_.chosenPath = ToUtf8(path);
+    if (!finished_) {
+        choice_ = FileChoice{path, patterns_->isHidden() ? 0 : std::max(0, patterns_->currentIndex()), 0};
+        for (int i = 0; i < 3; ++i)
+            if (options_[i]->isChecked()) choice_->option = i;
+    }
     Finish();
     QDialog::accept();
 }
@@ -373,11 +372,7 @@ void FrmOpenSave::Accept(const QString& path) {
 void FrmOpenSave::Finish() {
     if (finished_) return;
     finished_ = true;
-    chooser_.chosenPattern = patterns_->isHidden() ? 0 : std::max(0, patterns_->currentIndex());
-    for (int i = 0; i < 3; ++i) {
-        chooser_.options[static_cast<std::size_t>(i)] = options_[i]->isChecked();
-        options_[i]->setVisible(false);
-    }
+    for (QRadioButton* option : options_) option->setVisible(false);
 }
 
 }  // namespace isobra

@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QString>
+#include <optional>
 
-#include "state/FileChooserState.h"
 #include "widgets/Prompts.h"
 
 class QComboBox;
@@ -22,13 +22,14 @@ namespace isobra {
 // The file chooser frmOpenSave: a name box, the file list of the directory on
 // display filtered by a pattern, the directory tree and the list of mounted
 // volumes. The process's current directory follows the directory on display,
-// so a bare name refers to it. Patterns and names match without regard to
+// so a bare name refers to it, and the next opening starts where this one
+// ended. Patterns and names match without regard to
 // case, as on the system the data files come from.
 class FrmOpenSave : public QDialog {
     Q_OBJECT
 
 public:
-    FrmOpenSave(Prompts& prompts, FileChooserState& chooser, QWidget* parent = nullptr);
+    explicit FrmOpenSave(Prompts& prompts, QWidget* parent = nullptr);
 
     // Title, name box (empty unless the request names a file), pattern,
     // colour by purpose, options; then centred
@@ -51,6 +52,10 @@ public:
     void PressOk();
     void PressCancel();
 
+    // Once the dialog has closed: what the user chose, or nothing when it
+    // was cancelled.
+    const std::optional<FileChoice>& choice() const { return choice_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;  // Escape and the close box act as "ｷｬﾝｾﾙ"
@@ -71,7 +76,7 @@ private:
     QString ListedFile(const QString& name) const;
 
     Prompts& prompts_;
-    FileChooserState& chooser_;
+    std::optional<FileChoice> choice_;
     QString dir_;
     QString pattern_ = QStringLiteral("*.*");
     FileRequest::Purpose purpose_ = FileRequest::Purpose::Open;  // only a save may name a new file

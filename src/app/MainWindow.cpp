@@ -1,21 +1,38 @@
 #include "app/MainWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
-#include <cmath>
 
 #include "app/CanvasView.h"
+#include "app/Commands.h"
+#include "app/FileDropList.h"
+#include "app/MenuBuilder.h"
 #include "app/PleaseWait.h"
-#include "app/RecoveryFile.h"
-#include "app/Teisei.h"
+#include "app/ViewScale.h"
+#include "state/AppState.h"
 #include "state/MapLayers.h"
 #include "widgets/HelpTexts.h"
+#include "widgets/Prompts.h"
 #include "widgets/QImageCanvas.h"
 
 namespace isobra {
+
+namespace {
+
+// "説明する？": the pages of the menu's help, the next only after Yes.
+void ShowMenuHelp(Prompts& prompts) {
+    for (int page = 1; page < kMenuHelpPages; ++page) {
+        if (!prompts.AskYesNo(MenuHelpTitle(page), MenuHelpText(page))) return;
+    }
+    prompts.Inform(MenuHelpTitle(kMenuHelpPages), MenuHelpText(kMenuHelpPages), Prompts::Icon::None);
+}
+
+}  // namespace
 
 MainWindow::MainWindow(AppState& state, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent), state_(state), prompts_(prompts) {
@@ -23,33 +40,32 @@ MainWindow::MainWindow(AppState& state, Prompts& prompts, QWidget* parent)
     setWindowTitle(QStringLiteral("Isobra"));
 
     canvas_ = new QImageCanvas(this);
-    workspace_ = new QScrollArea(this);
-    workspace_->setObjectName(QStringLiteral("workspace"));
-    workspace_->setFrameShape(QFrame::NoFrame);
-    workspace_->setWidgetResizable(true);
+    auto* workspace = new QScrollArea(this);
+    workspace->setObjectName(QStringLiteral("workspace"));
+    workspace->setFrameShape(QFrame::NoFrame);
+    workspace->setWidgetResizable(true);
     // The application-workspace grey around the canvas.
-    QPalette pal = workspace_->viewport()->palette();
+    QPalette pal = workspace->viewport()->palette();
     pal.setColor(QPalette::Window, CanvasView::kWorkspace);
-    workspace_->viewport()->setPalette(pal);
-    workspace_->viewport()->setAutoFillBackground(true);
+    workspace->viewport()->setPalette(pal);
+    workspace->viewport()->setAutoFillBackground(true);
     view_ = new CanvasView(*canvas_);
-    workspace_->setWidget(view_);
-    setCentralWidget(workspace_);
+    workspace->setWidget(view_);
+    setCentralWidget(workspace);
     setAcceptDrops(true);
     connect(view_, &CanvasView::pressed, this,
             [this](Qt::MouseButton b, Qt::KeyboardModifiers m, float x, float y) { OnCanvasMouseDown(b, m, x, y); });
-    // A chart samples whole pixels: the pixel the click fell in.
-    SetCrossSectionHandler([this](Qt::MouseButton, Qt::KeyboardModifiers, float x, float y) {
-        DrawCrossSectionAt(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)));
-    });
 
+    commands_ = std::make_unique<Commands>(state_, prompts_, *this);
+    viewScale_ = std::make_unique<ViewScale>(*this, *view_, QSize(QImageCanvas::kWidth, kClientHeight));
+    menus_ = std::make_unique<MenuBuilder>(*menuBar(), *this);
     BuildMenus();
     resize(QImageCanvas::kWidth, kClientHeight + menuBar()->sizeHint().height());
 }
 
 MainWindow::~MainWindow() {
-    // Before the rest of the window goes: it reaches into the main window.
-    delete teisei_.data();
+    // Before the rest of the window goes: the commands' windows reach into it.
+    commands_.reset();
     if (pleaseWait_) delete pleaseWait_;
 }
 
@@ -61,7 +77,7 @@ void MainWindow::Start() {
     canvas_->SetBackgroundColour(MakeColour(255, 255, 255));
     canvas_->SetForegroundColour(MakeColour(0, 0, 0));
     state_.coastline = CoastlineTable{};
-    CreateEntryForms();
+    commands_->entry.Create();
 }
 
 void MainWindow::StartUp() {
@@ -75,97 +91,50 @@ void MainWindow::StartUp() {
 
 void MainWindow::ShowIntroduction() { prompts_.Inform(IntroductionTitle(), IntroductionText(), Prompts::Icon::None); }
 
-QAction* MainWindow::menuAction(const QString& controlName) const {
-    auto it = actions_.find(controlName);
-    return it == actions_.end() ? nullptr : it->second;
-}
-
-QAction* MainWindow::AddItem(QMenu* menu, const QString& caption, const QString& controlName,
-                             std::function<void()> handler) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(controlName);
-    if (handler) connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
-    actions_[controlName] = action;
-    return action;
-}
-
-QMenu* MainWindow::AddSubmenu(QMenu* parent, const QString& caption, const QString& controlName) {
-    QMenu* sub = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
-    sub->setObjectName(controlName);
-    sub->menuAction()->setObjectName(controlName);
-    actions_[controlName] = sub->menuAction();
-    return sub;
-}
-
-void MainWindow::AddSeparator(QMenu* menu, const QString& controlName) {
-    QAction* sep = menu->addSeparator();
-    sep->setObjectName(controlName);
-    actions_[controlName] = sep;
-}
+QAction* MainWindow::menuAction(const QString& controlName) const { return menus_->action(controlName); }
 
 void MainWindow::BuildMenus() {
-    QMenu* file = AddSubmenu(nullptr, QStringLiteral("ファイル"), QStringLiteral("cntFile"));
-    AddItem(file, QStringLiteral("気象観測データ読みこみ"), QStringLiteral("cntLoad"), [this] { LoadObservations(); });
-    AddItem(file, QStringLiteral("気象観測データ保存"), QStringLiteral("cntSave"), [this] { SaveObservations(); });
-    AddItem(file, QStringLiteral("気象観測データ削除"), QStringLiteral("cntDel"), [this] { DeleteObservationFiles(); });
-    AddSeparator(file, QStringLiteral("cntS1"));
-    AddItem(file, QStringLiteral("等圧線データ読みこみ"), QStringLiteral("cntTLoad"), [this] { LoadIsobars(); });
-    AddItem(file, QStringLiteral("等圧線データ保存"), QStringLiteral("cntTSave"), [this] { SaveIsobars(); });
-    AddItem(file, QStringLiteral("等圧線データ削除"), QStringLiteral("cntTDel"), [this] { DeleteIsobarFiles(); });
-    AddSeparator(file, QStringLiteral("cntS7"));
-    AddItem(file, QStringLiteral("地図を画像で保存"), QStringLiteral("cntTizuHozon"), [this] { ExportMap(); });
-    AddItem(file, QStringLiteral("地図を印刷"), QStringLiteral("cntInsatu"), [this] { PrintMap(); });
+    Commands& c = *commands_;
+    MenuBuilder& m = *menus_;
+    QMenu* file = m.Submenu(nullptr, QStringLiteral("ファイル"), QStringLiteral("cntFile"));
+    m.Item(file, QStringLiteral("気象観測データ読みこみ"), QStringLiteral("cntLoad"),
+           [&c] { c.files.LoadObservations(); });
+    m.Item(file, QStringLiteral("気象観測データ保存"), QStringLiteral("cntSave"), [&c] { c.files.SaveObservations(); });
+    m.Item(file, QStringLiteral("気象観測データ削除"), QStringLiteral("cntDel"),
+           [&c] { c.files.DeleteObservationFiles(); });
+    m.Separator(file, QStringLiteral("cntS1"));
+    m.Item(file, QStringLiteral("等圧線データ読みこみ"), QStringLiteral("cntTLoad"), [&c] { c.files.LoadIsobars(); });
+    m.Item(file, QStringLiteral("等圧線データ保存"), QStringLiteral("cntTSave"), [&c] { c.files.SaveIsobars(); });
+    m.Item(file, QStringLiteral("等圧線データ削除"), QStringLiteral("cntTDel"), [&c] { c.files.DeleteIsobarFiles(); });
+    m.Separator(file, QStringLiteral("cntS7"));
+    m.Item(file, QStringLiteral("地図を画像で保存"), QStringLiteral("cntTizuHozon"), [&c] { c.exporting.ExportMap(); });
+    m.Item(file, QStringLiteral("地図を印刷"), QStringLiteral("cntInsatu"), [&c] { c.exporting.PrintMap(); });
 
-    QMenu* input = AddSubmenu(nullptr, QStringLiteral("データ入力"), QStringLiteral("cntInput"));
-    AddItem(input, QStringLiteral("各地の天気"), QStringLiteral("cntTenki"), [this] { ShowLandForm(); });
-    AddItem(input, QStringLiteral("船舶の報告"), QStringLiteral("cntSenpaku"), [this] { ShowShipForm(); });
-    AddItem(input, QStringLiteral("漁業気象"), QStringLiteral("cntGyogyou"), [this] { ShowFisheryForm(); });
-    AddSeparator(input, QStringLiteral("cntS2"));
-    QMenu* erase = AddSubmenu(input, QStringLiteral("データを消す"), QStringLiteral("cntNew"));
-    AddItem(erase, QStringLiteral("消えますよｏｋ？"), QStringLiteral("cntNew2"), [this] { EraseAllObservations(); });
+    QMenu* input = m.Submenu(nullptr, QStringLiteral("データ入力"), QStringLiteral("cntInput"));
+    m.Item(input, QStringLiteral("各地の天気"), QStringLiteral("cntTenki"), [&c] { c.entry.ShowLandForm(); });
+    m.Item(input, QStringLiteral("船舶の報告"), QStringLiteral("cntSenpaku"), [&c] { c.entry.ShowShipForm(); });
+    m.Item(input, QStringLiteral("漁業気象"), QStringLiteral("cntGyogyou"), [&c] { c.entry.ShowFisheryForm(); });
+    m.Separator(input, QStringLiteral("cntS2"));
+    QMenu* erase = m.Submenu(input, QStringLiteral("データを消す"), QStringLiteral("cntNew"));
+    m.Item(erase, QStringLiteral("消えますよｏｋ？"), QStringLiteral("cntNew2"),
+           [&c] { c.entry.EraseAllObservations(); });
 
-    QMenu* chart = AddSubmenu(nullptr, QStringLiteral("天気図"), QStringLiteral("cntLine"));
-    AddItem(chart, QStringLiteral("地図を表示"), QStringLiteral("cntTizu"), [this] { DrawMap(); });
-    AddItem(chart, QStringLiteral("等圧線の表示"), QStringLiteral("cntTouatu2"), [this] { ShowIsobars(); });
-    AddItem(chart, QStringLiteral("天気記号の表示"), QStringLiteral("cntKigou"),
-            [this] { DrawSymbolLayer(*canvas_, state_); });
-    AddItem(chart, QStringLiteral("風力の表示"), QStringLiteral("cntHuuryoku"),
-            [this] { DrawWindLayer(*canvas_, state_); });
-    AddItem(chart, QStringLiteral("前線の表示"), QStringLiteral("cntZensen"),
-            [this] { DrawFrontLayer(*canvas_, state_); });
-    QMenu* cls = AddSubmenu(chart, QStringLiteral("画面の消去"), QStringLiteral("cntCls"));
-    AddItem(cls, QStringLiteral("地図、等圧線や記号を消す"), QStringLiteral("cntClsLine"), [this] { ClearMap(); });
-    AddSeparator(cls, QStringLiteral("cntS5"));
-    AddItem(cls, QStringLiteral("気象衛星画像も消します"), QStringLiteral("cntClsBMP"),
-            [this] { RemoveSatelliteImage(); });
-    AddSeparator(chart, QStringLiteral("cntS4"));
-    AddItem(chart, QStringLiteral("気圧の立体表示"), QStringLiteral("cntRittai"), [this] { ShowPressureSurface(); });
-    AddItem(chart, QStringLiteral("等圧線の間隔の変更"), QStringLiteral("cntTKankaku"),
-            [this] { ChangeIsobarInterval(); });
-    AddItem(chart, QStringLiteral("等圧線の修正、保存"), QStringLiteral("cntSyusei"),
-            [this] { ShowCorrectionWindow(); });
-    AddItem(chart, QStringLiteral("等圧線の連続表示"), QStringLiteral("cntRenzoku"),
-            [this] { ShowContinuousDisplay(DisplayKind::Isobars); });
-    AddItem(chart, QStringLiteral("表示色の指定"), QStringLiteral("cntColor"), [this] { ShowColorDialog(); });
-    AddSeparator(chart, QStringLiteral("cntS6"));
-    // Read by every full isobar drawing from then on; nothing is redrawn now.
-    QAction* labels = AddItem(chart, QStringLiteral("気圧の数値を入れる"), QStringLiteral("cntSuuti"));
-    labels->setCheckable(true);
-    labels->setChecked(state_.labelIsobars);
-    connect(labels, &QAction::toggled, this, [this](bool on) { state_.labelIsobars = on; });
-    BuildViewMenu(chart);
+    BuildChartMenu();
 
-    QMenu* himawari = AddSubmenu(nullptr, QStringLiteral("気象衛星画像"), QStringLiteral("cntHim"));
-    AddItem(himawari, QStringLiteral("雲の断面図"), QStringLiteral("cntDanmen"), [this] { ShowCrossSectionWindow(); });
-    AddItem(himawari, QStringLiteral("画像の連続表示"), QStringLiteral("cntGRenzoku"),
-            [this] { ShowContinuousDisplay(DisplayKind::Images); });
-    AddSeparator(himawari, QStringLiteral("cntS3"));
-    AddItem(himawari, QStringLiteral("画像読みこみ"), QStringLiteral("cntHimawari"), [this] { LoadSatelliteImage(); });
-    AddItem(himawari, QStringLiteral("画像の保存"), QStringLiteral("cntGazou"), [this] { SaveSatelliteImage(); });
-    AddItem(himawari, QStringLiteral("画像の削除"), QStringLiteral("cntGDel"), [this] { DeleteImageFiles(); });
+    QMenu* himawari = m.Submenu(nullptr, QStringLiteral("気象衛星画像"), QStringLiteral("cntHim"));
+    m.Item(himawari, QStringLiteral("雲の断面図"), QStringLiteral("cntDanmen"),
+           [&c] { c.satellite.ShowCrossSectionWindow(); });
+    m.Item(himawari, QStringLiteral("画像の連続表示"), QStringLiteral("cntGRenzoku"),
+           [&c] { c.display.ShowContinuousDisplay(DisplayKind::Images); });
+    m.Separator(himawari, QStringLiteral("cntS3"));
+    m.Item(himawari, QStringLiteral("画像読みこみ"), QStringLiteral("cntHimawari"),
+           [&c] { c.satellite.LoadSatelliteImage(); });
+    m.Item(himawari, QStringLiteral("画像の保存"), QStringLiteral("cntGazou"),
+           [&c] { c.satellite.SaveSatelliteImage(); });
+    m.Item(himawari, QStringLiteral("画像の削除"), QStringLiteral("cntGDel"), [&c] { c.satellite.DeleteImageFiles(); });
 
-    QMenu* end = AddSubmenu(nullptr, QStringLiteral("終了"), QStringLiteral("cntEnd"));
-    AddItem(end, QStringLiteral("終了ｏｋ？"), QStringLiteral("entEnd2"), [this] { EndProgram(); });
+    QMenu* end = m.Submenu(nullptr, QStringLiteral("終了"), QStringLiteral("cntEnd"));
+    m.Item(end, QStringLiteral("終了ｏｋ？"), QStringLiteral("entEnd2"), [this] { EndProgram(); });
 
     // Ctrl+C copies the map. A shortcut of this window only: in the entry
     // windows it keeps copying the field's text.
@@ -173,31 +142,55 @@ void MainWindow::BuildMenus() {
     copy->setObjectName(QStringLiteral("actCopy"));
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WindowShortcut);
-    connect(copy, &QAction::triggered, this, [this] { CopyMap(); });
+    connect(copy, &QAction::triggered, this, [&c] { c.exporting.CopyMap(); });
     addAction(copy);
 
     QAction* help = menuBar()->addAction(QStringLiteral("説明する？"));
     help->setObjectName(QStringLiteral("cntHelp"));
-    connect(help, &QAction::triggered, this, [this] { ShowMenuHelp(); });
-    actions_[QStringLiteral("cntHelp")] = help;
+    connect(help, &QAction::triggered, this, [this] { ShowMenuHelp(prompts_); });
+    m.Keep(QStringLiteral("cntHelp"), help);
 }
 
-void MainWindow::ShowMenuHelp() {
-    for (int page = 1; page < kMenuHelpPages; ++page) {
-        if (!prompts_.AskYesNo(MenuHelpTitle(page), MenuHelpText(page))) return;
-    }
-    prompts_.Inform(MenuHelpTitle(kMenuHelpPages), MenuHelpText(kMenuHelpPages), Prompts::Icon::None);
+void MainWindow::BuildChartMenu() {
+    Commands& c = *commands_;
+    MenuBuilder& m = *menus_;
+    QMenu* chart = m.Submenu(nullptr, QStringLiteral("天気図"), QStringLiteral("cntLine"));
+    m.Item(chart, QStringLiteral("地図を表示"), QStringLiteral("cntTizu"), [this] { DrawMapLayer(*canvas_, state_); });
+    m.Item(chart, QStringLiteral("等圧線の表示"), QStringLiteral("cntTouatu2"), [&c] { c.isobars.ShowIsobars(); });
+    m.Item(chart, QStringLiteral("天気記号の表示"), QStringLiteral("cntKigou"),
+           [this] { DrawSymbolLayer(*canvas_, state_); });
+    m.Item(chart, QStringLiteral("風力の表示"), QStringLiteral("cntHuuryoku"),
+           [this] { DrawWindLayer(*canvas_, state_); });
+    m.Item(chart, QStringLiteral("前線の表示"), QStringLiteral("cntZensen"),
+           [this] { DrawFrontLayer(*canvas_, state_); });
+    QMenu* cls = m.Submenu(chart, QStringLiteral("画面の消去"), QStringLiteral("cntCls"));
+    m.Item(cls, QStringLiteral("地図、等圧線や記号を消す"), QStringLiteral("cntClsLine"),
+           [this] { canvas_->ClearCanvas(); });
+    m.Separator(cls, QStringLiteral("cntS5"));
+    m.Item(cls, QStringLiteral("気象衛星画像も消します"), QStringLiteral("cntClsBMP"),
+           [&c] { c.satellite.RemoveSatelliteImage(); });
+    m.Separator(chart, QStringLiteral("cntS4"));
+    m.Item(chart, QStringLiteral("気圧の立体表示"), QStringLiteral("cntRittai"),
+           [&c] { c.isobars.ShowPressureSurface(); });
+    m.Item(chart, QStringLiteral("等圧線の間隔の変更"), QStringLiteral("cntTKankaku"),
+           [&c] { c.isobars.ChangeIsobarInterval(); });
+    m.Item(chart, QStringLiteral("等圧線の修正、保存"), QStringLiteral("cntSyusei"),
+           [&c] { c.isobars.ShowCorrectionWindow(); });
+    m.Item(chart, QStringLiteral("等圧線の連続表示"), QStringLiteral("cntRenzoku"),
+           [&c] { c.display.ShowContinuousDisplay(DisplayKind::Isobars); });
+    m.Item(chart, QStringLiteral("表示色の指定"), QStringLiteral("cntColor"), [&c] { c.display.ShowColorDialog(); });
+    m.Separator(chart, QStringLiteral("cntS6"));
+    // Read by every full isobar drawing from then on; nothing is redrawn now.
+    QAction* labels = m.Item(chart, QStringLiteral("気圧の数値を入れる"), QStringLiteral("cntSuuti"));
+    labels->setCheckable(true);
+    labels->setChecked(state_.labelIsobars);
+    connect(labels, &QAction::toggled, this, [this](bool on) { state_.labelIsobars = on; });
+    viewScale_->AddMenu(m, chart);
 }
 
-void MainWindow::ShowPleaseWait(const QString& caption) {
+PleaseWait& MainWindow::pleaseWaitWindow() {
     if (!pleaseWait_) pleaseWait_ = new PleaseWait(nullptr);
-    pleaseWait_->ShowCaption(caption);
-}
-
-void MainWindow::ShowPleaseWait(const QString& caption, const QColor& background) {
-    if (!pleaseWait_) pleaseWait_ = new PleaseWait(nullptr);
-    pleaseWait_->SetBackground(background);
-    pleaseWait_->ShowCaption(caption);
+    return *pleaseWait_;
 }
 
 PleaseWait* MainWindow::pleaseWait() const { return pleaseWait_.data(); }
@@ -210,20 +203,15 @@ void MainWindow::HidePleaseWait() {
     }
 }
 
-void MainWindow::OnCanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y) {
-    if (ShowRunning()) return;  // during a show the map only shows
-    const MouseMode mode = state_.mouseMode;
-    if (IsCorrectionMode(mode)) {
-        if (correctionHandler_) correctionHandler_(button, shift, x, y);
-    } else if (IsCrossSectionMode(mode)) {
-        if (crossSectionHandler_) crossSectionHandler_(button, shift, x, y);
-    }
-    // No mode: a click does nothing.
+void MainWindow::HoldStill(bool hold) {
+    menuBar()->setEnabled(!hold);
+    view_->setEnabled(!hold);
 }
 
-void MainWindow::DrawMap() { DrawMapLayer(*canvas_, state_); }
-
-void MainWindow::ClearMap() { canvas_->ClearCanvas(); }
+void MainWindow::OnCanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y) {
+    if (commands_->display.ShowRunning()) return;  // during a show the map only shows
+    commands_->clicks.Press(button, shift, x, y);
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
@@ -233,11 +221,24 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::EndProgram() {
     if (ending_) return;
     ending_ = true;
-    // Ends at once: nothing is saved and nothing is asked.
     HidePleaseWait();
     emit ended();
     QApplication::closeAllWindows();
     QCoreApplication::quit();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (commands_->display.ShowRunning() || FileDropList::LocalFiles(event->mimeData()).isEmpty()) return;
+    event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QStringList paths = FileDropList::LocalFiles(event->mimeData());
+    if (paths.isEmpty()) return;
+    event->acceptProposedAction();
+    // After the drop has ended, so the messages do not hold up the other program.
+    QMetaObject::invokeMethod(
+        this, [this, paths] { commands_->givenFiles.Open(paths); }, Qt::QueuedConnection);
 }
 
 }  // namespace isobra

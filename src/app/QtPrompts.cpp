@@ -103,10 +103,11 @@ std::optional<QString> QtPrompts::InputText(const QString& title, const QString&
     return text;
 }
 
-void QtPrompts::ChooseFile(const FileRequest& request, FileChooserState& chooser) {
-    FrmOpenSave dialog(*this, chooser, parent_);
+std::optional<FileChoice> QtPrompts::ChooseFile(const FileRequest& request) {
+    FrmOpenSave dialog(*this, parent_);
     dialog.Prepare(request);
     dialog.exec();
+    return dialog.choice();
 }
 
 std::optional<Colour> QtPrompts::PickColour(const QString& title, Colour initial) {

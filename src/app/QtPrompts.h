@@ -19,7 +19,7 @@ public:
     bool AskYesNo(const QString& title, const QString& text, Answer preferred = Answer::Yes,
                   Icon icon = Icon::Question) override;
     std::optional<QString> InputText(const QString& title, const QString& prompt, const QString& defaultText) override;
-    void ChooseFile(const FileRequest& request, FileChooserState& chooser) override;
+    std::optional<FileChoice> ChooseFile(const FileRequest& request) override;
     std::optional<Colour> PickColour(const QString& title, Colour initial) override;
     bool ChoosePrinter(const QString& title, QPrinter& printer) override;
 

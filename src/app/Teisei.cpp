@@ -9,12 +9,14 @@
 #include <QVBoxLayout>
 #include <map>
 
-#include "app/MainWindow.h"
+#include "app/CorrectionHost.h"
+#include "app/MapView.h"
 #include "isobar/CentreLetters.h"
 #include "isobar/GridCorrection.h"
 #include "state/IsobarCorrection.h"
 #include "state/IsobarLayer.h"
 #include "widgets/HelpTexts.h"
+#include "widgets/Prompts.h"
 #include "widgets/QImageCanvas.h"
 #include "widgets/QtText.h"
 #include "widgets/WindowPlacement.h"
@@ -28,7 +30,8 @@ const QKeySequence kRedoKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
 
 }  // namespace
 
-Teisei::Teisei(MainWindow& main) : QWidget(&main, Qt::Window), main_(main), state_(main.state()) {
+Teisei::Teisei(AppState& state, Prompts& prompts, MapView& map, CorrectionHost& host)
+    : QWidget(&map.frame(), Qt::Window), state_(state), prompts_(prompts), map_(map), host_(host) {
     setObjectName(QStringLiteral("Teisei"));
     setWindowTitle(QStringLiteral("等圧線の修正、保存"));
     ConnectButtons(BuildControls());
@@ -90,22 +93,22 @@ void Teisei::ConnectButtons(const std::map<QString, QPushButton*>& buttons) {
        [this] { ChooseMode(MouseMode::Inspect, QStringLiteral("気圧を調べます　地図をクリックしてください。")); });
     on("cmdHelp", [this] {
         const HelpPage help = CorrectionHelp();
-        main_.prompts().Inform(help.title, help.text);
+        prompts_.Inform(help.title, help.text);
     });
-    on("cmdKankaku", [this] { main_.ChangeIsobarInterval(); });
+    on("cmdKankaku", [this] { host_.ChangeIsobarInterval(); });
     on("cmdHeikin", [this] { Smooth(); });
-    on("cmdDLine", [this] { RedrawIsobarMap(main_.canvas(), state_); });
-    on("cmdSave", [this] { main_.SaveIsobars(MainWindow::PleaseWaitShown::No); });
+    on("cmdDLine", [this] { RedrawIsobarMap(map_.canvas(), state_); });
+    on("cmdSave", [this] { host_.SaveIsobarsQuietly(); });
     on("cmdEnd", [this] { close(); });
     on("cmdUndo", [this] { Undo(); });
     on("cmdRedo", [this] { Redo(); });
 }
 
 void Teisei::InstallShortcuts() {
-    for (QWidget* window : {static_cast<QWidget*>(this), static_cast<QWidget*>(&main_)}) {
+    for (QWidget* window : {static_cast<QWidget*>(this), &map_.frame()}) {
         auto* undoKeys = new QShortcut(kUndoKeys, window, this, [this] { Undo(); });
         auto* redoKeys = new QShortcut(kRedoKeys, window, this, [this] { Redo(); });
-        if (window == &main_) {
+        if (window == &map_.frame()) {
             mapUndo_ = undoKeys;
             mapRedo_ = redoKeys;
         }
@@ -131,7 +134,7 @@ void Teisei::Open() {
         mapUndo_->setEnabled(true);
         mapRedo_->setEnabled(true);
     }
-    ShowBesideMainWindow(this, &main_);
+    ShowBesideMainWindow(this, &map_.frame());
 }
 
 void Teisei::BringToFront() {
@@ -143,14 +146,14 @@ void Teisei::BringToFront() {
 void Teisei::OnMapClick(Qt::MouseButton button, float x, float y) {
     AppState& state = state_;
     const CorrectionClick click{state.mouseMode, button == Qt::LeftButton, x, y};
-    const auto value = CorrectAtPoint(main_.canvas(), state.field, state.correctionHistory,
+    const auto value = CorrectAtPoint(map_.canvas(), state.field, state.correctionHistory,
                                       state.colours.ColorOf(kIsobarColour), click);
     if (value) SetText(ToQ(PressureText(*value, state.field.grid.pressureScale)));
 }
 
-void Teisei::Undo() { ShowStep(UndoCorrection(main_.canvas(), state_)); }
+void Teisei::Undo() { ShowStep(UndoCorrection(map_.canvas(), state_)); }
 
-void Teisei::Redo() { ShowStep(RedoCorrection(main_.canvas(), state_)); }
+void Teisei::Redo() { ShowStep(RedoCorrection(map_.canvas(), state_)); }
 
 void Teisei::ShowStep(const GridEdit* edit) {
     if (!edit) return;
@@ -178,7 +181,7 @@ void Teisei::ChooseMode(MouseMode mode, const QString& text) {
 void Teisei::Smooth() {
     SetText(QStringLiteral("計算中"));
     text1_->repaint();
-    SmoothCorrectedField(main_.canvas(), state_);
+    SmoothCorrectedField(map_.canvas(), state_);
     SetText(QString());
 }
 

@@ -14,18 +14,21 @@ class QShortcut;
 
 namespace isobra {
 
-class MainWindow;
+class CorrectionHost;
+class MapView;
+class Prompts;
 
 // The correction window: its buttons choose what a click on the map does
 // (read, raise or lower the pressure at the nearest node), smooth and
 // redraw the field, change the spacing, save the isobar file, and undo or
-// redo the corrections. The clicks themselves come through the main
-// window's dispatch to OnMapClick.
+// redo the corrections. The clicks themselves come to OnMapClick from the
+// map's dispatch.
 class Teisei : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Teisei(MainWindow& main);
+    // A window of the map's, which shares the spacing and the save with the menu.
+    Teisei(AppState& state, Prompts& prompts, MapView& map, CorrectionHost& host);
     ~Teisei() override;
 
     // "等圧線の修正、保存" after the redraw: a closed window opens beside the
@@ -58,8 +61,10 @@ private:
     // after a smoothing.
     void ShowStep(const GridEdit* edit);
 
-    MainWindow& main_;
     AppState& state_;
+    Prompts& prompts_;
+    MapView& map_;
+    CorrectionHost& host_;
     QPlainTextEdit* text1_ = nullptr;
     QPushButton* undo_ = nullptr;
     QPushButton* redo_ = nullptr;

@@ -9,7 +9,6 @@
 #include "model/EntryLists.h"
 #include "model/ObservationSet.h"
 #include "model/PressureField.h"
-#include "state/FileChooserState.h"
 #include "state/MouseMode.h"
 
 namespace isobra {
@@ -38,7 +37,6 @@ public:
     MouseMode mouseMode = MouseMode::None;
     bool labelIsobars = false;  // "気圧の数値を入れる": values on the isobars, central pressures
     CoastlineTable coastline;
-    FileChooserState fileChooser;
 };
 
 }  // namespace isobra

@@ -10,8 +10,6 @@ class QPrinter;
 
 namespace isobra {
 
-struct FileChooserState;
-
 // What a command asks of the file chooser.
 struct FileRequest {
     enum class Purpose { Open, Save, Delete };
@@ -22,8 +20,15 @@ struct FileRequest {
     QString initialName;              // the name box's text as the chooser opens (empty: a fresh start)
     QStringList optionCaptions = {};  // their captions, top to bottom
     // Several patterns to pick from in a list ("*.png", "*.svg", ...); the
-    // one shown first is `pattern`. The pick is left in the chooser state.
+    // one shown first is `pattern`.
     QStringList patternChoices = {};
+};
+
+// What the user chose in the file chooser.
+struct FileChoice {
+    QString path;
+    int pattern = 0;  // of the request's patternChoices, counted from 0 (0 where none were offered)
+    int option = 0;   // of the three image-format options, counted from 0 (0 where none were shown)
 };
 
 // Every message box and input box goes through this interface, so tests can
@@ -44,9 +49,8 @@ public:
     // An input box; the typed text, or nothing on cancel.
     virtual std::optional<QString> InputText(const QString& title, const QString& prompt,
                                              const QString& defaultText) = 0;
-    // The modal file chooser. On accept it writes chooser.chosenPath; on
-    // cancel it sets chooser.cancelled and leaves the path alone.
-    virtual void ChooseFile(const FileRequest& request, FileChooserState& chooser) = 0;
+    // The modal file chooser; nothing on cancel.
+    virtual std::optional<FileChoice> ChooseFile(const FileRequest& request) = 0;
     // The platform's colour picker, starting at `initial`; the colour
     // picked, or nothing on cancel.
     virtual std::optional<Colour> PickColour(const QString& title, Colour initial) = 0;
@@ -54,10 +58,6 @@ public:
     // user chose to print.
     virtual bool ChoosePrinter(const QString& title, QPrinter& printer) = 0;
 };
-
-// The file chooser from a fresh start (not cancelled, the first pattern): the
-// path chosen, or nothing on cancel. The chooser state keeps what it tells.
-std::optional<QString> AskFile(Prompts& prompts, FileChooserState& chooser, const FileRequest& request);
 
 // The default title of the program's message boxes.
 inline const char* const kProgramTitle = "Isobra";

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "app/CanvasView.h"
+#include "app/Commands.h"
 #include "app/MainWindow.h"
 #include "app/Teisei.h"
 #include "isobar/CentreLetters.h"
@@ -262,10 +263,11 @@ private slots:
         const std::vector<std::pair<const char*, std::function<void()>>> commands = {
             {"isobar file",
              [&] {
-                 QVERIFY(window_->OpenIsobarFile(cnt));
+                 QVERIFY(window_->commands().files.OpenIsobarFile(cnt));
                  QVERIFY(state_->field.pressureGrid == corrected);
              }},
-            {"observation file", [&] { QVERIFY(window_->OpenObservationFile(ISOBRA_EXAMPLES "/winter.dat")); }},
+            {"observation file",
+             [&] { QVERIFY(window_->commands().files.OpenObservationFile(ISOBRA_EXAMPLES "/winter.dat")); }},
             {"construction",
              [&] {
                  window_->menuAction("cntTenki")->trigger();  // the grid is to be built again
@@ -289,12 +291,12 @@ private slots:
 private:
     Teisei* Open() {
         window_->menuAction("cntSyusei")->trigger();
-        Teisei* teisei = window_->correctionWindow();
+        Teisei* teisei = window_->commands().isobars.correctionWindow();
         if (teisei && !QTest::qWaitForWindowExposed(teisei)) qWarning("the correction window was not shown");
         return teisei;
     }
     QPushButton* Button(const QString& name) {
-        auto* button = window_->correctionWindow()->findChild<QPushButton*>(name);
+        auto* button = window_->commands().isobars.correctionWindow()->findChild<QPushButton*>(name);
         if (!button) qFatal("no button %s", qPrintable(name));
         return button;
     }

@@ -5,6 +5,7 @@
 #include <QSvgRenderer>
 #include <QtTest>
 
+#include "app/Commands.h"
 #include "app/MainWindow.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
@@ -40,7 +41,7 @@ private slots:
     // pixels: the list holds all that is shown and nothing cleared away.
     void theRetainedCallsRedrawTheExampleMapPixelForPixel() {
         window_->canvas().SetBackgroundPicture(std::make_shared<RgbImage>(300, 200, MakeColour(90, 90, 90)));
-        window_->DrawMap();
+        window_->menuAction("cntTizu")->trigger();
         window_->menuAction("cntSuuti")->setChecked(true);  // small texts too
         window_->menuAction("cntClsLine")->trigger();
         DrawExampleMap();
@@ -74,11 +75,11 @@ private slots:
     }
 
     void theExampleMapAsSvgAndPdf() {
-        window_->DrawMap();
+        window_->menuAction("cntTizu")->trigger();
         // The coastline table holds 29 runs of points: 29 polylines.
         QCOMPARE(QString::fromStdString(*VectorReplay(window_->canvas()).Svg(kWhole)).count("<polyline"), 29);
 
-        window_->ClearMap();
+        window_->menuAction("cntClsLine")->trigger();
         DrawExampleMap();
         const VectorReplay replay(window_->canvas());
         const std::string svg = *replay.Svg(kWhole);
@@ -116,7 +117,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, picked);
         QFETCH(QString, written);
-        window_->DrawMap();
+        window_->menuAction("cntTizu")->trigger();
         prompts_->fileAnswers = {folder_->filePath(typed)};
         prompts_->patternAnswers = {picked};
         window_->menuAction("cntTizuHozon")->trigger();
@@ -130,7 +131,7 @@ private slots:
 
 private:
     void DrawExampleMap() {
-        QVERIFY(window_->OpenObservationFile(QStringLiteral(ISOBRA_EXAMPLES "/winter.dat")));
+        QVERIFY(window_->commands().files.OpenObservationFile(QStringLiteral(ISOBRA_EXAMPLES "/winter.dat")));
         for (const char* item : {"cntTizu", "cntTouatu2", "cntKigou", "cntHuuryoku", "cntZensen"})
             window_->menuAction(item)->trigger();
         QVERIFY(prompts_->shown.empty());

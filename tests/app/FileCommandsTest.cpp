@@ -5,8 +5,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/Commands.h"
 #include "app/FrmOpenSave.h"
 #include "app/MainWindow.h"
+#include "canvas/MapCanvas.h"
 #include "entry/Gyogyou.h"
 #include "entry/Kaiyou1.h"
 #include "entry/Tenki1.h"
@@ -70,9 +72,9 @@ private slots:
         QCOMPARE(obs.stationCount(), 54);
         QVERIFY(obs.shipCount() > 0);
         QVERIFY(obs.fisheryCount() > 0);
-        QCOMPARE(window_->shipForm()->RowCount(), int(obs.shipCount()));
-        QCOMPARE(window_->fisheryForm()->RowCount(), int(obs.fisheryCount()));
-        QVERIFY(window_->landForm()->RowText(0).startsWith(QStringLiteral("石垣島")));
+        QCOMPARE(window_->commands().entry.shipForm()->RowCount(), int(obs.shipCount()));
+        QCOMPARE(window_->commands().entry.fisheryForm()->RowCount(), int(obs.fisheryCount()));
+        QVERIFY(window_->commands().entry.landForm()->RowText(0).startsWith(QStringLiteral("石垣島")));
         QVERIFY(!state_->field.pressureGrid.IsComputed());
         QVERIFY(!window_->pleaseWait());
 
@@ -86,16 +88,16 @@ private slots:
         QVERIFY(!window_->pleaseWait());
 
         // Erase, reload the copy: every row and count comes back.
-        const QStringList land = Rows(window_->landForm());
-        const QStringList ships = Rows(window_->shipForm());
-        const QStringList fishery = Rows(window_->fisheryForm());
+        const QStringList land = Rows(window_->commands().entry.landForm());
+        const QStringList ships = Rows(window_->commands().entry.shipForm());
+        const QStringList fishery = Rows(window_->commands().entry.fisheryForm());
         const ObservationSet before = obs;
         window_->menuAction("cntNew2")->trigger();
-        QCOMPARE(window_->shipForm()->RowCount(), 0);
+        QCOMPARE(window_->commands().entry.shipForm()->RowCount(), 0);
         Load(dir_->filePath("copy.DAT"));
-        QCOMPARE(Rows(window_->landForm()), land);
-        QCOMPARE(Rows(window_->shipForm()), ships);
-        QCOMPARE(Rows(window_->fisheryForm()), fishery);
+        QCOMPARE(Rows(window_->commands().entry.landForm()), land);
+        QCOMPARE(Rows(window_->commands().entry.shipForm()), ships);
+        QCOMPARE(Rows(window_->commands().entry.fisheryForm()), fishery);
         QCOMPARE(obs.shipCount(), before.shipCount());
         QCOMPARE(obs.fisheryCount(), before.fisheryCount());
         for (int i = 0; i < obs.stationCount(); ++i) QVERIFY(obs.land(i) == before.land(i));
@@ -105,15 +107,15 @@ private slots:
 
     void anEntryAfterALoadAddsAReportInsteadOfReplacingOne() {
         Load(test::kExample);
-        const QStringList ships = Rows(window_->shipForm());
-        const QStringList fishery = Rows(window_->fisheryForm());
+        const QStringList ships = Rows(window_->commands().entry.shipForm());
+        const QStringList fishery = Rows(window_->commands().entry.fisheryForm());
         QVERIFY(ships.size() >= 2);
-        window_->shipForm()->OnTugiClicked();
-        window_->fisheryForm()->OnTugiClicked();
-        QCOMPARE(Rows(window_->shipForm()).mid(0, ships.size()), ships);
-        QCOMPARE(window_->shipForm()->RowCount(), ships.size() + 1);
-        QCOMPARE(Rows(window_->fisheryForm()).mid(0, fishery.size()), fishery);
-        QCOMPARE(window_->fisheryForm()->RowCount(), fishery.size() + 1);
+        window_->commands().entry.shipForm()->OnTugiClicked();
+        window_->commands().entry.fisheryForm()->OnTugiClicked();
+        QCOMPARE(Rows(window_->commands().entry.shipForm()).mid(0, ships.size()), ships);
+        QCOMPARE(window_->commands().entry.shipForm()->RowCount(), ships.size() + 1);
+        QCOMPARE(Rows(window_->commands().entry.fisheryForm()).mid(0, fishery.size()), fishery);
+        QCOMPARE(window_->commands().entry.fisheryForm()->RowCount(), fishery.size() + 1);
     }
 
     void savedDetailsSurviveTheRoundTrip() {
@@ -121,7 +123,7 @@ private slots:
         obs.land(0) = {3, 0, 3, 0, 0};       // no report: written as "不明", direction empty
         obs.land(1) = {0, 2, 1, 1012, -5};   // minus five degrees
         obs.land(53) = {0, 1, 1, 640, -10};  // Fuji: the pressure is never written
-        window_->landForm()->RebuildRowsFromData(54, LandWeather::Always);
+        window_->commands().entry.landForm()->RebuildRowsFromData(54, LandWeather::Always);
         prompts_->fileAnswers = {dir_->filePath("edge")};
         window_->menuAction("cntSave")->trigger();
         const QByteArray bytes = ReadAll(dir_->filePath("edge.DAT"));
@@ -238,7 +240,7 @@ private slots:
         WriteAll(dir_->filePath("fifty.dat"), QByteArray::fromStdString(*bytes));
         Load(dir_->filePath("fifty.dat"));
         QCOMPARE(state_->observations.stationCount(), 50);
-        QCOMPARE(window_->landForm()->RowCount(), 54);
+        QCOMPARE(window_->commands().entry.landForm()->RowCount(), 54);
 
         prompts_->fileAnswers = {dir_->filePath("again")};
         window_->menuAction("cntSave")->trigger();
@@ -264,8 +266,8 @@ private slots:
     void aTruncatedFileChangesNothing() {
         Load(test::kExample);
         const ObservationSet before = state_->observations;
-        const QStringList ships = Rows(window_->shipForm());
-        const QStringList land = Rows(window_->landForm());
+        const QStringList ships = Rows(window_->commands().entry.shipForm());
+        const QStringList land = Rows(window_->commands().entry.landForm());
         state_->field.pressureGrid.at(0, 0) = 101000;  // computed
 
         QByteArray bytes = ReadAll(test::kExample);
@@ -277,8 +279,8 @@ private slots:
         QVERIFY(prompts_->shown[0].text.contains(QStringLiteral("「half.dat」を読みこめませんでした")));
         QVERIFY(prompts_->shown[0].text.contains(QStringLiteral("行目")));
         QVERIFY(!window_->pleaseWait());
-        QCOMPARE(Rows(window_->shipForm()), ships);
-        QCOMPARE(Rows(window_->landForm()), land);
+        QCOMPARE(Rows(window_->commands().entry.shipForm()), ships);
+        QCOMPARE(Rows(window_->commands().entry.landForm()), land);
         QCOMPARE(state_->observations.shipCount(), before.shipCount());
         for (int i = 0; i < 54; ++i) QVERIFY(state_->observations.land(i) == before.land(i));
         QVERIFY(state_->field.pressureGrid.IsComputed());
@@ -336,10 +338,10 @@ private slots:
         QVERIFY(state_->field.plotTable.fisheryCount > 0);
         QVERIFY(state_->field.plotTable.fisheryCount <= plot.fisheryCount);
         // The isobars are drawn, over the cleared canvas, without the map.
-        const bool drawn = test::DrawnPixels(window_->canvas().DrawingLayer().copy(0, 0, 400, 400)) > 0;
+        const bool drawn = test::DrawnPixels(window_->canvas().DrawingLayer().copy(0, 0, kMapSize, kMapSize)) > 0;
         QVERIFY(drawn);
         // The entry lists still hold their ships.
-        QCOMPARE(window_->shipForm()->RowCount(), int(state_->observations.shipCount()));
+        QCOMPARE(window_->commands().entry.shipForm()->RowCount(), int(state_->observations.shipCount()));
 
         // A broken isobar file changes nothing.
         WriteAll(dir_->filePath("bad.cnt"), ReadAll(dir_->filePath("map.CNT")).left(200));

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/Commands.h"
 #include "app/FrmColor.h"
 #include "app/MainWindow.h"
 #include "support/DrawnPixels.h"
@@ -45,7 +46,7 @@ private slots:
 
         // "キャンセル" changes nothing.
         QTest::mouseClick(Button(dialog, "Command2"), Qt::LeftButton);
-        QTRY_VERIFY(!window_->colourDialog());
+        QTRY_VERIFY(!window_->commands().display.colourDialog());
         QCOMPARE(state_->colours, ColorSettings{});
         QCOMPARE(window_->canvas().BackgroundColour(), MakeColour(255, 255, 255));
         QVERIFY(prompts_->shown.empty());
@@ -84,11 +85,11 @@ private slots:
         QCOMPARE(prompts_->shown.size(), size_t(1));
         QCOMPARE(prompts_->shown[0].title, QStringLiteral("色の設定の確認"));
         QCOMPARE(prompts_->shown[0].text, QStringLiteral("色を変えましたので、画面を消去してもう一度描いて下さい。"));
-        QTRY_VERIFY(!window_->colourDialog());
+        QTRY_VERIFY(!window_->commands().display.colourDialog());
     }
 
     void aChangedColourReachesTheNextDrawingNotTheLastOne() {
-        window_->DrawMap();
+        window_->menuAction("cntTizu")->trigger();
         const QImage before = window_->canvas().DrawingLayer();
         FrmColor* dialog = Open();
         QTest::mouseClick(Label(dialog, "Label3"), Qt::LeftButton);  // isobars: red
@@ -100,12 +101,12 @@ private slots:
         QTest::mouseClick(Button(dialog, "Command1"), Qt::LeftButton);
         QCOMPARE(window_->canvas().DrawingLayer(), before);  // nothing already drawn changes
 
-        QVERIFY(window_->OpenIsobarFile(QStringLiteral(ISOBRA_TEST_DATA "/winter-isobars.cnt")));
+        QVERIFY(window_->commands().files.OpenIsobarFile(QStringLiteral(ISOBRA_TEST_DATA "/winter-isobars.cnt")));
         const QImage after = window_->canvas().DrawingLayer();
         QVERIFY(DrawnPixels(after, qRgb(255, 0, 0)) > 500);  // the new isobars
         QCOMPARE(DrawnPixels(after, qRgb(0, 128, 0)), 0);    // the map is not drawn again
-        window_->ClearMap();
-        window_->DrawMap();
+        window_->menuAction("cntClsLine")->trigger();
+        window_->menuAction("cntTizu")->trigger();
         QCOMPARE(DrawnPixels(window_->canvas().DrawingLayer(), qRgb(0, 128, 0)), DrawnPixels(before, qRgb(0, 0, 255)));
     }
 
@@ -113,14 +114,14 @@ private slots:
         FrmColor* dialog = Open();
         QTest::mouseClick(Label(dialog, "Label5"), Qt::LeftButton);
         window_->menuAction("cntColor")->trigger();
-        QCOMPARE(window_->colourDialog(), dialog);
+        QCOMPARE(window_->commands().display.colourDialog(), dialog);
         QCOMPARE(dialog->selectedItem(), int(kWindSymbolColour));
     }
 
 private:
     FrmColor* Open() {
         window_->menuAction("cntColor")->trigger();
-        FrmColor* dialog = window_->colourDialog();
+        FrmColor* dialog = window_->commands().display.colourDialog();
         if (dialog) {
             [&] {
                 QVERIFY(dialog->isVisible());

@@ -40,7 +40,6 @@ private slots:
         Touch(dir_->filePath("sub.dir/inner.dat"));
         QDir::setCurrent(dir_->path());
         prompts_ = std::make_unique<test::ScriptedPrompts>();
-        chooser_ = FileChooserState{};
     }
     void cleanup() {
         dialog_.reset();
@@ -80,7 +79,7 @@ private slots:
         QTest::mouseClick(Button("cmdOpenSave0"), Qt::LeftButton);
         QCOMPARE(Name()->text(), QString());
         QVERIFY(dialog_->isVisible());
-        QCOMPARE(chooser_.chosenPath, std::string());
+        QVERIFY(!dialog_->choice());
     }
 
     void openAcceptsListedFilesIgnoringCaseAndRefusesMissingOnes() {
@@ -92,8 +91,7 @@ private slots:
 
         Type("OBS.dat");  // the file is obs.DAT
         QVERIFY(!dialog_->isVisible());
-        QCOMPARE(QString::fromStdString(chooser_.chosenPath), QDir(dir_->path()).canonicalPath() + "/obs.DAT");
-        QVERIFY(!chooser_.cancelled);
+        QCOMPARE(Chosen(), QDir(dir_->path()).canonicalPath() + "/obs.DAT");
     }
 
     void anExistingFileHiddenByThePatternKeepsTheDialogOpen() {
@@ -109,7 +107,7 @@ private slots:
         Type("sub.dir");
         Type("new");
         QVERIFY(!dialog_->isVisible());
-        QCOMPARE(QString::fromStdString(chooser_.chosenPath), QDir(dir_->filePath("sub.dir")).canonicalPath() + "/new");
+        QCOMPARE(Chosen(), QDir(dir_->filePath("sub.dir")).canonicalPath() + "/new");
 
         // Shown again after "No" to replacing: the name still typed.
         FileRequest again{"観測データ保存", "*.dat", FileRequest::Purpose::Save};
@@ -132,24 +130,23 @@ private slots:
         QVERIFY(prompts_->shown.back().text.contains("ファイル名として使えません"));
     }
 
-    void cancelAndTheCloseBoxKeepTheOldPath() {
-        chooser_.chosenPath = "/old/obs.DAT";
+    void cancelTheCloseBoxAndEscapeChooseNothing() {
         Open({"観測データ読みこみ", "*.dat", FileRequest::Purpose::Open});
+        Name()->setText(QStringLiteral("obs.DAT"));
         QTest::mouseClick(Button("cmdOpenSave1"), Qt::LeftButton);
         QVERIFY(!dialog_->isVisible());
-        QVERIFY(chooser_.cancelled);
-        QCOMPARE(chooser_.chosenPath, std::string("/old/obs.DAT"));
+        QVERIFY(!dialog_->choice());
 
-        chooser_.cancelled = false;
         Open({"観測データ削除", "*.dat", FileRequest::Purpose::Delete});
+        Name()->setText(QStringLiteral("obs.DAT"));
         dialog_->close();
-        QVERIFY(chooser_.cancelled);
-        QCOMPARE(chooser_.chosenPath, std::string("/old/obs.DAT"));
+        QVERIFY(!dialog_->choice());
 
-        chooser_.cancelled = false;
         Open({"観測データ読みこみ", "*.dat", FileRequest::Purpose::Open});
+        Name()->setText(QStringLiteral("obs.DAT"));
         QTest::keyClick(dialog_.get(), Qt::Key_Escape);
-        QVERIFY(chooser_.cancelled);
+        QVERIFY(!dialog_->isVisible());
+        QVERIFY(!dialog_->choice());
     }
 
     void clickingAndDoubleClickingFiles() {
@@ -161,7 +158,7 @@ private slots:
         QCOMPARE(Name()->text(), QStringLiteral("OBS2.dat"));
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
         QVERIFY(!dialog_->isVisible());
-        QCOMPARE(QString::fromStdString(chooser_.chosenPath), QDir(dir_->path()).canonicalPath() + "/OBS2.dat");
+        QCOMPARE(Chosen(), QDir(dir_->path()).canonicalPath() + "/OBS2.dat");
     }
 
     // The list makes its first row current when Tab brings the focus to it;
@@ -175,16 +172,15 @@ private slots:
         QCOMPARE(Name()->text(), QStringLiteral("mynew"));
         typist::Press(Qt::Key_Return);
         QVERIFY(!dialog_->isVisible());
-        QCOMPARE(QString::fromStdString(chooser_.chosenPath), QDir(dir_->path()).canonicalPath() + "/mynew");
+        QCOMPARE(Chosen(), QDir(dir_->path()).canonicalPath() + "/mynew");
 
-        chooser_.chosenPath.clear();
         OpenActive({"観測データ削除", "*.dat", FileRequest::Purpose::Delete});
         typist::Type("zzz");
         typist::Press(Qt::Key_Tab);
         typist::Press(Qt::Key_Return);
         QVERIFY(dialog_->isVisible());
         QCOMPARE(prompts_->shown.back().text, QStringLiteral("ファイルが存在しません。"));
-        QCOMPARE(chooser_.chosenPath, std::string());
+        QVERIFY(!dialog_->choice());
 
         // OK with the name box empty takes the selected file only.
         OpenActive({"観測データ読みこみ", "*.dat", FileRequest::Purpose::Open});
@@ -199,7 +195,7 @@ private slots:
         QCOMPARE(Name()->text(), QStringLiteral("obs.DAT"));
         typist::Press(Qt::Key_Return);
         QVERIFY(!dialog_->isVisible());
-        QCOMPARE(QString::fromStdString(chooser_.chosenPath), QDir(dir_->path()).canonicalPath() + "/obs.DAT");
+        QCOMPARE(Chosen(), QDir(dir_->path()).canonicalPath() + "/obs.DAT");
     }
 
     void optionButtonsAreHiddenUnlessAskedFor() {
@@ -219,9 +215,8 @@ private slots:
         QCOMPARE(dialog_->pattern(), QStringLiteral("*.b1"));
         QCOMPARE(dialog_->fileNames(), QStringList{"a.B1"});
         QCOMPARE(Name()->text(), QString());
-        QTest::mouseClick(Button("cmdOpenSave1"), Qt::LeftButton);
-        QCOMPARE(chooser_.SelectedOption(), 1);
-        QCOMPARE(chooser_.options, (std::array<bool, 3>{false, true, false}));
+        Type("a.B1");
+        QCOMPARE(dialog_->choice()->option, 1);
         QVERIFY(!option2->isVisible());
     }
 
@@ -241,8 +236,8 @@ private slots:
         typist::Press(Qt::Key_Down);
         QCOMPARE(dialog_->fileNames(), QStringList{"old.SVG"});
         typist::Press(Qt::Key_Return);
-        QCOMPARE(QString::fromStdString(chooser_.chosenPath), QDir(dir_->path()).canonicalPath() + "/chart");
-        QCOMPARE(chooser_.chosenPattern, 1);
+        QCOMPARE(Chosen(), QDir(dir_->path()).canonicalPath() + "/chart");
+        QCOMPARE(dialog_->choice()->pattern, 1);
         Open(request);
         Type("*.pdf");  // a pattern typed that the list offers is picked there
         QCOMPARE(Patterns()->currentText(), QStringLiteral("*.pdf"));
@@ -251,7 +246,7 @@ private slots:
 private:
     QComboBox* Patterns() { return dialog_->findChild<QComboBox*>("cboOpenSave"); }
     void Open(const FileRequest& request) {
-        dialog_ = std::make_unique<FrmOpenSave>(*prompts_, chooser_);
+        dialog_ = std::make_unique<FrmOpenSave>(*prompts_);
         dialog_->Prepare(request);
         dialog_->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
@@ -265,6 +260,7 @@ private:
     QListWidget* List() { return dialog_->findChild<QListWidget*>("filOpenSave"); }
     QLineEdit* Name() { return dialog_->findChild<QLineEdit*>("txtOpenSave"); }
     QPushButton* Button(const char* name) { return dialog_->findChild<QPushButton*>(name); }
+    QString Chosen() const { return dialog_->choice() ? dialog_->choice()->path : QString(); }
     void Type(const QString& text) {
         Name()->clear();
         QTest::keyClicks(Name(), text);
@@ -274,7 +270,6 @@ private:
     std::unique_ptr<test::CurrentFolder> cwd_;
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<test::ScriptedPrompts> prompts_;
-    FileChooserState chooser_;
     std::unique_ptr<FrmOpenSave> dialog_;
 };
 

@@ -1,6 +1,8 @@
 #include <QtTest>
 
+#include "app/Commands.h"
 #include "app/MainWindow.h"
+#include "canvas/MapCanvas.h"
 #include "canvas/RgbImage.h"
 #include "entry/Kaiyou1.h"
 #include "state/IsobarLayer.h"
@@ -69,13 +71,13 @@ private slots:
     void shipCountsComeFromTheListAndThePlotTableRemembersThem() {
         for (int i = 0; i < 54; ++i) state_->observations.land(i).pressure = 1010;
         window_->menuAction("cntTouatu2")->trigger();
-        QCOMPARE(state_->observations.shipCount(), window_->shipForm()->RowCount());
+        QCOMPARE(state_->observations.shipCount(), window_->commands().entry.shipForm()->RowCount());
         QCOMPARE(state_->field.plotTable.shipCount, 0);
         QCOMPARE(state_->field.plotTable.stationCount, 54);
     }
 
     void theSurfaceNeedsAComputedGrid() {
-        auto picture = std::make_shared<RgbImage>(400, 400, MakeColour(0, 128, 0));
+        auto picture = std::make_shared<RgbImage>(kMapSize, kMapSize, MakeColour(0, 128, 0));
         window_->canvas().SetBackgroundPicture(picture);
         window_->menuAction("cntRittai")->trigger();
         QCOMPARE(prompts_->shown.size(), size_t(1));
@@ -90,7 +92,7 @@ private slots:
     // satellite picture away.
     void theSurfaceIsDrawnOverTheMap() {
         state_->field.pressureGrid.Fill(101300);
-        window_->canvas().SetBackgroundPicture(std::make_shared<RgbImage>(400, 400, MakeColour(0, 128, 0)));
+        window_->canvas().SetBackgroundPicture(std::make_shared<RgbImage>(kMapSize, kMapSize, MakeColour(0, 128, 0)));
         window_->menuAction("cntTizu")->trigger();
         const int map = DrawnPixels(window_->canvas().DrawingLayer());
         window_->menuAction("cntRittai")->trigger();
@@ -106,7 +108,7 @@ private slots:
 
     // The check item only changes what the next full drawing does.
     void theValuesItemLabelsTheNextIsobarDrawing() {
-        QVERIFY(window_->OpenObservationFile(test::kExample));
+        QVERIFY(window_->commands().files.OpenObservationFile(test::kExample));
         QAction* item = window_->menuAction("cntSuuti");
         QVERIFY(item->isCheckable());
         QVERIFY(!item->isChecked());

@@ -3,10 +3,14 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QtTest>
+#include <memory>
+#include <stdexcept>
 
 #include "app/CanvasView.h"
+#include "app/Commands.h"
 #include "app/MainWindow.h"
 #include "app/PleaseWait.h"
+#include "app/PleaseWaitScope.h"
 #include "entry/Tenki1.h"
 #include "support/MainWindowFixture.h"
 #include "widgets/HelpTexts.h"
@@ -126,11 +130,11 @@ private slots:
     void closingTheFrameEndsTheProgramOnce() {
         window_->Start();
         window_->show();
-        window_->ShowLandForm();
+        window_->commands().entry.ShowLandForm();
         QSignalSpy ended(window_.get(), &MainWindow::ended);
         window_->close();
         QCOMPARE(ended.count(), 1);
-        QVERIFY(!window_->landForm()->isVisible());
+        QVERIFY(!window_->commands().entry.landForm()->isVisible());
     }
 
     void mapCommandDrawsAndClearKeepsPicture() {
@@ -208,10 +212,10 @@ private slots:
     void canvasClicksDispatchByMouseMode() {
         window_->Start();
         QStringList calls;
-        window_->SetCorrectionHandler([&](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
+        window_->commands().clicks.SetCorrectionHandler([&](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
             calls << QStringLiteral("correct %1 %2 %3").arg(int(b)).arg(x).arg(y);
         });
-        window_->SetCrossSectionHandler([&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+        window_->commands().clicks.SetCrossSectionHandler([&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
             calls << QStringLiteral("section %1 %2").arg(x).arg(y);
         });
         CanvasView* view = window_->findChild<CanvasView*>(QStringLiteral("Picture1"));
@@ -235,8 +239,8 @@ private slots:
                                      "section 70 80"}));
     }
 
-    void pleaseWaitIsBlueCentredAndGoesAway() {
-        window_->ShowPleaseWait(QStringLiteral("データ保存中"));
+    void pleaseWaitIsBlueCentredAndGoesWithItsScope() {
+        auto scope = std::make_unique<PleaseWaitScope>(*window_, QStringLiteral("データ保存中"));
         PleaseWait* wait = window_->pleaseWait();
         QVERIFY(wait);
         QCOMPARE(wait->objectName(), QStringLiteral("MATTENE"));
@@ -254,18 +258,26 @@ private slots:
         QVERIFY(qAbs(frame.center().x() - screen.center().x()) <= 1);
         QVERIFY(qAbs(frame.center().y() - screen.center().y()) <= 1);
 
-        window_->ShowPleaseWait(QStringLiteral("データ読みこみ中！"));
+        scope->SetCaption(QStringLiteral("データ読みこみ中！"));
         QCOMPARE(window_->pleaseWait()->caption(), QStringLiteral("データ読みこみ中！"));
-        window_->HidePleaseWait();
+        scope.reset();
         QVERIFY(!window_->pleaseWait());
         window_->HidePleaseWait();  // harmless twice
+
+        // A command cut short by an exception takes it down all the same.
+        try {
+            const PleaseWaitScope cut(*window_, QStringLiteral("ちょっと待ってね。（計算中）"));
+            throw std::runtime_error("cut short");
+        } catch (const std::runtime_error&) {
+        }
+        QVERIFY(!window_->pleaseWait());
     }
 
     void drawingSurvivesResizeAndRepaint() {
         window_->Start();
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-        window_->DrawMap();
+        window_->menuAction("cntTizu")->trigger();
         window_->resize(900, 700);
         window_->resize(300, 200);
         window_->resize(700, 500);

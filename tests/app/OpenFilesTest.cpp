@@ -3,6 +3,8 @@
 #include <QMimeData>
 #include <QtTest>
 
+#include "app/Commands.h"
+#include "app/GivenFiles.h"
 #include "app/MainWindow.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
@@ -38,10 +40,10 @@ private slots:
         test::WritePicture(picture, QColor(10, 200, 30), "PNG", {40, 30});  // read by its content, not its name
         QByteArray args[] = {"isobra", dat.toUtf8(), picture.toUtf8(), cnt.toUtf8()};
         char* argv[] = {args[0].data(), args[1].data(), args[2].data(), args[3].data()};
-        const QStringList files = MainWindow::FileArguments(4, argv);
+        const QStringList files = GivenFiles::FromArguments(4, argv);
         QCOMPARE(files, (QStringList{dat, picture, cnt}));
 
-        window_->OpenFiles(files);
+        window_->commands().givenFiles.Open(files);
         QVERIFY(prompts_->shown.empty());
         QVERIFY(LandPressures(*state_) > 20);
         QCOMPARE(window_->canvas().ReadPixel(5, 5), MakeColour(10, 200, 30));
@@ -67,7 +69,7 @@ private slots:
         prompts_->fileAnswers = {QFileInfo(file).absoluteFilePath()};
         window_->menuAction(command)->trigger();
         QCOMPARE(prompts_->shown.size(), std::size_t{1});
-        window_->OpenFiles({file, kExample});
+        window_->commands().givenFiles.Open({file, kExample});
         QCOMPARE(prompts_->shown.size(), std::size_t{2});
         QCOMPARE(prompts_->shown[1].text, prompts_->shown[0].text);
         QVERIFY(!state_->field.pressureGrid.IsComputed() && window_->canvas().RetainedCalls().empty());

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/Commands.h"
 #include "app/MainWindow.h"
 #include "app/RecoveryFile.h"
 #include "entry/EditLineList.h"
@@ -78,14 +79,15 @@ int RunHelper(const QString& scenario, const QString& savePath) {
     MainWindow window(state, prompts);
     window.Start();
     if (scenario == QLatin1String("recover")) prompts.yesNoAnswers = {true};
-    window.OfferRecovery();
-    const QString recovery = window.recoveryFile()->path();
+    window.commands().recovery.Offer();
+    const QString recovery = window.commands().recovery.file()->path();
     if (scenario != QLatin1String("recover")) {
         window.show();
         window.menuAction(QStringLiteral("cntTenki"))->trigger();
-        if (!QTest::qWaitFor([&window] { return QApplication::activeWindow() == window.landForm(); })) return 2;
+        if (!QTest::qWaitFor([&window] { return QApplication::activeWindow() == window.commands().entry.landForm(); }))
+            return 2;
         for (const TypedRow& row : kRows)
-            if (!TypeLandRow(window.landForm(), row)) return 3;
+            if (!TypeLandRow(window.commands().entry.landForm(), row)) return 3;
     }
     if (!QTest::qWaitFor([&] { return ReadAll(recovery) == FileAsSaved(state); }, 10000)) return 4;
     if (scenario == QLatin1String("save")) {
@@ -117,7 +119,7 @@ private:
         DestroyWindow();
         CreateWindow();
         prompts_->yesNoAnswers = {yes};
-        window_->OfferRecovery();
+        window_->commands().recovery.Offer();
     }
     // The helper run in this test's home to the point of its scenario, then
     // killed as a crash or a logout kills it.
@@ -143,7 +145,7 @@ private:
     void VerifyNothingEntered() {
         for (int slot = 0; slot < state_->observations.stationCount(); ++slot) {
             QCOMPARE(state_->observations.land(slot), LandReport{});
-            QCOMPARE(window_->landForm()->RowText(slot),
+            QCOMPARE(window_->commands().entry.landForm()->RowText(slot),
                      QString::fromStdString(state_->observations.stationName(slot)));
         }
     }
@@ -167,11 +169,12 @@ private slots:
         QVERIFY(Asked());
         for (int slot = 0; slot < 3; ++slot) {
             QCOMPARE(state_->observations.land(slot), kRows[slot].stored);
-            QVERIFY(window_->landForm()->RowText(slot).contains(QString::number(kRows[slot].stored.pressure)));
+            QVERIFY(window_->commands().entry.landForm()->RowText(slot).contains(
+                QString::number(kRows[slot].stored.pressure)));
         }
         QCOMPARE(state_->observations.land(3).pressure, 0);
         // This program's file holds them at once; both leftovers are gone.
-        const QString own = window_->recoveryFile()->path();
+        const QString own = window_->commands().recovery.file()->path();
         QCOMPARE(ReadAll(own), FileAsSaved(*state_));
         QCOMPARE(QDir(Folder()).entryList({QStringLiteral("*.dat")}), QStringList{QFileInfo(own).fileName()});
     }
@@ -211,10 +214,10 @@ private slots:
     void whatTheNextStartOffers() {
         QFETCH(QStringList, steps);
         QFETCH(bool, asked);
-        window_->OfferRecovery();
+        window_->commands().recovery.Offer();
         for (const QString& step : steps) {
             if (step == QLatin1String("type")) {
-                window_->landForm()->OnTugiClicked();
+                window_->commands().entry.landForm()->OnTugiClicked();
             } else if (step == QLatin1String("save")) {
                 prompts_->fileAnswers = {QDir(home_->path()).filePath(QStringLiteral("obs"))};
                 window_->menuAction(QStringLiteral("cntSave"))->trigger();
@@ -233,15 +236,15 @@ private slots:
     }
 
     void aRunningProgramsReportIsNotOffered() {
-        window_->OfferRecovery();
-        window_->landForm()->OnTugiClicked();
-        QTRY_VERIFY(QFile::exists(window_->recoveryFile()->path()));
+        window_->commands().recovery.Offer();
+        window_->commands().entry.landForm()->OnTugiClicked();
+        QTRY_VERIFY(QFile::exists(window_->commands().recovery.file()->path()));
         AppState otherState;
         test::ScriptedPrompts otherPrompts;
         {
             MainWindow other(otherState, otherPrompts);
             other.Start();
-            other.OfferRecovery();
+            other.commands().recovery.Offer();
         }
         QVERIFY(otherPrompts.shown.empty());
     }
@@ -252,8 +255,8 @@ private slots:
         QFile blocker(programFolder);  // a file where the program's data folder goes
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        window_->OfferRecovery();
-        window_->landForm()->OnTugiClicked();
+        window_->commands().recovery.Offer();
+        window_->commands().entry.landForm()->OnTugiClicked();
         QCOMPARE(prompts_->shown.size(), std::size_t{1});
         const QString text = prompts_->shown[0].text;
         QVERIFY2(text.startsWith(QStringLiteral("入力したデータの控えを書けませんでした（フォルダ「")),

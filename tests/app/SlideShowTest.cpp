@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "app/CanvasView.h"
+#include "app/Commands.h"
 #include "app/Cont.h"
 #include "app/MainWindow.h"
 #include "entry/Tenki1.h"
@@ -46,7 +47,7 @@ private slots:
 
     void registeringAppendsReplacesAndSwitchingKindEmpties() {
         window_->menuAction("cntRenzoku")->trigger();
-        Cont* cont = window_->continuousDisplayWindow();
+        Cont* cont = window_->commands().display.continuousDisplayWindow();
         QVERIFY(cont && cont->isVisible());
         QCOMPARE(cont->windowTitle(), QStringLiteral("等圧線連続表示"));
         QCOMPARE(cont->findChild<QLabel*>("Label3")->text(), QStringLiteral("線を表示します。"));
@@ -88,7 +89,7 @@ private slots:
 
     void displayTimeIsAskedAgainUntilTheAnswerFits() {
         window_->menuAction("cntRenzoku")->trigger();
-        Cont* cont = window_->continuousDisplayWindow();
+        Cont* cont = window_->commands().display.continuousDisplayWindow();
         prompts_->inputAnswers = {QStringLiteral("11"), QStringLiteral("abc"), QStringLiteral("２．５")};
         Click(cont, "cmdHZikan");
         QCOMPARE(state_->display.displayTime(), 2.5f);
@@ -121,7 +122,7 @@ private slots:
         QCOMPARE(state_->field.plotTable.shipCount, 0);
         // The map and the isobars on a cleared canvas.
         QCOMPARE(window_->canvas().ReadPixel(299, 99), MakeColour(0, 0, 255));
-        QVERIFY(window_->continuousDisplayWindow()->isVisible());
+        QVERIFY(window_->commands().display.continuousDisplayWindow()->isVisible());
         QVERIFY(window_->menuBar()->isEnabled());
     }
 
@@ -151,30 +152,30 @@ private slots:
         WriteMap("b.cnt", 300, 2);
         Register({"a.cnt", "b.cnt"}, 10.0f);
         QStringList clicks;
-        window_->SetCorrectionHandler([&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+        window_->commands().clicks.SetCorrectionHandler([&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
             clicks << QStringLiteral("%1,%2").arg(x).arg(y);
         });
         state_->mouseMode = MouseMode::Raise;
 
-        Click(window_->continuousDisplayWindow(), "cmdHyouzi");
-        QVERIFY(window_->ShowRunning());
+        Click(window_->commands().display.continuousDisplayWindow(), "cmdHyouzi");
+        QVERIFY(window_->commands().display.ShowRunning());
         QVERIFY(SameMap(state_->field, first));
-        QVERIFY(!window_->continuousDisplayWindow()->isVisible());
+        QVERIFY(!window_->commands().display.continuousDisplayWindow()->isVisible());
         QVERIFY(!window_->menuBar()->isEnabled());
-        QVERIFY(!window_->landForm()->isEnabled());
+        QVERIFY(!window_->commands().entry.landForm()->isEnabled());
         QTest::mouseClick(window_->canvasView(), Qt::LeftButton, {}, QPoint(30, 40));
         window_->OnCanvasMouseDown(Qt::LeftButton, {}, 50, 60);
         QVERIFY(clicks.isEmpty());
         QTest::qWait(50);  // the event loop runs on; the first map stays
-        QVERIFY(window_->ShowRunning());
+        QVERIFY(window_->commands().display.ShowRunning());
 
         QTest::keyClick(window_.get(), Qt::Key_Escape);
-        QVERIFY(!window_->ShowRunning());
+        QVERIFY(!window_->commands().display.ShowRunning());
         QVERIFY(SameMap(state_->field, first));
         QVERIFY(window_->menuBar()->isEnabled());
-        QVERIFY(window_->landForm()->isEnabled());
-        QVERIFY(window_->continuousDisplayWindow()->isVisible());
-        QVERIFY(window_->continuousDisplayWindow()->isEnabled());
+        QVERIFY(window_->commands().entry.landForm()->isEnabled());
+        QVERIFY(window_->commands().display.continuousDisplayWindow()->isVisible());
+        QVERIFY(window_->commands().display.continuousDisplayWindow()->isEnabled());
         window_->OnCanvasMouseDown(Qt::LeftButton, {}, 50, 60);
         QCOMPARE(clicks, QStringList{"50,60"});
     }
@@ -201,7 +202,7 @@ private slots:
         QVERIFY(QDir(folder_->path()).mkdir("folder"));
         window_->menuAction("cntRenzoku")->trigger();
         Drop({"b.cnt", "sky.cnt", "a.cnt", "folder"});
-        Cont* cont = window_->continuousDisplayWindow();
+        Cont* cont = window_->commands().display.continuousDisplayWindow();
         QCOMPARE(cont->Rows(), (QStringList{folder_->filePath("b.cnt"), folder_->filePath("a.cnt")}));
         QCOMPARE(cont->SelectedRow(), 1);
         QCOMPARE(prompts_->shown.size(), size_t(1));
@@ -245,12 +246,12 @@ private:
         for (const QString& name : names) paths.push_back(ToUtf8(folder_->filePath(name)));
         state_->display.Append(paths, -1);
         state_->display.SetDisplayTime(seconds);
-        window_->continuousDisplayWindow()->ShowKind();
+        window_->commands().display.continuousDisplayWindow()->ShowKind();
     }
 
     void RunAndWait() {
-        Click(window_->continuousDisplayWindow(), "cmdHyouzi");
-        QTRY_VERIFY_WITH_TIMEOUT(!window_->ShowRunning(), 20000);
+        Click(window_->commands().display.continuousDisplayWindow(), "cmdHyouzi");
+        QTRY_VERIFY_WITH_TIMEOUT(!window_->commands().display.ShowRunning(), 20000);
     }
 
     void Drop(const QStringList& names) {
@@ -258,7 +259,7 @@ private:
         for (const QString& name : names) urls << QUrl::fromLocalFile(folder_->filePath(name));
         QMimeData data;
         data.setUrls(urls);
-        auto* list = window_->continuousDisplayWindow()->findChild<QListWidget*>("lstFiles");
+        auto* list = window_->commands().display.continuousDisplayWindow()->findChild<QListWidget*>("lstFiles");
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(list->viewport(), &enter);  // a drop follows an accepted enter
         QVERIFY(enter.isAccepted());

@@ -3,8 +3,10 @@
 #include <QtTest>
 
 #include "app/CanvasView.h"
+#include "app/Commands.h"
 #include "app/MainWindow.h"
 #include "app/Teisei.h"
+#include "canvas/MapCanvas.h"
 #include "support/MainWindowFixture.h"
 #include "support/TypistKit.h"
 #include "widgets/QImageCanvas.h"
@@ -35,10 +37,10 @@ private slots:
     void clicksMeanTheSamePixelAtEveryScale() {
         FillSlantingField();
         window_->menuAction("cntSyusei")->trigger();
-        window_->correctionWindow()->findChild<QPushButton*>(QStringLiteral("cmdPlus"))->click();
+        window_->commands().isobars.correctionWindow()->findChild<QPushButton*>(QStringLiteral("cmdPlus"))->click();
         CanvasView* view = window_->canvasView();
         for (double s : {1.0, 1.5, 2.0}) {
-            window_->SetViewScale(s);
+            window_->menuAction(QStringLiteral("cntOokisa%1").arg(int(s * 100)))->trigger();
             for (const auto& [pixel, node] : {std::pair{8, 1}, std::pair{7, 0}}) {
                 for (int at : {FirstInside(pixel, s), LastInside(pixel, s)}) {
                     const std::int32_t before = state_->field.pressureGrid.at(node, 1);
@@ -47,15 +49,15 @@ private slots:
                 }
             }
         }
-        auto picture = std::make_shared<RgbImage>(400, 400, MakeColour(0, 0, 0));
-        for (int x = 200; x < 400; ++x)
-            for (int y = 0; y < 400; ++y) picture->Set(x, y, MakeColour(255, 255, 255));
+        auto picture = std::make_shared<RgbImage>(kMapSize, kMapSize, MakeColour(0, 0, 0));
+        for (int x = kMapSize / 2; x < kMapSize; ++x)
+            for (int y = 0; y < kMapSize; ++y) picture->Set(x, y, MakeColour(255, 255, 255));
         window_->canvas().SetBackgroundPicture(picture);
         window_->menuAction("cntDanmen")->trigger();  // east-west through the row clicked
         QImage chart;
         for (double s : {1.0, 1.5, 2.0}) {
-            window_->SetViewScale(s);
-            window_->ClearMap();
+            window_->menuAction(QStringLiteral("cntOokisa%1").arg(int(s * 100)))->trigger();
+            window_->menuAction("cntClsLine")->trigger();
             QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(FirstInside(150, s), LastInside(100, s)));
             if (chart.isNull()) chart = window_->canvas().Composite();
             QVERIFY2(window_->canvas().Composite() == chart, qPrintable(QString::number(s)));
@@ -64,7 +66,8 @@ private slots:
 
     void aClickBesideTheFittedMapDoesNothing() {
         int clicks = 0;
-        window_->SetCorrectionHandler([&](Qt::MouseButton, Qt::KeyboardModifiers, float, float) { ++clicks; });
+        window_->commands().clicks.SetCorrectionHandler(
+            [&](Qt::MouseButton, Qt::KeyboardModifiers, float, float) { ++clicks; });
         state_->mouseMode = MouseMode::Inspect;
         window_->menuAction("cntOokisaAwaseru")->trigger();
         window_->resize(790, 400);

@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "app/Commands.h"
 #include "app/MainWindow.h"
 #include "entry/Gyogyou.h"
 #include "entry/Kaiyou1.h"
@@ -20,7 +21,10 @@ class WindowPlacementTest : public QObject, protected test::MainWindowFixture {
     Q_OBJECT
 
 private:
-    QList<QWidget*> Forms() const { return {window_->landForm(), window_->shipForm(), window_->fisheryForm()}; }
+    QList<QWidget*> Forms() const {
+        return {window_->commands().entry.landForm(), window_->commands().entry.shipForm(),
+                window_->commands().entry.fisheryForm()};
+    }
     void ShowMainAt(const QPoint& at, const QSize& size = {}) {
         if (size.isValid()) window_->resize(size);
         window_->move(at);

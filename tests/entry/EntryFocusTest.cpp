@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <memory>
 
+#include "app/Commands.h"
 #include "app/MainWindow.h"
 #include "entry/Gyogyou.h"
 #include "entry/Kaiyou1.h"
@@ -48,9 +49,9 @@ private:
     }
     // The window the menu item shows.
     QWidget* FormOf(const QString& menuItem) const {
-        if (menuItem == QLatin1String("cntTenki")) return window_->landForm();
-        if (menuItem == QLatin1String("cntSenpaku")) return window_->shipForm();
-        return window_->fisheryForm();
+        if (menuItem == QLatin1String("cntTenki")) return window_->commands().entry.landForm();
+        if (menuItem == QLatin1String("cntSenpaku")) return window_->commands().entry.shipForm();
+        return window_->commands().entry.fisheryForm();
     }
     // Shows the window as the menu item does; null if it does not become active.
     QWidget* Open(const QString& menuItem) {

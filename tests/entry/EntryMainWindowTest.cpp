@@ -3,6 +3,7 @@
 #include <QAction>
 #include <memory>
 
+#include "app/Commands.h"
 #include "app/MainWindow.h"
 #include "entry/Gyogyou.h"
 #include "entry/Kaiyou1.h"
@@ -43,24 +44,27 @@ private slots:
     }
 
     void formsAreCreatedHiddenInOrder() {
-        QVERIFY(window_->landForm());
-        QVERIFY(window_->shipForm());
-        QVERIFY(window_->fisheryForm());
+        QVERIFY(window_->commands().entry.landForm());
+        QVERIFY(window_->commands().entry.shipForm());
+        QVERIFY(window_->commands().entry.fisheryForm());
         QList<QWidget*> forms;
         for (QWidget* w : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (w == window_->landForm() || w == window_->shipForm() || w == window_->fisheryForm()) forms << w;
-        QCOMPARE(forms, (QList<QWidget*>{window_->landForm(), window_->shipForm(), window_->fisheryForm()}));
+            if (w == window_->commands().entry.landForm() || w == window_->commands().entry.shipForm() ||
+                w == window_->commands().entry.fisheryForm())
+                forms << w;
+        QCOMPARE(forms, (QList<QWidget*>{window_->commands().entry.landForm(), window_->commands().entry.shipForm(),
+                                         window_->commands().entry.fisheryForm()}));
         for (QWidget* form : forms) QVERIFY(!form->isVisible());
-        QCOMPARE(window_->landForm()->RowCount(), 54);
-        Tenki1* land = window_->landForm();
-        window_->CreateEntryForms();  // a second call makes nothing new
-        QCOMPARE(window_->landForm(), land);
+        QCOMPARE(window_->commands().entry.landForm()->RowCount(), 54);
+        Tenki1* land = window_->commands().entry.landForm();
+        window_->commands().entry.Create();  // a second call makes nothing new
+        QCOMPARE(window_->commands().entry.landForm(), land);
     }
 
     void menuItemsMarkTheGridAndShowTheForms() {
-        const QList<std::pair<const char*, QWidget*>> items = {{"cntTenki", window_->landForm()},
-                                                               {"cntSenpaku", window_->shipForm()},
-                                                               {"cntGyogyou", window_->fisheryForm()}};
+        const QList<std::pair<const char*, QWidget*>> items = {{"cntTenki", window_->commands().entry.landForm()},
+                                                               {"cntSenpaku", window_->commands().entry.shipForm()},
+                                                               {"cntGyogyou", window_->commands().entry.fisheryForm()}};
         for (const auto& [control, form] : items) {
             state_->field.pressureGrid.at(0, 0) = 101300;
             state_->field.pressureGrid.at(1, 0) = 101200;
@@ -73,23 +77,23 @@ private slots:
     }
 
     void hidingKeepsTheRowsAndFields() {
-        window_->ShowLandForm();
-        Tenki1* land = window_->landForm();
+        window_->commands().entry.ShowLandForm();
+        Tenki1* land = window_->commands().entry.landForm();
         land->SelectRow(10);
         land->OnTugiClicked();
         const QString row = land->RowText(10);
         land->OnModoruClicked();
         QTRY_VERIFY(!land->isVisible());
-        window_->ShowLandForm();
+        window_->commands().entry.ShowLandForm();
         QCOMPARE(land->RowText(10), row);
         QCOMPARE(land->SelectedRow(), 11);
     }
 
     void eraseAllEmptiesEverything() {
         ObservationSet& obs = state_->observations;
-        Tenki1* land = window_->landForm();
-        Kaiyou1* ship = window_->shipForm();
-        Gyogyou* fishery = window_->fisheryForm();
+        Tenki1* land = window_->commands().entry.landForm();
+        Kaiyou1* ship = window_->commands().entry.shipForm();
+        Gyogyou* fishery = window_->commands().entry.fisheryForm();
         land->OnTugiClicked();
         land->OnTugiClicked();
         ship->OnTugiClicked();
@@ -141,8 +145,8 @@ private slots:
 
     // A load shows the file's rows with none selected, and no row's text.
     void aLoadLeavesTheEditLinesEmpty() {
-        Kaiyou1* ship = window_->shipForm();
-        Gyogyou* fishery = window_->fisheryForm();
+        Kaiyou1* ship = window_->commands().entry.shipForm();
+        Gyogyou* fishery = window_->commands().entry.fisheryForm();
         for (int i = 0; i < 3; ++i) {
             ship->OnTugiClicked();
             fishery->OnTugiClicked();
@@ -150,7 +154,7 @@ private slots:
         ship->SelectRow(2);
         fishery->SelectRow(2);
         QVERIFY(!EditText(ship).isEmpty());
-        QVERIFY(window_->OpenObservationFile(QStringLiteral(ISOBRA_EXAMPLES "/winter.dat")));
+        QVERIFY(window_->commands().files.OpenObservationFile(QStringLiteral(ISOBRA_EXAMPLES "/winter.dat")));
         QVERIFY(ship->RowCount() > 0);
         QCOMPARE(ship->SelectedRow(), -1);
         QCOMPARE(EditText(ship), QString());
@@ -163,11 +167,11 @@ private slots:
         state_->observations.land(53) = LandReport{1, 2, 3, 4, 5};
         state_->observations.observationDate = "x";
         state_->field.plotTable.lastPlotIndex = 0;  // never plotted
-        window_->EraseAllObservations();
+        window_->commands().entry.EraseAllObservations();
         QCOMPARE(state_->observations.land(53), LandReport{});
         QCOMPARE(state_->observations.observationDate, std::string());
         QCOMPARE(state_->field.plotTable.lastPlotIndex, 0);
-        QCOMPARE(window_->shipForm()->RowCount(), 0);
+        QCOMPARE(window_->commands().entry.shipForm()->RowCount(), 0);
     }
 };
 

@@ -4,12 +4,13 @@
 
 namespace isobra::test {
 
-void ScriptedPrompts::RunChooser(const FileRequest& request, FileChooserState& chooser, const ChooserScript& script) {
-    FrmOpenSave dialog(*this, chooser);
+std::optional<FileChoice> ScriptedPrompts::RunChooser(const FileRequest& request, const ChooserScript& script) {
+    FrmOpenSave dialog(*this);
     dialog.Prepare(request);
     dialog.show();
     script(dialog);
     if (dialog.isVisible()) dialog.PressCancel();
+    return dialog.choice();
 }
 
 }  // namespace isobra::test

@@ -6,7 +6,6 @@
 #include <functional>
 #include <vector>
 
-#include "state/FileChooserState.h"
 #include "widgets/Prompts.h"
 
 namespace isobra {
@@ -62,28 +61,17 @@ public:
     using ChooserScript = std::function<void(FrmOpenSave&)>;
     std::deque<ChooserScript> chooserScripts;
 
-    void ChooseFile(const FileRequest& request, FileChooserState& chooser) override {
+    std::optional<FileChoice> ChooseFile(const FileRequest& request) override {
         fileRequests.push_back(request);
-        if (const ChooserScript script = NextOr(chooserScripts, ChooserScript())) {
-            RunChooser(request, chooser, script);
-            return;
-        }
-        const std::optional<QString> a = Next(fileAnswers);
-        if (request.showOptions) {
-            const int option = NextOr(optionAnswers, 0);
-            for (int i = 0; i < 3; ++i) chooser.options[static_cast<std::size_t>(i)] = i == option;
-        }
-        if (request.patternChoices.size() > 1) {
-            chooser.chosenPattern = NextOr(patternAnswers, 0);
-        }
-        if (a) {
-            chooser.chosenPath = a->toStdString();
-        } else {
-            chooser.cancelled = true;
-        }
+        if (const ChooserScript script = NextOr(chooserScripts, ChooserScript())) return RunChooser(request, script);
+        const std::optional<QString> path = Next(fileAnswers);
+        const int option = request.showOptions ? NextOr(optionAnswers, 0) : 0;
+        const int pattern = request.patternChoices.size() > 1 ? NextOr(patternAnswers, 0) : 0;
+        if (!path) return std::nullopt;
+        return FileChoice{*path, pattern, option};
     }
 
-    void RunChooser(const FileRequest& request, FileChooserState& chooser, const ChooserScript& script);
+    std::optional<FileChoice> RunChooser(const FileRequest& request, const ChooserScript& script);
 
     std::optional<Colour> PickColour(const QString& title, Colour initial) override {
         shown.push_back({Shown::Kind::Colour, title, QString()});

@@ -1,35 +1,44 @@
-// The main window's side of the show (Cont, the show itself) and of the
-// colour dialog frmColor.
+#include "app/DisplayCommands.h"
+
 #include <QApplication>
 #include <QMenu>
-#include <QMenuBar>
 
-#include "app/CanvasView.h"
 #include "app/Cont.h"
 #include "app/FrmColor.h"
-#include "app/MainWindow.h"
+#include "app/MapView.h"
 #include "app/SlideShow.h"
 #include "model/StationTable.h"
 #include "state/IsobarFileLoad.h"
 #include "state/IsobarLayer.h"
 #include "widgets/PictureFile.h"
+#include "widgets/Prompts.h"
 #include "widgets/QImageCanvas.h"
 #include "widgets/QtText.h"
 #include "widgets/WindowPlacement.h"
 
 namespace isobra {
 
-void MainWindow::ShowContinuousDisplay(DisplayKind kind) {
-    state_.display.OpenAs(kind);
-    if (!cont_) {
-        cont_ = new Cont(state_, prompts_, this);
-        connect(cont_, &Cont::showRequested, this, &MainWindow::RunShow);
-    }
-    cont_->ShowKind();
-    ShowBesideMainWindow(cont_, this);
+DisplayCommands::DisplayCommands(AppState& state, Prompts& prompts, MapView& map)
+    : state_(state), prompts_(prompts), map_(map) {}
+
+DisplayCommands::~DisplayCommands() {
+    // The windows and the show call back here: they go first.
+    delete show_;
+    delete cont_;
+    delete frmColor_.data();
 }
 
-void MainWindow::RunShow() {
+void DisplayCommands::ShowContinuousDisplay(DisplayKind kind) {
+    state_.display.OpenAs(kind);
+    if (!cont_) {
+        cont_ = new Cont(state_, prompts_, &map_.frame());
+        QObject::connect(cont_, &Cont::showRequested, cont_, [this] { RunShow(); });
+    }
+    cont_->ShowKind();
+    ShowBesideMainWindow(cont_, &map_.frame());
+}
+
+void DisplayCommands::RunShow() {
     if (show_ || state_.display.FileCount() == 0) return;
     QStringList files;
     for (const std::string& path : state_.display.Files()) files << ToQ(path);
@@ -38,13 +47,13 @@ void MainWindow::RunShow() {
         step = [this](const QString& path) { return ShowImageStep(path); };
 
     if (cont_) cont_->hide();
-    show_ = new SlideShow(files, state_.display.displayTime(), std::move(step), *this, this);
-    connect(show_, &SlideShow::finished, this, &MainWindow::EndShow);
+    show_ = new SlideShow(files, state_.display.displayTime(), std::move(step), map_.frame(), &map_.frame());
+    QObject::connect(show_, &SlideShow::finished, show_, [this] { EndShow(); });
     HoldStillForShow(true);
     show_->Start();
 }
 
-void MainWindow::EndShow() {
+void DisplayCommands::EndShow() {
     if (!show_) return;
     const QStringList skipped = show_->skipped();
     show_->deleteLater();
@@ -55,12 +64,11 @@ void MainWindow::EndShow() {
                         QStringLiteral("次のファイルは表示できなかったので、とばしました。\r\n") +
                             skipped.join(QStringLiteral("\r\n")),
                         Prompts::Icon::Warning);
-    if (cont_) ShowBesideMainWindow(cont_, this);
+    if (cont_) ShowBesideMainWindow(cont_, &map_.frame());
 }
 
-void MainWindow::HoldStillForShow(bool hold) {
-    menuBar()->setEnabled(!hold);
-    view_->setEnabled(!hold);
+void DisplayCommands::HoldStillForShow(bool hold) {
+    map_.HoldStill(hold);
     if (!hold) {
         for (const QPointer<QWidget>& window : heldForShow_)
             if (window) window->setEnabled(true);
@@ -70,31 +78,31 @@ void MainWindow::HoldStillForShow(bool hold) {
     // Every other window of the program, shown or hidden, so that nothing
     // loads, corrects or erases in the middle of the show.
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window == this || !window->isEnabled() || qobject_cast<QMenu*>(window)) continue;
+        if (window == &map_.frame() || !window->isEnabled() || qobject_cast<QMenu*>(window)) continue;
         window->setEnabled(false);
         heldForShow_.emplace_back(window);
     }
 }
 
-Status MainWindow::ShowIsobarStep(const QString& path) {
+Status DisplayCommands::ShowIsobarStep(const QString& path) {
     // Each file is shown as a map of the built-in stations.
     if (Status loaded = LoadIsobarFile(ToUtf8(path), kBuiltInStationCount, state_); !loaded) return loaded;
-    RedrawIsobarMap(*canvas_, state_);
+    RedrawIsobarMap(map_.canvas(), state_);
     return {};
 }
 
-Status MainWindow::ShowImageStep(const QString& path) {
+Status DisplayCommands::ShowImageStep(const QString& path) {
     const Result<QImage> picture = ReadPictureFile(path);
     if (!picture) return Status::Fail(picture.message() + "。");
-    canvas_->SetBackgroundPicture(ToRgbImage(*picture));
+    map_.canvas().SetBackgroundPicture(ToRgbImage(*picture));
     return {};
 }
 
-void MainWindow::ShowColorDialog() {
-    if (!frmColor_) frmColor_ = new FrmColor(state_.colours, *canvas_, prompts_, this);
-    ShowBesideMainWindow(frmColor_, this);
+void DisplayCommands::ShowColorDialog() {
+    if (!frmColor_) frmColor_ = new FrmColor(state_.colours, map_.canvas(), prompts_, &map_.frame());
+    ShowBesideMainWindow(frmColor_, &map_.frame());
 }
 
-FrmColor* MainWindow::colourDialog() const { return frmColor_.data(); }
+FrmColor* DisplayCommands::colourDialog() const { return frmColor_.data(); }
 
 }  // namespace isobra

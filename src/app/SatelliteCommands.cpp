@@ -1,19 +1,18 @@
-// The satellite-image commands: a picture loaded under the map (or a plane
-// set or a sensor file converted to a BMP beside it first), saved, deleted,
-// removed, and the cloud cross-section window with its clicks.
+#include "app/SatelliteCommands.h"
+
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <array>
 
 #include "app/Danmen.h"
-#include "app/MainWindow.h"
-#include "app/PleaseWait.h"
-#include "model/FileAccess.h"
+#include "app/MapView.h"
+#include "app/PleaseWaitScope.h"
 #include "satellite/ConversionFiles.h"
 #include "satellite/CrossSection.h"
 #include "satellite/PlaneFileConversion.h"
 #include "satellite/SensorConversion.h"
 #include "widgets/PictureFile.h"
+#include "widgets/Prompts.h"
 #include "widgets/QImageCanvas.h"
 #include "widgets/QtText.h"
 #include "widgets/WindowPlacement.h"
@@ -40,51 +39,54 @@ constexpr qint64 kCaptionIntervalMs = 50;
 
 }  // namespace
 
-void MainWindow::LoadSatelliteImage() {
+SatelliteCommands::SatelliteCommands(MouseMode& mode, Prompts& prompts, MapView& map)
+    : mode_(mode), prompts_(prompts), map_(map), files_(prompts) {}
+
+SatelliteCommands::~SatelliteCommands() { delete danmen_.data(); }
+
+void SatelliteCommands::LoadSatelliteImage() {
     FileRequest request{QStringLiteral("画像読みこみ"),
                         QStringLiteral("*.bmp"),
                         FileRequest::Purpose::Open,
                         true,
                         {},
                         {QStringLiteral("bmpﾌｧｲﾙ"), QStringLiteral("べたﾌｧｲﾙ"), QStringLiteral("ｳｪｻﾞｰｾﾝｻ")}};
-    const auto chosen = AskFile(request);
+    const std::optional<FileChoice> chosen = prompts_.ChooseFile(request);
     if (!chosen) return;
-    const int option = state_.fileChooser.SelectedOption();
-    if (option == 0) {
-        OpenPicture(*chosen);
+    if (chosen->option == 0) {
+        OpenPicture(chosen->path);
         return;
     }
     if (!prompts_.AskYesNo(
-            QString::fromUtf8(kConvertedSources[static_cast<std::size_t>(option - 1)].questionTitle),
+            QString::fromUtf8(kConvertedSources[static_cast<std::size_t>(chosen->option - 1)].questionTitle),
             QStringLiteral("ＢＭＰファイルに変換してから読み込みます。\r\n時間がかかりますがよろしいですか？"),
             Prompts::Answer::Yes, Prompts::Icon::Exclamation))
         return;
-    if (const auto converted = ConvertImageSource(option, *chosen)) OpenPicture(*converted);
+    if (const auto converted = ConvertImageSource(chosen->option, chosen->path)) OpenPicture(*converted);
 }
 
-std::optional<QString> MainWindow::ConvertImageSource(int option, const QString& source) {
+std::optional<QString> SatelliteCommands::ConvertImageSource(int option, const QString& source) {
     const ConvertedSource& kind = kConvertedSources[static_cast<std::size_t>(option - 1)];
-    ShowPleaseWait(ToQ(ConversionProgressCaption(kind.firstLine)), kind.waitColour);
-    QElapsedTimer sinceCaption;
-    sinceCaption.start();
-    const Result<std::string> written = kind.convert(ToUtf8(source), [&](int line) {
-        if (line != 0 && sinceCaption.elapsed() < kCaptionIntervalMs) return;
-        sinceCaption.restart();
-        ShowPleaseWait(ToQ(ConversionProgressCaption(line)));
-    });
+    const Result<std::string> written = [&] {
+        PleaseWaitScope wait(map_, ToQ(ConversionProgressCaption(kind.firstLine)), kind.waitColour);
+        QElapsedTimer sinceCaption;
+        sinceCaption.start();
+        Result<std::string> bmp = kind.convert(ToUtf8(source), [&](int line) {
+            if (line != 0 && sinceCaption.elapsed() < kCaptionIntervalMs) return;
+            sinceCaption.restart();
+            wait.SetCaption(ToQ(ConversionProgressCaption(line)));
+        });
+        if (bmp) wait.SetBackground(QColor(0, 0, 255));
+        return bmp;
+    }();
     if (!written) {
-        HidePleaseWait();
         prompts_.Inform(QString::fromUtf8(kProgramTitle), ToQ(written.message()), Prompts::Icon::Warning);
         return std::nullopt;
     }
-    if (pleaseWait_) pleaseWait_->SetBackground(QColor(0, 0, 255));
-    HidePleaseWait();
-    // The BMP is now the current image, as if the user had chosen it.
-    state_.fileChooser.chosenPath = *written;
     return ToQ(*written);
 }
 
-bool MainWindow::OpenPicture(const QString& path) {
+bool SatelliteCommands::OpenPicture(const QString& path) {
     const Result<QImage> picture = ReadPictureFile(path);
     if (!picture) {
         prompts_.Inform(QString::fromUtf8(kProgramTitle),
@@ -93,14 +95,14 @@ bool MainWindow::OpenPicture(const QString& path) {
                         Prompts::Icon::Warning);
         return false;
     }
-    canvas_->SetBackgroundPicture(ToRgbImage(*picture));
+    map_.canvas().SetBackgroundPicture(ToRgbImage(*picture));
     return true;
 }
 
-void MainWindow::SaveSatelliteImage() {
-    const auto path = AskSavePath(QStringLiteral("画像の保存"), QStringLiteral("*.bmp"), ".BMP");
+void SatelliteCommands::SaveSatelliteImage() {
+    const auto path = files_.AskSavePath(QStringLiteral("画像の保存"), QStringLiteral("*.bmp"), ".BMP");
     if (!path) return;
-    const std::shared_ptr<const RgbImage> picture = canvas_->BackgroundPicture();
+    const std::shared_ptr<const RgbImage> picture = map_.canvas().BackgroundPicture();
     if (!picture) {
         prompts_.Inform(
             QStringLiteral("画像の保存のエラー"),
@@ -110,25 +112,27 @@ void MainWindow::SaveSatelliteImage() {
             Prompts::Icon::Exclamation);
         return;
     }
-    WriteFile(*path, EncodeBmpFile(*picture));
+    files_.Write(*path, EncodeBmpFile(*picture));
 }
 
-void MainWindow::DeleteImageFiles() { DeleteFilesLoop(QStringLiteral("画像ファイル削除"), QStringLiteral("*.bmp")); }
-
-void MainWindow::RemoveSatelliteImage() { canvas_->SetBackgroundPicture(nullptr); }
-
-void MainWindow::ShowCrossSectionWindow() {
-    if (!danmen_) danmen_ = new Danmen(state_.mouseMode, *canvas_, this);
-    ShowBesideMainWindow(danmen_, this);
+void SatelliteCommands::DeleteImageFiles() {
+    files_.DeleteChosenFiles(QStringLiteral("画像ファイル削除"), QStringLiteral("*.bmp"));
 }
 
-Danmen* MainWindow::crossSectionWindow() const { return danmen_.data(); }
+void SatelliteCommands::RemoveSatelliteImage() { map_.canvas().SetBackgroundPicture(nullptr); }
 
-void MainWindow::DrawCrossSectionAt(int x, int y) {
-    if (!IsCrossSectionMode(state_.mouseMode)) return;
+void SatelliteCommands::ShowCrossSectionWindow() {
+    if (!danmen_) danmen_ = new Danmen(mode_, map_.canvas(), &map_.frame());
+    ShowBesideMainWindow(danmen_, &map_.frame());
+}
+
+Danmen* SatelliteCommands::crossSectionWindow() const { return danmen_.data(); }
+
+void SatelliteCommands::DrawCrossSectionAt(int x, int y) {
+    if (!IsCrossSectionMode(mode_)) return;
     const CrossSectionDirection direction =
-        state_.mouseMode == MouseMode::EastWest ? CrossSectionDirection::EastWest : CrossSectionDirection::NorthSouth;
-    DrawCrossSection(*canvas_, direction, x, y);
+        mode_ == MouseMode::EastWest ? CrossSectionDirection::EastWest : CrossSectionDirection::NorthSouth;
+    DrawCrossSection(map_.canvas(), direction, x, y);
     if (danmen_) danmen_->ShowInFront();
 }
 

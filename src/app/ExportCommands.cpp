@@ -1,12 +1,12 @@
-// The finished map leaving the program: saved as a picture (PNG pixel for
-// pixel, SVG or PDF as vectors), printed, or copied to the clipboard.
+#include "app/ExportCommands.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
 
-#include "app/MainWindow.h"
 #include "widgets/PictureFile.h"
+#include "widgets/Prompts.h"
 #include "widgets/QImageCanvas.h"
 #include "widgets/QtText.h"
 #include "widgets/VectorReplay.h"
@@ -26,28 +26,31 @@ QRectF Fitted(const QSizeF& canvas, const QRectF& page) {
 
 }  // namespace
 
-QRect MainWindow::WholeCanvas() const { return QRect(0, 0, canvas_->width(), canvas_->height()); }
+ExportCommands::ExportCommands(QImageCanvas& canvas, Prompts& prompts)
+    : canvas_(canvas), prompts_(prompts), files_(prompts) {}
 
-void MainWindow::ExportMap() {
+QRect ExportCommands::WholeCanvas() const { return QRect(0, 0, canvas_.width(), canvas_.height()); }
+
+void ExportCommands::ExportMap() {
     const QString title = QStringLiteral("地図を画像で保存");
-    const auto target = AskSavePath(title, {QStringLiteral("*.png"), QStringLiteral("*.svg"), QStringLiteral("*.pdf")},
-                                    {".png", ".svg", ".pdf"});
+    const auto target = files_.AskSavePath(
+        title, {QStringLiteral("*.png"), QStringLiteral("*.svg"), QStringLiteral("*.pdf")}, {".png", ".svg", ".pdf"});
     if (!target) return;
-    const VectorReplay replay(*canvas_);
+    const VectorReplay replay(canvas_);
     switch (target->kind) {
         case kSvg:
-            WriteFile(ToQ(target->path), replay.Svg(WholeCanvas()));
+            files_.Write(ToQ(target->path), replay.Svg(WholeCanvas()));
             break;
         case kPdf:
-            WriteFile(ToQ(target->path), replay.Pdf(WholeCanvas()));
+            files_.Write(ToQ(target->path), replay.Pdf(WholeCanvas()));
             break;
         default:
-            WriteFile(ToQ(target->path), EncodePngFile(canvas_->Composite()));
+            files_.Write(ToQ(target->path), EncodePngFile(canvas_.Composite()));
             break;
     }
 }
 
-void MainWindow::PrintMap() {
+void ExportCommands::PrintMap() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Isobra"));
     printer.setPageOrientation(QPageLayout::Landscape);  // the map is wider than tall
@@ -60,12 +63,12 @@ void MainWindow::PrintMap() {
         return;
     }
     const QRectF page(0, 0, printer.width(), printer.height());
-    VectorReplay(*canvas_).Paint(painter, WholeCanvas(), Fitted(QSizeF(WholeCanvas().size()), page));
+    VectorReplay(canvas_).Paint(painter, WholeCanvas(), Fitted(QSizeF(WholeCanvas().size()), page));
     if (!painter.end())
         prompts_.Inform(QString::fromUtf8(kProgramTitle), QStringLiteral("印刷を終えられませんでした。"),
                         Prompts::Icon::Warning);
 }
 
-void MainWindow::CopyMap() { QGuiApplication::clipboard()->setImage(canvas_->Composite()); }
+void ExportCommands::CopyMap() { QGuiApplication::clipboard()->setImage(canvas_.Composite()); }
 
 }  // namespace isobra

@@ -1,18 +1,23 @@
-// The recovery file: the observations typed since the last save kept on the
-// disk as the user goes, and a report an earlier run left unsaved offered
-// again at the next start.
+#include "app/ObservationRecovery.h"
+
 #include "app/LeftoverRecovery.h"
-#include "app/MainWindow.h"
 #include "app/RecoveryFile.h"
+#include "state/AppState.h"
+#include "widgets/Prompts.h"
 
 namespace isobra {
 
-void MainWindow::OfferRecovery() {
+ObservationRecovery::ObservationRecovery(AppState& state, Prompts& prompts, Load load)
+    : state_(state), prompts_(prompts), load_(std::move(load)) {}
+
+ObservationRecovery::~ObservationRecovery() = default;
+
+void ObservationRecovery::Offer() {
     const QString folder = RecoveryFile::DefaultFolder();
-    recovery_ =
-        std::make_unique<RecoveryFile>(folder, [this] { return state_.lists.FileAsSaved(state_.observations); });
-    connect(recovery_.get(), &RecoveryFile::failed, this, &MainWindow::TellRecoveryFailed);
-    recovery_->Start();
+    file_ = std::make_unique<RecoveryFile>(folder, [this] { return state_.lists.FileAsSaved(state_.observations); });
+    QObject::connect(file_.get(), &RecoveryFile::failed, file_.get(),
+                     [this](const QString& reason) { TellFailed(reason); });
+    file_->Start();
 
     std::optional<LeftoverRecovery> leftover = LeftoverRecovery::FindNewest(folder);
     if (!leftover) return;
@@ -21,28 +26,28 @@ void MainWindow::OfferRecovery() {
         leftover->Discard();
         return;
     }
-    if (!OpenObservationFile(leftover->path())) {
+    if (!load_(leftover->path())) {
         // The user has read why; a file that cannot be read is not offered again.
         leftover->Discard();
         return;
     }
     // Loaded but still saved nowhere: in this program's file before the old
     // one goes. Where that cannot be written, the old one stays for the next start.
-    if (recovery_->MarkUnsaved()) leftover->Remove();
+    if (file_->MarkUnsaved()) leftover->Remove();
 }
 
-void MainWindow::NoteObservationsChanged() {
-    if (recovery_) recovery_->NoteChange();
+void ObservationRecovery::NoteChange() {
+    if (file_) file_->NoteChange();
 }
 
-void MainWindow::MarkObservationsClean() {
-    if (recovery_) recovery_->MarkClean();
+void ObservationRecovery::MarkClean() {
+    if (file_) file_->MarkClean();
 }
 
-void MainWindow::TellRecoveryFailed(const QString& reason) {
+void ObservationRecovery::TellFailed(const QString& reason) {
     // Once: the entry goes on, and a box at every row would stop it.
-    if (recoveryFailureTold_) return;
-    recoveryFailureTold_ = true;
+    if (failureTold_) return;
+    failureTold_ = true;
     prompts_.Inform(QString::fromUtf8(kProgramTitle),
                     QStringLiteral("入力したデータの控えを書けませんでした（%1）。"
                                    "「気象観測データ保存」で保存しておいてください。")

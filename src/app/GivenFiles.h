@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QStringList>
+#include <functional>
+
+namespace isobra {
+
+class FileCommands;
+class SatelliteCommands;
+
+// Files given to the program from outside: named on the command line or
+// dropped on its window. Each opens as its menu command opens it, chosen by
+// its extension: ".dat" observations, ".cnt" isobars (drawn), anything else
+// a picture for the background. One that cannot be read is named as the
+// command names it, and the next is opened all the same.
+class GivenFiles {
+public:
+    // `busy`: while it holds (a show), nothing more is opened.
+    GivenFiles(FileCommands& files, SatelliteCommands& satellite, std::function<bool()> busy);
+
+    // The files named on the command line, as the system's bytes.
+    static QStringList FromArguments(int argc, char** argv);
+
+    void Open(const QStringList& paths);
+
+private:
+    FileCommands& files_;
+    SatelliteCommands& satellite_;
+    std::function<bool()> busy_;
+};
+
+}  // namespace isobra
