@@ -15,6 +15,25 @@ namespace {
 constexpr int kFontPixels = 12;
 constexpr int kSmallFontPixels = 11;
 
+// Lights pixels of an image in one colour, clipped to it. Made once a shape,
+// so the image is checked for sharing once, not once a pixel.
+struct Plotter {
+    QRgb* pixels;
+    qsizetype stride;
+    int width;
+    int height;
+    QRgb rgb;
+    Plotter(QImage& image, Colour colour)
+        : pixels(reinterpret_cast<QRgb*>(image.bits())),
+          stride(image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb))),
+          width(image.width()),
+          height(image.height()),
+          rgb(qRgb(RedOf(colour), GreenOf(colour), BlueOf(colour))) {}
+    void operator()(int x, int y) const {
+        if (x >= 0 && y >= 0 && x < width && y < height) pixels[y * stride + x] = rgb;
+    }
+};
+
 }  // namespace
 
 QImageCanvas::QImageCanvas(QObject* parent, int width, int height)
@@ -88,39 +107,29 @@ bool QImageCanvas::Retaining() {
     return true;
 }
 
-PlotFn QImageCanvas::Plotter(Colour colour) {
-    // One detach check for the whole shape, not one per pixel.
-    auto* pixels = reinterpret_cast<QRgb*>(drawing_.bits());
-    const qsizetype stride = drawing_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-    const int width = drawing_.width(), height = drawing_.height();
-    const QRgb rgb = ToQColor(colour).rgba();
-    return [=](int x, int y) {
-        if (x >= 0 && y >= 0 && x < width && y < height) pixels[y * stride + x] = rgb;
-    };
-}
-
 void QImageCanvas::DoLine(float x1, float y1, float x2, float y2, Colour colour) {
     if (Retaining()) retained_.DrawLine(x1, y1, x2, y2, colour);
     RasterLine(PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2), drawing_.width(), drawing_.height(),
-               Plotter(colour));
+               Plotter(drawing_, colour));
     emit changed();
 }
 
 void QImageCanvas::DoBox(float x1, float y1, float x2, float y2, Colour colour) {
     if (Retaining()) retained_.DrawBox(x1, y1, x2, y2, colour);
-    RasterBox(PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2), drawing_.width(), drawing_.height(), Plotter(colour));
+    RasterBox(PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2), drawing_.width(), drawing_.height(),
+              Plotter(drawing_, colour));
     emit changed();
 }
 
 void QImageCanvas::DoCircle(float cx, float cy, float radius, Colour colour) {
     if (Retaining()) retained_.DrawCircle(cx, cy, radius, colour);
-    RasterCircle(PixelOf(cx), PixelOf(cy), radius, Plotter(colour));
+    RasterCircle(PixelOf(cx), PixelOf(cy), radius, Plotter(drawing_, colour));
     emit changed();
 }
 
 void QImageCanvas::DoArc(float cx, float cy, float radius, Colour colour, float start, float end) {
     if (Retaining()) retained_.DrawArc(cx, cy, radius, colour, start, end);
-    RasterArc(PixelOf(cx), PixelOf(cy), radius, start, end, Plotter(colour));
+    RasterArc(PixelOf(cx), PixelOf(cy), radius, start, end, Plotter(drawing_, colour));
     emit changed();
 }
 

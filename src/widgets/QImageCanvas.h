@@ -77,8 +77,6 @@ protected:
     void DoText(float x, float y, const std::string& text, TextSize size) override;
 
 private:
-    // Lights pixels of the drawing, clipped to it.
-    PlotFn Plotter(Colour colour);
     // Whether a call is to be recorded: while the list is complete and within
     // its limit. Reaching the limit lets the list go.
     bool Retaining();
