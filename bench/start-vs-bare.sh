@@ -10,7 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROUNDS=${ROUNDS:-7}
-DISPLAY_NUMBER=${DISPLAY_NUMBER:-177}
+DISPLAY_NUMBER=${DISPLAY_NUMBER:-125}
 MAP=${MAP:-tests/data/winter-isobars.cnt}
 WORK=$(mktemp -d)
 Xvfb ":$DISPLAY_NUMBER" -screen 0 1280x1024x24 >/dev/null 2>&1 &

@@ -32,6 +32,10 @@ struct Plotter {
     void operator()(int x, int y) const {
         if (x >= 0 && y >= 0 && x < width && y < height) pixels[y * stride + x] = rgb;
     }
+    // For the pixels of a line clipped to the image, which lie inside it.
+    auto Inside() const {
+        return [this](int x, int y) { pixels[y * stride + x] = rgb; };
+    }
 };
 
 }  // namespace
@@ -109,8 +113,8 @@ bool QImageCanvas::Retaining() {
 
 void QImageCanvas::DoLine(float x1, float y1, float x2, float y2, Colour colour) {
     if (Retaining()) retained_.DrawLine(x1, y1, x2, y2, colour);
-    RasterLine(PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2), drawing_.width(), drawing_.height(),
-               Plotter(drawing_, colour));
+    const Plotter plot(drawing_, colour);
+    RasterLine(PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2), plot.width, plot.height, plot.Inside());
     emit changed();
 }
 
