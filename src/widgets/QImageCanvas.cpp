@@ -1,6 +1,7 @@
 #include "widgets/QImageCanvas.h"
 
 #include <QPainter>
+#include <cstring>
 
 #include "canvas/Raster.h"
 #include "widgets/Fonts.h"
@@ -141,6 +142,23 @@ void QImageCanvas::DoClear() {
     drawing_.fill(Qt::transparent);
     retained_.Reset();
     retainedComplete_ = true;
+    emit changed();
+}
+
+QImageCanvas::Snapshot QImageCanvas::TakeSnapshot() const {
+    return Snapshot{drawing_.copy(), retained_.calls, retainedComplete_, penX(), penY()};
+}
+
+void QImageCanvas::Restore(const Snapshot& snapshot) {
+    if (snapshot.drawing.size() == drawing_.size() && snapshot.drawing.format() == drawing_.format() &&
+        snapshot.drawing.bytesPerLine() == drawing_.bytesPerLine()) {
+        std::memcpy(drawing_.bits(), snapshot.drawing.constBits(), static_cast<std::size_t>(drawing_.sizeInBytes()));
+    } else {
+        drawing_ = snapshot.drawing.copy();
+    }
+    retained_.calls = snapshot.calls;
+    retainedComplete_ = snapshot.complete;
+    MovePen(snapshot.penX, snapshot.penY);
     emit changed();
 }
 

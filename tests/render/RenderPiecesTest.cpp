@@ -15,6 +15,7 @@
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
 #include "render/LastResort.h"
+#include "render/MapRenderer.h"
 #include "render/OutputKinds.h"
 #include "render/PngEncoding.h"
 #include "render/ProgressLine.h"
@@ -237,6 +238,35 @@ private slots:
         for (int x = 0; x < 300; ++x) colourful->Set(x, 0, MakeColour(x % 256, x / 256, 7));
         canvas.SetBackgroundPicture(colourful);
         QVERIFY(!ComposeIndexed(canvas, PictureAreaOf({"map"}, canvas.width(), canvas.height())).has_value());
+    }
+
+    // Maps after the first start from a copy of the first one's coastline:
+    // each comes out as it does on its own, pixels and vectors alike, and a
+    // map whose layers do not begin with the coastline is drawn whole.
+    void laterMapsComeOutAsTheyDoAlone() {
+        const std::string winter = ISOBRA_EXAMPLES "/winter.dat";
+        const std::string frost = ISOBRA_TEST_DATA "/katakana-and-frost.dat";
+        const std::vector<std::vector<std::string>> layerLists = {
+            {"map", "isobars", "symbols", "wind", "fronts"},
+            {"isobars", "map", "fronts"},
+        };
+        for (const std::vector<std::string>& layers : layerLists) {
+            RenderOptions options;
+            options.layers = layers;
+            options.outputs = {{FindOutputKind("--png"), "x.png"}, {FindOutputKind("--svg"), "x.svg"}};
+            auto draw = [&options](MapRenderer& renderer, const std::string& input) {
+                renderer.Render({input, {}});
+                const QImage shown = renderer.Drawing().Composite();
+                const Result<std::string> svg = FindOutputKind("--svg")->make(renderer);
+                return std::pair{shown, svg ? *svg : svg.message()};
+            };
+            MapRenderer many(options);
+            draw(many, frost);
+            for (const std::string& input : {winter, frost, winter}) {
+                MapRenderer alone(options);
+                QVERIFY(draw(many, input) == draw(alone, input));
+            }
+        }
     }
 
     void progressIsRedrawnAtMostTenTimesASecond() {
