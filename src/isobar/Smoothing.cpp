@@ -13,19 +13,19 @@ namespace {
 // round(sum / count), halves to the even neighbour, for sum >= 0: what
 // rounding the double quotient gives, for a quotient of these sizes is
 // never within a double's precision of a half without being one.
-template <std::int32_t Count>
-std::int32_t RoundedQuotient(std::int32_t sum) {
-    const std::int32_t q = sum / Count;  // by a constant: a multiplication
-    const std::int32_t twice = 2 * (sum - q * Count);
-    if (twice > Count || (twice == Count && (q & 1) != 0)) return q + 1;
-    return q;
+template <std::int64_t Count>
+std::int32_t RoundedQuotient(std::int64_t sum) {
+    const std::int64_t q = sum / Count;  // by a constant: a multiplication
+    const std::int64_t twice = 2 * (sum - q * Count);
+    if (twice > Count || (twice == Count && (q & 1) != 0)) return static_cast<std::int32_t>(q + 1);
+    return static_cast<std::int32_t>(q);
 }
 
 // The same for a count of 1..8 neighbours.
-std::int32_t NeighbourMean(std::int32_t sum, std::int32_t count) {
+std::int32_t NeighbourMean(std::int64_t sum, std::int32_t count) {
     switch (count) {
         case 1:
-            return sum;
+            return static_cast<std::int32_t>(sum);
         case 2:
             return RoundedQuotient<2>(sum);
         case 3:
@@ -53,14 +53,13 @@ void SmoothPass(PressureField& field) {
 
     // What a neighbour contributes: interior nodes above 0 (value and a count
     // of 1), in a frame of zeros so that every node has eight neighbours.
-    // The eight-neighbour sums are 3 x 3 box sums less the middle. Nodes
-    // hold at most kGridValueLimit, so nine of them sum well inside 32 bits,
-    // and the integer mean rounds as the mean of the values added one by one
-    // in double would.
+    // The eight-neighbour sums are 3 x 3 box sums less the middle; the
+    // integer mean rounds as the mean of the values added one by one in
+    // double would.
     constexpr int kSide = NodeTable::kSize + 2;
     const int rows = b.maxY + 3;
     const int columns = b.maxX + 3;
-    std::array<std::int32_t, kSide * kSide> value;
+    std::array<std::int64_t, kSide * kSide> value;
     std::array<std::int32_t, kSide * kSide> counted;
     for (int r = 0; r < rows; ++r) {
         for (int col = 0; col < columns; ++col) {
@@ -71,7 +70,7 @@ void SmoothPass(PressureField& field) {
         }
     }
     // Sums of three across, then of three of those down.
-    std::array<std::int32_t, kSide * kSide> valueAcross;
+    std::array<std::int64_t, kSide * kSide> valueAcross;
     std::array<std::int32_t, kSide * kSide> countAcross;
     for (int r = 0; r < rows; ++r) {
         for (int col = 1; col + 1 < columns; ++col) {
@@ -90,10 +89,10 @@ void SmoothPass(PressureField& field) {
             const std::int32_t count =
                 countAcross[mid - kSide] + countAcross[mid] + countAcross[mid + kSide] - counted[mid];
             if (count == 0) continue;
-            const std::int32_t sum =
+            const std::int64_t sum =
                 valueAcross[mid - kSide] + valueAcross[mid] + valueAcross[mid + kSide] - value[mid];
             std::int32_t smoothed = NeighbourMean(sum, count);
-            if (g[node] > 0) smoothed = RoundedQuotient<2>(smoothed + g[node]);
+            if (g[node] > 0) smoothed = RoundedQuotient<2>(std::int64_t{smoothed} + g[node]);
             w[node] = smoothed;
         }
     }
