@@ -86,6 +86,16 @@ private slots:
         QVERIFY(enter.isAccepted() && drop.isAccepted());
         QTRY_VERIFY(state_->field.pressureGrid.IsComputed());
     }
+
+    // The desktop knows an observation file by its title line, whatever its
+    // name, and hands it over as it is named.
+    void anObservationFileOfAnyNameOpensByItsTitle() {
+        const QString report = folder_->filePath(QStringLiteral("report"));
+        QVERIFY(QFile::copy(kExample, report));
+        window_->commands().givenFiles.Open({report});
+        QVERIFY(prompts_->shown.empty());
+        QVERIFY(LandPressures(*state_) > 20);
+    }
 };
 
 QTEST_MAIN(OpenFilesTest)
