@@ -110,8 +110,14 @@ void AddLinePieces(FeatureList& features, const std::vector<Point>& points, cons
     features.Line(piece, properties);
 }
 
-GeoPosition Reported(int latitude, int longitude) {
-    return {static_cast<double>(latitude), longitude > 180 ? longitude - 360.0 : static_cast<double>(longitude)};
+// A place as reported in whole degrees east, west of 180 E made negative;
+// nothing for a longitude outside 0..360, which a file may hold but no
+// place has (and the projection, which turns by 0.9 of the longitude, would
+// put elsewhere than the place 360 degrees round).
+std::optional<GeoPosition> Reported(int latitude, int longitude) {
+    if (longitude < 0 || longitude > 360) return std::nullopt;
+    return GeoPosition{static_cast<double>(latitude),
+                       longitude > 180 ? longitude - 360.0 : static_cast<double>(longitude)};
 }
 
 void AddIsobars(FeatureList& features, const PressureField& field) {
@@ -137,9 +143,10 @@ std::optional<GeoPosition> FisheryPlace(const ObservationSet& observations, cons
     if (plot.stationCount == observations.stationCount() && plot.shipCount == observations.shipCount() &&
         j < observations.fisheryCount()) {
         const FisheryEntry& entry = observations.fishery(j);
-        if (entry.kind == slot.kind &&
+        const std::optional<GeoPosition> reported = Reported(entry.latitude, entry.longitude);
+        if (reported && entry.kind == slot.kind &&
             ProjectPosition(entry.latitude, entry.longitude) == CanvasPoint{slot.x, slot.y})
-            return Reported(entry.latitude, entry.longitude);
+            return reported;
     }
     return UnprojectPosition(slot.x, slot.y);
 }
@@ -237,11 +244,12 @@ void AddStations(FeatureList& features, const ObservationSet& observations) {
 void AddShips(FeatureList& features, const ObservationSet& observations) {
     for (int k = 0; k < observations.shipCount(); ++k) {
         const ShipReport& r = observations.ship(k);
-        if (ProjectPosition(r.latitude, r.longitude) == CanvasPoint{}) continue;  // off the map
+        const std::optional<GeoPosition> place = Reported(r.latitude, r.longitude);
+        if (!place || ProjectPosition(r.latitude, r.longitude) == CanvasPoint{}) continue;  // off the map
         Properties properties;
         properties.Text("kind", "ship");
         AddObserved(properties, r.windDirection, r.windForce, r.weather, r.pressure);
-        features.Point(Reported(r.latitude, r.longitude), properties);
+        features.Point(*place, properties);
     }
 }
 

@@ -32,8 +32,8 @@ MapPoint MapPointUnder(double viewX, double viewY, double scale) {
 
 std::optional<double> PressureAt(const PressureField& field, const MapPoint& at) {
     const GridSettings& g = field.grid;
-    if (!field.pressureGrid.IsComputed() || g.cellWidth <= 0 || g.cellHeight <= 0 || g.gridMaxX < 1 ||
-        g.gridMaxY < 1 || g.gridMaxX >= NodeTable::kSize || g.gridMaxY >= NodeTable::kSize)
+    if (!field.pressureGrid.IsComputed() || g.cellWidth <= 0 || g.cellHeight <= 0 || g.gridMaxX < 1 || g.gridMaxY < 1 ||
+        g.gridMaxX >= NodeTable::kSize || g.gridMaxY >= NodeTable::kSize)
         return std::nullopt;
     const double fx = at.x / g.cellWidth;
     const double fy = at.y / g.cellHeight;
@@ -60,12 +60,14 @@ std::string PointerReadout(const MapPoint& at, const PressureField& field, const
         const bool west = place->longitude < 0.0;
         Append(line, (west ? "西経 " : "東経 ") + Tenths(std::fabs(place->longitude)) + "°");
     }
-    if (const std::optional<double> pressure = PressureAt(field, at)) Append(line, "気圧 " + Tenths(*pressure) + " hPa");
+    if (const std::optional<double> pressure = PressureAt(field, at))
+        Append(line, "気圧 " + Tenths(*pressure) + " hPa");
     // The pixel the point lies in: whole numbers are pixel centres.
     const double px = std::floor(at.x + 0.5);
     const double py = std::floor(at.y + 0.5);
     if (picture && px >= 0 && py >= 0 && px < picture->width && py < picture->height)
-        Append(line, "明るさ " + std::to_string(PixelBrightness(picture->At(static_cast<int>(px), static_cast<int>(py)))));
+        Append(line,
+               "明るさ " + std::to_string(PixelBrightness(picture->At(static_cast<int>(px), static_cast<int>(py)))));
     return line;
 }
 

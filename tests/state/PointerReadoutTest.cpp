@@ -44,7 +44,8 @@ TEST(PointerReadout, TheLineForAPointOfTheView) {
         PressureField field;
         if (c.grid != Grid::NotComputed)
             for (int iy = 0; iy <= 25; ++iy)
-                for (int ix = 0; ix <= 25; ++ix) field.pressureGrid.at(ix, iy) = 100000 + 37 * ix + 23 * iy + 5 * ix * iy;
+                for (int ix = 0; ix <= 25; ++ix)
+                    field.pressureGrid.at(ix, iy) = 100000 + 37 * ix + 23 * iy + 5 * ix * iy;
         if (c.grid == Grid::HoleAtTheCentre) field.pressureGrid.at(17, 12) = 0;
         const MapPoint at = MapPointUnder(c.viewX, c.viewY, c.scale);
         EXPECT_EQ(PointerReadout(at, field, c.picture ? &red : nullptr), c.line)
