@@ -10,6 +10,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-mincho fonts-ipafont-gothic
     xvfb xauth poppler-utils
+    desktop-file-utils appstream shared-mime-info xdg-utils libglib2.0-bin gdal-bin
     file dpkg-dev
     clang libclang-rt-14-dev clang-format
 )

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "state/PointerReadout.h"
 #include "widgets/QImageCanvas.h"
 
 namespace isobra {
@@ -12,6 +13,7 @@ namespace isobra {
 CanvasView::CanvasView(QImageCanvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
     setObjectName(QStringLiteral("Picture1"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);  // for the status line under the map
     SetScale(1.0);
     connect(&canvas_, &QImageCanvas::changed, this, qOverload<>(&QWidget::update));
 }
@@ -64,6 +66,21 @@ void CanvasView::mousePressEvent(QMouseEvent* event) {
     const std::optional<QPoint> pixel = CanvasPixelAt(event->position());
     if (!pixel) return;  // beside the image: nothing
     emit pressed(event->button(), event->modifiers(), static_cast<float>(pixel->x()), static_cast<float>(pixel->y()));
+}
+
+void CanvasView::mouseMoveEvent(QMouseEvent* event) {
+    QWidget::mouseMoveEvent(event);
+    if (!CanvasPixelAt(event->position())) {
+        emit leftImage();
+        return;
+    }
+    const MapPoint at = MapPointUnder(event->position().x(), event->position().y(), scale());
+    emit hovered(at.x, at.y);
+}
+
+void CanvasView::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    emit leftImage();
 }
 
 }  // namespace isobra

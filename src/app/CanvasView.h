@@ -35,10 +35,16 @@ public:
 signals:
     // x and y: the canvas pixel pressed, the same at every scale.
     void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float x, float y);
+    // The pointer moved over the image, to canvas position (x, y) in the
+    // projection's units (state/PointerReadout.h); and it left the image.
+    void hovered(double x, double y);
+    void leftImage();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     QImageCanvas& canvas_;

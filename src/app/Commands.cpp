@@ -14,7 +14,7 @@ Commands::Commands(AppState& state, Prompts& prompts, MapView& map)
       isobars(state, prompts, map, files),
       satellite(state.mouseMode, prompts, map),
       display(state, prompts, map),
-      exporting(map.canvas(), prompts),
+      exporting(state, map.canvas(), prompts),
       // The show does not share the map.
       givenFiles(files, satellite, [this] { return display.ShowRunning(); }),
       clicks(state.mouseMode) {

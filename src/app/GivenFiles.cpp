@@ -5,6 +5,7 @@
 
 #include "app/FileCommands.h"
 #include "app/SatelliteCommands.h"
+#include "model/ObservationSignature.h"
 
 namespace isobra {
 
@@ -26,6 +27,8 @@ void GivenFiles::Open(const QStringList& paths) {
             files_.OpenObservationFile(path);
         else if (suffix.compare(QStringLiteral("cnt"), Qt::CaseInsensitive) == 0)
             files_.OpenIsobarFile(path);
+        else if (StartsLikeObservationFile(QFile::encodeName(path).toStdString()))
+            files_.OpenObservationFile(path);
         else
             satellite_.OpenPicture(path);
     }

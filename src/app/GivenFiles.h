@@ -11,7 +11,8 @@ class SatelliteCommands;
 // Files given to the program from outside: named on the command line or
 // dropped on its window. Each opens as its menu command opens it, chosen by
 // its extension: ".dat" observations, ".cnt" isobars (drawn), anything else
-// a picture for the background. One that cannot be read is named as the
+// a picture for the background unless its first line is an observation
+// file's (the desktop knows them by that line, whatever their names). One that cannot be read is named as the
 // command names it, and the next is opened all the same.
 class GivenFiles {
 public:
