@@ -3,6 +3,7 @@
 #include "app/EntryWindows.h"
 #include "app/MapView.h"
 #include "app/ObservationRecovery.h"
+#include "entry/Tenki1.h"
 #include "model/ObservationFile.h"
 #include "practice/Renshuu.h"
 #include "state/AppState.h"
@@ -62,6 +63,8 @@ void PracticeCommands::EmptyObservations(const std::vector<std::string>& station
     stations.land.resize(stationNames.size());
     ApplyObservationData(stations, state_);
     entry_.EraseAllObservations();
+    // The report starts at the first station: so does the land window.
+    entry_.landForm()->SelectRow(0);
 }
 
 std::optional<QString> PracticeCommands::AskSavePath(const QString& title, const QString& pattern,

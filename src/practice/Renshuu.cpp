@@ -180,6 +180,8 @@ void Renshuu::Start() {
     if (!host_.MayReplaceObservations()) return;
     host_.EmptyObservations(report_->data.stationNames);
 
+    // The score of the last practice goes with it.
+    delete saiten_.data();
     delete player_;
     player_ =
         new ReportPlayer(std::make_unique<SpeechStream>(report_->kana, pace(), *rate, speak_), std::move(output), this);

@@ -156,6 +156,7 @@ private slots:
         }
         QVERIFY(NothingEntered());
         QCOMPARE(window_->commands().entry.landForm()->RowText(0), QStringLiteral("石垣島"));
+        QCOMPARE(window_->commands().entry.landForm()->SelectedRow(), 0);
         QTRY_VERIFY(!speaker_->heard.isEmpty());
         QCOMPARE(speaker_->sampleRate, 22050);
     }

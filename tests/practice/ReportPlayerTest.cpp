@@ -140,24 +140,6 @@ private slots:
         QTest::qWait(50);
         QVERIFY(finished.isEmpty());
     }
-
-    // A voice that fails stops the player with its reason.
-    void aFailingVoiceStopsWithItsReason() {
-        speaker_.capacity = 1 << 20;
-        std::unique_ptr<AudioOutput> output = speaker_.Outputs()();
-        output->Open(kRate);
-        ReportPlayer player(std::make_unique<SpeechStream>(
-                                kScript, ReadingPace::Broadcast, kRate,
-                                [](std::string_view kana, ReadingPace, std::stop_token) {
-                                    if (kana == "2") return Result<std::vector<std::int16_t>>::Fail("声が出ません");
-                                    return Result<std::vector<std::int16_t>>(std::vector<std::int16_t>(kVoice, 1));
-                                }),
-                            std::move(output));
-        QSignalSpy failed(&player, &ReportPlayer::failed);
-        QTRY_COMPARE(failed.count(), 1);
-        QCOMPARE(failed[0][0].toString(), QStringLiteral("声が出ません"));
-        QCOMPARE(player.state(), ReportPlayer::State::Stopped);
-    }
 };
 
 QTEST_MAIN(ReportPlayerTest)
