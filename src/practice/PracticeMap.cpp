@@ -19,6 +19,7 @@ PracticeMap DrawPracticeMap(const AppState& program, const ObservationFileData& 
         map.note = QStringLiteral("気圧が入力されていないので、等圧線はありません。");
     } else if (const Result<GridConstructionReport> built = BuildPressureGrid(state); built) {
         DrawIsobarLayer(canvas, state);
+        for (const std::string& warning : built->warnings) map.note += ToQ(warning);
     } else {
         map.note = ToQ(built.message());
     }

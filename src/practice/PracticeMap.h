@@ -8,8 +8,8 @@
 
 namespace isobra {
 
-// One map of a practice: the square of the map, and a sentence when the
-// isobars could not be drawn.
+// One map of a practice: the square of the map, and what the user should
+// know of its isobars (none drawn, or drawn over part of the map only).
 struct PracticeMap {
     QImage picture;
     QString note;

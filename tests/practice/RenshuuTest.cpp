@@ -300,15 +300,25 @@ private slots:
     }
 
     // The two maps: the same drawing for the same data, another where one
-    // pressure was taken down wrong; the program's own map is left alone.
+    // pressure was taken down wrong, a word where too few pressures were
+    // taken down to fill the map; the program's own map is left alone.
     void theMapsOfWhatWasTypedAndWhatWasRead() {
         const ObservationFileData winter = DataOf(ReadPracticeReport(test::kExample)->observations);
         ObservationFileData slip = winter;
         slip.land[20].pressure -= 12;
+        ObservationFileData few = winter;  // 石垣島 and 那覇 alone
+        for (std::size_t k = 2; k < few.land.size(); ++k) few.land[k] = {};
+        few.ships.clear();
+        few.fishery.clear();
+        const struct {
+            const ObservationFileData& typed;
+            bool same;
+            bool note;
+        } cases[] = {{winter, true, false}, {slip, false, false}, {few, false, true}};
         const QImage before = window_->canvas().Composite();
-        for (const bool same : {true, false}) {
+        for (const auto& c : cases) {
             PracticeResult result;
-            result.typed = same ? winter : slip;
+            result.typed = c.typed;
             result.report = winter;
             Saiten score(*state_, std::move(result), window_.get());
             QTest::mouseClick(Find<QPushButton>(&score, "cmdSeikai"), Qt::LeftButton);
@@ -317,7 +327,8 @@ private slots:
             const QImage typed = Find<QLabel>(maps, "picNyuuryoku")->pixmap().toImage();
             const QImage read = Find<QLabel>(maps, "picSeikai")->pixmap().toImage();
             QCOMPARE(read.size(), QSize(kMapSize, kMapSize));
-            QCOMPARE(typed == read, same);
+            QCOMPARE(typed == read, c.same);
+            QCOMPARE(Find<QLabel>(maps, "picNyuuryokuNote")->text().isEmpty(), !c.note);
             QVERIFY(Find<QLabel>(maps, "picSeikaiNote")->text().isEmpty());
         }
         QCOMPARE(window_->canvas().Composite(), before);
