@@ -39,12 +39,9 @@ QString FileName(const QString& path) { return QFileInfo(path).fileName(); }
 }  // namespace
 
 Renshuu::Renshuu(const AppState& state, Prompts& prompts, PracticeHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      state_(state),
-      prompts_(prompts),
-      host_(host),
-      outputs_([] { return std::make_unique<QtAudioOutput>(); }),
-      speak_(&ReportSpeech::Speak) {
+    : QWidget(parent, Qt::Window), state_(state), prompts_(prompts), host_(host), outputs_([] {
+          return std::make_unique<QtAudioOutput>();
+      }) {
     setObjectName(QStringLiteral("Renshuu"));
     setWindowTitle(QString::fromUtf8(kTitle));
     setFont(GothicFont(12));
@@ -128,8 +125,6 @@ QPushButton* Renshuu::AddButton(const char* name, const QString& caption, void (
 
 void Renshuu::SetAudioOutputs(AudioOutputFactory outputs) { outputs_ = std::move(outputs); }
 
-void Renshuu::SetSpeaker(SpeechStream::Speak speak) { speak_ = std::move(speak); }
-
 ReadingPace Renshuu::pace() const {
     const int id = pace_->checkedId();
     return id >= 0 ? kReadingPaces[static_cast<std::size_t>(id)] : ReadingPace::Broadcast;
@@ -180,11 +175,12 @@ void Renshuu::Start() {
     if (!host_.MayReplaceObservations()) return;
     host_.EmptyObservations(report_->data.stationNames);
 
-    // The score of the last practice goes with it.
+    // The score of the last practice goes with it; the next one holds what
+    // was typed against this report, whatever file is chosen meanwhile.
     delete saiten_.data();
+    practised_ = report_;
     delete player_;
-    player_ =
-        new ReportPlayer(std::make_unique<SpeechStream>(report_->kana, pace(), *rate, speak_), std::move(output), this);
+    player_ = new ReportPlayer(std::make_unique<SpeechStream>(report_->kana, pace(), *rate), std::move(output), this);
     connect(player_, &ReportPlayer::progressed, this, &Renshuu::OnProgress);
     connect(player_, &ReportPlayer::finished, this, &Renshuu::OnFinished);
     connect(player_, &ReportPlayer::failed, this, [this](const QString& reason) {
@@ -207,7 +203,9 @@ void Renshuu::Stop() {
     if (wave_) {
         wave_.reset();
         waveTimer_.stop();
+        ShowState();
         lblJoutai_->setText(QStringLiteral("WAVファイルの保存をやめました。"));
+        return;
     }
     if (!player_) return;
     player_->Stop();
@@ -224,7 +222,7 @@ void Renshuu::OfferWave(int sampleRate) {
         host_.AskSavePath(QStringLiteral("読み上げの保存"), QStringLiteral("*.wav"), ".WAV");
     if (!path) return;
     wavePath_ = *path;
-    wave_ = std::make_unique<SpeechStream>(report_->kana, pace(), sampleRate, speak_);
+    wave_ = std::make_unique<SpeechStream>(report_->kana, pace(), sampleRate);
     waveTimer_.start();
     ShowState();
 }
@@ -260,7 +258,7 @@ void Renshuu::OnFinished() {
 }
 
 void Renshuu::ShowScore() {
-    if (!player_ || !report_) return;
+    if (!player_ || !practised_) return;
     player_->Stop();
     ShowState();
     const Result<ObservationFileData> typed = TypedData(state_);
@@ -271,10 +269,11 @@ void Renshuu::ShowScore() {
     const int heard =
         player_->state() == ReportPlayer::State::Finished ? player_->sentenceCount() : player_->SentencesHeard();
     PracticeResult result;
-    result.score = ScorePractice(ReadSoFar(report_->observations, report_->written, heard), ObservationsOf(*typed));
+    result.score =
+        ScorePractice(ReadSoFar(practised_->observations, practised_->written, heard), ObservationsOf(*typed));
     result.typed = *typed;
-    result.report = report_->data;
-    result.reportName = FileName(report_->path);
+    result.report = practised_->data;
+    result.reportName = FileName(practised_->path);
     result.heard = heard;
     result.sentences = player_->sentenceCount();
     delete saiten_.data();

@@ -40,8 +40,6 @@ public:
 
     // Where the voice goes: the sound device unless set otherwise.
     void SetAudioOutputs(AudioOutputFactory outputs);
-    // What speaks a sentence: eSpeak NG unless set otherwise.
-    void SetSpeaker(SpeechStream::Speak speak);
 
     void ChooseFile();  // "ﾌｧｲﾙ選択"
     // The report to be read: the file read whole, or (after telling the user
@@ -76,9 +74,9 @@ private:
     Prompts& prompts_;
     PracticeHost& host_;
     AudioOutputFactory outputs_;
-    SpeechStream::Speak speak_;
 
-    std::optional<PracticeReport> report_;
+    std::optional<PracticeReport> report_;     // the file chosen
+    std::optional<PracticeReport> practised_;  // the report last read aloud
     ReportPlayer* player_ = nullptr;
     QPointer<Saiten> saiten_;
     std::unique_ptr<SpeechStream> wave_;  // the report being made for a WAV file
