@@ -17,7 +17,8 @@ Commands::Commands(AppState& state, Prompts& prompts, MapView& map)
       exporting(state, map.canvas(), prompts),
       // The show does not share the map.
       givenFiles(files, satellite, [this] { return display.ShowRunning(); }),
-      clicks(state.mouseMode) {
+      clicks(state.mouseMode),
+      practice(state, prompts, map, entry, recovery) {
     clicks.SetCorrectionHandler(
         [this](Qt::MouseButton button, Qt::KeyboardModifiers, float x, float y) { isobars.OnMapClick(button, x, y); });
     // A chart samples whole pixels: the pixel the click fell in.

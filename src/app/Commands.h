@@ -8,6 +8,7 @@
 #include "app/IsobarCommands.h"
 #include "app/MapClicks.h"
 #include "app/ObservationRecovery.h"
+#include "app/PracticeCommands.h"
 #include "app/SatelliteCommands.h"
 
 namespace isobra {
@@ -30,6 +31,7 @@ struct Commands {
     ExportCommands exporting;
     GivenFiles givenFiles;
     MapClicks clicks;
+    PracticeCommands practice;
 };
 
 }  // namespace isobra

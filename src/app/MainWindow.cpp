@@ -135,6 +135,8 @@ void MainWindow::BuildMenus() {
     m.Item(input, QStringLiteral("各地の天気"), QStringLiteral("cntTenki"), [&c] { c.entry.ShowLandForm(); });
     m.Item(input, QStringLiteral("船舶の報告"), QStringLiteral("cntSenpaku"), [&c] { c.entry.ShowShipForm(); });
     m.Item(input, QStringLiteral("漁業気象"), QStringLiteral("cntGyogyou"), [&c] { c.entry.ShowFisheryForm(); });
+    m.Item(input, QStringLiteral("聞き取りの練習"), QStringLiteral("cntRenshuu"),
+           [&c] { c.practice.ShowPracticeWindow(); });
     m.Separator(input, QStringLiteral("cntS2"));
     QMenu* erase = m.Submenu(input, QStringLiteral("データを消す"), QStringLiteral("cntNew"));
     m.Item(erase, QStringLiteral("消えますよｏｋ？"), QStringLiteral("cntNew2"),

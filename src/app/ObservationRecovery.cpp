@@ -44,6 +44,8 @@ void ObservationRecovery::MarkClean() {
     if (file_) file_->MarkClean();
 }
 
+bool ObservationRecovery::IsSaved() const { return file_ && file_->IsSaved(); }
+
 void ObservationRecovery::TellFailed(const QString& reason) {
     // Once: the entry goes on, and a box at every row would stop it.
     if (failureTold_) return;

@@ -32,6 +32,9 @@ public:
     // or now standing in a file of the user's (saved, loaded, erased).
     void NoteChange();
     void MarkClean();
+    // Whether the observations stand in a file of the user's (saved, loaded
+    // or erased since the last change); false when that is not known.
+    bool IsSaved() const;
 
 private:
     void TellFailed(const QString& reason);

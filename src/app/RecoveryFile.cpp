@@ -77,6 +77,12 @@ void RecoveryFile::MarkClean() {
     journal_->MarkClean(bytes ? std::move(*bytes) : std::string());
 }
 
+bool RecoveryFile::IsSaved() const {
+    if (!journal_) return false;
+    const Result<std::string> bytes = snapshot_();
+    return bytes && journal_->IsClean(*bytes);
+}
+
 bool RecoveryFile::MarkUnsaved() {
     if (!journal_) return false;
     journal_->ForgetClean();

@@ -50,6 +50,9 @@ public:
     // The data stands in no file of the user's (it came from a recovery
     // file): written at once and waited for. True when it is on the disk.
     bool MarkUnsaved();
+    // Whether the data as it now stands is in a file of the user's; false
+    // when that is not known (no file could be kept).
+    bool IsSaved() const;
 
 signals:
     // A reason phrase ("ディスクの空きが足りません"); told on the main thread.

@@ -41,6 +41,8 @@ public:
     // The data stands in no file of the user's any more (it came from a
     // recovery file): whatever is recorded next is written.
     void ForgetClean();
+    // Whether these bytes are the ones last marked clean.
+    bool IsClean(const std::string& snapshot) const { return clean_ == snapshot; }
     // Waits until the file is as last asked; false when that failed.
     bool Flush();
 
