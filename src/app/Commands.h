@@ -9,6 +9,7 @@
 #include "app/MapClicks.h"
 #include "app/ObservationRecovery.h"
 #include "app/SatelliteCommands.h"
+#include "app/UnsavedGuard.h"
 
 namespace isobra {
 
@@ -22,6 +23,8 @@ struct Commands {
     Commands(AppState& state, Prompts& prompts, MapView& map);
 
     ObservationRecovery recovery;
+    // Any command that replaces the observations asks it first.
+    UnsavedGuard unsaved;
     EntryWindows entry;
     FileCommands files;
     IsobarCommands isobars;
