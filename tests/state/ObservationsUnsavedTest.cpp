@@ -3,7 +3,6 @@
 #include <functional>
 
 #include "state/AppState.h"
-#include "state/GridReplacement.h"
 
 namespace isobra {
 namespace {
@@ -23,12 +22,6 @@ TEST(ObservationsUnsaved, FromTheFirstChangeUntilTheNextSaveLoadOrErase) {
         {"typed once more", [](AppState& s) { s.observations.land(5).temperature = -3; }, true},
         {"saved", [](AppState& s) { s.MarkObservationsSaved(); }, false},
         {"taken back from a recovery file", [](AppState& s) { s.MarkObservationsUnsaved(); }, true},
-        {"erased",
-         [](AppState& s) {
-             EraseAllObservations(s);
-             s.MarkObservationsSaved();
-         },
-         false},
         {"a name no file can hold", [](AppState& s) { s.observations.stationName(0) = "石垣,島"; }, true},
         {"and that loaded", [](AppState& s) { s.MarkObservationsSaved(); }, false},
         {"then the file holds it again", [](AppState& s) { s.observations.stationName(0) = "石垣島"; }, true},
