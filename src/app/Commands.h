@@ -10,6 +10,7 @@
 #include "app/ObservationRecovery.h"
 #include "app/PracticeCommands.h"
 #include "app/SatelliteCommands.h"
+#include "app/UnsavedGuard.h"
 
 namespace isobra {
 
@@ -23,6 +24,8 @@ struct Commands {
     Commands(AppState& state, Prompts& prompts, MapView& map);
 
     ObservationRecovery recovery;
+    // Any command that replaces the observations asks it first.
+    UnsavedGuard unsaved;
     EntryWindows entry;
     FileCommands files;
     IsobarCommands isobars;

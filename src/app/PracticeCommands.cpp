@@ -2,7 +2,7 @@
 
 #include "app/EntryWindows.h"
 #include "app/MapView.h"
-#include "app/ObservationRecovery.h"
+#include "app/UnsavedGuard.h"
 #include "entry/Tenki1.h"
 #include "model/ObservationFile.h"
 #include "practice/Renshuu.h"
@@ -13,19 +13,9 @@
 
 namespace isobra {
 
-namespace {
-
-bool NothingEntered(const ObservationSet& observations) {
-    for (int slot = 0; slot < observations.stationCount(); ++slot)
-        if (HasReport(observations.land(slot))) return false;
-    return observations.shipCount() == 0 && observations.fisheryCount() == 0;
-}
-
-}  // namespace
-
 PracticeCommands::PracticeCommands(AppState& state, Prompts& prompts, MapView& map, EntryWindows& entry,
-                                   ObservationRecovery& recovery)
-    : state_(state), prompts_(prompts), map_(map), entry_(entry), recovery_(recovery), files_(prompts) {}
+                                   UnsavedGuard& unsaved)
+    : state_(state), prompts_(prompts), map_(map), entry_(entry), unsaved_(unsaved), files_(prompts) {}
 
 PracticeCommands::~PracticeCommands() {
     // Before the entry windows and the map go: it reaches into both.
@@ -47,13 +37,7 @@ void PracticeCommands::SetAudioOutputs(AudioOutputFactory outputs) {
     if (renshuu_) renshuu_->SetAudioOutputs(outputs_);
 }
 
-bool PracticeCommands::MayReplaceObservations() {
-    if (NothingEntered(state_.observations) || recovery_.IsSaved()) return true;
-    return prompts_.AskYesNo(
-        QString::fromUtf8(kProgramTitle),
-        QStringLiteral("入力したデータはまだ保存されていません。読みこむと消えます。よろしいですか？"),
-        Prompts::Answer::No, Prompts::Icon::Warning);
-}
+bool PracticeCommands::MayReplaceObservations() { return unsaved_.MayReplaceObservations(); }
 
 void PracticeCommands::EmptyObservations(const std::vector<std::string>& stationNames) {
     // The stations of the report first, so that its land stations meet

@@ -11,16 +11,15 @@ namespace isobra {
 class AppState;
 class EntryWindows;
 class MapView;
-class ObservationRecovery;
 class Prompts;
 class Renshuu;
+class UnsavedGuard;
 
 // "聞き取りの練習": the practice window, and what it asks of the program
 // (the observations it empties, the files it saves).
 class PracticeCommands : public PracticeHost {
 public:
-    PracticeCommands(AppState& state, Prompts& prompts, MapView& map, EntryWindows& entry,
-                     ObservationRecovery& recovery);
+    PracticeCommands(AppState& state, Prompts& prompts, MapView& map, EntryWindows& entry, UnsavedGuard& unsaved);
     ~PracticeCommands() override;
     PracticeCommands(const PracticeCommands&) = delete;
     PracticeCommands& operator=(const PracticeCommands&) = delete;
@@ -43,7 +42,7 @@ private:
     Prompts& prompts_;
     MapView& map_;
     EntryWindows& entry_;
-    ObservationRecovery& recovery_;
+    UnsavedGuard& unsaved_;
     FilePrompts files_;
     AudioOutputFactory outputs_;
     QPointer<Renshuu> renshuu_;

@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
@@ -73,6 +74,28 @@ private:
     }
 };
 
+// QMessageBox gives Escape and the close box as its No button. This notes
+// on the box that it was put off so, for the questions where that differs
+// from No.
+constexpr char kDismissed[] = "isobraDismissed";
+
+class DismissalWatch : public QObject {
+public:
+    explicit DismissalWatch(QMessageBox& box) : QObject(&box), box_(box) { box.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        const bool escape =
+            event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel);
+        const bool closed = event->type() == QEvent::Close && !box_.clickedButton();
+        if (escape || closed) box_.setProperty(kDismissed, true);
+        return false;
+    }
+
+private:
+    QMessageBox& box_;
+};
+
 }  // namespace
 
 std::unique_ptr<QMessageBox> QtPrompts::MakeBox(QWidget* parent, const QString& title, const QString& text, Icon icon,
@@ -84,8 +107,14 @@ std::unique_ptr<QMessageBox> QtPrompts::MakeBox(QWidget* parent, const QString& 
     if (yesNo) {
         box->setDefaultButton(preferred == Answer::No ? QMessageBox::No : QMessageBox::Yes);
         box->setEscapeButton(QMessageBox::No);
+        new DismissalWatch(*box);
     }
     return box;
+}
+
+Prompts::Reply QtPrompts::ReplyOf(const QMessageBox& box) {
+    if (box.property(kDismissed).toBool()) return Reply::Dismissed;
+    return box.result() == QMessageBox::Yes ? Reply::Yes : Reply::No;
 }
 
 void QtPrompts::Inform(const QString& title, const QString& text, Icon icon) {
@@ -94,6 +123,12 @@ void QtPrompts::Inform(const QString& title, const QString& text, Icon icon) {
 
 bool QtPrompts::AskYesNo(const QString& title, const QString& text, Answer preferred, Icon icon) {
     return MakeBox(parent_, title, text, icon, true, preferred)->exec() == QMessageBox::Yes;
+}
+
+Prompts::Reply QtPrompts::AskYesNoOrDismiss(const QString& title, const QString& text, Answer preferred, Icon icon) {
+    const auto box = MakeBox(parent_, title, text, icon, true, preferred);
+    box->exec();
+    return ReplyOf(*box);
 }
 
 std::optional<QString> QtPrompts::InputText(const QString& title, const QString& prompt, const QString& defaultText) {

@@ -18,6 +18,8 @@ public:
     void Inform(const QString& title, const QString& text, Icon icon) override;
     bool AskYesNo(const QString& title, const QString& text, Answer preferred = Answer::Yes,
                   Icon icon = Icon::Question) override;
+    Reply AskYesNoOrDismiss(const QString& title, const QString& text, Answer preferred = Answer::Yes,
+                            Icon icon = Icon::Question) override;
     std::optional<QString> InputText(const QString& title, const QString& prompt, const QString& defaultText) override;
     std::optional<FileChoice> ChooseFile(const FileRequest& request) override;
     std::optional<Colour> PickColour(const QString& title, Colour initial) override;
@@ -27,6 +29,8 @@ public:
     // longest line, so no line is broken.
     static std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, const QString& title, const QString& text, Icon icon,
                                                 bool yesNo, Answer preferred);
+    // How a Yes/No box from MakeBox was closed.
+    static Reply ReplyOf(const QMessageBox& box);
 
 private:
     QWidget* parent_;

@@ -9,6 +9,8 @@
 
 using namespace isobra;
 
+Q_DECLARE_METATYPE(isobra::Prompts::Reply)
+
 class QtPromptsTest : public QObject {
     Q_OBJECT
 
@@ -61,6 +63,33 @@ private slots:
                 QCOMPARE(box->result(), int(yes ? QMessageBox::Yes : QMessageBox::No));
             }
         }
+    }
+
+    // A question that may be put off tells Escape and the close box from No.
+    void aQuestionPutOffIsNoAnswer_data() {
+        QTest::addColumn<QString>("exit");
+        QTest::addColumn<Prompts::Reply>("reply");
+        QTest::newRow("Return") << "Return" << Prompts::Reply::Yes;
+        QTest::newRow("the No button") << "No" << Prompts::Reply::No;
+        QTest::newRow("Escape") << "Escape" << Prompts::Reply::Dismissed;
+        QTest::newRow("the close box") << "close" << Prompts::Reply::Dismissed;
+    }
+    void aQuestionPutOffIsNoAnswer() {
+        QFETCH(QString, exit);
+        QFETCH(Prompts::Reply, reply);
+        const auto box = QtPrompts::MakeBox(nullptr, QStringLiteral("Isobra"), QStringLiteral("読みこみますか？"),
+                                            Prompts::Icon::Question, true, Prompts::Answer::Yes);
+        box->show();
+        QVERIFY(QTest::qWaitForWindowActive(box.get()));
+        if (exit == QLatin1String("Return") || exit == QLatin1String("Escape"))
+            QTest::keyClick(QApplication::focusWidget(),
+                            exit == QLatin1String("Return") ? Qt::Key_Return : Qt::Key_Escape);
+        else if (exit == QLatin1String("No"))
+            box->button(QMessageBox::No)->click();
+        else
+            box->close();
+        QVERIFY(!box->isVisible());
+        QCOMPARE(QtPrompts::ReplyOf(*box), reply);
     }
 };
 
