@@ -52,6 +52,20 @@ private slots:
         QVERIFY(prompts_->shown.empty());
     }
 
+    // Esc is "キャンセル", wherever the dialog's focus is.
+    void escapeCancels() {
+        for (const char* focused : {"VScroll2", "Command3"}) {
+            FrmColor* dialog = Open();
+            Bar(dialog, "VScroll2")->setValue(7);
+            QWidget* target = dialog->findChild<QWidget*>(QString::fromUtf8(focused));
+            target->setFocus();
+            QTest::keyClick(target, Qt::Key_Escape);
+            QTRY_VERIFY2(!window_->commands().display.colourDialog(), focused);
+            QCOMPARE(state_->colours, ColorSettings{});
+        }
+        QVERIFY(prompts_->shown.empty());
+    }
+
     void doubleClickOnASwatchPicksTheColourAndTheBarsFollow() {
         FrmColor* dialog = Open();
         prompts_->colourAnswers = {MakeColour(10, 20, 30), std::nullopt};

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/ReportRules.h"
+#include "model/TextFields.h"
 
 namespace isobra {
 namespace {
@@ -56,6 +57,29 @@ TEST(ReportRules, LeavingAFieldExpandsShortPressuresAndClamps) {
         EXPECT_EQ(left.text, c.shown) << c.typed;
         EXPECT_EQ(left.value, c.value) << c.typed;
     }
+}
+
+// Full-width digits, sign and point, as an input method types them, read as
+// their ASCII forms; other wide characters stay.
+TEST(ReportRules, WideDigitsSignAndPointAreNarrowed) {
+    struct Case {
+        const char* typed;
+        const char* narrow;
+    };
+    const Case cases[] = {
+        {"０１２３４５６７８９", "0123456789"},
+        {"－１２．５", "-12.5"},
+        {"＋３", "+3"},
+        {"　４", " 4"},             // the ideographic space
+        {"1０1３", "1013"},         // mixed
+        {"４ｈＰａ", "4ｈＰａ"},    // letters stay
+        {"７／２，５", "7／2，5"},  // "／" and "，" lie between the sign and the digits
+        {"ー５", "ー5"},            // the long vowel mark is no minus
+        {"", ""},
+        {"\xEF\xBC", "\xEF\xBC"},  // a cut character stays as it is
+    };
+    for (const Case& c : cases) EXPECT_EQ(NarrowNumberText(c.typed), c.narrow) << c.typed;
+    EXPECT_EQ(TypedNumberValue(NarrowNumberText("１２．５")), 12);
 }
 
 TEST(ReportRules, FewLandPressuresAreOneToNineteen) {
