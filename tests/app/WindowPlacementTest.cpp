@@ -90,12 +90,17 @@ private slots:
         QTRY_VERIFY(shown->isVisible());
         const QRect frame = shown->frameGeometry();
         const QWidget* central = window_->centralWidget();
-        const QRect map = QRect(central->mapToGlobal(QPoint(0, 0)), central->size()).intersected(frame);
+        const QRect whole(central->mapToGlobal(QPoint(0, 0)), central->size());
+        const QRect map = whole.intersected(frame);
+        const QRect middle = whole.marginsRemoved(
+            QMargins(whole.width() / 4, whole.height() / 4, whole.width() / 4, whole.height() / 4));
         QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(frame));
         if (roomBeside) {
             QVERIFY(!frame.intersects(window_->frameGeometry()));
         } else {
+            // A strip at the map's edge at most, never its middle.
             QVERIFY2(map.width() * map.height() * 2 < frame.width() * frame.height(), qPrintable(scaleItem));
+            QVERIFY2(!frame.intersects(middle), qPrintable(scaleItem));
         }
     }
 
