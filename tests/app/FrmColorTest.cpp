@@ -52,17 +52,14 @@ private slots:
         QVERIFY(prompts_->shown.empty());
     }
 
-    // Esc is "キャンセル", wherever the dialog's focus is.
+    // Esc is "キャンセル", also from a scroll bar, which takes other keys.
     void escapeCancels() {
-        for (const char* focused : {"VScroll2", "Command3"}) {
-            FrmColor* dialog = Open();
-            Bar(dialog, "VScroll2")->setValue(7);
-            QWidget* target = dialog->findChild<QWidget*>(QString::fromUtf8(focused));
-            target->setFocus();
-            QTest::keyClick(target, Qt::Key_Escape);
-            QTRY_VERIFY2(!window_->commands().display.colourDialog(), focused);
-            QCOMPARE(state_->colours, ColorSettings{});
-        }
+        FrmColor* dialog = Open();
+        Bar(dialog, "VScroll2")->setValue(7);
+        Bar(dialog, "VScroll2")->setFocus();
+        QTest::keyClick(Bar(dialog, "VScroll2"), Qt::Key_Escape);
+        QTRY_VERIFY(!window_->commands().display.colourDialog());
+        QCOMPARE(state_->colours, ColorSettings{});
         QVERIFY(prompts_->shown.empty());
     }
 
