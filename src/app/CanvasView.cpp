@@ -56,10 +56,20 @@ void CanvasView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRectF image = ImageRect();
     p.fillRect(rect(), kWorkspace);
-    // Nearest neighbour: a canvas pixel stays a sharp block at any scale
-    // and on a high-DPI screen, where the painter scales once more.
+    const QImage composite = canvas_.Composite();
+    // Smaller than the canvas, every screen pixel takes the average of the
+    // canvas pixels it covers: thin lines stay whole, only fainter. Dropping
+    // pixel rows instead would break isobars into dashes.
+    const QSize device = (image.size() * devicePixelRatioF()).toSize();
+    if (device.width() < composite.width() || device.height() < composite.height()) {
+        if (device.isEmpty()) return;
+        p.drawImage(image, composite.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        return;
+    }
+    // Nearest neighbour: a canvas pixel stays a sharp block at any larger
+    // scale and on a high-DPI screen, where the painter scales once more.
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p.drawImage(image, canvas_.Composite());
+    p.drawImage(image, composite);
 }
 
 void CanvasView::mousePressEvent(QMouseEvent* event) {
