@@ -60,9 +60,10 @@ void EntryWindows::ShowFisheryForm() {
 }
 
 void EntryWindows::EraseAllObservations() {
+    recovery_.SetAsideUnsaved();
     isobra::EraseAllObservations(state_);
     ShowLists();
-    recovery_.MarkClean();
+    recovery_.MarkSaved();
 }
 
 void EntryWindows::ShowLists() {

@@ -42,6 +42,9 @@ std::optional<double> ParsePlainNumber(std::string_view text);
 
 // A typed answer with full-width digits, "．", "－", "＋" and the ideographic
 // space turned into their ASCII forms, as the leading-number rule reads them.
+// Every number the user types, into a prompt or an entry field, is narrowed
+// here first: a Japanese input method gives the wide forms as readily as the
+// narrow ones.
 std::string NarrowNumberText(std::string_view text);
 
 // The name of the value a read expects, for the message of a failed read:
