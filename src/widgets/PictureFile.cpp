@@ -1,8 +1,12 @@
 #include "widgets/PictureFile.h"
 
+#include <unistd.h>
+
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <cerrno>
 #include <optional>
 
 #include "model/FileAccess.h"
@@ -12,8 +16,18 @@ namespace isobra {
 
 namespace {
 
-// Satellite pictures are large, but not this large.
-constexpr std::size_t kMaxPictureBytes = std::size_t{256} << 20;
+// What Qt's readers may allocate for one picture, in megabytes: the
+// largest picture taken in the widest form Qt decodes into (eight bytes a
+// pixel). Qt's own limit would refuse some pictures taken here and let much
+// larger ones through for formats whose size only shows when decoded.
+constexpr int kAllocationLimitMb = static_cast<int>(kLargestPicturePixels * 8 >> 20);
+
+bool TooLarge(const QSize& size) { return qint64{size.width()} * size.height() > kLargestPicturePixels; }
+
+std::string TooLargeText(const std::string& size) { return "画像が大きすぎます（" + size + "）"; }
+std::string TooLargeText(const QSize& size) {
+    return TooLargeText(std::to_string(size.width()) + " x " + std::to_string(size.height()));
+}
 
 // The picture's bytes in a format Qt writes, nothing when it cannot.
 std::optional<std::string> Encoded(const QImage& picture, const char* format, int quality) {
@@ -26,11 +40,29 @@ std::optional<std::string> Encoded(const QImage& picture, const char* format, in
 
 }  // namespace
 
-Result<QImage> ReadPictureFile(const QString& path) {
-    const Result<std::string> bytes = ReadWholeFile(ToUtf8(path), kMaxPictureBytes);
-    if (!bytes) return bytes.failure();
-    QImage picture = QImage::fromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
+Result<QImage> ReadPictureFile(const QString& path) { return ReadPictureFile(QFile::encodeName(path).toStdString()); }
+
+Result<QImage> ReadPictureFile(const std::string& path) {
+    std::uint64_t bytes = 0;
+    const Result<int> fd = OpenForReading(path, bytes);
+    if (!fd) return fd.failure();
+    QFile file;
+    if (!file.open(*fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(*fd);
+        return Result<QImage>::Fail(SystemErrorReason(EIO));
+    }
+    if (bytes > static_cast<std::uint64_t>(kLargestPictureBytes))
+        return Result<QImage>::Fail(TooLargeText(std::to_string((bytes + (1u << 20) - 1) >> 20) + " MB"));
+
+    QImageReader::setAllocationLimit(kAllocationLimitMb);
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true);
+    // The header first: a picture too large is refused before it is decoded.
+    if (const QSize size = reader.size(); size.isValid() && TooLarge(size))
+        return Result<QImage>::Fail(TooLargeText(size));
+    const QImage picture = reader.read();
     if (picture.isNull()) return Result<QImage>::Fail("画像の形式がわからないか、ファイルがこわれています");
+    if (TooLarge(picture.size())) return Result<QImage>::Fail(TooLargeText(picture.size()));
     return picture.convertToFormat(QImage::Format_RGB32);
 }
 
