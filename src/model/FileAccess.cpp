@@ -216,13 +216,20 @@ Result<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes)
         ::close(fd);
         return Result<std::string>::Fail(std::string(kTooLargeToRead));
     }
-    std::string bytes;
-    // Room for the whole file at once: growing a large string chunk by chunk
-    // costs far more than the reading.
-    if (size > 0) bytes.reserve(static_cast<std::size_t>(size) + 1);
-    char buffer[65536];
+    // Read straight into room for the whole file (and a byte more, to see
+    // whether it grew): growing a large string chunk by chunk, or copying
+    // through a buffer, costs more than the reading.
+    std::string bytes(static_cast<std::size_t>(size) + 1, '\0');
+    std::size_t done = 0;
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (done == bytes.size()) {
+            if (done > maxBytes) {  // it grew while it was read
+                ::close(fd);
+                return Result<std::string>::Fail(std::string(kTooLargeToRead));
+            }
+            bytes.resize(std::min(done * 2, maxBytes + 1));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             const int error = errno;
@@ -230,13 +237,10 @@ Result<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes)
             return Result<std::string>::Fail(SystemErrorReason(error));
         }
         if (n == 0) break;
-        bytes.append(buffer, static_cast<std::size_t>(n));
-        if (bytes.size() > maxBytes) {  // it grew while it was read
-            ::close(fd);
-            return Result<std::string>::Fail(std::string(kTooLargeToRead));
-        }
+        done += static_cast<std::size_t>(n);
     }
     ::close(fd);
+    bytes.resize(done);
     return bytes;
 }
 

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <cerrno>
 #include <optional>
 
 #include "model/FileAccess.h"
@@ -43,23 +42,31 @@ std::optional<std::string> Encoded(const QImage& picture, const char* format, in
 Result<QImage> ReadPictureFile(const QString& path) { return ReadPictureFile(QFile::encodeName(path).toStdString()); }
 
 Result<QImage> ReadPictureFile(const std::string& path) {
-    std::uint64_t bytes = 0;
-    const Result<int> fd = OpenForReading(path, bytes);
-    if (!fd) return fd.failure();
-    QFile file;
-    if (!file.open(*fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    std::uint64_t size = 0;
+    if (const Result<int> fd = OpenForReading(path, size); !fd) {
+        return fd.failure();
+    } else {
         ::close(*fd);
-        return Result<QImage>::Fail(SystemErrorReason(EIO));
     }
-    if (bytes > static_cast<std::uint64_t>(kLargestPictureBytes))
-        return Result<QImage>::Fail(TooLargeText(std::to_string((bytes + (1u << 20) - 1) >> 20) + " MB"));
+    if (size > static_cast<std::uint64_t>(kLargestPictureBytes))
+        return Result<QImage>::Fail(TooLargeText(std::to_string((size + (1u << 20) - 1) >> 20) + " MB"));
+    Result<std::string> bytes = ReadWholeFile(path, static_cast<std::size_t>(kLargestPictureBytes));
+    if (!bytes) return bytes.failure();
 
+    // Decoded from memory, as Qt's readers expect (some seek as only a
+    // buffer lets them).
+    QByteArray data = QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
     QImageReader::setAllocationLimit(kAllocationLimitMb);
-    QImageReader reader(&file);
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     // The header first: a picture too large is refused before it is decoded.
-    if (const QSize size = reader.size(); size.isValid() && TooLarge(size))
-        return Result<QImage>::Fail(TooLargeText(size));
+    // (A BMP stored top row first gives a negative height.)
+    if (const QSize header = reader.size(); header != QSize()) {
+        const QSize size(qAbs(header.width()), qAbs(header.height()));
+        if (TooLarge(size)) return Result<QImage>::Fail(TooLargeText(size));
+    }
     const QImage picture = reader.read();
     if (picture.isNull()) return Result<QImage>::Fail("画像の形式がわからないか、ファイルがこわれています");
     if (TooLarge(picture.size())) return Result<QImage>::Fail(TooLargeText(picture.size()));
