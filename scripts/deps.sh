@@ -5,11 +5,12 @@ set -euo pipefail
 
 PACKAGES=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n zlib1g-dev
+    qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins qt6-translations-l10n zlib1g-dev
     libespeak-ng-dev espeak-ng-data
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-mincho fonts-ipafont-gothic
     xvfb xauth poppler-utils
+    desktop-file-utils appstream shared-mime-info xdg-utils libglib2.0-bin gdal-bin
     file dpkg-dev
     clang libclang-rt-14-dev clang-format
 )

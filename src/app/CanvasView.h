@@ -12,8 +12,9 @@ class QImageCanvas;
 // presses in canvas pixels. The canvas keeps the drawing, so exposure and
 // resizing never lose it. The view shows the canvas at a fixed scale (the
 // widget as large as the scaled canvas) or fitted into whatever room the
-// widget is given, proportions kept; either way every canvas pixel becomes
-// a block of screen pixels, never blurred.
+// widget is given, proportions kept. At full size and larger every canvas
+// pixel becomes a sharp block of screen pixels; smaller, the canvas is
+// scaled down smoothly, each screen pixel the average of those it covers.
 class CanvasView : public QWidget {
     Q_OBJECT
 
@@ -35,10 +36,16 @@ public:
 signals:
     // x and y: the canvas pixel pressed, the same at every scale.
     void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float x, float y);
+    // The pointer moved over the image, to canvas position (x, y) in the
+    // projection's units (state/PointerReadout.h); and it left the image.
+    void hovered(double x, double y);
+    void leftImage();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     QImageCanvas& canvas_;

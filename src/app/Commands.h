@@ -8,7 +8,9 @@
 #include "app/IsobarCommands.h"
 #include "app/MapClicks.h"
 #include "app/ObservationRecovery.h"
+#include "app/PracticeCommands.h"
 #include "app/SatelliteCommands.h"
+#include "app/UnsavedGuard.h"
 
 namespace isobra {
 
@@ -22,6 +24,8 @@ struct Commands {
     Commands(AppState& state, Prompts& prompts, MapView& map);
 
     ObservationRecovery recovery;
+    // Any command that replaces the observations asks it first.
+    UnsavedGuard unsaved;
     EntryWindows entry;
     FileCommands files;
     IsobarCommands isobars;
@@ -30,6 +34,7 @@ struct Commands {
     ExportCommands exporting;
     GivenFiles givenFiles;
     MapClicks clicks;
+    PracticeCommands practice;
 };
 
 }  // namespace isobra

@@ -48,9 +48,10 @@ void EntryWindows::ShowFisheryForm() {
 
 void EntryWindows::EraseAllObservations() {
     Create();
+    recovery_.SetAsideUnsaved();
     isobra::EraseAllObservations(state_);
     ShowLists();
-    recovery_.MarkClean();
+    recovery_.MarkSaved();
 }
 
 void EntryWindows::ShowLists() {

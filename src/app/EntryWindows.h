@@ -32,7 +32,8 @@ public:
     void ShowLandForm();
     void ShowShipForm();
     void ShowFisheryForm();
-    // "消えますよｏｋ？": every report goes, and the lists show it.
+    // "消えますよｏｋ？": every report goes, and the lists show it; an
+    // unsaved report's recovery file goes to the trash.
     void EraseAllObservations();
     // The lists again (after a load or an erase-all); the ship and fishery
     // lists are left without a selection.

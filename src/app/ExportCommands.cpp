@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "state/AppState.h"
+#include "state/GeoJsonMap.h"
 #include "widgets/PictureFile.h"
 #include "widgets/Prompts.h"
 #include "widgets/QImageCanvas.h"
@@ -15,7 +17,7 @@ namespace isobra {
 
 namespace {
 
-enum ExportKind { kPng, kSvg, kPdf };
+enum ExportKind { kPng, kSvg, kPdf, kGeoJson };
 
 // The largest rectangle of the canvas's proportions inside `page`, centred.
 QRectF Fitted(const QSizeF& canvas, const QRectF& page) {
@@ -26,16 +28,21 @@ QRectF Fitted(const QSizeF& canvas, const QRectF& page) {
 
 }  // namespace
 
-ExportCommands::ExportCommands(QImageCanvas& canvas, Prompts& prompts)
-    : canvas_(canvas), prompts_(prompts), files_(prompts) {}
+ExportCommands::ExportCommands(const AppState& state, QImageCanvas& canvas, Prompts& prompts)
+    : state_(state), canvas_(canvas), prompts_(prompts), files_(prompts) {}
 
 QRect ExportCommands::WholeCanvas() const { return QRect(0, 0, canvas_.width(), canvas_.height()); }
 
 void ExportCommands::ExportMap() {
     const QString title = QStringLiteral("地図を画像で保存");
     const auto target = files_.AskSavePath(
-        title, {QStringLiteral("*.png"), QStringLiteral("*.svg"), QStringLiteral("*.pdf")}, {".png", ".svg", ".pdf"});
+        title, {QStringLiteral("*.png"), QStringLiteral("*.svg"), QStringLiteral("*.pdf"), QStringLiteral("*.geojson")},
+        {".png", ".svg", ".pdf", ".geojson"});
     if (!target) return;
+    if (target->kind == kGeoJson) {
+        files_.Write(ToQ(target->path), WriteGeoJson(state_.observations, state_.field));
+        return;
+    }
     const VectorReplay replay(canvas_);
     switch (target->kind) {
         case kSvg:

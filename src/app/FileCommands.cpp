@@ -6,6 +6,7 @@
 #include "app/MapView.h"
 #include "app/ObservationRecovery.h"
 #include "app/PleaseWaitScope.h"
+#include "app/UnsavedGuard.h"
 #include "isobar/IsobarFile.h"
 #include "model/FileAccess.h"
 #include "model/ObservationFile.h"
@@ -19,8 +20,14 @@
 namespace isobra {
 
 FileCommands::FileCommands(AppState& state, Prompts& prompts, MapView& map, EntryWindows& entry,
-                           ObservationRecovery& recovery)
-    : state_(state), prompts_(prompts), map_(map), entry_(entry), recovery_(recovery), files_(prompts) {}
+                           ObservationRecovery& recovery, UnsavedGuard& unsaved)
+    : state_(state),
+      prompts_(prompts),
+      map_(map),
+      entry_(entry),
+      recovery_(recovery),
+      unsaved_(unsaved),
+      files_(prompts) {}
 
 std::optional<QString> FileCommands::AskOpenPath(const QString& title, const QString& pattern) {
     const std::optional<FileChoice> chosen = prompts_.ChooseFile({title, pattern, FileRequest::Purpose::Open});
@@ -47,10 +54,11 @@ void FileCommands::SaveObservations() {
                                       state_.lists.PrepareForSave(state_.observations);
                                       return WriteObservationFile(state_.observations);
                                   });
-    if (saved) recovery_.MarkClean();
+    if (saved) recovery_.MarkSaved();
 }
 
 void FileCommands::LoadObservations() {
+    if (!unsaved_.MayReplaceObservations()) return;
     if (const auto chosen = AskOpenPath(QStringLiteral("観測データ読みこみ"), QStringLiteral("*.dat")))
         OpenObservationFile(*chosen);
 }
@@ -71,9 +79,10 @@ std::optional<std::string> FileCommands::ReplaceObservations(const QString& path
     const Result<ObservationFileData> data = ParseObservationFile(*bytes);
     if (!data) return ReadFailureText(name, data.failure());
     // The whole file is good: now it replaces what is in memory.
+    recovery_.SetAsideUnsaved();
     ApplyObservationData(*data, state_);
     entry_.ShowLists();
-    recovery_.MarkClean();
+    recovery_.MarkSaved();
     return std::nullopt;
 }
 
@@ -82,6 +91,13 @@ void FileCommands::DeleteObservationFiles() {
 }
 
 void FileCommands::SaveIsobars(PleaseWaitShown pleaseWait) {
+    // Start, a load of observations, an entry window and an erase-all leave
+    // none: a file of zeros helps no one.
+    if (!state_.field.pressureGrid.IsComputed()) {
+        prompts_.Inform(QStringLiteral("注　意"),
+                        QStringLiteral("等圧線が計算されていません。先に「等圧線の表示」をしてください。"));
+        return;
+    }
     std::optional<QString> caption;
     if (pleaseWait == PleaseWaitShown::Yes) caption = QStringLiteral("データ保存中!");
     SaveChosen(QStringLiteral("等圧線データ保存"), QStringLiteral("*.cnt"), ".CNT", caption,

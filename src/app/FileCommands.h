@@ -15,6 +15,7 @@ class EntryWindows;
 class MapView;
 class ObservationRecovery;
 class Prompts;
+class UnsavedGuard;
 
 // The commands of the "ファイル" menu: observation files (*.dat) and isobar
 // files (*.cnt), each saved, loaded and deleted through the chooser. A load
@@ -22,17 +23,22 @@ class Prompts;
 // temporary file and renames it, so the old file survives a failure.
 class FileCommands {
 public:
-    FileCommands(AppState& state, Prompts& prompts, MapView& map, EntryWindows& entry, ObservationRecovery& recovery);
+    FileCommands(AppState& state, Prompts& prompts, MapView& map, EntryWindows& entry, ObservationRecovery& recovery,
+                 UnsavedGuard& unsaved);
 
     void SaveObservations();  // "気象観測データ保存"
-    void LoadObservations();  // "気象観測データ読みこみ"
+    // "気象観測データ読みこみ": unsaved observations are replaced only after
+    // the guard's question, asked before the chooser opens.
+    void LoadObservations();
     // Every load that replaces the observations comes here once the file is
-    // known (from the menu, the command line, a drop or the recovery file);
-    // false after telling the user why nothing changed.
+    // known (from the menu, the command line, a drop or the recovery file)
+    // and the guard let it; false after telling the user why nothing
+    // changed. The report replaced, when no file held it, goes to the trash.
     bool OpenObservationFile(const QString& path);
     void DeleteObservationFiles();  // "気象観測データ削除"
 
-    // "等圧線データ保存"; the correction window saves without the please-wait window.
+    // "等圧線データ保存"; the correction window saves without the please-wait
+    // window. Without a computed grid only the reason is told.
     enum class PleaseWaitShown { Yes, No };
     void SaveIsobars(PleaseWaitShown pleaseWait = PleaseWaitShown::Yes);
     void LoadIsobars();  // "等圧線データ読みこみ"
@@ -56,6 +62,7 @@ private:
     MapView& map_;
     EntryWindows& entry_;
     ObservationRecovery& recovery_;
+    UnsavedGuard& unsaved_;
     FilePrompts files_;
 };
 

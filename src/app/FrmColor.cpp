@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -97,9 +98,9 @@ FrmColor::FrmColor(ColorSettings& colours, MapCanvas& canvas, Prompts& prompts, 
         &QPushButton::clicked, this, &FrmColor::OnResetClicked);
     connect(AddButton(this, QStringLiteral("Command1"), QStringLiteral("Ｏ　Ｋ"), Twips(5040, 2040, 1455, 495), true),
             &QPushButton::clicked, this, &FrmColor::OnOkClicked);
-    connect(
-        AddButton(this, QStringLiteral("Command2"), QStringLiteral("キャンセル"), Twips(5040, 2880, 1455, 495), true),
-        &QPushButton::clicked, this, &QWidget::close);
+    cancel_ =
+        AddButton(this, QStringLiteral("Command2"), QStringLiteral("キャンセル"), Twips(5040, 2880, 1455, 495), true);
+    connect(cancel_, &QPushButton::clicked, this, &QWidget::close);
 
     setFixedSize(Twips(6675), Twips(3765));
     SelectItem(kTextColour);
@@ -160,6 +161,15 @@ void FrmColor::OnOkClicked() {
     prompts_.Inform(QStringLiteral("色の設定の確認"),
                     QStringLiteral("色を変えましたので、画面を消去してもう一度描いて下さい。"));
     close();
+}
+
+void FrmColor::keyPressEvent(QKeyEvent* event) {
+    // Esc is "キャンセル", as in any dialog.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cancel_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 int FrmColor::ItemOf(const QObject* control) const {

@@ -7,6 +7,7 @@
 
 class QFrame;
 class QLabel;
+class QPushButton;
 class QScrollBar;
 
 namespace isobra {
@@ -19,7 +20,8 @@ class Prompts;
 // on an item's caption or swatch selects it; the bars then edit its swatch.
 // A double click on a swatch also opens the platform's colour picker. The
 // swatches are a working copy: the settings and the canvas change only on
-// "Ｏ　Ｋ". The dialog goes away on "Ｏ　Ｋ", "キャンセル" or its close box.
+// "Ｏ　Ｋ". The dialog goes away on "Ｏ　Ｋ", "キャンセル" (or Esc) or its close
+// box.
 class FrmColor : public QWidget {
     Q_OBJECT
 
@@ -36,6 +38,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void OnBarMoved();
@@ -49,6 +52,7 @@ private:
     std::array<QLabel*, kColourItemCount + 1> labels_{};    // by item; [0] unused
     std::array<QFrame*, kColourItemCount + 1> pictures_{};  // by item; [0] unused
     std::array<QScrollBar*, 3> bars_{};                     // red, green, blue
+    QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace isobra

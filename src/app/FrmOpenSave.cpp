@@ -273,6 +273,16 @@ QString FrmOpenSave::ListedFile(const QString& name) const {
     return {};
 }
 
+QString FrmOpenSave::ExistingFile(const QString& dir, const QString& name) {
+    if (!QFileInfo(dir).isDir()) return {};
+    const QDir folder(QDir::cleanPath(dir));
+    if (QFileInfo(folder.filePath(name)).isFile()) return folder.filePath(name);
+    const QStringList all = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& entry : all)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) return folder.filePath(entry);
+    return {};
+}
+
 void FrmOpenSave::ChooseOption(int index) {
     name_->clear();
     SetPattern(QString::fromLatin1(kOptionPatterns[index]));
@@ -315,14 +325,14 @@ void FrmOpenSave::PressOk() {
         }
         if (dir_ != saved) SetDirectory(saved);
     }
-    // Not a listed file. One that exists all the same (hidden by the
-    // pattern) keeps the dialog open.
-    if (info.exists()) return;
-    if (QFileInfo(parentDir).isDir()) {
-        const QStringList same = QDir(parentDir).entryList(QDir::Files | QDir::Hidden | QDir::System);
-        for (const QString& entry : same)
-            if (entry.compare(fileName, Qt::CaseInsensitive) == 0) return;
+    // Not a listed file, but one that exists all the same, hidden by the
+    // pattern: a file to open is taken whatever its extension (a picture
+    // need not be a BMP); a save or a delete keeps the dialog open.
+    if (const QString existing = ExistingFile(parentDir, fileName); !existing.isEmpty()) {
+        if (purpose_ == FileRequest::Purpose::Open) Accept(existing);
+        return;
     }
+    if (info.exists()) return;  // something there that is no file
     // A name the file system cannot hold.
     if (fileName.toUtf8().size() > kNameMax || text.contains(QChar(0))) {
         prompts_.Inform(

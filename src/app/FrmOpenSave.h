@@ -74,6 +74,9 @@ private:
     QListWidgetItem* SelectedFile() const;
     // The listed file whose name equals `name` ignoring case, or "".
     QString ListedFile(const QString& name) const;
+    // The path of the file in `dir` whose name equals `name`, exactly or
+    // else ignoring case, listed or not; "" when there is none.
+    static QString ExistingFile(const QString& dir, const QString& name);
 
     Prompts& prompts_;
     std::optional<FileChoice> choice_;

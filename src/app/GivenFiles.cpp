@@ -2,14 +2,26 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <optional>
 
 #include "app/FileCommands.h"
 #include "app/SatelliteCommands.h"
+#include "app/UnsavedGuard.h"
+#include "model/ObservationSignature.h"
 
 namespace isobra {
 
-GivenFiles::GivenFiles(FileCommands& files, SatelliteCommands& satellite, std::function<bool()> busy)
-    : files_(files), satellite_(satellite), busy_(std::move(busy)) {}
+namespace {
+
+bool HasSuffix(const QString& path, const char* suffix) {
+    return QFileInfo(path).suffix().compare(QLatin1String(suffix), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+GivenFiles::GivenFiles(FileCommands& files, SatelliteCommands& satellite, UnsavedGuard& unsaved,
+                       std::function<bool()> busy)
+    : files_(files), satellite_(satellite), unsaved_(unsaved), busy_(std::move(busy)) {}
 
 QStringList GivenFiles::FromArguments(int argc, char** argv) {
     QStringList files;
@@ -18,16 +30,18 @@ QStringList GivenFiles::FromArguments(int argc, char** argv) {
 }
 
 void GivenFiles::Open(const QStringList& paths) {
+    std::optional<bool> replace;  // asked at the first observation file
     for (const QString& given : paths) {
         if (busy_()) return;
         const QString path = QFileInfo(given).absoluteFilePath();
-        const QString suffix = QFileInfo(path).suffix();
-        if (suffix.compare(QStringLiteral("dat"), Qt::CaseInsensitive) == 0)
-            files_.OpenObservationFile(path);
-        else if (suffix.compare(QStringLiteral("cnt"), Qt::CaseInsensitive) == 0)
+        if (HasSuffix(path, "cnt")) {
             files_.OpenIsobarFile(path);
-        else
+        } else if (HasSuffix(path, "dat") || StartsLikeObservationFile(QFile::encodeName(path).toStdString())) {
+            if (!replace) replace = unsaved_.MayReplaceObservations();
+            if (*replace) files_.OpenObservationFile(path);
+        } else {
             satellite_.OpenPicture(path);
+        }
     }
 }
 

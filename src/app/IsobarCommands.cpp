@@ -5,7 +5,6 @@
 #include "app/PleaseWaitScope.h"
 #include "app/Teisei.h"
 #include "isobar/IsobarInterval.h"
-#include "model/ReportRules.h"
 #include "state/GridReplacement.h"
 #include "state/IsobarLayer.h"
 #include "state/MapLayers.h"
@@ -28,12 +27,12 @@ void IsobarCommands::ShowIsobars() {
         DrawIsobarLayer(map_.canvas(), state_);
         return;
     }
-    const int count = CountLandPressures(state_.observations);
-    if (count == 0) {
+    const PressureSupply supply = LandPressureSupply(state_);
+    if (supply == PressureSupply::None) {
         prompts_.Inform(QStringLiteral("注　意"), QStringLiteral("気圧が入力されていません"));
         return;
     }
-    if (FewLandPressures(count) &&
+    if (supply == PressureSupply::Few &&
         !prompts_.AskYesNo(QString::fromUtf8(kProgramTitle),
                            QStringLiteral("データの数が少ないですが\r\n等圧線を描きますか"))) {
         return;
@@ -53,12 +52,9 @@ void IsobarCommands::ShowIsobars() {
 
 void IsobarCommands::ShowPressureSurface() {
     if (!state_.field.pressureGrid.IsComputed()) {
-        prompts_.Inform(QStringLiteral("注　意"),
-                        QStringLiteral("「天気図」の「等圧線」で計算してから\r\n「立体表示」を選んでください。"));
+        prompts_.Inform(QStringLiteral("注　意"), QString::fromUtf8(kSurfaceNeedsGrid));
         return;
     }
-    // The drawing stays; only the satellite picture under it goes.
-    map_.canvas().SetBackgroundPicture(nullptr);
     const PleaseWaitScope wait(map_, QStringLiteral("ちょっと待ってね。（計算中）"));
     DrawSurfaceLayer(map_.canvas(), state_);
 }

@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStatusBar>
 
 #include "app/CanvasView.h"
 #include "app/Commands.h"
@@ -16,6 +18,7 @@
 #include "app/ViewScale.h"
 #include "state/AppState.h"
 #include "state/MapLayers.h"
+#include "state/PointerReadout.h"
 #include "widgets/HelpTexts.h"
 #include "widgets/Prompts.h"
 #include "widgets/QImageCanvas.h"
@@ -56,11 +59,29 @@ MainWindow::MainWindow(AppState& state, Prompts& prompts, QWidget* parent)
     connect(view_, &CanvasView::pressed, this,
             [this](Qt::MouseButton b, Qt::KeyboardModifiers m, float x, float y) { OnCanvasMouseDown(b, m, x, y); });
 
+    BuildStatusLine();
+
     commands_ = std::make_unique<Commands>(state_, prompts_, *this);
     viewScale_ = std::make_unique<ViewScale>(*this, *view_, QSize(QImageCanvas::kWidth, kClientHeight));
     menus_ = std::make_unique<MenuBuilder>(*menuBar(), *this);
     BuildMenus();
-    resize(QImageCanvas::kWidth, kClientHeight + menuBar()->sizeHint().height());
+    // The status line adds its height to the window; the canvas keeps its room.
+    resize(QImageCanvas::kWidth, kClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+}
+
+void MainWindow::BuildStatusLine() {
+    auto* line = new QLabel(this);
+    line->setObjectName(QStringLiteral("Genzaiti"));  // 現在地
+    // As wide as the bar gives, whatever the text: a new text never lays
+    // the window out again.
+    line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addWidget(line, 1);
+    statusBar()->setSizeGripEnabled(false);
+    connect(view_, &CanvasView::hovered, line, [this, line](double x, double y) {
+        line->setText(
+            QString::fromStdString(PointerReadout(MapPoint{x, y}, state_.field, canvas_->BackgroundPicture().get())));
+    });
+    connect(view_, &CanvasView::leftImage, line, &QLabel::clear);
 }
 
 MainWindow::~MainWindow() {
@@ -114,6 +135,8 @@ void MainWindow::BuildMenus() {
     m.Item(input, QStringLiteral("各地の天気"), QStringLiteral("cntTenki"), [&c] { c.entry.ShowLandForm(); });
     m.Item(input, QStringLiteral("船舶の報告"), QStringLiteral("cntSenpaku"), [&c] { c.entry.ShowShipForm(); });
     m.Item(input, QStringLiteral("漁業気象"), QStringLiteral("cntGyogyou"), [&c] { c.entry.ShowFisheryForm(); });
+    m.Item(input, QStringLiteral("聞き取りの練習"), QStringLiteral("cntRenshuu"),
+           [&c] { c.practice.ShowPracticeWindow(); });
     m.Separator(input, QStringLiteral("cntS2"));
     QMenu* erase = m.Submenu(input, QStringLiteral("データを消す"), QStringLiteral("cntNew"));
     m.Item(erase, QStringLiteral("消えますよｏｋ？"), QStringLiteral("cntNew2"),

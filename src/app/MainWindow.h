@@ -72,6 +72,8 @@ protected:
 private:
     void BuildMenus();
     void BuildChartMenu();
+    // Under the map: where the pointer is, and the pressure there.
+    void BuildStatusLine();
 
     // The client area at the start: 9525 x 6600 twips.
     static constexpr int kClientHeight = 440;

@@ -1,14 +1,15 @@
 #include "app/QtPrompts.h"
 
+#include <QApplication>
 #include <QColorDialog>
-#include <QCoreApplication>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
-#include <algorithm>
+#include <QStyle>
 
+#include "app/FittedMessageBox.h"
 #include "app/FrmOpenSave.h"
 #include "widgets/Fonts.h"
 #include "widgets/QImageCanvas.h"
@@ -40,37 +41,26 @@ QString ForDisplay(const QString& text) {
     return out;
 }
 
-// A message box as wide as its longest line. QMessageBox wraps a text wider
-// than half the screen or 500 pixels, whichever is less, which breaks the
-// laid-out lines of the help pages; each time it has sized itself (as it is
-// shown, on a layout request) the text is unwrapped again and the box takes
-// the size of the whole lines.
-class WholeLinesBox : public QMessageBox {
+// QMessageBox gives Escape and the close box as its No button. This notes
+// on the box that it was put off so, for the questions where that differs
+// from No.
+constexpr char kDismissed[] = "isobraDismissed";
+
+class DismissalWatch : public QObject {
 public:
-    using QMessageBox::QMessageBox;
+    explicit DismissalWatch(QMessageBox& box) : QObject(&box), box_(box) { box.installEventFilter(this); }
 
 protected:
-    bool event(QEvent* event) override {
-        const bool handled = QMessageBox::event(event);
-        if (event->type() == QEvent::LayoutRequest) Unwrap();
-        return handled;
-    }
-    void showEvent(QShowEvent* event) override {
-        QMessageBox::showEvent(event);
-        Unwrap();
+    bool eventFilter(QObject*, QEvent* event) override {
+        const bool escape =
+            event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel);
+        const bool closed = event->type() == QEvent::Close && !box_.clickedButton();
+        if (escape || closed) box_.setProperty(kDismissed, true);
+        return false;
     }
 
 private:
-    void Unwrap() {
-        auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-        if (!label || !label->wordWrap()) return;
-        label->setWordWrap(false);
-        layout()->activate();
-        const QSize whole = layout()->totalMinimumSize();
-        setFixedSize(std::max(whole.width(), width()), whole.height());
-        // Unwrapping asked for a new layout, which would wrap the text again.
-        QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
-    }
+    QMessageBox& box_;
 };
 
 }  // namespace
@@ -79,13 +69,19 @@ std::unique_ptr<QMessageBox> QtPrompts::MakeBox(QWidget* parent, const QString& 
                                                 bool yesNo, Answer preferred) {
     const QMessageBox::Icon shown = ToQt(icon);
     const QMessageBox::StandardButtons buttons = yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
-    auto box = std::make_unique<WholeLinesBox>(shown, title, ForDisplay(text), buttons, parent);
+    auto box = std::make_unique<FittedMessageBox>(shown, title, ForDisplay(text), buttons, parent);
     box->setFont(GothicFont(14));
     if (yesNo) {
         box->setDefaultButton(preferred == Answer::No ? QMessageBox::No : QMessageBox::Yes);
         box->setEscapeButton(QMessageBox::No);
+        new DismissalWatch(*box);
     }
     return box;
+}
+
+Prompts::Reply QtPrompts::ReplyOf(const QMessageBox& box) {
+    if (box.property(kDismissed).toBool()) return Reply::Dismissed;
+    return box.result() == QMessageBox::Yes ? Reply::Yes : Reply::No;
 }
 
 void QtPrompts::Inform(const QString& title, const QString& text, Icon icon) {
@@ -96,11 +92,33 @@ bool QtPrompts::AskYesNo(const QString& title, const QString& text, Answer prefe
     return MakeBox(parent_, title, text, icon, true, preferred)->exec() == QMessageBox::Yes;
 }
 
+Prompts::Reply QtPrompts::AskYesNoOrDismiss(const QString& title, const QString& text, Answer preferred, Icon icon) {
+    const auto box = MakeBox(parent_, title, text, icon, true, preferred);
+    box->exec();
+    return ReplyOf(*box);
+}
+
+std::unique_ptr<QInputDialog> QtPrompts::MakeInputBox(QWidget* parent, const QString& title, const QString& prompt,
+                                                      const QString& defaultText) {
+    auto box = std::make_unique<QInputDialog>(parent);
+    box->setWindowTitle(title);
+    box->setLabelText(ForDisplay(prompt));
+    box->setTextValue(defaultText);
+    // Wide enough for the whole title beside the frame's buttons, measured
+    // as QMessageBox measures its own. The dialog takes its least width from
+    // its layout, so the prompt's label carries it.
+    const QFontMetrics titleFont(QApplication::font("QMdiSubWindowTitleBar"));
+    const int margins = box->style()->pixelMetric(QStyle::PM_LayoutLeftMargin) +
+                        box->style()->pixelMetric(QStyle::PM_LayoutRightMargin);
+    if (auto* label = box->findChild<QLabel*>())
+        label->setMinimumWidth(titleFont.horizontalAdvance(title) + kTitleBarButtons - margins);
+    return box;
+}
+
 std::optional<QString> QtPrompts::InputText(const QString& title, const QString& prompt, const QString& defaultText) {
-    bool ok = false;
-    QString text = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, defaultText, &ok);
-    if (!ok) return std::nullopt;
-    return text;
+    const auto box = MakeInputBox(parent_, title, prompt, defaultText);
+    if (box->exec() != QDialog::Accepted) return std::nullopt;
+    return box->textValue();
 }
 
 std::optional<FileChoice> QtPrompts::ChooseFile(const FileRequest& request) {

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 
 #include "model/RecoveryJournal.h"
+#include "widgets/MoveToTrash.h"
 #include "widgets/QtText.h"
 
 namespace isobra {
@@ -19,13 +20,13 @@ RecoveryFile::RecoveryFile(QString folder, Snapshot snapshot, QObject* parent)
     : QObject(parent), folder_(std::move(folder)), snapshot_(std::move(snapshot)) {
     timer_.setSingleShot(true);
     timer_.setInterval(kDelayMs);
-    connect(&timer_, &QTimer::timeout, this, &RecoveryFile::WriteNow);
+    connect(&timer_, &QTimer::timeout, this, &RecoveryFile::Update);
 }
 
 RecoveryFile::~RecoveryFile() {
     // The window that listens may be going too.
     blockSignals(true);
-    if (timer_.isActive()) WriteNow();
+    if (timer_.isActive()) Update();
     journal_.reset();
     lock_.reset();
 }
@@ -52,36 +53,35 @@ void RecoveryFile::Start() {
             QMetaObject::invokeMethod(
                 this, [this, reason = ToQ(reason)] { emit failed(reason); }, Qt::QueuedConnection);
         });
-    MarkClean();
 }
 
 void RecoveryFile::NoteChange() {
     if (journal_ && !timer_.isActive()) timer_.start();
 }
 
-void RecoveryFile::WriteNow() {
+void RecoveryFile::Update() {
     timer_.stop();
     if (!journal_) return;
-    Result<std::string> bytes = snapshot_();
-    if (bytes)
-        journal_->Record(std::move(*bytes));
+    std::optional<Result<std::string>> kept = snapshot_();
+    if (!kept)
+        journal_->Remove();
+    else if (*kept)
+        journal_->Record(std::move(**kept));
     else
-        emit failed(ToQ(bytes.message()));
+        emit failed(ToQ(kept->message()));
 }
 
-void RecoveryFile::MarkClean() {
-    timer_.stop();
-    if (!journal_) return;
-    // Data a save could not write was not saved either: then nothing counts as saved.
-    Result<std::string> bytes = snapshot_();
-    journal_->MarkClean(bytes ? std::move(*bytes) : std::string());
+bool RecoveryFile::UpdateAndWait() {
+    Update();
+    return journal_ && journal_->Flush() && QFile::exists(path_);
 }
 
-bool RecoveryFile::MarkUnsaved() {
-    if (!journal_) return false;
-    journal_->ForgetClean();
-    WriteNow();
-    return journal_->Flush() && QFile::exists(path_);
+void RecoveryFile::SendToTrash() {
+    if (!UpdateAndWait()) return;
+    // Where no trash takes it, MoveToTrash deletes it, as every delete does;
+    // where even that fails, the journal's removal tries once more.
+    static_cast<void>(MoveToTrash(path_));
+    journal_->Remove();
 }
 
 }  // namespace isobra

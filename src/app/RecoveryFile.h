@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "model/Result.h"
@@ -23,8 +24,9 @@ class RecoveryFile : public QObject {
     Q_OBJECT
 
 public:
-    // What the file holds: the observation file a save would write now.
-    using Snapshot = std::function<Result<std::string>()>;
+    // What the file holds: the observation file a save would write now; or
+    // nothing while the data stands in a file of the user's.
+    using Snapshot = std::function<std::optional<Result<std::string>>()>;
     // The longest time from a change to its write starting; the changes of
     // that time are written together.
     static constexpr int kDelayMs = 300;
@@ -37,27 +39,29 @@ public:
     // ends without saving leaves it to the next one.
     ~RecoveryFile() override;
 
-    // Takes a new file in the folder (made when missing); the data as it now
-    // stands counts as saved. A failure is told by failed(), and from then on
-    // nothing is written.
+    // Takes a new file in the folder (made when missing); nothing is written
+    // before the first change. A failure is told by failed(), and from then
+    // on nothing is written.
     void Start();
     QString path() const { return path_; }
 
-    // The data changed: written within kDelayMs, unless it is as last saved.
+    // The data changed: the file follows within kDelayMs.
     void NoteChange();
-    // The data now stands in a file of the user's: this file goes.
-    void MarkClean();
-    // The data stands in no file of the user's (it came from a recovery
-    // file): written at once and waited for. True when it is on the disk.
-    bool MarkUnsaved();
+    // The file follows the data at once: written, or gone while the data
+    // stands in a file of the user's.
+    void Update();
+    // The same, waited for. True when the data is on the disk.
+    bool UpdateAndWait();
+    // The data the file holds is about to be replaced: brought up to date,
+    // the file goes to the desktop's trash, so that a wrong answer can still
+    // be undone. Nothing while the data stands in a file of the user's.
+    void SendToTrash();
 
 signals:
     // A reason phrase ("ディスクの空きが足りません"); told on the main thread.
     void failed(const QString& reason);
 
 private:
-    void WriteNow();
-
     QString folder_;
     Snapshot snapshot_;
     QString path_;

@@ -37,6 +37,8 @@ Teisei::Teisei(AppState& state, Prompts& prompts, MapView& map, CorrectionHost& 
     ConnectButtons(BuildControls());
     InstallShortcuts();
     state_.correctionHistory.SetListener([this] { ShowUndoState(); });
+    // A pressure read from a grid that has since been replaced is no longer there.
+    state_.correctionHistory.SetClearListener([this] { SetText(QString()); });
     ShowUndoState();
 }
 
@@ -120,6 +122,7 @@ void Teisei::InstallShortcuts() {
 
 Teisei::~Teisei() {
     state_.correctionHistory.SetListener({});
+    state_.correctionHistory.SetClearListener({});
     // The map's shortcuts belong to the main window; they go with this window.
     delete mapUndo_.data();
     delete mapRedo_.data();
@@ -192,6 +195,12 @@ void Teisei::ShowUndoState() {
 }
 
 void Teisei::closeEvent(QCloseEvent* event) {
+    // The close box does nothing while the window is disabled (during a
+    // show), like everything else in it.
+    if (event->spontaneous() && !isEnabled()) {
+        event->ignore();
+        return;
+    }
     // A cross-section mode is not this window's to end.
     if (IsCorrectionMode(state_.mouseMode)) state_.mouseMode = MouseMode::None;
     mapUndo_->setEnabled(false);

@@ -46,7 +46,8 @@ public:
     QString text() const;
 
 protected:
-    // "もどる" and the close box: the correction ends.
+    // "もどる" and the close box: the correction ends. The close box does
+    // nothing while the window is disabled.
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <algorithm>
 #include <iterator>
 
@@ -90,6 +91,10 @@ void ViewScale::FitWindowToView() {
     // The client area never smaller than at the start.
     const QSize client = view_.size().expandedTo(smallestClient_);
     QSize wanted = client + QSize(0, bar->isVisible() ? bar->height() : bar->sizeHint().height());
+    // The status line under the map, when the frame has one.
+    if (const auto* status = frame_.findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
+        status && !status->isHidden())
+        wanted.rheight() += status->isVisible() ? status->height() : status->sizeHint().height();
     if (const QScreen* shown = frame_.screen()) {
         const QRect room = shown->availableGeometry();
         const QSize frame = frame_.frameGeometry().size() - frame_.geometry().size();

@@ -1,5 +1,6 @@
 #include "entry/EditLineList.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -84,12 +85,21 @@ bool EditLineList::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_->viewport() && event->type() == QEvent::MouseButtonPress && !edit_->hasFocus())
         edit_->setFocus(Qt::MouseFocusReason);
     if (watched == edit_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* keyEvent = static_cast<QKeyEvent*>(event);
+        const int key = keyEvent->key();
         if ((key == Qt::Key_Up || key == Qt::Key_Down) && count() > 0) {
             const int row = selectedRow();
             int next = 0;
             if (row >= 0) next = std::clamp(row + (key == Qt::Key_Down ? 1 : -1), 0, count() - 1);
             selectRow(next);
+            return true;
+        }
+        // A page up or down, the first or the last item, as in the list
+        // itself; Home and End stay the edit line's where text is typed.
+        const bool listKey = key == Qt::Key_PageUp || key == Qt::Key_PageDown ||
+                             (mode_ == EditMode::Free && (key == Qt::Key_Home || key == Qt::Key_End));
+        if (listKey && keyEvent->modifiers() == Qt::NoModifier && count() > 0) {
+            QCoreApplication::sendEvent(list_, event);
             return true;
         }
     }

@@ -9,9 +9,10 @@ class QListWidget;
 namespace isobra {
 
 // A list that is always open, with an edit line above it showing the selected
-// item. The edit line takes the focus, also when the list is clicked; Up and
-// Down there move the selection, so an item is chosen with the arrow keys
-// without leaving the line.
+// item. The edit line takes the focus, also when the list is clicked; Up,
+// Down, Page Up and Page Down there move the selection, and so do Home and
+// End where the edit line is only a display, so an item is chosen with the
+// keys without leaving the line.
 class EditLineList : public QWidget {
     Q_OBJECT
 

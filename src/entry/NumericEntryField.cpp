@@ -4,18 +4,24 @@
 #include <QScrollBar>
 #include <QValidator>
 
+#include "model/TextFields.h"
 #include "widgets/QtText.h"
 
 namespace isobra {
 
 namespace {
 
-// Characters the field does not take are refused, whether typed or pasted.
+// Full-width digits, sign and point become their ASCII forms; characters
+// the field does not take are refused, whether typed or pasted.
 class KeyRangeValidator : public QValidator {
 public:
     KeyRangeValidator(const NumberFieldRules& rules, QObject* parent) : QValidator(parent), rules_(rules) {}
 
     State validate(QString& input, int&) const override {
+        // Each wide character is one UTF-16 unit, as its narrow form: the
+        // cursor stays where it was.
+        const QString narrow = ToQ(NarrowNumberText(ToUtf8(input)));
+        if (narrow.size() == input.size()) input = narrow;
         for (QChar c : input)
             if (!TakesCharacter(rules_, c.unicode())) return Invalid;
         return Acceptable;

@@ -44,6 +44,7 @@ void GridHistory::Clear() {
     done_.clear();
     undone_.clear();
     if (had) Notify();
+    if (clearListener_) clearListener_();
 }
 
 void GridHistory::Notify() const {

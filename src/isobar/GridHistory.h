@@ -53,6 +53,9 @@ public:
     // Called after every change of what can be undone or redone, so that
     // buttons follow it.
     void SetListener(std::function<void()> listener) { listener_ = std::move(listener); }
+    // Called by every Clear(), with or without steps to forget: the grid was
+    // replaced, so what was read from the old one is out of date.
+    void SetClearListener(std::function<void()> listener) { clearListener_ = std::move(listener); }
 
 private:
     // Takes the last step of `from` onto `to` and applies it backwards
@@ -63,6 +66,7 @@ private:
     std::deque<GridEdit> done_;
     std::deque<GridEdit> undone_;
     std::function<void()> listener_;
+    std::function<void()> clearListener_;
 };
 
 }  // namespace isobra

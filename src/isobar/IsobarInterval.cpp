@@ -16,7 +16,7 @@ void SetIsobarInterval(GridSettings& settings, double hpa) {
 }
 
 std::optional<double> IntervalFromAnswer(std::string_view answer) {
-    const double hpa = LeadingNumber(answer);
+    const double hpa = LeadingNumber(NarrowNumberText(answer));
     if (!IsIntervalInRange(hpa)) return std::nullopt;
     return hpa;
 }

@@ -27,7 +27,8 @@ inline bool IsIntervalInRange(double hpa) { return hpa >= kMinIntervalHpa && hpa
 void SetIsobarInterval(GridSettings& settings, double hpa);
 
 // The dialog's answer read by the leading-number rule ("3abc" is 3, letters
-// are 0): the spacing in hPa when it lies in range, else none.
+// are 0), full-width digits counting as digits ("４" is 4): the spacing in
+// hPa when it lies in range, else none.
 std::optional<double> IntervalFromAnswer(std::string_view answer);
 
 // The spacing of the settings in hPa as the dialog names it ("2", "0.5").

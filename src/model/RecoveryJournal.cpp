@@ -18,19 +18,9 @@ RecoveryJournal::~RecoveryJournal() {
     worker_.join();
 }
 
-void RecoveryJournal::Record(std::string snapshot) {
-    if (snapshot == clean_)
-        Ask(std::nullopt);
-    else
-        Ask(std::move(snapshot));
-}
+void RecoveryJournal::Record(std::string snapshot) { Ask(std::move(snapshot)); }
 
-void RecoveryJournal::MarkClean(std::string snapshot) {
-    clean_ = std::move(snapshot);
-    Ask(std::nullopt);
-}
-
-void RecoveryJournal::ForgetClean() { clean_.reset(); }
+void RecoveryJournal::Remove() { Ask(std::nullopt); }
 
 void RecoveryJournal::Ask(Wanted wanted) {
     if (wanted == asked_) return;

@@ -12,8 +12,8 @@
 namespace isobra {
 
 // Keeps one file, the recovery file, holding the data as the user left it
-// for as long as that data stands in no file of the user's (saved, loaded
-// unchanged or erased); while it does, the recovery file is gone.
+// for as long as that data stands in no file of the user's; while it does,
+// the recovery file is gone. The caller says which.
 //
 // Writes and removals run on a thread of the journal's own, in the order
 // asked, so no entry waits for the disk; each write is atomic and flushed,
@@ -25,7 +25,7 @@ public:
     // 足りません") when a write or a removal fails.
     using FailureHandler = std::function<void(const std::string& reason)>;
 
-    // The file does not exist yet; nothing counts as clean until MarkClean.
+    // The file does not exist yet.
     explicit RecoveryJournal(std::string path, FailureHandler onFailure = {},
                              FileSystemCalls calls = FileSystemCalls::System());
     // Carries out what is still waiting, then stops.
@@ -33,14 +33,10 @@ public:
     RecoveryJournal(const RecoveryJournal&) = delete;
     RecoveryJournal& operator=(const RecoveryJournal&) = delete;
 
-    // The data as it now stands, as file bytes: written, unless these are the
-    // bytes last marked clean (then the file goes).
+    // The data as it now stands, as file bytes: written.
     void Record(std::string snapshot);
-    // These bytes now stand in a file of the user's: the recovery file goes.
-    void MarkClean(std::string snapshot);
-    // The data stands in no file of the user's any more (it came from a
-    // recovery file): whatever is recorded next is written.
-    void ForgetClean();
+    // The data stands in a file of the user's, or is gone: so is the file.
+    void Remove();
     // Waits until the file is as last asked; false when that failed.
     bool Flush();
 
@@ -59,7 +55,6 @@ private:
     const FileSystemCalls calls_;
 
     // The caller's side, used by one thread only.
-    std::optional<std::string> clean_;
     Wanted asked_;  // the last request; at first no file
 
     std::mutex mutex_;

@@ -41,6 +41,9 @@ std::optional<double> ParsePlainNumber(std::string_view text);
 
 // A typed answer with full-width digits, "．", "－", "＋" and the ideographic
 // space turned into their ASCII forms, as the leading-number rule reads them.
+// Every number the user types, into a prompt or an entry field, is narrowed
+// here first: a Japanese input method gives the wide forms as readily as the
+// narrow ones.
 std::string NarrowNumberText(std::string_view text);
 
 // Walks the fields in order. Each read names what it expects, so that the

@@ -1,14 +1,17 @@
 #include "render/MapRenderer.h"
 
+#include <algorithm>
+
 #include "isobar/GridConstruction.h"
 #include "isobar/IsobarInterval.h"
 #include "model/ObservationFile.h"
-#include "model/ReportRules.h"
 #include "render/OutputKinds.h"
 #include "render/RenderLayers.h"
 #include "render/RenderMessages.h"
 #include "report/ScriptReader.h"
+#include "state/GridReplacement.h"
 #include "state/IsobarFileLoad.h"
+#include "state/MapLayers.h"
 
 namespace isobra {
 
@@ -24,6 +27,16 @@ ObservationFileData FileDataOf(const ObservationSet& observations) {
     for (int slot = 0; slot < observations.shipCount(); ++slot) data.ships.push_back(observations.ship(slot));
     for (int slot = 0; slot < observations.fisheryCount(); ++slot) data.fishery.push_back(observations.fishery(slot));
     return data;
+}
+
+bool DrawsPicture(const std::vector<OutputRequest>& outputs) {
+    return std::any_of(outputs.begin(), outputs.end(), [](const OutputRequest& r) { return r.kind->picture; });
+}
+
+// A message box's lines as one line of the tool's.
+std::string OneLine(std::string text) {
+    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 2);
+    return text;
 }
 
 }  // namespace
@@ -46,6 +59,8 @@ JobOutcome MapRenderer::Render(const RenderJob& job, const FileSystemCalls& call
         return std::move(outcome);
     };
     if (std::string problem = Load(job.input, outcome.messages); !problem.empty()) return fail(problem);
+    if (DrawsPicture(job.outputs) && NeedsComputedGrid(options_.layers) && !state_.field.pressureGrid.IsComputed())
+        return fail(ToolMessage(job.input, 0, OneLine(kSurfaceNeedsGrid)));
     for (const OutputRequest& out : job.outputs) {
         const Result<std::string> bytes = out.kind->make(*this);
         if (!bytes) return fail(ToolMessage(out.path, 0, bytes.message()));
@@ -79,12 +94,12 @@ std::string MapRenderer::Load(const std::string& input, std::vector<std::string>
     }
     // The observation file, the script and the spoken report need no grid.
     if (!NeedsGrid(options_.outputs)) return {};
-    const int pressures = CountLandPressures(state_.observations);
-    if (pressures == 0) return ToolMessage(input, 0, "気圧が入力されていません");
-    if (FewLandPressures(pressures))
-        notes.push_back(ToolMessage(
-            input, 0,
-            "気圧のある地点が" + std::to_string(pressures) + " か所しかありません。そのまま等圧線を描きます。"));
+    const PressureSupply supply = LandPressureSupply(state_);
+    if (supply == PressureSupply::None) return ToolMessage(input, 0, "気圧が入力されていません");
+    if (supply == PressureSupply::Few)
+        notes.push_back(ToolMessage(input, 0,
+                                    "気圧のある地点が" + std::to_string(CountLandPressures(state_.observations)) +
+                                        " か所しかありません。そのまま等圧線を描きます。"));
     const Result<GridConstructionReport> grid = ComputePressureGrid(state_.observations, state_.field);
     if (!grid) return ToolMessage(input, 0, grid.message());
     for (const std::string& warning : grid->warnings) notes.push_back(ToolMessage(input, 0, warning));

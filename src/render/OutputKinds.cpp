@@ -10,6 +10,7 @@
 #include "report/ReportScript.h"
 #include "report/WaveFile.h"
 #include "speech/ReportSpeech.h"
+#include "state/GeoJsonMap.h"
 #include "widgets/VectorReplay.h"
 
 namespace isobra {
@@ -65,6 +66,10 @@ Result<std::string> PdfBytes(MapRenderer& renderer) {
     return VectorReplay(renderer.Drawing()).Pdf(VectorArea(renderer));
 }
 
+Result<std::string> GeoJsonBytes(MapRenderer& renderer) {
+    return WriteGeoJson(renderer.state().observations, renderer.state().field);
+}
+
 }  // namespace
 
 const std::vector<OutputKind>& OutputKinds() {
@@ -77,6 +82,9 @@ const std::vector<OutputKind>& OutputKinds() {
         {"--svg", ".svg", "the same picture as vectors: lines, circles and texts (a background picture under them)",
          true, true, true, SvgBytes},
         {"--pdf", ".pdf", "the same picture as vectors on a PDF page of its proportions", true, true, true, PdfBytes},
+        {"--geojson", ".geojson",
+         "the map for GIS programs: isobars, fronts, centres, stations and ships in longitude and latitude", true,
+         false, true, GeoJsonBytes},
         {"--script", ".txt", "the report as it is read aloud, one sentence a line (UTF-8)", false, false, false,
          ScriptBytes},
         {"--wav", ".wav", "the report read aloud (16-bit mono PCM), at the pace of --pace", false, false, false,

@@ -12,7 +12,8 @@ namespace {
 struct Layer {
     std::string_view name;
     void (*draw)(MapCanvas& canvas, const AppState& state);
-    bool wholeCanvas;  // draws outside the map square, so a picture shows the whole canvas
+    bool wholeCanvas;        // draws outside the map square, so a picture shows the whole canvas
+    bool needsGrid = false;  // refused without a computed grid
 };
 
 const std::vector<Layer>& Layers() {
@@ -23,7 +24,7 @@ const std::vector<Layer>& Layers() {
         {"wind", DrawWindLayer, false},
         {"fronts", DrawFrontLayer, false},
         // The 3-D view reaches x = 575: its picture is the whole canvas.
-        {"surface", DrawSurfaceLayer, true},
+        {"surface", DrawSurfaceLayer, true, true},
     };
     return layers;
 }
@@ -42,6 +43,13 @@ std::string LayerNameList() {
     std::string out;
     for (const Layer& layer : Layers()) out += (out.empty() ? "" : ", ") + std::string(layer.name);
     return out;
+}
+
+bool NeedsComputedGrid(const std::vector<std::string>& layers) {
+    return std::any_of(layers.begin(), layers.end(), [](const std::string& name) {
+        const Layer* layer = FindLayer(name);
+        return layer && layer->needsGrid;
+    });
 }
 
 void DrawLayers(MapCanvas& canvas, const AppState& state, const std::vector<std::string>& layers) {

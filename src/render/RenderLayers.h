@@ -15,6 +15,10 @@ bool IsKnownLayer(std::string_view name);
 // "map, isobars, ...", for messages.
 std::string LayerNameList();
 
+// Whether one of the layers draws nothing sensible without a computed grid
+// and is refused, as its menu command is ("surface").
+bool NeedsComputedGrid(const std::vector<std::string>& layers);
+
 // Draws the layers in the order given, as the menu commands draw them.
 void DrawLayers(MapCanvas& canvas, const AppState& state, const std::vector<std::string>& layers);
 

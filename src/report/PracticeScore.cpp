@@ -173,4 +173,20 @@ PracticeScore ScorePractice(const ObservationSet& truth, const ObservationSet& t
     return scorer.Take();
 }
 
+ObservationSet ReadSoFar(const ObservationSet& truth, const std::vector<ScriptSentence>& script, int heard) {
+    ObservationSet read = truth;
+    int ships = 0;
+    int fishery = 0;
+    for (std::size_t i = 0; i < script.size(); ++i) {
+        const ScriptSentence& s = script[i];
+        const bool told = static_cast<int>(i) < heard;
+        if (s.part == ScriptPart::Land && !told) read.land(s.first) = LandReport{};
+        if (s.part == ScriptPart::Ship && told) ships = std::max(ships, s.first + s.count);
+        if (s.part == ScriptPart::Fishery && told) fishery = std::max(fishery, s.first + s.count);
+    }
+    read.SetShipCount(ships);
+    read.SetFisheryCount(fishery);
+    return read;
+}
+
 }  // namespace isobra

@@ -79,4 +79,11 @@ struct PracticeScore {
 
 PracticeScore ScorePractice(const ObservationSet& truth, const ObservationSet& typed);
 
+// The report as far as it was read: `truth` as the first `heard` sentences
+// of its script (MakeReportScript's, in either form) tell it. Stations not
+// yet read have no report; ships and fishery rows not yet read are gone. A
+// practice stopped half-way is scored against it, so what was never read
+// is not missed.
+ObservationSet ReadSoFar(const ObservationSet& truth, const std::vector<ScriptSentence>& script, int heard);
+
 }  // namespace isobra

@@ -1,5 +1,7 @@
 #include "state/GridReplacement.h"
 
+#include "model/ReportRules.h"
+
 namespace isobra {
 
 void ApplyObservationData(const ObservationFileData& data, AppState& state) {
@@ -11,6 +13,12 @@ void ApplyObservationData(const ObservationFileData& data, AppState& state) {
 void EraseAllObservations(AppState& state) {
     state.lists.EraseAll(state.observations, state.field);
     state.correctionHistory.Clear();
+}
+
+PressureSupply LandPressureSupply(const AppState& state) {
+    const int count = CountLandPressures(state.observations);
+    if (count == 0) return PressureSupply::None;
+    return FewLandPressures(count) ? PressureSupply::Few : PressureSupply::Enough;
 }
 
 Result<GridConstructionReport> BuildPressureGrid(AppState& state) {

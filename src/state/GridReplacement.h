@@ -19,6 +19,12 @@ void ApplyObservationData(const ObservationFileData& data, AppState& state);
 // emptied.
 void EraseAllObservations(AppState& state);
 
+// How "等圧線の表示" stands with the land pressures entered: with none it
+// refuses; with fewer than kFewLandPressures it asks first (the batch tool
+// tells of it); with enough it builds the grid at once.
+enum class PressureSupply { None, Few, Enough };
+PressureSupply LandPressureSupply(const AppState& state);
+
 // "等圧線の表示": the plot table and the pressure grid built from the
 // observations. The old corrections are forgotten even when this is refused.
 Result<GridConstructionReport> BuildPressureGrid(AppState& state);

@@ -25,6 +25,8 @@ void DrawFrontLayer(MapCanvas& canvas, const AppState& state) {
 }
 
 void DrawSurfaceLayer(MapCanvas& canvas, const AppState& state) {
+    // The drawing stays under the figure; a satellite picture does not.
+    canvas.SetBackgroundPicture(nullptr);
     DrawPressureSurface(canvas, state.field.pressureGrid, state.field.grid, state.coastline, state.colours);
 }
 

@@ -16,7 +16,12 @@ void DrawSymbolLayer(MapCanvas& canvas, const AppState& state);
 void DrawWindLayer(MapCanvas& canvas, const AppState& state);
 // The fronts drawn on the plot table.
 void DrawFrontLayer(MapCanvas& canvas, const AppState& state);
-// The computed grid as a wire-frame surface; it reaches beyond the map square.
+// The computed grid as a wire-frame surface over the drawing, the background
+// picture taken away first; it reaches beyond the map square.
 void DrawSurfaceLayer(MapCanvas& canvas, const AppState& state);
+// Without a computed grid there is no surface to draw: the window and the
+// batch tool refuse with these two lines (CR LF between them).
+inline constexpr const char* kSurfaceNeedsGrid =
+    "「天気図」の「等圧線」で計算してから\r\n「立体表示」を選んでください。";
 
 }  // namespace isobra

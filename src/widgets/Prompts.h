@@ -37,6 +37,8 @@ class Prompts {
 public:
     enum class Icon { None, Information, Warning, Exclamation, Question };
     enum class Answer { Yes, No };
+    // Of a question that may be left unanswered.
+    enum class Reply { Yes, No, Dismissed };
 
     virtual ~Prompts() = default;
 
@@ -46,6 +48,10 @@ public:
     // always answers No.
     virtual bool AskYesNo(const QString& title, const QString& text, Answer preferred = Answer::Yes,
                           Icon icon = Icon::Question) = 0;
+    // A Yes/No message box the user may also put off: Return gives
+    // `preferred`; Escape and the close box give Dismissed.
+    virtual Reply AskYesNoOrDismiss(const QString& title, const QString& text, Answer preferred = Answer::Yes,
+                                    Icon icon = Icon::Question) = 0;
     // An input box; the typed text, or nothing on cancel.
     virtual std::optional<QString> InputText(const QString& title, const QString& prompt,
                                              const QString& defaultText) = 0;

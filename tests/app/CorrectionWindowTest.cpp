@@ -47,6 +47,7 @@ private slots:
         QTest::newRow("0.5") << "0.5" << true << 50.0f << 25.0f;
         QTest::newRow("10") << "10" << true << 1000.0f << 500.0f;
         QTest::newRow("3abc") << "3abc" << true << 300.0f << 150.0f;
+        QTest::newRow("full-width") << "４．５" << true << 450.0f << 225.0f;
         QTest::newRow("2.1 exactly") << "2.1" << true << 210.0f << 105.0f;
         QTest::newRow("0.4") << "0.4" << false << 200.0f << 100.0f;
         QTest::newRow("10.5") << "10.5" << false << 200.0f << 100.0f;
@@ -285,6 +286,25 @@ private slots:
             QVERIFY2(!state_->correctionHistory.CanUndo() && !state_->correctionHistory.CanRedo(), name);
             QVERIFY2(!Button("cmdUndo")->isEnabled() && !Button("cmdRedo")->isEnabled(), name);
             if (!state_->field.pressureGrid.IsComputed()) window_->menuAction("cntTouatu2")->trigger();
+        }
+    }
+
+    // The pressure read last is of the old grid: a load, a drop or a show
+    // that replaces the grid empties the window's text, with nothing to undo
+    // as well (every replacement forgets the corrections, GridReplacementTest).
+    void aReplacedGridTakesThePressureReadWithIt() {
+        const QString cnt = QStringLiteral(ISOBRA_TEST_DATA "/winter-isobars.cnt");
+        const std::vector<std::pair<const char*, std::function<void()>>> commands = {
+            {"isobar file", [&] { QVERIFY(window_->commands().files.OpenIsobarFile(cnt)); }},
+            {"dropped file", [&] { window_->commands().givenFiles.Open({cnt}); }},
+            {"show", [&] { QVERIFY(window_->commands().display.ShowIsobarStep(cnt)); }},
+        };
+        Teisei* teisei = Open();
+        for (const auto& [name, command] : commands) {
+            window_->OnCanvasMouseDown(Qt::LeftButton, Qt::NoModifier, 80, 80);  // read mode
+            QVERIFY2(!teisei->text().isEmpty() && !state_->correctionHistory.CanUndo(), name);
+            command();
+            QVERIFY2(teisei->text().isEmpty(), name);
         }
     }
 

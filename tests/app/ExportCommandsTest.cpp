@@ -121,7 +121,7 @@ private slots:
         prompts_->fileAnswers = {folder_->filePath(typed)};
         prompts_->patternAnswers = {picked};
         window_->menuAction("cntTizuHozon")->trigger();
-        QCOMPARE(prompts_->fileRequests.at(0).patternChoices, (QStringList{"*.png", "*.svg", "*.pdf"}));
+        QCOMPARE(prompts_->fileRequests.at(0).patternChoices, (QStringList{"*.png", "*.svg", "*.pdf", "*.geojson"}));
         QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList{written});
         const QByteArray bytes = ReadAll(folder_->filePath(written));
         if (written.endsWith(".png"))  // the canvas pixel for pixel

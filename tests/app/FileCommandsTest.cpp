@@ -8,6 +8,7 @@
 #include "app/Commands.h"
 #include "app/FrmOpenSave.h"
 #include "app/MainWindow.h"
+#include "app/Teisei.h"
 #include "canvas/MapCanvas.h"
 #include "entry/Gyogyou.h"
 #include "entry/Kaiyou1.h"
@@ -154,6 +155,7 @@ private slots:
         QVERIFY(prompts_->shown.back().text.contains(QStringLiteral("「.」で始まる名前では保存できません")));
 
         // The isobar file takes ".CNT".
+        FillSlantingField();
         prompts_->fileAnswers = {dir_->filePath("map.txt")};
         window_->menuAction("cntTSave")->trigger();
         QVERIFY(QFile::exists(dir_->filePath("map.CNT")));
@@ -197,6 +199,7 @@ private slots:
         QCOMPARE(prompts_->shown.size(), size_t(1));
 
         // The isobar file asks under its own caption; Yes replaces.
+        FillSlantingField();
         WriteAll(dir_->filePath("map.CNT"), "old");
         prompts_->shown.clear();
         prompts_->fileAnswers = {dir_->filePath("map.txt")};
@@ -350,6 +353,40 @@ private slots:
         window_->menuAction("cntTLoad")->trigger();
         QCOMPARE(prompts_->shown.size(), size_t(1));
         QVERIFY(state_->field.pressureGrid == grid);
+    }
+
+    // No grid, nothing to save: not at the start, nor after an erase-all
+    // that followed a drawing. The reason instead of a file of zeros.
+    void withoutAGridNoIsobarFileIsWritten_data() {
+        QTest::addColumn<bool>("correctionWindow");
+        QTest::addColumn<bool>("erased");
+        QTest::newRow("menu, start") << false << false;
+        QTest::newRow("menu, erased") << false << true;
+        QTest::newRow("correction window, start") << true << false;
+        QTest::newRow("correction window, erased") << true << true;
+    }
+    void withoutAGridNoIsobarFileIsWritten() {
+        QFETCH(bool, correctionWindow);
+        QFETCH(bool, erased);
+        if (erased) {
+            Load(test::kExample);
+            window_->menuAction("cntTouatu2")->trigger();
+            QVERIFY(state_->field.pressureGrid.IsComputed());
+            window_->menuAction("cntNew2")->trigger();
+        }
+        prompts_->shown.clear();
+        prompts_->fileAnswers = {dir_->filePath("map")};
+        if (correctionWindow) {
+            window_->menuAction("cntSyusei")->trigger();
+            window_->commands().isobars.correctionWindow()->findChild<QPushButton*>("cmdSave")->click();
+        } else {
+            window_->menuAction("cntTSave")->trigger();
+        }
+        QVERIFY(prompts_->fileRequests.size() == std::size_t(erased));  // the load's only
+        QCOMPARE(prompts_->shown.size(), size_t(1));
+        QCOMPARE(prompts_->shown[0].text,
+                 QStringLiteral("等圧線が計算されていません。先に「等圧線の表示」をしてください。"));
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList());
     }
 
 private:

@@ -52,6 +52,17 @@ private slots:
         QVERIFY(prompts_->shown.empty());
     }
 
+    // Esc is "キャンセル", also from a scroll bar, which takes other keys.
+    void escapeCancels() {
+        FrmColor* dialog = Open();
+        Bar(dialog, "VScroll2")->setValue(7);
+        Bar(dialog, "VScroll2")->setFocus();
+        QTest::keyClick(Bar(dialog, "VScroll2"), Qt::Key_Escape);
+        QTRY_VERIFY(!window_->commands().display.colourDialog());
+        QCOMPARE(state_->colours, ColorSettings{});
+        QVERIFY(prompts_->shown.empty());
+    }
+
     void doubleClickOnASwatchPicksTheColourAndTheBarsFollow() {
         FrmColor* dialog = Open();
         prompts_->colourAnswers = {MakeColour(10, 20, 30), std::nullopt};

@@ -94,10 +94,33 @@ private slots:
         QCOMPARE(Chosen(), QDir(dir_->path()).canonicalPath() + "/obs.DAT");
     }
 
-    void anExistingFileHiddenByThePatternKeepsTheDialogOpen() {
-        Open({"観測データ保存", "*.dat", FileRequest::Purpose::Save});
-        Type("notes.txt");
-        QVERIFY(dialog_->isVisible());
+    // A file the pattern hides, typed by name: taken by every open chooser
+    // (the image loader with its bmp option too), whatever its extension;
+    // a save or a delete stays open.
+    void anExistingFileHiddenByThePatternIsOpenedAsTyped() {
+        Touch(dir_->filePath("sat2.png"));
+        const QString here = QDir(dir_->path()).canonicalPath();
+        FileRequest image{"画像読みこみ", "*.bmp", FileRequest::Purpose::Open};
+        image.showOptions = true;
+        const struct {
+            FileRequest request;
+            QString typed;
+            QString chosen;  // empty: the dialog stays open
+        } cases[] = {
+            {image, "sat2.png", here + "/sat2.png"},
+            {image, here + "/SAT2.PNG", here + "/sat2.png"},
+            {{"気象衛星画像の連続読みこみ", "*.Bmp", FileRequest::Purpose::Open}, "sat2.png", here + "/sat2.png"},
+            {{"観測データ読みこみ", "*.dat", FileRequest::Purpose::Open}, "sub.dir/../notes.txt", here + "/notes.txt"},
+            {{"観測データ保存", "*.dat", FileRequest::Purpose::Save}, "notes.txt", {}},
+            {{"観測データ削除", "*.dat", FileRequest::Purpose::Delete}, "notes.txt", {}},
+        };
+        for (const auto& c : cases) {
+            Open(c.request);
+            Type(c.typed);
+            QVERIFY2(dialog_->isVisible() == c.chosen.isEmpty(), qPrintable(c.typed));
+            QCOMPARE(Chosen(), c.chosen);
+            if (!c.chosen.isEmpty()) QCOMPARE(dialog_->choice()->option, 0);
+        }
         QVERIFY(prompts_->shown.empty());
     }
 

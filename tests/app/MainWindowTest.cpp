@@ -62,6 +62,7 @@ private slots:
             {"各地の天気", "cntTenki", 1},
             {"船舶の報告", "cntSenpaku", 1},
             {"漁業気象", "cntGyogyou", 1},
+            {"聞き取りの練習", "cntRenshuu", 1},
             {"-", "cntS2", 1},
             {"データを消す", "cntNew", 1},
             {"消えますよｏｋ？", "cntNew2", 2},

@@ -1,5 +1,7 @@
 // Files opened the desktop way: named on the command line or dropped on the
 // main window, each opened by its extension as its menu command opens it.
+#include <sys/stat.h>
+
 #include <QMimeData>
 #include <QtTest>
 
@@ -85,6 +87,17 @@ private slots:
         QApplication::sendEvent(window_.get(), &drop);
         QVERIFY(enter.isAccepted() && drop.isAccepted());
         QTRY_VERIFY(state_->field.pressureGrid.IsComputed());
+    }
+
+    // The desktop knows an observation file by its title line, whatever its
+    // name; a pipe is not waited on to find out.
+    void anObservationFileOfAnyNameOpensByItsTitle() {
+        const QString report = folder_->filePath(QStringLiteral("report"));
+        const QString pipe = folder_->filePath(QStringLiteral("pipe"));
+        QVERIFY(QFile::copy(kExample, report) && ::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        window_->commands().givenFiles.Open({pipe, report});
+        QCOMPARE(prompts_->shown.size(), size_t(1));  // the pipe, refused as a picture
+        QVERIFY(LandPressures(*state_) > 20);
     }
 };
 

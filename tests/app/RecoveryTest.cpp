@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QSysInfo>
 #include <QtTest>
 #include <cstdio>
 #include <memory>
@@ -25,9 +26,13 @@
 using namespace isobra;
 using test::ReadAll;
 
+Q_DECLARE_METATYPE(isobra::Prompts::Reply)
+
 namespace {
 
 const QString kQuestion = QStringLiteral("前回入力したデータが保存されていません。読みこみますか？");
+const QString kInDoubt = QStringLiteral("\r\n（別のIsobraが使っている可能性があります）");
+const QString kLeftoverData = QStringLiteral(ISOBRA_TEST_DATA "/katakana-and-frost.dat");
 
 // Three stations as the typist gives them, and as they are stored.
 struct TypedRow {
@@ -78,7 +83,7 @@ int RunHelper(const QString& scenario, const QString& savePath) {
     test::ScriptedPrompts prompts;
     MainWindow window(state, prompts);
     window.Start();
-    if (scenario == QLatin1String("recover")) prompts.yesNoAnswers = {true};
+    if (scenario == QLatin1String("recover")) prompts.replies = {Prompts::Reply::Yes};
     window.commands().recovery.Offer();
     const QString recovery = window.commands().recovery.file()->path();
     if (scenario != QLatin1String("recover")) {
@@ -111,14 +116,16 @@ private:
     QString Folder() const { return RecoveryFile::DefaultFolder(); }
     bool Asked() const {
         for (const auto& shown : prompts_->shown)
-            if (shown.kind == test::ScriptedPrompts::Shown::Kind::YesNo && shown.text == kQuestion) return true;
+            if (shown.kind == test::ScriptedPrompts::Shown::Kind::YesNo && shown.text.startsWith(kQuestion))
+                return true;
         return false;
     }
     // A new start of the program, answering the question with `yes`.
-    void Restart(bool yes) {
+    void Restart(bool yes) { Restart(yes ? Prompts::Reply::Yes : Prompts::Reply::No); }
+    void Restart(Prompts::Reply reply) {
         DestroyWindow();
         CreateWindow();
-        prompts_->yesNoAnswers = {yes};
+        prompts_->replies = {reply};
         window_->commands().recovery.Offer();
     }
     // The helper run in this test's home to the point of its scenario, then
@@ -141,6 +148,21 @@ private:
         helper.kill();  // SIGKILL: nothing of the program runs any more
         QVERIFY(helper.waitForFinished());
         QCOMPARE(helper.exitStatus(), QProcess::CrashExit);
+    }
+    // A recovery file as a program that ended on 7 December at 16:02 left
+    // it, with the lock `lock` beside it (none when null).
+    QString PlantLeftover(const char* lock = nullptr) {
+        const QString path = Folder() + QStringLiteral("/20231207-160200-000-4242.dat");
+        if (!QDir().mkpath(Folder()) || !QFile::copy(kLeftoverData, path)) return {};
+        QFile file(path);
+        if (!file.open(QIODevice::ReadWrite) ||
+            !file.setFileTime(QDateTime(QDate(2023, 12, 7), QTime(16, 2, 30)), QFileDevice::FileModificationTime))
+            return {};
+        if (lock) test::WriteAll(path + QStringLiteral(".lock"), lock);
+        return path;
+    }
+    QStringList Files(const QString& folder, const QString& pattern) const {
+        return QDir(folder).entryList({pattern}, QDir::Files | QDir::System);
     }
     void VerifyNothingEntered() {
         for (int slot = 0; slot < state_->observations.stationCount(); ++slot) {
@@ -233,6 +255,68 @@ private slots:
         Restart(true);
         QCOMPARE(Asked(), asked);
         if (asked) QCOMPARE(FileAsSaved(*state_), before);  // all of it, as a save would have kept it
+    }
+
+    // Only an answer decides: Escape and the close box leave the report to
+    // the next start.
+    void theQuestionDecidesOnlyOnAnAnswer_data() {
+        QTest::addColumn<Prompts::Reply>("reply");
+        QTest::newRow("yes") << Prompts::Reply::Yes;
+        QTest::newRow("no") << Prompts::Reply::No;
+        QTest::newRow("put off") << Prompts::Reply::Dismissed;
+    }
+    void theQuestionDecidesOnlyOnAnAnswer() {
+        QFETCH(Prompts::Reply, reply);
+        const QString leftover = PlantLeftover();
+        QVERIFY(!leftover.isEmpty());
+        Restart(reply);
+        QCOMPARE(prompts_->shown.size(), std::size_t{1});
+        QCOMPARE(prompts_->shown[0].text, kQuestion + QStringLiteral("（12月7日 16:02 に入力）"));
+        const QByteArray kept = ReadAll(kLeftoverData);
+        const QString trash = HomeTrashPath() + QStringLiteral("/files");
+        if (reply == Prompts::Reply::Yes) {
+            QCOMPARE(state_->observations.stationCount(), 5);
+            QVERIFY(state_->ObservationsUnsaved());
+            QVERIFY(!QFile::exists(leftover));
+        } else {
+            VerifyNothingEntered();
+            QCOMPARE(ReadAll(leftover), reply == Prompts::Reply::No ? QByteArray() : kept);
+            QCOMPARE(Files(trash, QStringLiteral("*.dat")).size(), qsizetype(reply == Prompts::Reply::No));
+        }
+        // Taken back, the report is kept again as unsaved; put off, it stays.
+        Restart(Prompts::Reply::Dismissed);
+        QCOMPARE(Asked(), reply != Prompts::Reply::No);
+    }
+
+    // A lock that cannot be judged keeps its report on the disk for ever
+    // unless it is offered: it is, with the doubt said, and Yes takes it over.
+    void aLockInDoubtIsOfferedWithTheDoubtSaid_data() {
+        const QByteArray host = QSysInfo::machineHostName().toUtf8();
+        QTest::addColumn<QByteArray>("lock");
+        QTest::addColumn<bool>("inDoubt");
+        QTest::newRow("no lock") << QByteArray("<none>") << false;
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("unreadable") << QByteArray("<link to nowhere>") << true;
+        QTest::newRow("another host") << QByteArray("4242\nisobra\nanother-host\n") << true;
+        QTest::newRow("another machine of the same name")
+            << "4242\nisobra\n" + host + "\nanother-machine\n" + QSysInfo::bootUniqueId() + "\n"
+            << true;
+    }
+    void aLockInDoubtIsOfferedWithTheDoubtSaid() {
+        QFETCH(QByteArray, lock);
+        QFETCH(bool, inDoubt);
+        const QString leftover = PlantLeftover(lock.startsWith('<') ? nullptr : lock.constData());
+        QVERIFY(!leftover.isEmpty());
+        if (lock.startsWith("<link"))
+            QVERIFY(QFile::link(Folder() + QStringLiteral("/nowhere"), leftover + QStringLiteral(".lock")));
+        Restart(Prompts::Reply::Yes);
+        QCOMPARE(prompts_->shown.size(), std::size_t{1});
+        QCOMPARE(prompts_->shown[0].text.endsWith(kInDoubt), inDoubt);
+        QCOMPARE(state_->observations.stationCount(), 5);
+        // Taken over, then let go with the report: only this program's lock is left.
+        const QString own = window_->commands().recovery.file()->path();
+        const QString name = QFileInfo(own).fileName();
+        QCOMPARE(Files(Folder(), QStringLiteral("*")), (QStringList{name, name + QStringLiteral(".lock")}));
     }
 
     void aRunningProgramsReportIsNotOffered() {

@@ -11,6 +11,7 @@
 #include "app/Commands.h"
 #include "app/Cont.h"
 #include "app/MainWindow.h"
+#include "app/Teisei.h"
 #include "entry/Tenki1.h"
 #include "isobar/IsobarFile.h"
 #include "model/FileAccess.h"
@@ -151,6 +152,9 @@ private slots:
         const MapState first = WriteMap("a.cnt", 0, 8);
         WriteMap("b.cnt", 300, 2);
         Register({"a.cnt", "b.cnt"}, 10.0f);
+        window_->menuAction("cntSyusei")->trigger();
+        Teisei* teisei = window_->commands().isobars.correctionWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(teisei));
         QStringList clicks;
         window_->commands().clicks.SetCorrectionHandler([&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
             clicks << QStringLiteral("%1,%2").arg(x).arg(y);
@@ -166,6 +170,8 @@ private slots:
         QTest::mouseClick(window_->canvasView(), Qt::LeftButton, {}, QPoint(30, 40));
         window_->OnCanvasMouseDown(Qt::LeftButton, {}, 50, 60);
         QVERIFY(clicks.isEmpty());
+        QVERIFY(!CloseBox(teisei));
+        QCOMPARE(state_->mouseMode, MouseMode::Raise);
         QTest::qWait(50);  // the event loop runs on; the first map stays
         QVERIFY(window_->commands().display.ShowRunning());
 
@@ -178,6 +184,7 @@ private slots:
         QVERIFY(window_->commands().display.continuousDisplayWindow()->isEnabled());
         window_->OnCanvasMouseDown(Qt::LeftButton, {}, 50, 60);
         QCOMPARE(clicks, QStringList{"50,60"});
+        QVERIFY(CloseBox(teisei));
     }
 
     void anImageShowPutsEachPictureUnderTheDrawingAndDrawsNothing() {
@@ -247,6 +254,14 @@ private:
         state_->display.Append(paths, -1);
         state_->display.SetDisplayTime(seconds);
         window_->commands().display.continuousDisplayWindow()->ShowKind();
+    }
+
+    // The window manager's close box: does the window let itself be closed?
+    static bool CloseBox(QWidget* window) {
+        QCloseEvent close;
+        QSpontaneKeyEvent::setSpontaneous(&close);
+        QApplication::instance()->notify(window, &close);  // sendEvent would make it not spontaneous
+        return close.isAccepted();
     }
 
     void RunAndWait() {

@@ -64,6 +64,35 @@ private slots:
         }
     }
 
+    // Fitted smaller than the canvas, every screen pixel is the average of
+    // the canvas pixels it covers: rows of one-pixel lines turn grey rather
+    // than some vanishing. At 100 % and above each canvas pixel stays a
+    // sharp block.
+    void belowFullSizeTheMapIsAveraged() {
+        for (int y = 0; y < kMapSize; y += 2) window_->canvas().DrawLine(0, y, kMapSize - 1, y, MakeColour(0, 0, 0));
+        CanvasView* view = window_->canvasView();
+        window_->menuAction("cntOokisaAwaseru")->trigger();
+        window_->resize(300, 260);
+        QTRY_VERIFY(view->scale() < 0.7);
+        const double s = view->scale();
+        QImage shown = view->grab().toImage();
+        for (int x = 50; x < kMapSize; x += 70)
+            for (int y = 50; y < kMapSize; y += 70) {
+                const int grey = qRed(shown.pixel(int(x * s), int(y * s)));
+                QVERIFY2(grey > 60 && grey < 195, qPrintable(QStringLiteral("%1,%2: %3").arg(x).arg(y).arg(grey)));
+            }
+        for (const char* item : {"cntOokisa100", "cntOokisa200"}) {
+            window_->menuAction(item)->trigger();
+            shown = view->grab(QRect(0, 0, 300, 300)).toImage();
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x) {
+                    const int red = qRed(shown.pixel(x, y));
+                    if (red != 0 && red != 255)
+                        QFAIL(qPrintable(QStringLiteral("%1 at %2,%3").arg(item).arg(x).arg(y)));
+                }
+        }
+    }
+
     void aClickBesideTheFittedMapDoesNothing() {
         int clicks = 0;
         window_->commands().clicks.SetCorrectionHandler(

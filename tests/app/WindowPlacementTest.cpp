@@ -1,17 +1,17 @@
 // Where the entry windows open, on an offscreen screen of 1280 x 1024 with
 // window frames, as under a window manager.
 #include <QApplication>
-#include <QFile>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 #include "app/Commands.h"
 #include "app/MainWindow.h"
+#include "app/Teisei.h"
 #include "entry/Gyogyou.h"
 #include "entry/Kaiyou1.h"
 #include "entry/Tenki1.h"
+#include "support/BigScreen.h"
 #include "support/MainWindowFixture.h"
 #include "widgets/WindowPlacement.h"
 
@@ -58,55 +58,66 @@ private slots:
         }
     }
 
-    // Placed once: hidden, moved by the user and shown again, a window stays
-    // where the user put it, and the next window keeps clear of its place.
-    void placedOnceAndTheirPlacesKept() {
+    // Placed at every showing, by the map as it is then: shown again after a
+    // zoom, a window finds room beside the grown main window where there is
+    // some, and otherwise covers as little of the map as the screen allows.
+    void placedAnewAtEveryShowing_data() {
+        QTest::addColumn<QString>("menuItem");
+        QTest::addColumn<QString>("scaleItem");
+        QTest::addColumn<bool>("roomBeside");
+        QTest::newRow("correction at 150 %") << "cntSyusei"
+                                             << "cntOokisa150" << true;
+        QTest::newRow("correction at 200 %") << "cntSyusei"
+                                             << "cntOokisa200" << false;
+        QTest::newRow("land form at 150 %") << "cntTenki"
+                                            << "cntOokisa150" << false;
+    }
+    void placedAnewAtEveryShowing() {
+        QFETCH(QString, menuItem);
+        QFETCH(QString, scaleItem);
+        QFETCH(bool, roomBeside);
         ShowMainAt(QPoint(0, 0));
-        window_->menuAction("cntTenki")->trigger();
-        QWidget* land = Forms()[0];
-        QVERIFY(QTest::qWaitForWindowExposed(land));
-        const QRect first = land->frameGeometry();
-        land->hide();
-        window_->menuAction("cntSenpaku")->trigger();
-        QVERIFY(QTest::qWaitForWindowExposed(Forms()[1]));
-        QVERIFY(!Forms()[1]->frameGeometry().intersects(first));
-        land->move(land->pos() + QPoint(10, 10));
-        const QPoint moved = land->pos();
-        window_->menuAction("cntTenki")->trigger();
-        QTRY_VERIFY(land->isVisible());
-        QCOMPARE(land->pos(), moved);
+        window_->menuAction(menuItem)->trigger();
+        QWidget* shown = menuItem == QLatin1String("cntTenki")
+                             ? Forms()[0]
+                             : static_cast<QWidget*>(window_->commands().isobars.correctionWindow());
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        shown->hide();
+        const int before = window_->width();
+        window_->menuAction(scaleItem)->trigger();
+        QTRY_VERIFY(window_->width() > before);
+        window_->menuAction(menuItem)->trigger();
+        QTRY_VERIFY(shown->isVisible());
+        const QRect frame = shown->frameGeometry();
+        const QWidget* central = window_->centralWidget();
+        const QRect whole(central->mapToGlobal(QPoint(0, 0)), central->size());
+        const QRect map = whole.intersected(frame);
+        const QRect middle = whole.marginsRemoved(
+            QMargins(whole.width() / 4, whole.height() / 4, whole.width() / 4, whole.height() / 4));
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(frame));
+        if (roomBeside) {
+            QVERIFY(!frame.intersects(window_->frameGeometry()));
+        } else {
+            // A strip at the map's edge at most, never its middle.
+            QVERIFY2(map.width() * map.height() * 2 < frame.width() * frame.height(), qPrintable(scaleItem));
+            QVERIFY2(!frame.intersects(middle), qPrintable(scaleItem));
+        }
     }
 
-    // A main window that leaves no room beside it: the windows cascade from
-    // its top left and stay on the screen.
-    void noRoomBesideTheMainWindowCascades() {
+    // A main window that leaves no room beside it: the windows share what
+    // the screen has left, on the screen and clear of each other.
+    void noRoomBesideTheMainWindowTheWindowsShareTheRest() {
         ShowMainAt(QPoint(20, 20), QSize(1200, 950));
         OpenAll();
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        QList<QPoint> tops;
-        for (QWidget* form : Forms()) {
-            QVERIFY(screen.contains(form->frameGeometry()));
-            tops << form->frameGeometry().topLeft();
+        const QList<QWidget*> forms = Forms();
+        for (int i = 0; i < forms.size(); ++i) {
+            QVERIFY(screen.contains(forms[i]->frameGeometry()));
+            for (int j = 0; j < i; ++j) QVERIFY(!forms[i]->frameGeometry().intersects(forms[j]->frameGeometry()));
         }
-        QVERIFY(tops[0].x() > 20 && tops[0].y() > 20);
-        QVERIFY(tops[1].x() > tops[0].x() && tops[1].y() > tops[0].y());
-        QVERIFY(tops[2].x() > tops[1].x() && tops[2].y() > tops[1].y());
     }
 };
 
-// The offscreen platform with a screen of the size the program is used on.
-int main(int argc, char** argv) {
-    QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("screen.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly)) return 1;
-    file.write(R"({"windowFrameMargins": true, "screens": [{"name": "big", "x": 0, "y": 0,
-                  "width": 1280, "height": 1024, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1.0}]})");
-    file.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
-    QApplication app(argc, argv);
-    WindowPlacementTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char** argv) { return isobra::test::RunOnBigScreen<WindowPlacementTest>(argc, argv); }
 
 #include "WindowPlacementTest.moc"

@@ -125,6 +125,32 @@ private slots:
         QCOMPARE(FocusName(), focusAfterTab);
     }
 
+    // After a click into a form's list of reports, the page keys, Home and
+    // End move its selection, and the focus stays for Tab to go on from.
+    void pageKeysHomeAndEndMoveTheClickedList() {
+        QVERIFY(window_->commands().files.OpenObservationFile(QStringLiteral(ISOBRA_EXAMPLES "/winter.dat")));
+        for (const char* menuItem : {"cntTenki", "cntSenpaku", "cntGyogyou"}) {
+            QWidget* form = Open(QString::fromLatin1(menuItem));
+            QVERIFY(form);
+            auto* list = Find<EditLineList>(form, "KansokuData");
+            const int last = list->count() - 1;
+            QVERIFY2(last >= 3, menuItem);
+            ClickRow(list, 1);
+            Press(Qt::Key_End);
+            QCOMPARE(list->selectedRow(), last);
+            Press(Qt::Key_PageUp);
+            QVERIFY2(list->selectedRow() < last, menuItem);
+            Press(Qt::Key_Home);
+            QCOMPARE(list->selectedRow(), 0);
+            Press(Qt::Key_PageDown);
+            QVERIFY2(list->selectedRow() > 0, menuItem);
+            QCOMPARE(list->editText(), list->itemText(list->selectedRow()));
+            QCOMPARE(FocusName(), QStringLiteral("KansokuData"));
+            form->hide();
+            BackToTheMainWindow(form);
+        }
+    }
+
     // The land window's fault as met: "晴れ" clicked, Tab, a pressure typed.
     // The direction keeps its item and the pressure gets the digits.
     void aPressureTypedAfterClickingTheWeatherGoesToThePressure() {

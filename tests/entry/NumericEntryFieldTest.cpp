@@ -26,7 +26,7 @@ private:
         EnterByTab(field);
         if (!field->hasFocus()) return QStringLiteral("<no focus>");
         if (!field->text().isEmpty()) return QStringLiteral("<not emptied>");
-        QTest::keyClicks(field, keys);
+        TypeText(field, keys);  // as an input method delivers them, wide forms too
         QTest::keyClick(field, Qt::Key_Tab);
         return field->text();
     }
@@ -57,6 +57,8 @@ private slots:
                                                   << "1075";
         QTest::newRow("nothing typed keeps the value") << ""
                                                        << "1013";
+        QTest::newRow("full-width digits") << "９６"
+                                           << "996";
     }
     void pressureShortFormsAndClamp() {
         QFETCH(QString, typed);
@@ -72,7 +74,9 @@ private slots:
         QCOMPARE(TypeInto("Ondo", "45"), QStringLiteral("40"));
         QCOMPARE(TypeInto("Ondo", "-50"), QStringLiteral("-40"));
         QCOMPARE(TypeInto("Ondo", "-5"), QStringLiteral("-5"));
-        QCOMPARE(Field("Kiatu")->text(), QStringLiteral("1013"));  // other fields untouched
+        QCOMPARE(TypeInto("Ondo", "－５"), QStringLiteral("-5"));
+        QCOMPARE(TypeInto("Ondo", "１２．５"), QStringLiteral("12"));  // not 125, clamped to 40
+        QCOMPARE(Field("Kiatu")->text(), QStringLiteral("1013"));      // other fields untouched
         // Not a number counts as 0; for the pressure that clamps to 900.
         QCOMPARE(TypeInto("Ondo", "/"), QStringLiteral("0"));
     }

@@ -174,7 +174,7 @@ TEST(LabelledIsobars, CentralPressureTakesTheFirstFreePlaceRoundItsLetter) {
             continue;
         }
         ASSERT_EQ(layout.centralPressures.size(), 1u);
-        const auto& last = canvas.Of(Op::Text).back();
+        const RecordingCanvas::Call last = canvas.Of(Op::Text).back();
         EXPECT_EQ(last.text, c.text);
         EXPECT_EQ(last.size, TextSize::Small);
         EXPECT_EQ(PixelOf(last.x1), c.textX);

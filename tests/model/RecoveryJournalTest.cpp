@@ -33,7 +33,7 @@ protected:
 };
 
 TEST_F(RecoveryJournalTest, TheFileHoldsWhatNoSaveHolds) {
-    enum class Op { Record, MarkClean, ForgetCleanAndRecord };
+    enum class Op { Record, Remove };
     struct Step {
         Op op;
         std::string bytes;
@@ -42,26 +42,25 @@ TEST_F(RecoveryJournalTest, TheFileHoldsWhatNoSaveHolds) {
     const Step steps[] = {
         {Op::Record, "one row", "one row"},
         {Op::Record, "two rows", "two rows"},
-        {Op::MarkClean, "two rows", "<none>"},  // saved
-        {Op::Record, "two rows", "<none>"},     // a marker button that found nothing to do
+        {Op::Remove, "", "<none>"},            // saved
+        {Op::Record, "two rows", "two rows"},  // taken back from a recovery file: as before, yet unsaved
+        {Op::Remove, "", "<none>"},            // erased
+        {Op::Remove, "", "<none>"},            // and nothing to remove
         {Op::Record, "three rows", "three rows"},
-        {Op::Record, "two rows", "<none>"},  // deleted again: as saved
-        {Op::ForgetCleanAndRecord, "two rows", "two rows"},
-        {Op::MarkClean, "", "<none>"},  // erased
     };
     RecoveryJournal journal(File());
     int n = 0;
     for (const Step& step : steps) {
-        if (step.op == Op::MarkClean) {
-            journal.MarkClean(step.bytes);
-        } else {
-            if (step.op == Op::ForgetCleanAndRecord) journal.ForgetClean();
+        if (step.op == Op::Remove)
+            journal.Remove();
+        else
             journal.Record(step.bytes);
-        }
-        journal.Flush();
+        EXPECT_TRUE(journal.Flush()) << "step " << n;
         EXPECT_EQ(Contents(), step.file) << "step " << n;
         ++n;
     }
+    journal.Remove();
+    journal.Flush();
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), {}), 0);  // no temporary left
 }
 

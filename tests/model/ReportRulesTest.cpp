@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/ReportRules.h"
+#include "model/TextFields.h"
 
 namespace isobra {
 namespace {
@@ -56,6 +57,25 @@ TEST(ReportRules, LeavingAFieldExpandsShortPressuresAndClamps) {
         EXPECT_EQ(left.text, c.shown) << c.typed;
         EXPECT_EQ(left.value, c.value) << c.typed;
     }
+}
+
+// Full-width digits, sign and point, as an input method types them, read as
+// their ASCII forms; other wide characters stay.
+TEST(ReportRules, WideDigitsSignAndPointAreNarrowed) {
+    struct Case {
+        const char* typed;
+        const char* narrow;
+    };
+    const Case cases[] = {
+        {"０１２３４５６７８９", "0123456789"},
+        {"－１２．５", "-12.5"},
+        {"＋３", "+3"},
+        {"　４", " 4"},                  // the ideographic space
+        {"４ｈＰａ／２", "4ｈＰａ／2"},  // letters and "／" stay
+        {"ー５", "ー5"},                 // the long vowel mark is no minus
+        {"\xEF\xBC", "\xEF\xBC"},        // a cut character stays as it is
+    };
+    for (const Case& c : cases) EXPECT_EQ(NarrowNumberText(c.typed), c.narrow) << c.typed;
 }
 
 TEST(ReportRules, FewLandPressuresAreOneToNineteen) {

@@ -118,6 +118,32 @@ private slots:
         }
     }
 
+    // As the window draws it: never from a grid not computed (node (0, 0)
+    // not above 0), and without the background picture.
+    void theSurfaceNeedsAComputedGridAndTakesThePictureAway() {
+        QTemporaryDir dir;
+        const QString cnt = QStringLiteral(ISOBRA_TEST_DATA "/winter-isobars.cnt");
+        QByteArray flat = ReadAll(cnt);
+        QVERIFY(flat.startsWith(" 102571 ,"));
+        flat.replace(0, 7, "      0");
+        WriteAll(dir.filePath("flat.cnt"), flat);
+        const QString png = dir.filePath("s.png");
+        const Run refused = Render({"--isobars", dir.filePath("flat.cnt"), "--png", png, "--layers", "map,surface"});
+        QCOMPARE(refused.code, 1);
+        QVERIFY2(refused.err.endsWith("flat.cnt: 「天気図」の「等圧線」で計算してから「立体表示」を選んでください。\n"),
+                 qPrintable(refused.err));
+        QVERIFY(!QFile::exists(png));
+
+        WritePicture(dir.filePath("green.png"), QColor(0, 128, 0), "PNG", {635, 425});
+        const Run drawn =
+            Render({"--isobars", cnt, "--png", png, "--layers", "surface", "--background", dir.filePath("green.png")});
+        QVERIFY2(drawn.code == 0, qPrintable(drawn.err));
+        const QImage image = Png(png);
+        QCOMPARE(image.size(), QSize(635, 425));
+        QCOMPARE(image.pixelColor(5, 420), QColor(255, 255, 255));
+        QVERIFY(image.pixelColor(575, 72) == QColor(0, 0, 255) || image.pixelColor(575, 73) == QColor(0, 0, 255));
+    }
+
     void wrongUseExitsTwoAndWritesNothing() {
         QTemporaryDir dir;
         const QString out = dir.filePath("x.png");

@@ -8,6 +8,7 @@
 
 #include "model/StationTable.h"
 #include "report/PracticeScore.h"
+#include "report/ReportScript.h"
 
 namespace isobra {
 namespace {
@@ -115,6 +116,32 @@ TEST(PracticeScore, CountsRightWrongAndMissedAndListsWhatWasSaidAndTyped) {
         Pair p = Stations();
         c.fill(p);
         EXPECT_EQ(Summary(ScorePractice(p.truth, p.typed)), c.summary) << c.what;
+    }
+}
+
+// Stopped after some sentences, the report holds what they told: later
+// stations without their report, later ships and fishery rows gone (the
+// front's two points went in one sentence).
+TEST(PracticeScore, TheReportSoFarHoldsWhatTheSentencesHeardTold) {
+    Pair p = Stations();
+    p.truth.land(0) = {0, 3, 1, 1012, 25};
+    p.truth.land(6) = {2, 4, 2, 1010, -3};
+    Ships(p.truth, {kShipA, kShipB});
+    Fishery(p.truth, {{"低気圧", 44, 150, 964}, {"寒冷前線", 44, 150, 0}, {"寒冷前線", 40, 147, 0}});
+    const std::vector<ScriptSentence> script = MakeReportScript(p.truth, ScriptForm::Kana);
+    ASSERT_EQ(script.size(), 9u);  // three headings, two stations, two ships, the low, the front
+    const struct {
+        int heard;
+        bool ishigaki, izuhara;
+        int ships, fishery;
+    } cases[] = {{0, false, false, 0, 0}, {2, true, false, 0, 0}, {5, true, true, 1, 0},
+                 {8, true, true, 2, 1},   {9, true, true, 2, 3},  {99, true, true, 2, 3}};
+    for (const auto& c : cases) {
+        const ObservationSet read = ReadSoFar(p.truth, script, c.heard);
+        EXPECT_EQ(HasReport(read.land(0)), c.ishigaki) << c.heard;
+        EXPECT_EQ(read.land(6) == p.truth.land(6), c.izuhara) << c.heard;
+        EXPECT_EQ(read.shipCount(), c.ships) << c.heard;
+        EXPECT_EQ(read.fisheryCount(), c.fishery) << c.heard;
     }
 }
 

@@ -50,5 +50,30 @@ TEST(GridReplacement, EveryReplacementForgetsTheCorrections) {
     }
 }
 
+// "等圧線の表示" asks first below twenty land pressures of the stations in
+// use; ships and stations beyond the count do not count.
+TEST(GridReplacement, TheIsobarCommandAsksBelowTwentyLandPressures) {
+    struct Case {
+        int land;
+        bool beyondCount;
+        int ships;
+        PressureSupply supply;
+    };
+    const Case cases[] = {
+        {0, false, 5, PressureSupply::None},    {1, false, 0, PressureSupply::Few},
+        {19, false, 5, PressureSupply::Few},    {19, true, 0, PressureSupply::Few},
+        {20, false, 0, PressureSupply::Enough}, {kBuiltInStationCount, false, 0, PressureSupply::Enough},
+    };
+    for (const Case& c : cases) {
+        AppState state;
+        state.observations.SetStationCount(kBuiltInStationCount);
+        for (int k = 0; k < c.land; ++k) state.observations.land(k).pressure = 1000 + k;
+        if (c.beyondCount) state.observations.land(kBuiltInStationCount).pressure = 1000;
+        state.observations.SetShipCount(c.ships);
+        for (int k = 0; k < c.ships; ++k) state.observations.ship(k) = {30, 135 + k, 0, 0, 0, 1010};
+        EXPECT_EQ(LandPressureSupply(state), c.supply) << c.land << " land, " << c.ships << " ships";
+    }
+}
+
 }  // namespace
 }  // namespace isobra

@@ -28,6 +28,7 @@ public:
 
     std::vector<Shown> shown;
     std::deque<bool> yesNoAnswers;                    // default: No
+    std::deque<Reply> replies;                        // of AskYesNoOrDismiss; default: dismissed
     std::deque<std::optional<QString>> inputAnswers;  // default: cancel
     std::deque<std::optional<QString>> fileAnswers;   // default: cancel
     std::deque<int> optionAnswers;                    // the option chosen where options show; default: the first
@@ -48,6 +49,11 @@ public:
                   Icon icon = Icon::Question) override {
         shown.push_back({Shown::Kind::YesNo, title, text, preferred, icon});
         return NextOr(yesNoAnswers, false);
+    }
+    Reply AskYesNoOrDismiss(const QString& title, const QString& text, Answer preferred = Answer::Yes,
+                            Icon icon = Icon::Question) override {
+        shown.push_back({Shown::Kind::YesNo, title, text, preferred, icon});
+        return NextOr(replies, Reply::Dismissed);
     }
     std::optional<QString> InputText(const QString& title, const QString& prompt, const QString& defaultText) override {
         shown.push_back({Shown::Kind::Input, title, prompt});
