@@ -227,7 +227,7 @@ Result<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes)
                 ::close(fd);
                 return Result<std::string>::Fail(std::string(kTooLargeToRead));
             }
-            bytes.resize(std::min(done * 2, maxBytes + 1));
+            bytes.resize(done + std::min(done, maxBytes - done + 1));
         }
         const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
