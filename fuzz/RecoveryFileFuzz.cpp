@@ -1,13 +1,13 @@
 // The recovery file as the journal keeps it and as a later start reads it
 // back. The input is a list of requests: a byte's low three bits choose
-// Record(snapshot), MarkClean(snapshot), ForgetClean, Flush or how the disk
+// Record(snapshot), Remove, Flush or how the disk
 // behaves from then on (writes that stop short, a flush or a rename that
 // fails); a snapshot is the bytes that follow, their count given by the
 // next two bytes (up to 32 KiB; with the top bit set, what there is is
 // stretched to the count). After every Flush the file is one
 // whole snapshot that was asked for, or none; when the flush reports
-// success it is exactly the last one asked for (or gone, when that was the
-// data last marked clean); no temporary file is left beside it. What the
+// success it is exactly the last one asked for (or gone, when a Remove
+// came last); no temporary file is left beside it. What the
 // file holds at the end is loaded as a leftover is: it is read, or refused
 // naming a line and a reason.
 #include <atomic>
@@ -80,38 +80,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
 
     std::set<std::string> asked;  // every snapshot the file may hold
-    std::optional<std::string> clean, last;
-    bool lastIsNone = true;
+    std::optional<std::string> last;  // nothing: no file
     {
         RecoveryJournal journal(path, {}, FileSystemCalls{Write, Fsync, Rename});
         for (int requests = 0; !in.empty() && requests < 64; ++requests) {
             const auto op = static_cast<std::uint8_t>(take(1)[0]);
             switch (op & 7) {
                 case 0:
-                case 1: {
+                case 1:
+                case 2: {
                     std::string s = snapshot();
-                    lastIsNone = s == clean;
                     last = s;
                     asked.insert(s);
                     journal.Record(std::move(s));
                     break;
                 }
-                case 2:
-                    clean = snapshot();
-                    lastIsNone = true;
-                    journal.MarkClean(*clean);
-                    break;
                 case 3:
-                    clean.reset();
-                    journal.ForgetClean();
+                    last.reset();
+                    journal.Remove();
                     break;
                 case 4:
                 case 5: {
                     const bool done = journal.Flush();
                     fuzz::Require(!folder.HoldsTemporaryFiles(), "no temporary file is left");
                     const Result<std::string> file = ReadWholeFile(path);
-                    if (done && lastIsNone) fuzz::Require(!file, "the file goes when the data is clean");
-                    if (done && !lastIsNone) fuzz::Require(file && *file == *last, "the file is the last snapshot");
+                    if (done && !last) fuzz::Require(!file, "the file goes when it is removed");
+                    if (done && last) fuzz::Require(file && *file == *last, "the file is the last snapshot");
                     if (file) fuzz::Require(asked.count(*file) == 1, "the file is a whole snapshot that was asked for");
                     break;
                 }
