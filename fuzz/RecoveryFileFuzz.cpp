@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return count.size() == 2 && (count[0] & 0x80) ? fuzz::Repeat(bytes, n) : std::string(bytes);
     };
 
-    std::set<std::string> asked;  // every snapshot the file may hold
+    std::set<std::string> asked;      // every snapshot the file may hold
     std::optional<std::string> last;  // nothing: no file
     {
         RecoveryJournal journal(path, {}, FileSystemCalls{Write, Fsync, Rename});
