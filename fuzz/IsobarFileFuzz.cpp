@@ -1,6 +1,7 @@
 // The isobar-file reader on any bytes: it refuses with a line and a reason
-// or gives data that loads and draws (isobars plain and with values, centre
-// letters, fronts) within the time limit, however far its items lie.
+// or gives data that loads and draws (isobars, centre letters, fronts)
+// within the time limit, however far its items lie. The isobars with their
+// values are LabelledMapFuzz's.
 #include "FuzzSupport.h"
 #include "isobar/IsobarFile.h"
 

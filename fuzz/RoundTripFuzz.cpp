@@ -66,7 +66,7 @@ std::string Written(const IsobarFileData& d) {
 }
 
 void IsobarRoundTrip(std::string_view input) {
-    const int stations = AppState{}.observations.stationCount();
+    static const int stations = AppState{}.observations.stationCount();
     const Result<IsobarFileData> first = ParseIsobarFile(input, GridSettings{}, stations);
     if (!first) return;
     const std::string written = Written(*first);

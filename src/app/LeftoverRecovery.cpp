@@ -78,8 +78,9 @@ void LeftoverRecovery::Remove() {
 }
 
 void LeftoverRecovery::Discard() {
-    // Where no trash takes it, MoveToTrash deletes it for good: the user said so.
-    MoveToTrash(path_);
+    // Where no trash takes it, MoveToTrash deletes it for good: the user said
+    // so. One that can be neither is offered again at the next start.
+    (void)MoveToTrash(path_);
     lock_.reset();
 }
 

@@ -9,20 +9,16 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
 
+#include "model/LeftoverFiles.h"
+
 namespace isobra {
 
 namespace {
-
-std::string DirectoryOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
 
 // Six characters that differ between calls, threads and processes.
 std::string RandomTag() {
@@ -40,13 +36,14 @@ std::string RandomTag() {
 }
 
 // Opens a new file in the folder of `path` that no one else uses. Its name
-// is short whatever the target's ("…/.isobra-k3x9q2"), so a target near the
-// file system's name limit can still be saved. The kernel applies the umask
-// to its permissions, as for any new file.
+// says which process made it and is short whatever the target's
+// ("…/.isobra-4242-1234567-k3x9-q2w8e4"), so a target near the file system's
+// name limit can still be saved. The kernel applies the umask to its
+// permissions, as for any new file.
 int CreateTemporary(const std::string& path, std::string& tempPath) {
     const std::string folder = DirectoryOf(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = (folder == "/" ? std::string() : folder) + "/.isobra-" + RandomTag();
+        tempPath = (folder == "/" ? std::string() : folder) + "/" + TemporaryFilePrefix() + RandomTag();
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -54,8 +51,17 @@ int CreateTemporary(const std::string& path, std::string& tempPath) {
     return -1;
 }
 
-// Where a save to `path` really writes: through a symbolic link to the file
-// it points to, as editors do, so the link stays a link.
+Status SystemFailure(int error) { return Status::Fail(SystemErrorReason(error)); }
+
+}  // namespace
+
+std::string DirectoryOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
 std::string SaveTargetOf(const std::string& path) {
     std::string target = path;
     for (int hops = 0; hops < 40; ++hops) {
@@ -69,10 +75,6 @@ std::string SaveTargetOf(const std::string& path) {
     }
     return target;
 }
-
-Status SystemFailure(int error) { return Status::Fail(SystemErrorReason(error)); }
-
-}  // namespace
 
 FileSystemCalls FileSystemCalls::System() { return FileSystemCalls{::write, ::fsync, ::rename}; }
 
@@ -118,6 +120,7 @@ Result<StagedFile> StagedFile::Stage(const std::string& path, std::string_view b
     if (exists && S_ISDIR(old.st_mode)) return SystemFailure(EISDIR).failure();
     if (exists && !S_ISREG(old.st_mode)) return Failure{0, std::string(kNotARegularFile)};
 
+    RemoveLeftovers(DirectoryOf(staged.target_));
     const int fd = CreateTemporary(staged.target_, staged.temp_);
     if (fd < 0) return SystemFailure(errno).failure();
     auto abandon = [&](int error) {
@@ -186,26 +189,47 @@ Status SaveFileAtomically(const std::string& path, std::string_view bytes, const
     return staged->Commit();
 }
 
-Result<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+Result<int> OpenForReading(const std::string& path, std::uint64_t& size) {
     // Opened without waiting, so that a pipe with no writer cannot hold the
     // program; anything but a regular file is then refused unread.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return Result<std::string>::Fail(errno == EACCES ? "読みこむ権限がありません" : SystemErrorReason(errno));
+    if (fd < 0) return Result<int>::Fail(errno == EACCES ? "読みこむ権限がありません" : SystemErrorReason(errno));
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         const bool folder = S_ISDIR(info.st_mode);
         ::close(fd);
-        return Result<std::string>::Fail(folder ? "ファイルではなくフォルダです" : std::string(kNotARegularFile));
+        return Result<int>::Fail(folder ? "ファイルではなくフォルダです" : std::string(kNotARegularFile));
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    std::string bytes;
-    // Room for the whole file at once: growing a large string chunk by chunk
-    // costs far more than the reading.
-    if (info.st_size > 0) bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), maxBytes) + 1);
-    char buffer[65536];
+    size = static_cast<std::uint64_t>(info.st_size);
+    return fd;
+}
+
+Result<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+    std::uint64_t size = 0;
+    const Result<int> opened = OpenForReading(path, size);
+    if (!opened) return opened.failure();
+    const int fd = *opened;
+    // Refused before a byte is read: reading a file of hundreds of megabytes
+    // only to refuse it would cost seconds and as much memory.
+    if (size > maxBytes) {
+        ::close(fd);
+        return Result<std::string>::Fail(std::string(kTooLargeToRead));
+    }
+    // Read straight into room for the whole file (and a byte more, to see
+    // whether it grew): growing a large string chunk by chunk, or copying
+    // through a buffer, costs more than the reading.
+    std::string bytes(static_cast<std::size_t>(size) + 1, '\0');
+    std::size_t done = 0;
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (done == bytes.size()) {
+            if (done > maxBytes) {  // it grew while it was read
+                ::close(fd);
+                return Result<std::string>::Fail(std::string(kTooLargeToRead));
+            }
+            bytes.resize(done + std::min(done, maxBytes - done + 1));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             const int error = errno;
@@ -213,13 +237,10 @@ Result<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes)
             return Result<std::string>::Fail(SystemErrorReason(error));
         }
         if (n == 0) break;
-        bytes.append(buffer, static_cast<std::size_t>(n));
-        if (bytes.size() > maxBytes) {
-            ::close(fd);
-            return Result<std::string>::Fail("ファイルが大きすぎます（このプログラムのファイルではないようです）");
-        }
+        done += static_cast<std::size_t>(n);
     }
     ::close(fd);
+    bytes.resize(done);
     return bytes;
 }
 

@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,7 +27,9 @@ struct FileSystemCalls {
 inline constexpr std::string_view kNotARegularFile = "普通のファイルではありません（パイプや装置などは使えません）";
 
 // A file written under a short temporary name in the folder of its target
-// and flushed to the disk, but not yet in place. Commit() renames it over the
+// (named after the process, see LeftoverFiles.h; what ended processes left
+// in that folder is cleared first) and flushed to the disk, but not yet in
+// place. Commit() renames it over the
 // target; dropped without Commit(), it removes its temporary file. Staging
 // every file of a save before committing any makes the save all or nothing:
 // a failure while writing leaves every old file as it was.
@@ -54,6 +57,8 @@ public:
     Status Commit();
     // The file that Commit() replaces (a link's target for a link).
     const std::string& target() const { return target_; }
+    // The temporary file; empty once committed or discarded.
+    const std::string& temp() const { return temp_; }
 
 private:
     StagedFile() = default;
@@ -74,12 +79,19 @@ Status SaveFileAtomically(const std::string& path, std::string_view bytes,
 // near it. A writer whose text would be larger fails with
 // kTooLargeToReadBack rather than write a file it could not read back.
 inline constexpr std::size_t kLargestDataFile = std::size_t{1} << 20;
+inline constexpr std::string_view kTooLargeToRead =
+    "ファイルが大きすぎます（このプログラムのファイルではないようです）";
 inline constexpr std::string_view kTooLargeToReadBack =
     "ファイルが大きくなりすぎて読みこめなくなります（長すぎる名前がないか確かめてください）";
 
-// Reads a whole file. Files larger than `maxBytes` are refused. Pipes, devices and folders are
-// refused without waiting for them. A failure's message is a reason phrase
-// for ReadFailureText.
+// Opens a regular file for reading and gives its size in `size`. Pipes,
+// devices and folders are refused without waiting for them. The caller
+// closes what it gets. A failure's message is a reason phrase.
+Result<int> OpenForReading(const std::string& path, std::uint64_t& size);
+
+// Reads a whole file. Files larger than `maxBytes` are refused unread, with
+// kTooLargeToRead. Pipes, devices and folders are refused without waiting
+// for them. A failure's message is a reason phrase for ReadFailureText.
 Result<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes = kLargestDataFile);
 
 // The user's texts, `name` being the file name to show:
@@ -92,6 +104,13 @@ std::string ReadFailureText(const std::string& name, const Failure& failure);
 
 // The last component of a path ("dir/name.B1" gives "name.B1").
 std::string FileNameOf(std::string_view path);
+// The folder part of a path ("dir/name.B1" gives "dir", "name.B1" ".").
+std::string DirectoryOf(const std::string& path);
+
+// Where a save to `path` really writes: through a symbolic link (a chain of
+// them too) to the file it points to, as editors do, so the link stays a
+// link. A dangling link gives the path it points to.
+std::string SaveTargetOf(const std::string& path);
 
 // Whether two names are the same when ASCII letters are compared without
 // regard to case (other bytes, Japanese included, must match exactly).

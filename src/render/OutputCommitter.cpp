@@ -3,7 +3,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <optional>
 
+#include "model/RenameNote.h"
 #include "render/RenderMessages.h"
 
 namespace isobra {
@@ -29,6 +31,12 @@ void OutputCommitter::CommitHeld() {
     if (held_.empty()) return;
     // A file that may not be on the disk is not put in place.
     const Status flushed = folder_ < 0 || ::syncfs(folder_) == 0 ? Status() : Status::Fail(SystemErrorReason(errno));
+    // Killed among the renames, the next write into the folder finishes them.
+    std::vector<const StagedFile*> files;
+    for (const JobOutcome& outcome : held_)
+        for (const StagedFile& file : outcome.staged)
+            if (flushed && !outcome.failed) files.push_back(&file);
+    std::optional<RenameNote> note = files.size() > 1 ? RenameNote::Write(files) : std::nullopt;
     for (JobOutcome& outcome : held_) {
         for (StagedFile& file : outcome.staged) {
             if (outcome.failed) break;  // the rest of its files are dropped unrenamed
@@ -41,8 +49,9 @@ void OutputCommitter::CommitHeld() {
         for (const std::string& message : outcome.messages) progress_.Print(message);
         ++(outcome.failed ? failed_ : written_);
     }
-    held_.clear();
     if (folder_ >= 0) ::fsync(folder_);
+    note.reset();
+    held_.clear();
     lastFlush_ = std::chrono::steady_clock::now();
 }
 

@@ -17,7 +17,10 @@ namespace isobra {
 // without a flush: they are held for up to a quarter of a second, then one
 // flush of the whole file system makes them durable together, they are
 // renamed, and the folder is flushed. A flush per file would cost far more
-// than a map takes to draw.
+// than a map takes to draw. Whenever more than one file is renamed, a rename
+// note (model/RenameNote.h) stands beside them meanwhile, so that a kill
+// among the renames leaves no input half new, half old once the next write
+// into the folder has finished them.
 class OutputCommitter {
 public:
     // `folder` is the open output folder of many maps, or -1.

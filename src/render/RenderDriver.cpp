@@ -36,6 +36,38 @@ int OpenOutFolder(const std::string& folder) {
     return fd;
 }
 
+// While it lives, what libraries write straight to stderr (libpng's errors,
+// which bypass Qt's messages) goes nowhere, unless ISOBRA_DEBUG is set: the
+// tool's own line says what went wrong.
+class LibraryLinesHidden {
+public:
+    LibraryLinesHidden() {
+        if (!qEnvironmentVariableIsEmpty("ISOBRA_DEBUG")) return;
+        const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (nowhere < 0) return;
+        std::fflush(stderr);
+        saved_ = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+        if (saved_ >= 0) ::dup2(nowhere, STDERR_FILENO);
+        ::close(nowhere);
+    }
+    ~LibraryLinesHidden() {
+        if (saved_ < 0) return;
+        std::fflush(stderr);
+        ::dup2(saved_, STDERR_FILENO);
+        ::close(saved_);
+    }
+    LibraryLinesHidden(const LibraryLinesHidden&) = delete;
+    LibraryLinesHidden& operator=(const LibraryLinesHidden&) = delete;
+
+private:
+    int saved_ = -1;
+};
+
+Result<QImage> ReadBackground(const std::string& path) {
+    const LibraryLinesHidden hidden;
+    return ReadPictureFile(path);
+}
+
 }  // namespace
 
 int ReportCommandLine(const CommandLine& line) {
@@ -48,9 +80,11 @@ int ReportCommandLine(const CommandLine& line) {
 }
 
 int RunRender(const RenderOptions& given) {
+    const Result<std::vector<RenderJob>> jobs = PlanJobs(given);
+    if (!jobs) return ReportCommandLine({CommandLine::Action::WrongUse, {}, jobs.message()});
     RenderOptions options = given;
     if (!options.background.empty()) {
-        const Result<QImage> picture = ReadPictureFile(QString::fromLocal8Bit(options.background.c_str()));
+        const Result<QImage> picture = ReadBackground(options.background);
         if (!picture) {
             std::fprintf(
                 stderr, "%s\n",
@@ -60,8 +94,6 @@ int RunRender(const RenderOptions& given) {
         }
         options.backgroundPicture = ToRgbImage(*picture);
     }
-    const Result<std::vector<RenderJob>> jobs = PlanJobs(options);
-    if (!jobs) return ReportCommandLine({CommandLine::Action::WrongUse, {}, jobs.message()});
 
     // Many maps to one folder are written unflushed (see MapRenderer); the
     // committer flushes them in batches through the folder.

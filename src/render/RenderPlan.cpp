@@ -1,28 +1,13 @@
 #include "render/RenderPlan.h"
 
-#include <sys/stat.h>
-
 #include <map>
 #include <utility>
 
 #include "model/FileAccess.h"
+#include "model/FileIdentity.h"
 #include "render/OutputKinds.h"
 
 namespace isobra {
-
-namespace {
-
-// Two names of one existing file (a link, "./a" and "a") share this.
-using FileId = std::pair<dev_t, ino_t>;
-
-bool IdOf(const std::string& path, FileId& id) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return false;
-    id = {info.st_dev, info.st_ino};
-    return true;
-}
-
-}  // namespace
 
 std::string OutputStem(const std::string& input) {
     std::string name = FileNameOf(input);
@@ -32,6 +17,7 @@ std::string OutputStem(const std::string& input) {
 }
 
 Result<std::vector<RenderJob>> PlanJobs(const RenderOptions& options) {
+    auto wrongUse = [](std::string problem) { return Result<std::vector<RenderJob>>::Fail(std::move(problem)); };
     std::vector<RenderJob> jobs;
     for (const std::string& input : options.inputs) {
         RenderJob job{input, options.outputs};
@@ -43,30 +29,26 @@ Result<std::vector<RenderJob>> PlanJobs(const RenderOptions& options) {
         jobs.push_back(std::move(job));
     }
 
-    std::map<std::string, const std::string*> byName;
-    std::map<FileId, const std::string*> byId;
-    auto clash = [](const std::string& path, const std::string& first, const std::string& second) {
-        return Result<std::vector<RenderJob>>::Fail(first == second
-                                                        ? path + " would be written twice for " + first
-                                                        : first + " and " + second + " would both write " + path);
-    };
+    // Files are told apart by identity, not by spelling: "s", "./s", a link
+    // to s and a hard link of it are one file. Nothing is written yet.
+    using Writer = std::pair<const std::string*, const OutputRequest*>;
+    std::map<FileIdentity, Writer> outputs;
     for (const RenderJob& job : jobs) {
         for (const OutputRequest& out : job.outputs) {
-            const auto [named, newName] = byName.emplace(out.path, &job.input);
-            if (!newName) return clash(out.path, *named->second, job.input);
-            FileId id;
-            if (!IdOf(out.path, id)) continue;
-            const auto [same, newId] = byId.emplace(id, &job.input);
-            if (!newId) return clash(out.path, *same->second, job.input);
+            const auto [same, first] = outputs.try_emplace(FileIdentity::Of(out.path), &job.input, &out);
+            if (first) continue;
+            const auto [input, request] = same->second;
+            if (!options.ManyMaps())
+                return wrongUse(std::string(request->kind->option) + " " + request->path + " and " +
+                                std::string(out.kind->option) + " " + out.path + " are one file");
+            return wrongUse(*input == job.input ? out.path + " would be written twice for " + job.input
+                                                : *input + " and " + job.input + " would both write " + out.path);
         }
     }
-    if (options.ManyMaps()) {
-        for (const RenderJob& job : jobs) {
-            FileId input;
-            if (byName.count(job.input) || (IdOf(job.input, input) && byId.count(input)))
-                return Result<std::vector<RenderJob>>::Fail("an output would replace the input " + job.input);
-        }
-    }
+    std::vector<std::string> inputs = options.inputs;
+    if (!options.background.empty()) inputs.push_back(options.background);
+    for (const std::string& input : inputs)
+        if (outputs.count(FileIdentity::Of(input))) return wrongUse("an output would replace the input " + input);
     return jobs;
 }
 

@@ -10,9 +10,10 @@
 namespace isobra {
 
 // The jobs of a run, one per input, with the final path of every output.
-// Wrong use comes back as a failure: two outputs that would be one file
-// (two inputs of the same name under --out-dir), or, under --out-dir, an
-// output that would replace one of the inputs.
+// Wrong use comes back as a failure, found before anything is written: two
+// outputs that would be one file (two spellings of one name, a link to
+// another output, two inputs of the same name under --out-dir), or an
+// output that would replace an input or the background picture.
 Result<std::vector<RenderJob>> PlanJobs(const RenderOptions& options);
 
 // The name an input's outputs take under --out-dir: its file name without

@@ -12,10 +12,13 @@
 
 namespace {
 
-// Keeps Qt's chatter about the session environment (no XDG_RUNTIME_DIR
-// under a batch job) out of the one-line messages this tool promises.
+// The tool promises one line per problem on stderr, its own: Qt's messages
+// (its reading of pictures, libpng's and libjpeg's warnings, its chatter
+// about the session environment) stay out of it, unless ISOBRA_DEBUG is set
+// to look into a problem.
 void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type != QtFatalMsg && message.startsWith(QStringLiteral("QStandardPaths:"))) return;
+    static const bool debug = !qEnvironmentVariableIsEmpty("ISOBRA_DEBUG");
+    if (type != QtFatalMsg && !debug) return;
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 

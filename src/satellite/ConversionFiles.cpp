@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/FileAccess.h"
+#include "model/FileIdentity.h"
 
 namespace isobra {
 
@@ -35,8 +36,14 @@ std::optional<std::string> FindCaseBlind(const std::string& path) {
     return prefix + *std::min_element(matches.begin(), matches.end());
 }
 
-Result<std::string> SaveConvertedImage(const std::string& wantedPath, const std::string& image) {
+Result<std::string> SaveConvertedImage(const std::string& wantedPath, const std::string& image,
+                                       const std::vector<std::string>& sources) {
     const std::string output = FindCaseBlind(wantedPath).value_or(wantedPath);
+    // "name.BMP" may be a link to a source, or a hard link of one.
+    const FileIdentity written = FileIdentity::Of(output);
+    for (const std::string& source : sources)
+        if (FileIdentity::Of(source) == written)
+            return Result<std::string>::Fail(SaveFailureText(FileNameOf(output), "変換元のファイルと同じファイルです"));
     // The picture can be converted again from its sources at any time, so
     // it is not flushed to the disk; it still never stands half-written.
     const Status saved =

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/Result.h"
 
@@ -26,8 +27,9 @@ std::string ConversionFailureText(const std::string& sourceName, const std::stri
 std::optional<std::string> FindCaseBlind(const std::string& path);
 
 // Saves a converted picture as `wantedPath`, or over an existing file whose
-// name differs from it only in case, and gives the path written. A failure
-// comes as the user's text, SaveFailureText's.
-Result<std::string> SaveConvertedImage(const std::string& wantedPath, const std::string& image);
+// name differs from it only in case, and gives the path written; never over
+// one of its `sources`. A failure comes as the user's text, SaveFailureText's.
+Result<std::string> SaveConvertedImage(const std::string& wantedPath, const std::string& image,
+                                       const std::vector<std::string>& sources);
 
 }  // namespace isobra

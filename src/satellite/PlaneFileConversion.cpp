@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "model/FileAccess.h"
 #include "satellite/ConvertedImage.h"
@@ -76,6 +77,7 @@ Result<std::string> ConvertPlaneFile(const std::string& b1Path, const Conversion
     const std::string stem = b1Path.substr(0, b1Path.size() - 2);
     const bool lowerCase = b1Path[b1Path.size() - 2] == 'b';
     std::array<std::string, 4> bytes;
+    std::vector<std::string> sources;
     for (std::size_t p = 0; p < kPlaneCodes.size(); ++p) {
         std::string expected = stem + kPlaneCodes[p];
         if (lowerCase) expected[expected.size() - 2] = static_cast<char>(expected[expected.size() - 2] - 'A' + 'a');
@@ -85,11 +87,12 @@ Result<std::string> ConvertPlaneFile(const std::string& b1Path, const Conversion
         if (!read) return refuse("「" + FileNameOf(*found) + "」を読みこめません：" + read.message());
         if (read->size() < kPlaneBytesRead) return refuse(ShortPlaneReason(FileNameOf(*found), read->size()));
         bytes[p] = std::move(*read);
+        sources.push_back(*found);
     }
 
     const Result<std::string> image = ConvertPlaneBytes(bytes[0], bytes[1], bytes[2], bytes[3], progress);
     if (!image) return refuse(image.message());
-    return SaveConvertedImage(stem + "BMP", *image);
+    return SaveConvertedImage(stem + "BMP", *image, sources);
 }
 
 }  // namespace isobra

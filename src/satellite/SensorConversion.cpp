@@ -70,7 +70,7 @@ Result<std::string> ConvertSensorFile(const std::string& sourcePath, const Conve
     if (!source) return refuse("読みこめません：" + source.message());
     const Result<std::string> image = ConvertSensorBytes(*source, progress);
     if (!image) return refuse(image.message());
-    return SaveConvertedImage(sourcePath.substr(0, sourcePath.size() - 3) + "BMP", *image);
+    return SaveConvertedImage(sourcePath.substr(0, sourcePath.size() - 3) + "BMP", *image, {sourcePath});
 }
 
 }  // namespace isobra

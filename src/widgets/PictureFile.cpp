@@ -1,6 +1,9 @@
 #include "widgets/PictureFile.h"
 
+#include <unistd.h>
+
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <optional>
@@ -12,8 +15,18 @@ namespace isobra {
 
 namespace {
 
-// Satellite pictures are large, but not this large.
-constexpr std::size_t kMaxPictureBytes = std::size_t{256} << 20;
+// What Qt's readers may allocate for one picture, in megabytes: the
+// largest picture taken in the widest form Qt decodes into (eight bytes a
+// pixel). Qt's own limit would refuse some pictures taken here and let much
+// larger ones through for formats whose size only shows when decoded.
+constexpr int kAllocationLimitMb = static_cast<int>(kLargestPicturePixels * 8 >> 20);
+
+bool TooLarge(const QSize& size) { return qint64{size.width()} * size.height() > kLargestPicturePixels; }
+
+std::string TooLargeText(const std::string& size) { return "画像が大きすぎます（" + size + "）"; }
+std::string TooLargeText(const QSize& size) {
+    return TooLargeText(std::to_string(size.width()) + " x " + std::to_string(size.height()));
+}
 
 // The picture's bytes in a format Qt writes, nothing when it cannot.
 std::optional<std::string> Encoded(const QImage& picture, const char* format, int quality) {
@@ -26,11 +39,37 @@ std::optional<std::string> Encoded(const QImage& picture, const char* format, in
 
 }  // namespace
 
-Result<QImage> ReadPictureFile(const QString& path) {
-    const Result<std::string> bytes = ReadWholeFile(ToUtf8(path), kMaxPictureBytes);
+Result<QImage> ReadPictureFile(const QString& path) { return ReadPictureFile(QFile::encodeName(path).toStdString()); }
+
+Result<QImage> ReadPictureFile(const std::string& path) {
+    std::uint64_t size = 0;
+    if (const Result<int> fd = OpenForReading(path, size); !fd) {
+        return fd.failure();
+    } else {
+        ::close(*fd);
+    }
+    if (size > static_cast<std::uint64_t>(kLargestPictureBytes))
+        return Result<QImage>::Fail(TooLargeText(std::to_string((size + (1u << 20) - 1) >> 20) + " MB"));
+    Result<std::string> bytes = ReadWholeFile(path, static_cast<std::size_t>(kLargestPictureBytes));
     if (!bytes) return bytes.failure();
-    QImage picture = QImage::fromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
+
+    // Decoded from memory, as Qt's readers expect (some seek as only a
+    // buffer lets them).
+    QByteArray data = QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader::setAllocationLimit(kAllocationLimitMb);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    // The header first: a picture too large is refused before it is decoded.
+    // (A BMP stored top row first gives a negative height.)
+    if (const QSize header = reader.size(); header != QSize()) {
+        const QSize size(qAbs(header.width()), qAbs(header.height()));
+        if (TooLarge(size)) return Result<QImage>::Fail(TooLargeText(size));
+    }
+    const QImage picture = reader.read();
     if (picture.isNull()) return Result<QImage>::Fail("画像の形式がわからないか、ファイルがこわれています");
+    if (TooLarge(picture.size())) return Result<QImage>::Fail(TooLargeText(picture.size()));
     return picture.convertToFormat(QImage::Format_RGB32);
 }
 

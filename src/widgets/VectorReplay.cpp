@@ -43,6 +43,26 @@ std::uint64_t KeyOf(const QPoint& p) {
     return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(p.x())) << 32) | static_cast<std::uint32_t>(p.y());
 }
 
+// The text without what an SVG or a PDF cannot carry and the canvas draws
+// as nothing anyway: control characters other than tab and line ends, and
+// the non-characters U+FFFE and U+FFFF (read from a file, a text may hold
+// any of them).
+std::string Printable(const std::string& utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') continue;
+        if (c == 0xef && i + 2 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) == 0xbf &&
+            (static_cast<unsigned char>(utf8[i + 2]) & 0xfe) == 0xbe) {
+            i += 2;
+            continue;
+        }
+        out += static_cast<char>(c);
+    }
+    return out;
+}
+
 Result<std::string> Finish(QPainter& painter, QByteArray& bytes, const char* what) {
     if (!painter.end() || bytes.isEmpty()) return Result<std::string>::Fail(std::string(what) + " を作れませんでした");
     return bytes.toStdString();
@@ -181,7 +201,7 @@ void VectorReplay::PaintCall(QPainter& painter, const Call& call) const {
         }
         case RecordingCanvas::Op::Text: {
             painter.setPen(colour);
-            canvas_.PaintText(painter, corner, call.text, call.size);
+            canvas_.PaintText(painter, corner, Printable(call.text), call.size);
             break;
         }
         case RecordingCanvas::Op::Line:

@@ -1,6 +1,8 @@
 // The pieces of isobra-render that a whole run cannot pin down: the reading
 // of the command line, the names under --out-dir, the PNG packing, the
 // progress line and the last-resort handler.
+#include <unistd.h>
+
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -23,6 +25,8 @@
 #include "render/RenderOptions.h"
 #include "render/RenderPlan.h"
 #include "state/AppState.h"
+#include "support/CurrentFolder.h"
+#include "support/TestFiles.h"
 #include "widgets/QImageCanvas.h"
 
 using namespace isobra;
@@ -146,6 +150,50 @@ private slots:
         single.inputs = {"a.dat"};
         single.outputs = {{FindOutputKind("--cnt"), "same"}, {FindOutputKind("--png"), "same"}};
         QVERIFY(!PlanJobs(single).ok());
+    }
+
+    // Files are one when the system says so, whatever their spelling: an
+    // output never replaces an input, and no file is written twice.
+    void outputsAreToldApartFromInputsAndEachOtherByIdentity() {
+        QTemporaryDir dir;
+        const test::CurrentFolder keep;
+        QDir::setCurrent(dir.path());
+        QVERIFY(QDir().mkdir("sub"));
+        for (const char* name : {"obs.dat", "sat.png", "i.cnt"}) test::WriteAll(name, "x");
+        QVERIFY(QFile::link("obs.dat", "map.svg"));
+        QVERIFY(QFile::link("s.png", "dangling.png"));     // to an output still to be made
+        QVERIFY(QFile::link("none.txt", "dangling.txt"));  // to an input that is missing
+        QCOMPARE(::link("obs.dat", "hard.dat"), 0);
+        const struct {
+            Args args;
+            const char* problem;  // nothing: the plan is taken
+        } cases[] = {
+            {{"obs.dat", "--png", "obs.dat"}, "an output would replace the input obs.dat"},
+            {{"obs.dat", "--svg", "map.svg"}, "an output would replace the input obs.dat"},
+            {{"obs.dat", "--cnt", "hard.dat"}, "an output would replace the input obs.dat"},
+            {{"obs.dat", "--dat", "sub/../obs.dat"}, "an output would replace the input obs.dat"},
+            {{"./obs.dat", "--dat", dir.filePath("obs.dat").toStdString()}, "replace the input ./obs.dat"},
+            {{"--isobars", "i.cnt", "--png", "./i.cnt"}, "replace the input i.cnt"},
+            {{"--from-script", "none.txt", "--dat", "dangling.txt"}, "replace the input none.txt"},
+            {{"obs.dat", "--background", "sat.png", "--png", "./sat.png"}, "replace the input sat.png"},
+            {{"--out-dir", ".", "--dat", "obs.dat"}, "replace the input obs.dat"},
+            {{"--out-dir", "sub/..", "--background", "sat.png", "sat.dat"}, "replace the input sat.png"},
+            {{"obs.dat", "--png", "s.png", "--svg", "./s.png"}, "--png s.png and --svg ./s.png are one file"},
+            {{"obs.dat", "--png", "s.png", "--svg", "dangling.png"}, "are one file"},
+            {{"obs.dat", "--png", "sub/../s.png", "--pdf", "s.png"}, "are one file"},
+            {{"--out-dir", "out", "obs.dat", "sub/../obs.dat"}, "would both write out/obs.png"},
+            {{"obs.dat", "--png", "sub/s.png", "--svg", "s.png", "--dat", "sub/obs.dat"}, nullptr},
+            {{"--out-dir", "sub", "--dat", "obs.dat", "hard.dat"}, nullptr},
+        };
+        for (const auto& c : cases) {
+            const CommandLine line = ParseCommandLine(c.args);
+            QVERIFY2(line.action == CommandLine::Action::Render, qPrintable(Joined(c.args)));
+            const auto plan = PlanJobs(line.options);
+            QVERIFY2(plan.ok() == !c.problem, qPrintable(Joined(c.args) + ": " + plan.message().c_str()));
+            if (c.problem)
+                QVERIFY2(plan.message().find(c.problem) != std::string::npos,
+                         qPrintable(Joined(c.args) + ": " + plan.message().c_str()));
+        }
     }
 
     // Every width, every bit depth: the packing of the last byte of a row

@@ -179,6 +179,53 @@ private slots:
             QVERIFY(help.out.contains(option));
     }
 
+    // Files are compared by identity before anything is written: an output
+    // that is the input under another name, or one file named twice, is
+    // wrong use and leaves everything as it was.
+    void outputsThatWouldReplaceTheInputOrEachOtherAreWrongUse() {
+        QTemporaryDir dir;
+        const QString obs = dir.filePath("obs.dat");
+        WriteAll(obs, ReadAll(kExample));
+        QVERIFY(QFile::link(obs, dir.filePath("map.svg")));
+        const QString s = dir.filePath("s");
+        for (const QStringList& args :
+             {QStringList{obs, "--png", obs}, QStringList{obs, "--svg", dir.filePath("map.svg")},
+              QStringList{obs, "--png", s, "--svg", dir.path() + "/./s"}}) {
+            const Run run = Render(args);
+            QCOMPARE(run.code, 2);
+            QVERIFY2(run.err.startsWith("isobra-render: an output would replace the input " + obs + "\n") ||
+                         run.err.startsWith("isobra-render: --png " + s + " and --svg " + dir.path() +
+                                            "/./s are one file\n"),
+                     qPrintable(run.err));
+            QCOMPARE(ReadAll(obs), ReadAll(kExample));
+            QCOMPARE(Entries(dir.path()), (QStringList{"map.svg", "obs.dat"}));
+        }
+    }
+
+    // A picture too large is refused by its header and a broken one by its
+    // content, each in the tool's one line: nothing of Qt's or libpng's.
+    void aPictureTooLargeOrBrokenIsRefusedInOneLine() {
+        QTemporaryDir dir;
+        QImage big(8000, 8000, QImage::Format_Mono);
+        big.fill(0);
+        QVERIFY(big.save(dir.filePath("big.png"), "PNG"));
+        WritePicture(dir.filePath("whole.png"), QColor(255, 0, 0), "PNG", {50, 50});
+        WriteAll(dir.filePath("broken.png"), ReadAll(dir.filePath("whole.png")).chopped(40));
+        const struct {
+            const char* name;
+            const char* reason;
+        } cases[] = {{"big.png", "画像が大きすぎます（8000 x 8000）"},
+                     {"broken.png", "画像の形式がわからないか、ファイルがこわれています"}};
+        for (const auto& c : cases) {
+            const Run run = Render({kExample, "--background", dir.filePath(c.name), "--png", dir.filePath("m.png")});
+            QCOMPARE(run.code, 1);
+            QCOMPARE(run.err,
+                     QString("isobra-render: %1: 「%2」を読みこめませんでした（%3）。データは読みこむ前のままです。\n")
+                         .arg(dir.filePath(c.name), c.name, c.reason));
+            QVERIFY(!QFile::exists(dir.filePath("m.png")));
+        }
+    }
+
     void badInputExitsOneNamingFileAndLine() {
         QTemporaryDir dir;
         QByteArray bytes = ReadAll(kExample);

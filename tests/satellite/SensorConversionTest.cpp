@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,16 @@ TEST(SensorFile, RefusedSourcesWriteNothing) {
     ASSERT_FALSE(missing.ok());
     EXPECT_NE(missing.message().find("見つかりません"), std::string::npos) << missing.message();
     EXPECT_EQ(folder.Names(), before);
+
+    // "forg.BMP" a link to the source: converting would replace the source.
+    folder.Write("forg.00a", std::string(kFullSize, '\x55'));
+    std::filesystem::create_symlink("forg.00a", folder.PathOf("forg.BMP"));
+    const Result<std::string> itself = ConvertSensorFile(folder.PathOf("forg.00a"));
+    EXPECT_EQ(
+        itself.message(),
+        "「forg."
+        "BMP」を保存できませんでした（変換元のファイルと同じファイルです）。前のファイルはそのまま残っています。");
+    EXPECT_EQ(folder.Read("forg.00a"), std::string(kFullSize, '\x55'));
 }
 
 }  // namespace

@@ -32,6 +32,32 @@ private slots:
         QVERIFY(!ReadPictureFile(dir.filePath("notes.bmp")).ok());
         QVERIFY(!ReadPictureFile(dir.filePath("missing.bmp")).ok());
     }
+
+    // Too large a picture is refused by its header's size, too large a file
+    // by its size on the disk, both before anything is decoded or read.
+    void picturesTooLargeAreRefusedBeforeTheyAreRead() {
+        QTemporaryDir dir;
+        const struct {
+            QSize size;
+            const char* reason;  // nothing: read
+        } cases[] = {{{8000, 8000}, "画像が大きすぎます（8000 x 8000）"},
+                     {{4097, 4096}, "画像が大きすぎます（4097 x 4096）"},
+                     {{4096, 4096}, nullptr},
+                     {{16384, 1024}, nullptr}};
+        for (const auto& c : cases) {
+            QImage picture(c.size, QImage::Format_Mono);
+            picture.fill(1);
+            QVERIFY(picture.save(dir.filePath("p.png"), "PNG"));
+            const Result<QImage> read = ReadPictureFile(dir.filePath("p.png"));
+            QCOMPARE(read.ok(), !c.reason);
+            if (c.reason) QCOMPARE(read.message(), std::string(c.reason));
+            if (!c.reason) QCOMPARE(read->size(), c.size);
+        }
+        QFile sparse(dir.filePath("sparse.bmp"));  // 300 MB, nearly all holes
+        QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.write("BM") == 2 && sparse.resize(qint64{300} << 20));
+        sparse.close();
+        QCOMPARE(ReadPictureFile(dir.filePath("sparse.bmp")).message(), std::string("画像が大きすぎます（300 MB）"));
+    }
 };
 
 QTEST_MAIN(PictureFileTest)

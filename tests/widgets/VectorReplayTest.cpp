@@ -2,6 +2,7 @@
 // times the size in SVG and PDF, and a canvas that let its calls go.
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include "support/VectorChecks.h"
@@ -72,6 +73,23 @@ private slots:
         canvas.ClearCanvas();
         canvas.DrawLine(10, 20, 30, 20, MakeColour(0, 0, 255));
         QVERIFY(canvas.RetainedComplete() && canvas.RetainedCalls().size() == 1);
+    }
+
+    // A text read from a file may hold any character: the SVG stays
+    // well-formed XML, with what XML can carry kept.
+    void textsOfAnyCharacterGiveWellFormedSvg() {
+        QImageCanvas canvas;
+        canvas.DrawTextAt(50, 60,
+                          "a\x01<&\x1b\x7f\xef\xbf\xbe\xe9\xab\x98"
+                          "b\xff");
+        QXmlStreamReader xml(QByteArray::fromStdString(*VectorReplay(canvas).Svg(kWhole)));
+        QString text;
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+                text += xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();  // a run a font
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(text, QString::fromUtf8("a<&\x7f\xe9\xab\x98"
+                                         "b\xef\xbf\xbd"));
     }
 };
 

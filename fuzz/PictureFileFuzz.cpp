@@ -1,0 +1,44 @@
+// A picture read by its content, as the window and isobra-render read every
+// background picture: the input is the file. A picture is refused with a
+// reason, or read whole, within the limits, in the form the canvas takes;
+// whatever Qt itself decodes within the limits the program reads too, to
+// the same pixels, and counts it a picture when it sorts files.
+#include <QImage>
+
+#include "FuzzSupport.h"
+#include "QtFuzzSupport.h"
+#include "widgets/PictureFile.h"
+
+using namespace isobra;
+
+namespace {
+
+bool WithinLimits(const QImage& picture) { return qint64{picture.width()} * picture.height() <= kLargestPicturePixels; }
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    fuzz::StartQt();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const fuzz::RunFolder folder("picture-fuzz");
+    static const std::string path = folder.PathOf("picture");
+    fuzz::WriteFile(path, fuzz::Bytes(data, size));
+
+    const Result<QImage> read = ReadPictureFile(path);
+    const QImage plain = QImage::fromData(data, static_cast<int>(size));
+    if (!read) {
+        fuzz::Require(!read.message().empty(), "a picture refused is told why");
+        fuzz::Require(plain.isNull() || !WithinLimits(plain), "what Qt decodes within the limits is read",
+                      read.message());
+        return 0;
+    }
+    fuzz::Require(!read->isNull() && WithinLimits(*read), "a picture read is within the limits");
+    fuzz::Require(read->format() == QImage::Format_RGB32, "a picture is read in the canvas's form");
+    fuzz::Require(!plain.isNull() && plain.convertToFormat(QImage::Format_RGB32) == *read,
+                  "a picture read is the picture Qt decodes");
+    fuzz::Require(IsPictureFile(QString::fromStdString(path)), "a picture read counts as a picture");
+    return 0;
+}
