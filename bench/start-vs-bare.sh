@@ -18,7 +18,11 @@ xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null; rm -rf "$WORK"' EXIT
 export DISPLAY=":$DISPLAY_NUMBER"
 unset QT_QPA_PLATFORM
-sleep 1
+# A busy machine may take more than a second to bring the screen up.
+for _ in $(seq 1 100); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.1
+done
 
 now_ms() { date +%s%3N; }
 
@@ -38,9 +42,13 @@ measure() {
     xdotool windowfocus --sync "$box" key Return >/dev/null 2>&1 || true
     # The map is drawn once the box is gone; give it time to settle.
     sleep 1.5
-    peak=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
+    peak=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status" 2>/dev/null || true)
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
+    if [ -z "$box" ] || [ -z "$peak" ]; then
+        echo "start-vs-bare: $1 ended or showed no window; this run is left out" >&2
+        return 0
+    fi
     echo "$ms $peak"
 }
 
