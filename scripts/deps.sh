@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins qt6-translations-l10n zlib1g-dev
+    qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins qt6-translations-l10n libdeflate-dev
     libespeak-ng-dev espeak-ng-data
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-mincho fonts-ipafont-gothic

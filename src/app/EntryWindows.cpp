@@ -4,6 +4,8 @@
 #include "entry/Gyogyou.h"
 #include "entry/Kaiyou1.h"
 #include "entry/Tenki1.h"
+#include "model/EntryLists.h"
+#include "state/AppState.h"
 #include "state/GridReplacement.h"
 #include "widgets/WindowPlacement.h"
 
@@ -19,35 +21,45 @@ EntryWindows::~EntryWindows() {
     delete gyogyou_;
 }
 
-void EntryWindows::Create() {
-    auto made = [this](EntryForm* form) {
-        QObject::connect(form, &EntryForm::observationsChanged, form, [this] { recovery_.NoteChange(); });
-    };
-    if (!tenki1_) made(tenki1_ = new Tenki1(state_, prompts_, &frame_));
-    if (!kaiyou1_) made(kaiyou1_ = new Kaiyou1(state_, prompts_, &frame_));
-    if (!gyogyou_) made(gyogyou_ = new Gyogyou(state_, prompts_, &frame_));
+template <class Form, class List>
+Form* EntryWindows::Make(Form*& form, List EntryLists::*list) {
+    if (form) return form;
+    // A form sets up its list from the observations as it is made, which
+    // suits the start. Made later it must change nothing: its list keeps
+    // what was typed or loaded since, shown as a load shows it once the
+    // observations were replaced, else with the row the form chose.
+    const List before = state_.lists.*list;
+    form = new Form(state_, prompts_, &frame_);
+    QObject::connect(form, &EntryForm::observationsChanged, form, [this] { recovery_.NoteChange(); });
+    const int selected = form->SelectedRow();
+    state_.lists.*list = before;
+    form->ShowRows();
+    form->SelectRow(listsReplaced_ ? -1 : selected);
+    return form;
 }
+
+Tenki1* EntryWindows::landForm() { return Make(tenki1_, &EntryLists::land); }
+
+Kaiyou1* EntryWindows::shipForm() { return Make(kaiyou1_, &EntryLists::ships); }
+
+Gyogyou* EntryWindows::fisheryForm() { return Make(gyogyou_, &EntryLists::fishery); }
 
 void EntryWindows::ShowLandForm() {
     state_.field.pressureGrid.MarkNotComputed();
-    Create();
-    ShowBesideMainWindow(tenki1_, &frame_);
+    ShowBesideMainWindow(landForm(), &frame_);
 }
 
 void EntryWindows::ShowShipForm() {
     state_.field.pressureGrid.MarkNotComputed();
-    Create();
-    ShowBesideMainWindow(kaiyou1_, &frame_);
+    ShowBesideMainWindow(shipForm(), &frame_);
 }
 
 void EntryWindows::ShowFisheryForm() {
     state_.field.pressureGrid.MarkNotComputed();
-    Create();
-    ShowBesideMainWindow(gyogyou_, &frame_);
+    ShowBesideMainWindow(fisheryForm(), &frame_);
 }
 
 void EntryWindows::EraseAllObservations() {
-    Create();
     recovery_.SetAsideUnsaved();
     isobra::EraseAllObservations(state_);
     ShowLists();
@@ -55,10 +67,10 @@ void EntryWindows::EraseAllObservations() {
 }
 
 void EntryWindows::ShowLists() {
-    Create();
-    tenki1_->ShowRows();
+    listsReplaced_ = true;
+    if (tenki1_) tenki1_->ShowRows();
     for (EntryForm* form : {static_cast<EntryForm*>(kaiyou1_), static_cast<EntryForm*>(gyogyou_)})
-        form->ShowRowsWithoutSelection();
+        if (form) form->ShowRowsWithoutSelection();
 }
 
 }  // namespace isobra

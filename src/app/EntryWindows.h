@@ -5,15 +5,18 @@ class QWidget;
 namespace isobra {
 
 class AppState;
+struct EntryLists;
 class Gyogyou;
 class Kaiyou1;
 class ObservationRecovery;
 class Prompts;
 class Tenki1;
 
-// The three entry windows of the "データ入力" menu: made hidden at the start,
-// shown beside the map from the menu, and shown their lists again when the
-// observations are replaced or erased.
+// The three entry windows of the "データ入力" menu: each made when it is
+// first wanted (most runs open one or none, and each costs start-up time and
+// fonts), shown beside the map from the menu, and shown their lists again
+// when the observations are replaced or erased. A window made later shows
+// the observations as they stand then.
 class EntryWindows {
 public:
     // The windows belong to `frame` and open beside it; what is typed in them
@@ -23,10 +26,6 @@ public:
     EntryWindows(const EntryWindows&) = delete;
     EntryWindows& operator=(const EntryWindows&) = delete;
 
-    // In this order, so that the lists exist before anything touches them.
-    // A second call makes nothing new.
-    void Create();
-
     // "各地の天気", "船舶の報告", "漁業気象": the pressure grid is to be
     // computed again, and the window comes up.
     void ShowLandForm();
@@ -35,15 +34,21 @@ public:
     // "消えますよｏｋ？": every report goes, and the lists show it; an
     // unsaved report's recovery file goes to the trash.
     void EraseAllObservations();
-    // The lists again (after a load or an erase-all); the ship and fishery
-    // lists are left without a selection.
+    // The lists again (after a load or an erase-all) of the windows made so
+    // far; the ship and fishery lists are left without a selection.
     void ShowLists();
 
-    Tenki1* landForm() const { return tenki1_; }
-    Kaiyou1* shipForm() const { return kaiyou1_; }
-    Gyogyou* fisheryForm() const { return gyogyou_; }
+    // Each window, made on this first call.
+    Tenki1* landForm();
+    Kaiyou1* shipForm();
+    Gyogyou* fisheryForm();
+    // Whether any window has been made yet.
+    bool AnyMade() const { return tenki1_ || kaiyou1_ || gyogyou_; }
 
 private:
+    template <class Form, class List>
+    Form* Make(Form*& form, List EntryLists::*list);
+
     AppState& state_;
     Prompts& prompts_;
     QWidget& frame_;
@@ -51,6 +56,7 @@ private:
     Tenki1* tenki1_ = nullptr;
     Kaiyou1* kaiyou1_ = nullptr;
     Gyogyou* gyogyou_ = nullptr;
+    bool listsReplaced_ = false;  // ShowLists has shown replaced lists
 };
 
 }  // namespace isobra

@@ -98,7 +98,6 @@ void MainWindow::Start() {
     canvas_->SetBackgroundColour(MakeColour(255, 255, 255));
     canvas_->SetForegroundColour(MakeColour(0, 0, 0));
     state_.coastline = CoastlineTable{};
-    commands_->entry.Create();
 }
 
 void MainWindow::StartUp() {

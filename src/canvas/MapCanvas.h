@@ -65,6 +65,12 @@ public:
     float penY() const { return penY_; }
 
 protected:
+    // For a canvas that takes back an earlier drawing, pen included.
+    void MovePen(float x, float y) {
+        penX_ = x;
+        penY_ = y;
+    }
+
     virtual void DoLine(float x1, float y1, float x2, float y2, Colour colour) = 0;
     virtual void DoBox(float x1, float y1, float x2, float y2, Colour colour) = 0;
     virtual void DoCircle(float cx, float cy, float radius, Colour colour) = 0;

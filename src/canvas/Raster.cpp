@@ -30,9 +30,9 @@ bool OutsideClip(int x1, int y1, int x2, int y2, int w, int h) {
     return (x1 < 0 && x2 < 0) || (y1 < 0 && y2 < 0) || (x1 >= w && x2 >= w) || (y1 >= h && y2 >= h);
 }
 
-// Offsets of the pixels on a circle of this radius, in no order, the radius
-// cut to kLargestRadius.
-void CirclePoints(double radius, std::vector<std::pair<int, int>>& out) {
+// Offsets of the pixels on a circle of this radius, the radius cut to
+// kLargestRadius.
+void ComputeCirclePoints(double radius, std::vector<std::pair<int, int>>& out) {
     out.clear();
     if (!(radius >= 0.0) || !std::isfinite(radius)) return;
     radius = std::min(radius, kLargestRadius);
@@ -47,10 +47,20 @@ void CirclePoints(double radius, std::vector<std::pair<int, int>>& out) {
     }
 }
 
+// The circles a map draws again and again (symbols, centre rings) are few
+// and small; each thread keeps the last ones it made.
+struct CachedCircle {
+    double radius = -1.0;
+    std::vector<std::pair<int, int>> points;
+};
+constexpr std::size_t kCachedCircles = 16;
+constexpr double kLargestCachedRadius = 64.0;
+
 }  // namespace
 
-void RasterLine(int x1, int y1, int x2, int y2, int clipW, int clipH, const PlotFn& plot) {
-    if (clipW <= 0 || clipH <= 0 || OutsideClip(x1, y1, x2, y2, clipW, clipH)) return;
+LineWalk ClippedLineWalk(int x1, int y1, int x2, int y2, int clipW, int clipH) {
+    LineWalk walk;
+    if (clipW <= 0 || clipH <= 0 || OutsideClip(x1, y1, x2, y2, clipW, clipH)) return walk;
     // The pixels of Bresenham's walk in closed form: along the major axis
     // (length L) pixel k = 0..L steps k, and across it (length M) it has
     // stepped floor((2kM + L) / 2L), halves up. That is where the walk's
@@ -80,50 +90,52 @@ void RasterLine(int x1, int y1, int x2, int y2, int clipW, int clipH, const Plot
         first = std::max(first, FirstAtLeast(steps, low, first, last));
         last = std::min(last, FirstAtLeast(steps, high + 1, first, last) - 1);
     };
-    keepInside(alongX, x1, sx, clipW);
-    keepInside(alongY, y1, sy, clipH);
-    for (std::int64_t k = first; k <= last; ++k) {
-        const std::int64_t x = x1 + sx * alongX(k);
-        const std::int64_t y = y1 + sy * alongY(k);
-        plot(static_cast<int>(x), static_cast<int>(y));
+    auto inBox = [clipW, clipH](int x, int y) { return x >= 0 && y >= 0 && x < clipW && y < clipH; };
+    if (!inBox(x1, y1) || !inBox(x2, y2)) {  // most lines lie inside whole
+        keepInside(alongX, x1, sx, clipW);
+        keepInside(alongY, y1, sy, clipH);
+        if (last < first) return walk;
     }
+
+    // From the first pixel inside on, the closed form's numerator grows by
+    // 2M a step; its remainder modulo 2L is the walk's error term.
+    walk.count = last - first + 1;
+    walk.x = static_cast<int>(x1 + sx * alongX(first));
+    walk.y = static_cast<int>(y1 + sy * alongY(first));
+    (xMajor ? walk.alongX : walk.alongY) = xMajor ? sx : sy;
+    (xMajor ? walk.acrossY : walk.acrossX) = xMajor ? sy : sx;
+    walk.limit = major == 0 ? 1 : 2 * major;
+    walk.increment = 2 * minor;
+    walk.error = major == 0 ? 0 : (2 * first * minor + major) % (2 * major);
+    return walk;
 }
 
-void RasterCircle(int cx, int cy, double radius, const PlotFn& plot) {
-    std::vector<std::pair<int, int>> pts;
-    CirclePoints(radius, pts);
-    for (const auto& [dx, dy] : pts) plot(cx + dx, cy + dy);
+const std::vector<std::pair<int, int>>& CirclePoints(double radius, std::vector<std::pair<int, int>>& scratch) {
+    if (!(radius >= 0.0 && radius <= kLargestCachedRadius)) {
+        ComputeCirclePoints(radius, scratch);
+        return scratch;
+    }
+    thread_local std::vector<CachedCircle> cache(kCachedCircles);
+    thread_local std::size_t next = 0;
+    for (const CachedCircle& c : cache)
+        if (c.radius == radius) return c.points;
+    CachedCircle& slot = cache[next];
+    next = (next + 1) % kCachedCircles;
+    slot.radius = radius;
+    ComputeCirclePoints(radius, slot.points);
+    return slot.points;
 }
 
-void RasterArc(int cx, int cy, double radius, double start, double end, const PlotFn& plot) {
-    std::vector<std::pair<int, int>> pts;
-    CirclePoints(radius, pts);
-    if (pts.empty()) return;
-    if (radius < 0.5) {
-        plot(cx, cy);
-        return;
-    }
+bool OnArc(int dx, int dy, double radius, double start, double end) {
     const double twoPi = 2.0 * std::numbers::pi;
-    const bool full = IsFullTurn(start, end);
+    if (IsFullTurn(start, end)) return true;
     const double span = NormaliseAngle(end - start);
     // Half a pixel of tolerance at both ends, so an arc from 0 to pi includes
     // the pixels lying on the horizontal diameter.
     const double tol = 0.5 / radius;
-    for (const auto& [dx, dy] : pts) {
-        const double a = std::atan2(static_cast<double>(-dy), static_cast<double>(dx));
-        const double fromStart = NormaliseAngle(a - start);
-        const bool in = full || fromStart <= span + tol || fromStart >= twoPi - tol;
-        if (in) plot(cx + dx, cy + dy);
-    }
-}
-
-void RasterBox(int x1, int y1, int x2, int y2, int clipW, int clipH, const PlotFn& plot) {
-    const int left = std::max(0, std::min(x1, x2));
-    const int right = std::min(clipW - 1, std::max(x1, x2));
-    const int top = std::max(0, std::min(y1, y2));
-    const int bottom = std::min(clipH - 1, std::max(y1, y2));
-    for (int y = top; y <= bottom; ++y)
-        for (int x = left; x <= right; ++x) plot(x, y);
+    const double a = std::atan2(static_cast<double>(-dy), static_cast<double>(dx));
+    const double fromStart = NormaliseAngle(a - start);
+    return fromStart <= span + tol || fromStart >= twoPi - tol;
 }
 
 }  // namespace isobra

@@ -1,10 +1,12 @@
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstdlib>
 
 #include "isobar/GridAccess.h"
 #include "isobar/GridMath.h"
 #include "isobar/GridPasses.h"
+#include "isobar/NodeMasks.h"
 #include "model/PressureField.h"
 
 namespace isobra {
@@ -59,6 +61,32 @@ void ExtrapolateNode(PressureField& field, int x, int y) {
     if (Extrapolate<false>(field.pressureGrid.raw(), b, x, y, value)) field.workGrid.at(x, y) = value;
 }
 
+namespace {
+
+// The empty interior nodes with at least one usable direction: the near and
+// the far node above 0 and the far node strictly inside where it moves. No
+// other node can be given a value.
+NodeMasks Extrapolatable(const NodeMasks& positive, const NodeMasks& empty, const GridBounds& b) {
+    const std::uint32_t interiorX = InteriorColumns(b);
+    auto row = [&](int iy) { return iy >= 0 && iy <= b.maxY ? positive[static_cast<std::size_t>(iy)] : 0u; };
+    NodeMasks out{};
+    for (int y = 1; y < b.maxY; ++y) {
+        std::uint32_t any = 0;
+        for (int v = -1; v <= 1; ++v) {
+            const std::uint32_t near = row(y + v);
+            // The far row must be interior when the direction moves in y.
+            const std::uint32_t far = v == 0 || b.InteriorY(y + 2 * v) ? row(y + 2 * v) : 0u;
+            any |= (near >> 1) & ((far & interiorX) >> 2);  // u = +1
+            any |= (near << 1) & ((far & interiorX) << 2);  // u = -1
+            if (v != 0) any |= near & far;                  // u = 0
+        }
+        out[static_cast<std::size_t>(y)] = any & empty[static_cast<std::size_t>(y)] & interiorX;
+    }
+    return out;
+}
+
+}  // namespace
+
 bool ExtrapolateSpiral(PressureField& field) {
     const GridSettings& s = field.grid;
     const GridBounds b(s);
@@ -66,31 +94,39 @@ bool ExtrapolateSpiral(PressureField& field) {
     // rounds to the even 12), ring i = 1..12 being the square at Chebyshev
     // distance i, each of its nodes met once. Extrapolation reads only the
     // pressure grid and writes only the node itself to the work grid, so
-    // visiting the same nodes row by row gives the same result. The centre
-    // itself and, for the 25-node grid, the last row and column are never
-    // visited.
+    // visiting the same nodes in any order gives the same result, and only
+    // the nodes that can be given a value need a visit. The centre itself
+    // and, for the 25-node grid, the last row and column are never visited.
     const int c = RoundHalfEven(s.gridMaxX / 2.0);
     const int d = RoundHalfEven(s.gridMaxY / 2.0);
     const int turns = RoundHalfEven(s.gridMaxX / 2.0);
-    const std::int32_t* g = field.pressureGrid.raw();
+    std::int32_t* g = field.pressureGrid.raw();
     std::int32_t* w = field.workGrid.raw();
+    NodeMasks positive{};
+    NodeMasks empty{};
+    for (int iy = 0; iy <= b.maxY; ++iy) {
+        const RowMasks m = MasksOfRow(g, b, iy);
+        positive[static_cast<std::size_t>(iy)] = m.positive;
+        empty[static_cast<std::size_t>(iy)] = UsedColumns(b) & ~m.nonZero;
+    }
+    const NodeMasks visit = Extrapolatable(positive, empty, b);
     for (int y = 1; y < b.maxY; ++y) {
-        for (int x = 1; x < b.maxX; ++x) {
-            if (g[NodeIndex(x, y)] != 0) continue;
+        for (std::uint32_t left = visit[static_cast<std::size_t>(y)]; left != 0; left &= left - 1) {
+            const int x = std::countr_zero(left);
             const int ring = std::max(std::abs(x - c), std::abs(y - d));
             if (ring >= 1 && ring <= turns) Extrapolate<true>(g, b, x, y, w[NodeIndex(x, y)]);
         }
     }
 
-    std::int32_t* grid = field.pressureGrid.raw();
+    // Empty nodes take the work grid's value; the others keep theirs.
     int above = 0;
     for (int iy = 0; iy <= b.maxY; ++iy) {
-        for (int ix = 0; ix <= b.maxX; ++ix) {
-            const int at = NodeIndex(ix, iy);
-            const std::int32_t v = grid[at] != 0 ? grid[at] : w[at];
-            grid[at] = v;
-            above += v > 0 ? 1 : 0;
+        for (std::uint32_t left = empty[static_cast<std::size_t>(iy)]; left != 0; left &= left - 1) {
+            const int at = NodeIndex(std::countr_zero(left), iy);
+            g[at] = w[at];
+            above += g[at] > 0 ? 1 : 0;
         }
+        above += std::popcount(positive[static_cast<std::size_t>(iy)]);
     }
     return above < (s.gridMaxY - 1) * (s.gridMaxX - 1);
 }

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -7,6 +8,7 @@
 #include "isobar/GridMath.h"
 #include "isobar/GridPasses.h"
 #include "isobar/NeighbourField.h"
+#include "isobar/NodeMasks.h"
 #include "model/PressureField.h"
 
 namespace isobra {
@@ -79,53 +81,62 @@ std::int32_t Interpolate(const std::int32_t* g, const Neighbours& d, int ix, int
     }
 }
 
-// Border nodes can only interpolate along their own border line (every
-// other probe leaves the grid at once), so a line without values settles
-// them all at once; corners see nothing at all.
-struct BorderLines {
-    bool top, bottom, left, right;
-    BorderLines(const std::int32_t* g, const GridBounds& b) : top(false), bottom(false), left(false), right(false) {
-        for (int i = 1; i < b.maxX; ++i) {
-            top = top || g[NodeIndex(i, 0)] != 0;
-            bottom = bottom || g[NodeIndex(i, b.maxY)] != 0;
-        }
-        for (int i = 1; i < b.maxY; ++i) {
-            left = left || g[NodeIndex(0, i)] != 0;
-            right = right || g[NodeIndex(b.maxX, i)] != 0;
-        }
-    }
-    // False when the node cannot get a value in this pass.
-    bool MayFill(int ix, int iy, const GridBounds& b) const {
-        const bool onRow = iy == 0 || iy == b.maxY;
-        const bool onColumn = ix == 0 || ix == b.maxX;
-        if (onRow && onColumn) return false;
-        if (onRow) return iy == 0 ? top : bottom;
-        if (onColumn) return ix == 0 ? left : right;
-        return true;
-    }
-};
+constexpr int kReach = 5;
+constexpr int kDiagonalReach = kReach - 2;
 
-// Interpolates the nodes marked in `pending` (bit ix of row iy). Many nodes
-// are served best by one neighbour field for the whole grid, a few by
-// probing each on its own; both give the same distances.
-void FillPending(PressureField& field, const std::array<std::uint32_t, NodeTable::kSize>& pending) {
+// The nodes that a probe would give a value on both sides of, along one of
+// the four lines, from the masks of the nodes with a value: only those can
+// be filled. The probes move through interior positions only: the straight
+// ones test the coordinate that moves, the diagonal ones both.
+NodeMasks BothSides(const NodeMasks& has, const GridBounds& b) {
+    const std::uint32_t interiorX = InteriorColumns(b);
+    auto straightRow = [&](int iy) { return b.InteriorY(iy) ? has[static_cast<std::size_t>(iy)] : 0u; };
+    auto diagonalRow = [&](int iy) { return b.InteriorY(iy) ? has[static_cast<std::size_t>(iy)] & interiorX : 0u; };
+    NodeMasks out{};
+    for (int iy = 0; iy <= b.maxY; ++iy) {
+        const std::uint32_t across = has[static_cast<std::size_t>(iy)] & interiorX;
+        std::uint32_t any = AnyAhead(across, kReach) & AnyBehind(across, kReach);
+        std::uint32_t above = 0, below = 0;
+        for (int j = 1; j <= kReach; ++j) {
+            if (iy - j >= 0) above |= straightRow(iy - j);
+            if (iy + j <= b.maxY) below |= straightRow(iy + j);
+        }
+        any |= above & below;
+        std::uint32_t d3 = 0, d7 = 0, d9 = 0, d1 = 0;
+        for (int j = 1; j <= kDiagonalReach; ++j) {
+            const std::uint32_t up = iy - j >= 0 ? diagonalRow(iy - j) : 0u;
+            const std::uint32_t down = iy + j <= b.maxY ? diagonalRow(iy + j) : 0u;
+            d3 |= down >> j;
+            d1 |= down << j;
+            d7 |= up << j;
+            d9 |= up >> j;
+        }
+        out[static_cast<std::size_t>(iy)] = any | (d3 & d7) | (d9 & d1);
+    }
+    return out;
+}
+
+// Interpolates the nodes marked in `fill` into the work grid and marks in
+// it those that got a value other than 0. Many nodes are served best by one
+// neighbour field for the whole grid, a few by probing each on its own; both
+// give the same distances.
+void Fill(PressureField& field, NodeMasks& fill) {
     const GridBounds b(field.grid);
     const std::int32_t* g = field.pressureGrid.raw();
     std::int32_t* w = field.workGrid.raw();
-    const BorderLines border(g, b);
-    // Interior nodes only: most border nodes are settled by their line.
-    const std::uint32_t interior = b.maxX >= 2 ? ((std::uint32_t{1} << b.maxX) - 2) : 0;
     int count = 0;
-    for (int iy = 1; iy < b.maxY; ++iy) count += std::popcount(pending[static_cast<std::size_t>(iy)] & interior);
+    for (int iy = 0; iy <= b.maxY; ++iy) count += std::popcount(fill[static_cast<std::size_t>(iy)]);
     constexpr int kProbeAtMost = 40;
     std::optional<NeighbourField> neighbours;
-    if (count > kProbeAtMost) neighbours.emplace(field.pressureGrid, field.grid, 5);
+    if (count > kProbeAtMost) neighbours.emplace(field.pressureGrid, field.grid, kReach);
     for (int iy = 0; iy <= b.maxY; ++iy) {
-        for (std::uint32_t row = pending[static_cast<std::size_t>(iy)]; row != 0; row &= row - 1) {
-            const int ix = std::countr_zero(row);
-            if (!border.MayFill(ix, iy, b)) continue;
-            const Neighbours d = neighbours ? neighbours->At(ix, iy) : Find(g, b, ix, iy, 5);
-            w[NodeIndex(ix, iy)] = Interpolate(g, d, ix, iy);
+        std::uint32_t& row = fill[static_cast<std::size_t>(iy)];
+        for (std::uint32_t left = row; left != 0; left &= left - 1) {
+            const int ix = std::countr_zero(left);
+            const Neighbours d = neighbours ? neighbours->At(ix, iy) : Find(g, b, ix, iy, kReach);
+            const std::int32_t value = Interpolate(g, d, ix, iy);
+            w[NodeIndex(ix, iy)] = value;
+            if (value == 0) row &= ~(std::uint32_t{1} << ix);
         }
     }
 }
@@ -140,35 +151,47 @@ Neighbours FindNeighbours(const PressureGrid& grid, const GridSettings& s, int i
 
 int InterpolatePass(PressureField& field) {
     const GridBounds b(field.grid);
-    const std::int32_t* g = field.pressureGrid.raw();
+    std::int32_t* g = field.pressureGrid.raw();
     std::int32_t* w = field.workGrid.raw();
+    const std::uint32_t used = UsedColumns(b);
     // Nodes with a value go to the work grid as they are, and a value an
-    // earlier pass left in the work grid stays. That is done for all nodes
-    // first, without branches, noting per row the nodes still to fill; the
-    // filling reads only the pressure grid, so the order makes no difference.
-    std::array<std::uint32_t, NodeTable::kSize> pending{};
+    // earlier pass left in the work grid stays. Between the passes of a
+    // construction the two grids are equal, and then that is nothing to do.
+    NodeMasks has{};
+    NodeMasks kept{};
+    for (int iy = 0; iy <= b.maxY; ++iy) {
+        const int at = NodeIndex(0, iy);
+        const std::size_t row = static_cast<std::size_t>(iy);
+        has[row] = MasksOfRow(g, b, iy).nonZero;
+        if (std::equal(g + at, g + at + b.maxX + 1, w + at)) continue;
+        for (int ix = 0; ix <= b.maxX; ++ix) {
+            const std::int32_t here = g[at + ix];
+            const std::int32_t before = w[at + ix];
+            w[at + ix] = here != 0 ? here : before;
+            kept[row] |= static_cast<std::uint32_t>(here == 0 && before != 0) << ix;
+        }
+    }
+    // Only empty nodes with a value on both sides of some line can get one;
+    // the filling reads only the pressure grid, so the order makes no
+    // difference.
+    NodeMasks fill = BothSides(has, b);
     bool any = false;
     for (int iy = 0; iy <= b.maxY; ++iy) {
-        std::uint32_t row = 0;
-        for (int ix = 0; ix <= b.maxX; ++ix) {
-            const int at = NodeIndex(ix, iy);
-            const std::int32_t here = g[at];
-            const std::int32_t kept = w[at];
-            w[at] = here != 0 ? here : kept;
-            row |= static_cast<std::uint32_t>(here == 0 && kept == 0) << ix;
-        }
-        pending[static_cast<std::size_t>(iy)] = row;
-        any = any || row != 0;
+        const std::size_t row = static_cast<std::size_t>(iy);
+        fill[row] &= used & ~has[row] & ~kept[row];
+        any = any || fill[row] != 0;
     }
-    if (any) FillPending(field, pending);
-    std::int32_t* grid = field.pressureGrid.raw();
+    if (any) Fill(field, fill);
+    // The work grid differs from the pressure grid only where a node was
+    // filled or kept its earlier value.
     int filled = 0;
     for (int iy = 0; iy <= b.maxY; ++iy) {
-        for (int ix = 0; ix <= b.maxX; ++ix) {
-            const int at = NodeIndex(ix, iy);
-            grid[at] = w[at];
-            filled += w[at] != 0 ? 1 : 0;
+        const std::size_t row = static_cast<std::size_t>(iy);
+        for (std::uint32_t changed = fill[row] | kept[row]; changed != 0; changed &= changed - 1) {
+            const int at = NodeIndex(std::countr_zero(changed), iy);
+            g[at] = w[at];
         }
+        filled += std::popcount(has[row] | kept[row] | fill[row]);
     }
     return filled;
 }

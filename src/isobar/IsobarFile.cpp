@@ -76,17 +76,17 @@ Result<IsobarFileData> ParseIsobarFile(std::string_view bytes, const GridSetting
     IsobarFileData data;
     for (int iy = 0; iy <= s.gridMaxY && !in.failed(); ++iy) {
         for (int ix = 0; ix <= s.gridMaxX && !in.failed(); ++ix) {
-            const std::string what = "格子点（" + std::to_string(ix) + ", " + std::to_string(iy) + "）の気圧";
+            auto what = [ix, iy] { return "格子点（" + std::to_string(ix) + ", " + std::to_string(iy) + "）の気圧"; };
             data.grid.push_back(in.Number(what, kValueLimit).value_or(0));
         }
     }
     const int count = in.Count("高気圧・低気圧・前線の数", kSlotCount - 1 - stationCount).value_or(0);
     for (int k = 0; k < count && !in.failed(); ++k) {
-        const std::string of = std::to_string(k + 1) + "件目の";
+        auto of = [k](const char* what) { return [k, what] { return std::to_string(k + 1) + "件目の" + what; }; };
         IsobarFileItem item;
-        item.kind = in.Text(of + "種類").value_or("");
-        item.x = in.Number(of + "x座標", kValueLimit).value_or(0);
-        item.y = in.Number(of + "y座標", kValueLimit).value_or(0);
+        item.kind = in.Text(of("種類")).value_or("");
+        item.x = in.Number(of("x座標"), kValueLimit).value_or(0);
+        item.y = in.Number(of("y座標"), kValueLimit).value_or(0);
         data.items.push_back(std::move(item));
     }
     if (Status done = in.Finish(); !done) return done.failure();

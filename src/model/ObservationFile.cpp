@@ -70,11 +70,11 @@ std::string Unwritable(const std::string& what, const std::string& text) {
 // first), its title line with the count, the line of column names. Gives the
 // count.
 int SectionCount(FieldCursor& in, std::string_view title, bool blankBefore) {
-    const std::string section(title);
-    if (blankBefore) in.Text(section + "の前の空行");
-    in.Text(section + "の見出し");
-    const int count = in.Count(section + "の数", kSlotCount).value_or(0);
-    in.Text(section + "の項目名");
+    auto of = [title](const char* what) { return [title, what] { return std::string(title) + what; }; };
+    if (blankBefore) in.Text(of("の前の空行"));
+    in.Text(of("の見出し"));
+    const int count = in.Count(of("の数"), kSlotCount).value_or(0);
+    in.Text(of("の項目名"));
     return count;
 }
 
@@ -126,44 +126,48 @@ Result<ObservationFileData> ParseObservationFile(std::string_view bytes) {
         return code < 0 ? kWeatherUnknown : code;
     };
 
-    auto value = [&in](const std::string& what) { return in.Number(what, kValueLimit).value_or(0); };
-    auto pressure = [&in](const std::string& what) { return in.Number(what, kPressureLimit).value_or(0); };
+    auto value = [&in](const FieldName& what) { return in.Number(what, kValueLimit).value_or(0); };
+    auto pressure = [&in](const FieldName& what) { return in.Number(what, kPressureLimit).value_or(0); };
+    // The names of the values are joined only for the message of a failed read.
+    auto nth = [](std::string_view section, int k, const char* what) {
+        return [section, k, what] { return std::string(section) + "の" + std::to_string(k + 1) + "件目の" + what; };
+    };
 
     const int n = SectionCount(in, kLandTitle, false);
     for (int k = 0; k < n && !in.failed(); ++k) {
-        const std::string name = in.Text("各地の天気の" + std::to_string(k + 1) + "件目の地名").value_or("");
-        const std::string of = "「" + name + "」の";
+        const std::string name = in.Text(nth(kLandTitle, k, "地名")).value_or("");
+        auto of = [&name](const char* what) { return [&name, what] { return "「" + name + "」の" + what; }; };
         LandReport r;
-        r.windDirection = direction(in.Text(of + "風向"));
-        r.windForce = value(of + "風力");
-        r.weather = weather(in.Text(of + "天気"));
-        r.pressure = pressure(of + "気圧");
-        r.temperature = value(of + "気温");
+        r.windDirection = direction(in.Text(of("風向")));
+        r.windForce = value(of("風力"));
+        r.weather = weather(in.Text(of("天気")));
+        r.pressure = pressure(of("気圧"));
+        r.temperature = value(of("気温"));
         data.stationNames.push_back(name);
         data.land.push_back(r);
     }
 
     const int s = SectionCount(in, kShipTitle, true);
     for (int k = 0; k < s && !in.failed(); ++k) {
-        const std::string of = std::string(kShipTitle) + "の" + std::to_string(k + 1) + "件目の";
+        auto of = [&](const char* what) { return nth(kShipTitle, k, what); };
         ShipReport r;
-        r.latitude = value(of + "北緯");
-        r.longitude = value(of + "東経");
-        r.windDirection = direction(in.Text(of + "風向"));
-        r.windForce = value(of + "風力");
-        r.weather = weather(in.Text(of + "天気"));
-        r.pressure = pressure(of + "気圧");
+        r.latitude = value(of("北緯"));
+        r.longitude = value(of("東経"));
+        r.windDirection = direction(in.Text(of("風向")));
+        r.windForce = value(of("風力"));
+        r.weather = weather(in.Text(of("天気")));
+        r.pressure = pressure(of("気圧"));
         data.ships.push_back(r);
     }
 
     const int f = SectionCount(in, kFisheryTitle, true);
     for (int k = 0; k < f && !in.failed(); ++k) {
-        const std::string of = std::string(kFisheryTitle) + "の" + std::to_string(k + 1) + "件目の";
+        auto of = [&](const char* what) { return nth(kFisheryTitle, k, what); };
         FisheryEntry e;
-        e.kind = in.Text(of + "種類").value_or("");
-        e.latitude = value(of + "北緯");
-        e.longitude = value(of + "東経");
-        e.pressure = pressure(of + "気圧");
+        e.kind = in.Text(of("種類")).value_or("");
+        e.latitude = value(of("北緯"));
+        e.longitude = value(of("東経"));
+        e.pressure = pressure(of("気圧"));
         data.fishery.push_back(e);
     }
 

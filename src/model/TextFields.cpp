@@ -139,7 +139,7 @@ std::string NarrowNumberText(std::string_view text) {
     return out;
 }
 
-const TextField* FieldCursor::Next(std::string_view what) {
+const TextField* FieldCursor::Next(const FieldName& what) {
     if (failed_) return nullptr;
     if (fields_.fields.empty()) {
         Fail(1, "ファイルが空です。");
@@ -147,7 +147,7 @@ const TextField* FieldCursor::Next(std::string_view what) {
     }
     if (next_ >= fields_.fields.size()) {
         const int last = fields_.lineCount;
-        Fail(last, "ファイルが" + std::to_string(last) + "行目で終わっていて、" + std::string(what) + "がありません。");
+        Fail(last, "ファイルが" + std::to_string(last) + "行目で終わっていて、" + what.Text() + "がありません。");
         return nullptr;
     }
     return &fields_.fields[next_++];
@@ -168,29 +168,29 @@ Status FieldCursor::Finish() const {
     return {};
 }
 
-std::optional<std::string> FieldCursor::Text(std::string_view what) {
+std::optional<std::string> FieldCursor::Text(const FieldName& what) {
     const TextField* f = Next(what);
     if (!f) return std::nullopt;
     return f->text;
 }
 
-std::optional<std::int32_t> FieldCursor::Number(std::string_view what, std::int64_t limit) {
+std::optional<std::int32_t> FieldCursor::Number(const FieldName& what, std::int64_t limit) {
     const TextField* f = Next(what);
     if (!f) return std::nullopt;
     const double rounded = std::nearbyint(LeadingNumber(f->text));
     if (!(std::fabs(rounded) <= static_cast<double>(limit))) {
-        Fail(f->line, std::to_string(f->line) + "行目の" + std::string(what) + Quoted(f->text) + "が大きすぎます。");
+        Fail(f->line, std::to_string(f->line) + "行目の" + what.Text() + Quoted(f->text) + "が大きすぎます。");
         return std::nullopt;
     }
     return RoundHalfEven(rounded);
 }
 
-std::optional<std::int32_t> FieldCursor::Count(std::string_view what, int max) {
+std::optional<std::int32_t> FieldCursor::Count(const FieldName& what, int max) {
     const TextField* f = Next(what);
     if (!f) return std::nullopt;
     const double rounded = std::nearbyint(LeadingNumber(f->text));
     if (!(rounded >= 0.0 && rounded <= max)) {
-        Fail(f->line, std::to_string(f->line) + "行目の" + std::string(what) + Quoted(f->text) + "が0から" +
+        Fail(f->line, std::to_string(f->line) + "行目の" + what.Text() + Quoted(f->text) + "が0から" +
                           std::to_string(max) + "までの範囲にありません。");
         return std::nullopt;
     }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "model/Result.h"
@@ -46,6 +47,27 @@ std::optional<double> ParsePlainNumber(std::string_view text);
 // narrow ones.
 std::string NarrowNumberText(std::string_view text);
 
+// The name of the value a read expects, for the message of a failed read:
+// a text, or a callable that makes it, called only when a read fails, so
+// that reading a good file joins no names. A FieldName lives as long as the
+// read it is passed to, and so may refer to temporaries of that call.
+class FieldName {
+public:
+    FieldName(const char* text) : text_(text) {}
+    FieldName(std::string_view text) : text_(text) {}
+    FieldName(const std::string& text) : text_(text) {}
+    template <class Make>
+    requires std::is_invocable_r_v<std::string, const Make&> FieldName(const Make& make)
+        : object_(&make), make_([](const void* object) { return (*static_cast<const Make*>(object))(); }) {}
+
+    std::string Text() const { return make_ ? make_(object_) : std::string(text_); }
+
+private:
+    std::string_view text_;
+    const void* object_ = nullptr;
+    std::string (*make_)(const void*) = nullptr;
+};
+
 // Walks the fields in order. Each read names what it expects, so that the
 // first failure can say which line and which value went wrong; after a
 // failure every further read fails too and failure() keeps the first reason.
@@ -53,11 +75,11 @@ class FieldCursor {
 public:
     explicit FieldCursor(const TextFields& fields) : fields_(fields) {}
 
-    std::optional<std::string> Text(std::string_view what);
+    std::optional<std::string> Text(const FieldName& what);
     // A number rounded half to even; refused when beyond +-limit.
-    std::optional<std::int32_t> Number(std::string_view what, std::int64_t limit);
+    std::optional<std::int32_t> Number(const FieldName& what, std::int64_t limit);
     // A count of table rows, which must lie in 0..max.
-    std::optional<std::int32_t> Count(std::string_view what, int max);
+    std::optional<std::int32_t> Count(const FieldName& what, int max);
 
     const Failure& failure() const { return failure_; }
     bool failed() const { return failed_; }
@@ -68,7 +90,7 @@ public:
     Status Finish() const;
 
 private:
-    const TextField* Next(std::string_view what);
+    const TextField* Next(const FieldName& what);
     void Fail(int line, std::string message);
 
     const TextFields& fields_;

@@ -107,11 +107,24 @@ std::string MapRenderer::Load(const std::string& input, std::vector<std::string>
 }
 
 const QImageCanvas& MapRenderer::Drawing() {
-    if (!drawn_) {
+    if (drawn_) return canvas_;
+    drawn_ = true;
+    const std::vector<std::string>& layers = options_.layers;
+    // The map layer draws the start's coastline in the start's colours,
+    // which no input changes.
+    if (layers.empty() || layers.front() != "map" || !(state_.colours == start_.colours)) {
         canvas_.ClearCanvas();
-        DrawLayers(canvas_, state_, options_.layers);
-        drawn_ = true;
+        DrawLayers(canvas_, state_, layers);
+        return canvas_;
     }
+    if (coastline_) {
+        canvas_.Restore(*coastline_);
+    } else {
+        canvas_.ClearCanvas();
+        DrawLayers(canvas_, start_, {layers.front()});
+        coastline_ = canvas_.TakeSnapshot();
+    }
+    DrawLayers(canvas_, state_, std::vector<std::string>(layers.begin() + 1, layers.end()));
     return canvas_;
 }
 

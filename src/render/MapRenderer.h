@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,9 @@ private:
     AppState state_;
     QImageCanvas canvas_;
     bool drawn_ = false;
+    // The coastline alone, drawn for the first map that begins with it: the
+    // same for every input, so later maps start from a copy.
+    std::optional<QImageCanvas::Snapshot> coastline_;
 };
 
 }  // namespace isobra

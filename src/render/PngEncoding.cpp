@@ -1,10 +1,17 @@
 #include "render/PngEncoding.h"
 
-#include <zlib.h>
+#include <libdeflate.h>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include <QImage>
 #include <algorithm>
+#include <bit>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <utility>
 
 #include "render/RenderLayers.h"
@@ -16,6 +23,24 @@ namespace isobra {
 namespace {
 
 constexpr int kMaxPalette = 256;
+
+// Bit i set where pixel i of the kBlock pixels from `p` is drawn, that is
+// not blank (0, transparent black).
+constexpr int kBlock = 8;
+unsigned DrawnMask(const QRgb* p) {
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i low = _mm_cmpeq_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), zero);
+    const __m128i high = _mm_cmpeq_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 4)), zero);
+    const unsigned blank = static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(low))) |
+                           static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(high))) << 4;
+    return ~blank & 0xffu;
+#else
+    unsigned drawn = 0;
+    for (int i = 0; i < kBlock; ++i) drawn |= unsigned{p[i] != 0} << i;
+    return drawn;
+#endif
+}
 // For the rare picture of many colours (a satellite image under the map):
 // a middle zlib level, written faster than with the default one.
 constexpr int kFullColourQuality = 50;
@@ -29,23 +54,20 @@ void Chunk(std::string& out, const char* type, const std::string& data) {
     const std::size_t start = out.size();
     out.append(type, 4);
     out += data;
-    const auto* bytes = reinterpret_cast<const Bytef*>(out.data() + start);
-    Put32(out, static_cast<std::uint32_t>(crc32(0, bytes, static_cast<uInt>(out.size() - start))));
+    Put32(out, libdeflate_crc32(0, out.data() + start, out.size() - start));
 }
 
-// The zlib stream of the rows. Runs of one colour make up most of a map;
-// zlib's run-length strategy finds them at a fraction of the usual cost.
+// The zlib stream of the rows. libdeflate's fastest level packs a map in
+// about a third of the time zlib's run-length strategy takes, and smaller.
+// Its compressor holds large tables: each thread makes one and keeps it.
 std::string Deflate(const std::string& raw) {
-    z_stream z{};
-    deflateInit2(&z, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 15, 8, Z_RLE);
-    std::string out(deflateBound(&z, static_cast<uLong>(raw.size())), '\0');
-    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(raw.data()));
-    z.avail_in = static_cast<uInt>(raw.size());
-    z.next_out = reinterpret_cast<Bytef*>(out.data());
-    z.avail_out = static_cast<uInt>(out.size());
-    deflate(&z, Z_FINISH);  // the bound leaves room for everything at once
-    out.resize(z.total_out);
-    deflateEnd(&z);
+    struct Free {
+        void operator()(libdeflate_compressor* c) const { libdeflate_free_compressor(c); }
+    };
+    thread_local const std::unique_ptr<libdeflate_compressor, Free> compressor(libdeflate_alloc_compressor(1));
+    if (!compressor) throw std::bad_alloc();
+    std::string out(libdeflate_zlib_compress_bound(compressor.get(), raw.size()), '\0');
+    out.resize(libdeflate_zlib_compress(compressor.get(), raw.data(), raw.size(), out.data(), out.size()));
     return out;
 }
 
@@ -55,11 +77,27 @@ std::uint8_t PackByte(const std::uint8_t* from, std::index_sequence<K...>) {
     return static_cast<std::uint8_t>(((unsigned{from[K]} << (8 - Depth * static_cast<int>(K + 1))) | ...));
 }
 
-// Packs a row of palette indices of `Depth` bits each.
+// Packs a row of palette indices of `Depth` bits each. One multiplication
+// gathers the indices of eight (1 bit) or four (2 bits) pixels read as one
+// little-endian word into the top byte: no two of its partial products
+// overlap below that byte, so no carry reaches it.
 template <int Depth>
 void PackRow(const std::uint8_t* from, std::size_t width, std::uint8_t* to) {
     constexpr std::size_t kPerByte = 8 / Depth;
     std::size_t x = 0;
+    if constexpr (std::endian::native == std::endian::little && Depth == 1) {
+        for (; x + 8 <= width; x += 8) {
+            std::uint64_t v;
+            std::memcpy(&v, from + x, 8);
+            *to++ = static_cast<std::uint8_t>((v * 0x8040201008040201u) >> 56);
+        }
+    } else if constexpr (std::endian::native == std::endian::little && Depth == 2) {
+        for (; x + 4 <= width; x += 4) {
+            std::uint32_t v;
+            std::memcpy(&v, from + x, 4);
+            *to++ = static_cast<std::uint8_t>((v * 0x40100401u) >> 24);
+        }
+    }
     for (; x + kPerByte <= width; x += kPerByte)
         *to++ = PackByte<Depth>(from + x, std::make_index_sequence<kPerByte>());
     unsigned byte = 0;
@@ -102,9 +140,9 @@ std::optional<IndexedPicture> ComposeIndexed(const QImageCanvas& canvas, const P
     for (int y = area.y; y < area.y + area.height; ++y, row += area.width) {
         const auto* line = reinterpret_cast<const QRgb*>(drawing.constScanLine(y)) + area.x;
         const int pictureEnd = picture && y < picture->height ? std::min(picture->width - area.x, area.width) : 0;
-        for (int x = 0; x < area.width; ++x) {
+        // Over the picture: the drawing where it is opaque, else the picture.
+        for (int x = 0; x < pictureEnd; ++x) {
             const QRgb d = line[x];
-            if (d == 0 && x >= pictureEnd) continue;  // blank over the ground
             int index;
             if (d == last) {
                 index = lastIndex;  // the run goes on (`last` is opaque, so never a blank pixel)
@@ -112,14 +150,40 @@ std::optional<IndexedPicture> ComposeIndexed(const QImageCanvas& canvas, const P
                 index = indexOf(d);
             } else if (qAlpha(d) != 0) {
                 return std::nullopt;  // blended: only the full composition gets it right
-            } else if (x < pictureEnd) {
+            } else {
                 const Colour c = picture->At(area.x + x, y);
                 index = indexOf(qRgb(RedOf(c), GreenOf(c), BlueOf(c)));
-            } else {
-                continue;
             }
             if (index < 0) return std::nullopt;
             row[x] = static_cast<std::uint8_t>(index);
+        }
+        // Over the ground, which the pixels already hold: most of a map is
+        // blank here, so eight pixels at a time are tested for being drawn
+        // and only the drawn ones are looked at.
+        for (int x = std::max(pictureEnd, 0); x < area.width;) {
+            const int end = std::min(x + kBlock, area.width);
+            unsigned drawn = 0;
+            if (end - x == kBlock) {
+                drawn = DrawnMask(line + x);
+            } else {
+                for (int i = x; i < end; ++i) drawn |= unsigned{line[i] != 0} << (i - x);
+            }
+            for (; drawn != 0; drawn &= drawn - 1) {
+                const int at = x + std::countr_zero(drawn);
+                const QRgb d = line[at];
+                if (d == last) {
+                    row[at] = static_cast<std::uint8_t>(lastIndex);
+                    continue;
+                }
+                if (qAlpha(d) != 255) {
+                    if (qAlpha(d) != 0) return std::nullopt;
+                    continue;  // transparent: the ground shows
+                }
+                const int index = indexOf(d);
+                if (index < 0) return std::nullopt;
+                row[at] = static_cast<std::uint8_t>(index);
+            }
+            x = end;
         }
     }
     return out;

@@ -29,8 +29,8 @@ struct IndexedPicture {
 std::optional<IndexedPicture> ComposeIndexed(const QImageCanvas& canvas, const PictureArea& area);
 
 // A PNG file of the picture: palette colours at the fewest bits per pixel
-// that hold them, rows unfiltered, packed run by run, which suits a map of
-// thin lines on a plain ground and is quick.
+// that hold them, rows unfiltered, deflated at the fastest level, which
+// suits a map of thin lines on a plain ground and is quick.
 std::string EncodePng(const IndexedPicture& picture);
 
 // A PNG file of any picture, in full colour, for one of too many colours.

@@ -1,6 +1,7 @@
 #include "widgets/QImageCanvas.h"
 
 #include <QPainter>
+#include <cstring>
 
 #include "canvas/Raster.h"
 #include "widgets/Fonts.h"
@@ -14,6 +15,29 @@ namespace {
 // The core's label metrics (LabelStyle) are the glyph boxes of these sizes.
 constexpr int kFontPixels = 12;
 constexpr int kSmallFontPixels = 11;
+
+// Lights pixels of an image in one colour, clipped to it. Made once a shape,
+// so the image is checked for sharing once, not once a pixel.
+struct Plotter {
+    QRgb* pixels;
+    qsizetype stride;
+    int width;
+    int height;
+    QRgb rgb;
+    Plotter(QImage& image, Colour colour)
+        : pixels(reinterpret_cast<QRgb*>(image.bits())),
+          stride(image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb))),
+          width(image.width()),
+          height(image.height()),
+          rgb(qRgb(RedOf(colour), GreenOf(colour), BlueOf(colour))) {}
+    void operator()(int x, int y) const {
+        if (x >= 0 && y >= 0 && x < width && y < height) pixels[y * stride + x] = rgb;
+    }
+    // For the pixels of a line clipped to the image, which lie inside it.
+    auto Inside() const {
+        return [this](int x, int y) { pixels[y * stride + x] = rgb; };
+    }
+};
 
 }  // namespace
 
@@ -88,39 +112,29 @@ bool QImageCanvas::Retaining() {
     return true;
 }
 
-PlotFn QImageCanvas::Plotter(Colour colour) {
-    // One detach check for the whole shape, not one per pixel.
-    auto* pixels = reinterpret_cast<QRgb*>(drawing_.bits());
-    const qsizetype stride = drawing_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-    const int width = drawing_.width(), height = drawing_.height();
-    const QRgb rgb = ToQColor(colour).rgba();
-    return [=](int x, int y) {
-        if (x >= 0 && y >= 0 && x < width && y < height) pixels[y * stride + x] = rgb;
-    };
-}
-
 void QImageCanvas::DoLine(float x1, float y1, float x2, float y2, Colour colour) {
     if (Retaining()) retained_.DrawLine(x1, y1, x2, y2, colour);
-    RasterLine(PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2), drawing_.width(), drawing_.height(),
-               Plotter(colour));
+    const Plotter plot(drawing_, colour);
+    RasterLine(PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2), plot.width, plot.height, plot.Inside());
     emit changed();
 }
 
 void QImageCanvas::DoBox(float x1, float y1, float x2, float y2, Colour colour) {
     if (Retaining()) retained_.DrawBox(x1, y1, x2, y2, colour);
-    RasterBox(PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2), drawing_.width(), drawing_.height(), Plotter(colour));
+    RasterBox(PixelOf(x1), PixelOf(y1), PixelOf(x2), PixelOf(y2), drawing_.width(), drawing_.height(),
+              Plotter(drawing_, colour));
     emit changed();
 }
 
 void QImageCanvas::DoCircle(float cx, float cy, float radius, Colour colour) {
     if (Retaining()) retained_.DrawCircle(cx, cy, radius, colour);
-    RasterCircle(PixelOf(cx), PixelOf(cy), radius, Plotter(colour));
+    RasterCircle(PixelOf(cx), PixelOf(cy), radius, Plotter(drawing_, colour));
     emit changed();
 }
 
 void QImageCanvas::DoArc(float cx, float cy, float radius, Colour colour, float start, float end) {
     if (Retaining()) retained_.DrawArc(cx, cy, radius, colour, start, end);
-    RasterArc(PixelOf(cx), PixelOf(cy), radius, start, end, Plotter(colour));
+    RasterArc(PixelOf(cx), PixelOf(cy), radius, start, end, Plotter(drawing_, colour));
     emit changed();
 }
 
@@ -128,6 +142,23 @@ void QImageCanvas::DoClear() {
     drawing_.fill(Qt::transparent);
     retained_.Reset();
     retainedComplete_ = true;
+    emit changed();
+}
+
+QImageCanvas::Snapshot QImageCanvas::TakeSnapshot() const {
+    return Snapshot{drawing_.copy(), retained_.calls, retainedComplete_, penX(), penY()};
+}
+
+void QImageCanvas::Restore(const Snapshot& snapshot) {
+    if (snapshot.drawing.size() == drawing_.size() && snapshot.drawing.format() == drawing_.format() &&
+        snapshot.drawing.bytesPerLine() == drawing_.bytesPerLine()) {
+        std::memcpy(drawing_.bits(), snapshot.drawing.constBits(), static_cast<std::size_t>(drawing_.sizeInBytes()));
+    } else {
+        drawing_ = snapshot.drawing.copy();
+    }
+    retained_.calls = snapshot.calls;
+    retainedComplete_ = snapshot.complete;
+    MovePen(snapshot.penX, snapshot.penY);
     emit changed();
 }
 

@@ -58,6 +58,20 @@ public:
     const QFont& font() const { return font_; }
     const QFont& smallFont() const { return smallFont_; }
 
+    // The drawing as it stands (pixels, kept calls, pen), to start later
+    // drawings from, as the batch renderer starts every map from its
+    // coastline. The colours and the background picture are not part of it.
+    struct Snapshot {
+        QImage drawing;
+        std::vector<RecordingCanvas::Call> calls;
+        bool complete = true;
+        float penX = 0.0f;
+        float penY = 0.0f;
+    };
+    Snapshot TakeSnapshot() const;
+    // Puts the drawing back as it was taken, as if drawn again since a clear.
+    void Restore(const Snapshot& snapshot);
+
     // Draws a canvas text as the canvas places it: its top left corner at
     // `corner`, in the canvas font of that size, in the painter's pen.
     void PaintText(QPainter& painter, QPoint corner, const std::string& text, TextSize size) const;
@@ -77,8 +91,6 @@ protected:
     void DoText(float x, float y, const std::string& text, TextSize size) override;
 
 private:
-    // Lights pixels of the drawing, clipped to it.
-    PlotFn Plotter(Colour colour);
     // Whether a call is to be recorded: while the list is complete and within
     // its limit. Reaching the limit lets the list go.
     bool Retaining();

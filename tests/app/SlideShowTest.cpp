@@ -160,6 +160,7 @@ private slots:
             clicks << QStringLiteral("%1,%2").arg(x).arg(y);
         });
         state_->mouseMode = MouseMode::Raise;
+        window_->commands().entry.landForm();  // a window that is open during the show
 
         Click(window_->commands().display.continuousDisplayWindow(), "cmdHyouzi");
         QVERIFY(window_->commands().display.ShowRunning());

@@ -1,13 +1,16 @@
 // The main window's side of the entry forms: created hidden at start-up,
 // shown from the menu, erased by "消えますよｏｋ？".
 #include <QAction>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/Commands.h"
 #include "app/MainWindow.h"
 #include "entry/Gyogyou.h"
 #include "entry/Kaiyou1.h"
 #include "entry/Tenki1.h"
+#include "isobar/GridConstruction.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TypistKit.h"
 
@@ -57,8 +60,7 @@ private slots:
         for (QWidget* form : forms) QVERIFY(!form->isVisible());
         QCOMPARE(window_->commands().entry.landForm()->RowCount(), 54);
         Tenki1* land = window_->commands().entry.landForm();
-        window_->commands().entry.Create();  // a second call makes nothing new
-        QCOMPARE(window_->commands().entry.landForm(), land);
+        QCOMPARE(window_->commands().entry.landForm(), land);  // a second call makes nothing new
     }
 
     void menuItemsMarkTheGridAndShowTheForms() {
@@ -161,6 +163,58 @@ private slots:
         QCOMPARE(EditText(fishery), QString());
         ship->SelectRow(1);
         QCOMPARE(EditText(ship), ship->RowText(1));
+    }
+
+    // Windows are made on first use. One made late shows what one made at the
+    // start shows by then, and making it changes no list (the lists decide
+    // what a save writes): after a load, after a construction of the grid
+    // (which moves the last plot index the land window reads as it is made),
+    // after an erase, and after rows typed in another window.
+    void windowsMadeLateShowWhatWindowsMadeEarlyShow() {
+        using Step = std::function<void(MainWindow&, AppState&)>;
+        const Step load = [](MainWindow& w, AppState&) {
+            QVERIFY(w.commands().files.OpenObservationFile(QStringLiteral(ISOBRA_EXAMPLES "/winter.dat")));
+        };
+        const Step grid = [](MainWindow&, AppState& s) { QVERIFY(ComputePressureGrid(s.observations, s.field).ok()); };
+        const Step erase = [](MainWindow& w, AppState&) { w.commands().entry.EraseAllObservations(); };
+        const Step typeShip = [](MainWindow& w, AppState&) { w.commands().entry.shipForm()->OnTugiClicked(); };
+        const std::vector<std::pair<const char*, std::vector<Step>>> cases = {
+            {"load", {load}},
+            {"load, grid", {load, grid}},
+            {"load, erase", {load, erase}},
+            {"ship typed, grid", {typeShip, grid}},
+            {"nothing", {}},
+        };
+        for (const auto& [what, steps] : cases) {
+            AppState earlyState, lateState;
+            test::ScriptedPrompts earlyPrompts, latePrompts;
+            MainWindow early(earlyState, earlyPrompts), late(lateState, latePrompts);
+            early.Start();
+            late.Start();
+            QVERIFY(!late.commands().entry.AnyMade());
+            std::vector<EntryForm*> made = {early.commands().entry.landForm(), early.commands().entry.shipForm(),
+                                            early.commands().entry.fisheryForm()};
+            for (const Step& step : steps) {
+                step(early, earlyState);
+                step(late, lateState);
+            }
+            auto saved = [](const AppState& s) {
+                const Result<std::string> file = s.lists.FileAsSaved(s.observations);
+                return file ? *file : file.message();
+            };
+            const std::string before = saved(lateState);
+            const std::vector<EntryForm*> lateForms = {late.commands().entry.landForm(),
+                                                       late.commands().entry.shipForm(),
+                                                       late.commands().entry.fisheryForm()};
+            QVERIFY2(saved(lateState) == before, what);
+            QVERIFY2(before == saved(earlyState), what);
+            for (std::size_t i = 0; i < made.size(); ++i) {
+                QCOMPARE(lateForms[i]->RowCount(), made[i]->RowCount());
+                for (int row = 0; row < made[i]->RowCount(); ++row)
+                    QVERIFY2(lateForms[i]->RowText(row) == made[i]->RowText(row), what);
+                QVERIFY2(lateForms[i]->SelectedRow() == made[i]->SelectedRow(), what);
+            }
+        }
     }
 
     void eraseWithEmptyListsClearsLandDateAndGrids() {

@@ -7,18 +7,24 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <chrono>
+#include <functional>
+#include <memory>
 #include <random>
 #include <stdexcept>
 
+#include "isobar/GridConstruction.h"
 #include "isobar/IsobarInterval.h"
 #include "model/FileAccess.h"
+#include "model/ObservationFile.h"
 #include "render/LastResort.h"
+#include "render/MapRenderer.h"
 #include "render/OutputKinds.h"
 #include "render/PngEncoding.h"
 #include "render/ProgressLine.h"
 #include "render/RenderLayers.h"
 #include "render/RenderOptions.h"
 #include "render/RenderPlan.h"
+#include "state/AppState.h"
 #include "support/CurrentFolder.h"
 #include "support/TestFiles.h"
 #include "widgets/QImageCanvas.h"
@@ -213,29 +219,102 @@ private slots:
         }
     }
 
-    // The quick composition shows what the canvas shows; a picture of too
-    // many colours is left to the full one.
+    // The quick composition and its PNG show what the full composition of
+    // the canvas shows, pixel for pixel; a picture of too many colours is
+    // left to the full one.
     void composedPicturesAreWhatTheCanvasShows() {
-        QImageCanvas canvas;
-        canvas.SetBackgroundColour(MakeColour(200, 210, 220));
-        auto picture = std::make_shared<RgbImage>(120, 90, MakeColour(10, 20, 30));
-        picture->Set(5, 6, MakeColour(250, 0, 0));
-        canvas.SetBackgroundPicture(picture);
-        canvas.DrawLine(0, 0, 399, 399, MakeColour(0, 0, 255));
-        canvas.DrawBox(100, 50, 130, 60, MakeColour(0, 255, 0));
-        canvas.DrawTextAt(300, 300, "1008", TextSize::Small);
-        const PictureArea area = PictureAreaOf({"map"}, canvas.width(), canvas.height());
-        const std::optional<IndexedPicture> few = ComposeIndexed(canvas, area);
-        QVERIFY(few.has_value());
-        const QImage shown = canvas.Composite();
-        for (int y = 0; y < area.height; ++y)
-            for (int x = 0; x < area.width; ++x)
-                QCOMPARE(few->palette[few->pixels[static_cast<std::size_t>(y * area.width + x)]], shown.pixel(x, y));
+        AppState example;
+        const Result<std::string> bytes = ReadWholeFile(ISOBRA_EXAMPLES "/winter.dat");
+        QVERIFY(bytes.ok());
+        const Result<ObservationFileData> data = ParseObservationFile(*bytes);
+        QVERIFY(data.ok());
+        ApplyObservationFile(*data, example.observations, example.field);
+        QVERIFY(ComputePressureGrid(example.observations, example.field).ok());
+        const std::vector<std::string> everything = {"map", "isobars", "symbols", "wind", "fronts"};
+        const std::vector<std::string> surface = {"map", "isobars", "surface"};
 
+        const struct {
+            const char* what;
+            std::vector<std::string> layers;  // of the example, drawn after `draw`
+            std::shared_ptr<RgbImage> picture;
+            std::function<void(QImageCanvas&)> draw;
+        } cases[] = {
+            {"shapes and a text over a picture",
+             {},
+             std::make_shared<RgbImage>(120, 90, MakeColour(10, 20, 30)),
+             [](QImageCanvas& c) {
+                 c.DrawLine(0, 0, 399, 399, MakeColour(0, 0, 255));
+                 c.DrawBox(100, 50, 130, 60, MakeColour(0, 255, 0));
+                 c.DrawTextAt(300, 300, "1008", TextSize::Small);
+             }},
+            {"the example, every layer", everything, nullptr, [](QImageCanvas&) {}},
+            {"the example over a picture wider than the map", everything,
+             std::make_shared<RgbImage>(500, 300, MakeColour(90, 90, 90)), [](QImageCanvas&) {}},
+            {"the whole canvas, 635 pixels across, drawn to its last column", surface, nullptr,
+             [](QImageCanvas& c) { c.DrawLine(634, 0, 634, 424, MakeColour(255, 0, 0)); }},
+        };
+        for (const auto& c : cases) {
+            QImageCanvas canvas;
+            canvas.SetBackgroundColour(MakeColour(200, 210, 220));
+            if (c.picture) {
+                c.picture->Set(5, 6, MakeColour(250, 0, 0));
+                canvas.SetBackgroundPicture(c.picture);
+            }
+            c.draw(canvas);
+            DrawLayers(canvas, example, c.layers);
+            const PictureArea area = PictureAreaOf(c.layers.empty() ? std::vector<std::string>{"map"} : c.layers,
+                                                   canvas.width(), canvas.height());
+            const std::optional<IndexedPicture> few = ComposeIndexed(canvas, area);
+            QVERIFY2(few.has_value(), c.what);
+            const std::string png = EncodePng(*few);
+            QImage back;
+            QVERIFY(back.loadFromData(reinterpret_cast<const uchar*>(png.data()), static_cast<int>(png.size()), "PNG"));
+            QCOMPARE(back.size(), QSize(area.width, area.height));
+            const QImage shown = canvas.Composite();
+            for (int y = 0; y < area.height; ++y)
+                for (int x = 0; x < area.width; ++x) {
+                    const QRgb want = shown.pixel(x, y);
+                    if (few->palette[few->pixels[static_cast<std::size_t>(y * area.width + x)]] != want ||
+                        back.pixel(x, y) != want)
+                        QFAIL(
+                            qPrintable(QStringLiteral("%1: pixel %2,%3").arg(QString::fromUtf8(c.what)).arg(x).arg(y)));
+                }
+        }
+
+        QImageCanvas canvas;
         auto colourful = std::make_shared<RgbImage>(300, 1, 0);
         for (int x = 0; x < 300; ++x) colourful->Set(x, 0, MakeColour(x % 256, x / 256, 7));
         canvas.SetBackgroundPicture(colourful);
-        QVERIFY(!ComposeIndexed(canvas, area).has_value());
+        QVERIFY(!ComposeIndexed(canvas, PictureAreaOf({"map"}, canvas.width(), canvas.height())).has_value());
+    }
+
+    // Maps after the first start from a copy of the first one's coastline:
+    // each comes out as it does on its own, pixels and vectors alike, and a
+    // map whose layers do not begin with the coastline is drawn whole.
+    void laterMapsComeOutAsTheyDoAlone() {
+        const std::string winter = ISOBRA_EXAMPLES "/winter.dat";
+        const std::string frost = ISOBRA_TEST_DATA "/katakana-and-frost.dat";
+        const std::vector<std::vector<std::string>> layerLists = {
+            {"map", "isobars", "symbols", "wind", "fronts"},
+            {"isobars", "map", "fronts"},
+        };
+        for (const std::vector<std::string>& layers : layerLists) {
+            RenderOptions options;
+            options.layers = layers;
+            options.outputs = {{FindOutputKind("--png"), "x.png"}, {FindOutputKind("--svg"), "x.svg"}};
+            auto draw = [&options](MapRenderer& renderer, const std::string& input) {
+                renderer.Render({input, {}});
+                const QImage shown = renderer.Drawing().Composite();
+                const Result<std::string> svg = FindOutputKind("--svg")->make(renderer);
+                return std::pair{shown, svg ? *svg : svg.message()};
+            };
+            MapRenderer many(options);
+            draw(many, frost);
+            for (const std::string& input : {winter, frost, winter}) {
+                MapRenderer alone(options);
+                QVERIFY(draw(many, input) == draw(alone, input));
+            }
+        }
     }
 
     void progressIsRedrawnAtMostTenTimesASecond() {
