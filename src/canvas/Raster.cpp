@@ -39,11 +39,28 @@ void ComputeCirclePoints(double radius, std::vector<std::pair<int, int>>& out) {
     const double inner = radius - 0.5;
     const double outer = radius + 0.5;
     const int reach = static_cast<int>(std::ceil(outer));
+    auto distance = [](int dx, int dy) {
+        return std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy);
+    };
+    // The distance grows with |dx|, so on each row the pixels of the ring
+    // are the |dx| from `low` to `high`: found from an estimate and settled
+    // by the same test a pixel-by-pixel scan makes, so a large circle costs
+    // its outline, not its square.
     for (int dy = -reach; dy <= reach; ++dy) {
-        for (int dx = -reach; dx <= reach; ++dx) {
-            const double d = std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy);
-            if (d >= inner && d < outer) out.emplace_back(dx, dy);
+        if (!(distance(0, dy) < outer)) continue;
+        const double dy2 = static_cast<double>(dy) * dy;
+        int high = std::min(reach, static_cast<int>(std::sqrt(std::max(0.0, outer * outer - dy2))));
+        while (high < reach && distance(high + 1, dy) < outer) ++high;
+        while (high > 0 && !(distance(high, dy) < outer)) --high;
+        int low = 0;
+        if (inner > 0.0 && !(distance(0, dy) >= inner)) {
+            low = std::min(high + 1, static_cast<int>(std::ceil(std::sqrt(std::max(0.0, inner * inner - dy2)))));
+            while (low > 0 && distance(low - 1, dy) >= inner) --low;
+            while (low <= high && !(distance(low, dy) >= inner)) ++low;
         }
+        if (low > high) continue;
+        for (int dx = -high; dx <= -low; ++dx) out.emplace_back(dx, dy);
+        for (int dx = std::max(low, 1); dx <= high; ++dx) out.emplace_back(dx, dy);
     }
 }
 

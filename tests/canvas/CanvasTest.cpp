@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <numbers>
 #include <set>
@@ -174,6 +176,31 @@ TEST(Raster, FractionalRadiiStayApartAndConcentricCirclesFillADisc) {
             if (std::hypot(x, y) < 4.5) {
                 EXPECT_TRUE(disc.count({x, y})) << x << "," << y;
             }
+}
+
+// The outline is found row by row; it must be exactly the pixels the
+// definition picks one by one, for small, fractional, cached, uncached and
+// clipped radii.
+TEST(Raster, CircleIsEveryPixelWhoseDistanceRoundsToTheRadius) {
+    for (const double r : {0.0, 0.3, 0.5, 1.0, 1.5, 5.0 / 3.0, 2.5, 7.0, 12.49, 12.5, 63.7, 64.0, 64.5, 200.25, 1e9}) {
+        const double radius = std::min(r, kLargestRadius);
+        const int reach = static_cast<int>(std::ceil(radius + 0.5));
+        Pixels want;
+        if (radius <= 300)
+            for (int y = -reach; y <= reach; ++y)
+                for (int x = -reach; x <= reach; ++x) {
+                    const double d = std::sqrt(static_cast<double>(x) * x + static_cast<double>(y) * y);
+                    if (d >= radius - 0.5 && d < radius + 0.5) want.insert({x, y});
+                }
+        std::vector<std::pair<int, int>> points;
+        RasterCircle(0, 0, r, [&](int x, int y) { points.emplace_back(x, y); });
+        const Pixels got(points.begin(), points.end());
+        EXPECT_EQ(got.size(), points.size()) << r << ": a pixel twice";
+        if (radius <= 300)
+            EXPECT_EQ(got, want) << r;
+        else
+            EXPECT_TRUE(got.count({reach - 1, 0}) && got.count({0, -(reach - 1)})) << r;
+    }
 }
 
 TEST(Raster, ArcsRunCounterclockwiseWithZeroToTheRight) {
