@@ -26,7 +26,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Require(back.ok(), "the isobar file the program wrote reads back", back.message());
     AppState loaded;
     fuzz::Require(ApplyIsobarFile(*back, stations, loaded.field).ok(), "and loads");
-    fuzz::Require(loaded.field.pressureGrid == state.field.pressureGrid, "with the same grid");
+    // The file carries the nodes of the map; what an isobar point beyond the
+    // map left in the rest of the table is never drawn nor saved.
+    for (int iy = 0; iy <= state.field.grid.gridMaxY; ++iy)
+        for (int ix = 0; ix <= state.field.grid.gridMaxX; ++ix)
+            fuzz::Require(loaded.field.pressureGrid.at(ix, iy) == state.field.pressureGrid.at(ix, iy),
+                          "with the same grid");
     fuzz::Require(IsobarFileItems(loaded.field.plotTable) == IsobarFileItems(state.field.plotTable),
                   "with the same centres and fronts");
 
