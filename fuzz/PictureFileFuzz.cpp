@@ -17,9 +17,10 @@ namespace {
 
 bool WithinLimits(const QImage& picture) { return qint64{picture.width()} * picture.height() <= kLargestPicturePixels; }
 
-// A picture of millions of pixels within the limits takes the same road as
-// a small one, only a hundred times longer to decode twice: the search
-// would drift to such pictures and slow to a crawl. Those larger than the
+// A picture of more than 128 x 128 pixels within the limits takes the same
+// road as a small one, only many times longer to decode twice (and larger
+// than the sanitizer's cheap allocations): the search would drift to such
+// pictures and slow to a crawl. Those larger than the
 // limits stay in, refused by their header.
 bool LargeWithinLimits(const std::uint8_t* data, std::size_t size) {
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
@@ -27,7 +28,7 @@ bool LargeWithinLimits(const std::uint8_t* data, std::size_t size) {
     buffer.open(QIODevice::ReadOnly);
     const QSize told = QImageReader(&buffer).size();
     const qint64 pixels = qint64{told.width()} * told.height();
-    return pixels > 512 * 512 && pixels <= kLargestPicturePixels;
+    return pixels > 128 * 128 && pixels <= kLargestPicturePixels;
 }
 
 }  // namespace
