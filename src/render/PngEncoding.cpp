@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "render/RenderLayers.h"
+#include "widgets/Deflate.h"
 #include "widgets/PictureFile.h"
 #include "widgets/QImageCanvas.h"
 
@@ -55,20 +56,6 @@ void Chunk(std::string& out, const char* type, const std::string& data) {
     out.append(type, 4);
     out += data;
     Put32(out, libdeflate_crc32(0, out.data() + start, out.size() - start));
-}
-
-// The zlib stream of the rows. libdeflate's fastest level packs a map in
-// about a third of the time zlib's run-length strategy takes, and smaller.
-// Its compressor holds large tables: each thread makes one and keeps it.
-std::string Deflate(const std::string& raw) {
-    struct Free {
-        void operator()(libdeflate_compressor* c) const { libdeflate_free_compressor(c); }
-    };
-    thread_local const std::unique_ptr<libdeflate_compressor, Free> compressor(libdeflate_alloc_compressor(1));
-    if (!compressor) throw std::bad_alloc();
-    std::string out(libdeflate_zlib_compress_bound(compressor.get(), raw.size()), '\0');
-    out.resize(libdeflate_zlib_compress(compressor.get(), raw.data(), raw.size(), out.data(), out.size()));
-    return out;
 }
 
 // One byte of `Depth`-bit indices, the first pixel in the high bits.

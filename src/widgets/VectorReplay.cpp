@@ -4,8 +4,8 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPdfWriter>
 #include <QSvgGenerator>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <deque>
@@ -14,15 +14,12 @@
 #include <unordered_map>
 
 #include "canvas/Raster.h"
+#include "widgets/PdfPage.h"
 #include "widgets/QImageCanvas.h"
 
 namespace isobra {
 
 namespace {
-
-// A canvas pixel is a point on the page: page sizes are whole points, so the
-// page keeps the canvas's proportions exactly.
-constexpr double kPointsPerPixel = 1.0;
 
 QPoint PixelPoint(float x, float y) { return {PixelOf(x), PixelOf(y)}; }
 
@@ -61,6 +58,32 @@ std::string Printable(const std::string& utf8) {
         out += static_cast<char>(c);
     }
     return out;
+}
+
+// A text laid out as the painter lays out a text drawn into a box from its
+// top left corner, without wrapping: a line break starts a line, a return
+// or a tab is a space, and each line starts on a whole pixel.
+void PdfText(PdfPage& page, const QFont& font, QPointF corner, QString text) {
+    for (QChar& c : text) {
+        if (c == u'\r' || c == u'\t')
+            c = u' ';
+        else if (c == u'\n')
+            c = QChar::LineSeparator;
+    }
+    if (text.isEmpty()) return;
+    QTextLayout layout(text, font);
+    layout.setCacheEnabled(true);
+    const qreal leading = QFontMetricsF(font).leading();
+    qreal height = -leading;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(0x01000000);
+        height = std::ceil(height + leading);
+        line.setPosition(QPointF(0, height));
+        height += line.ascent() + line.descent();
+    }
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns()) page.Glyphs(run, corner, text);
 }
 
 Result<std::string> Finish(QPainter& painter, QByteArray& bytes, const char* what) {
@@ -227,21 +250,93 @@ Result<std::string> VectorReplay::Svg(const QRect& source) const {
 }
 
 Result<std::string> VectorReplay::Pdf(const QRect& source) const {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter pdf(&buffer);
-    pdf.setCreator(QStringLiteral("Isobra"));
-    pdf.setTitle(QStringLiteral("Isobra"));
-    // A page size is given upright; a wide map turns it on its side.
-    const QSizeF size(source.width() * kPointsPerPixel, source.height() * kPointsPerPixel);
-    const bool wide = size.width() > size.height();
-    const QPageSize page(wide ? size.transposed() : size, QPageSize::Point, QString(), QPageSize::ExactMatch);
-    pdf.setPageLayout(QPageLayout(page, wide ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    QPainter painter;
-    if (!painter.begin(&pdf)) return Result<std::string>::Fail("PDF を作れませんでした");
-    Paint(painter, source, QRectF(0, 0, pdf.width(), pdf.height()));
-    return Finish(painter, bytes, "PDF");
+    if (source.isEmpty()) return Result<std::string>::Fail("PDF を作れませんでした");
+    // A canvas pixel is a point on the page: page sizes are whole points, so
+    // the page keeps the canvas's proportions exactly.
+    PdfPage page(source.width(), source.height());
+    const QPointF shift(-source.x(), -source.y());
+    page.FillColour(QImageCanvas::ToQColor(canvas_.BackgroundColour()));
+    page.FillRect(0, 0, source.width(), source.height());
+    const QImage& picture = canvas_.PictureLayer();
+    if (const QRect shown = picture.rect() & source; !shown.isEmpty())
+        page.Image(picture.copy(shown), shown.x() + shift.x(), shown.y() + shift.y(), shown.width(), shown.height());
+
+    if (!canvas_.RetainedComplete()) {
+        // The calls were let go: the drawing's pixels, sharp, stand in for them.
+        page.Image(canvas_.DrawingLayer().copy(source), 0, 0, source.width(), source.height());
+        return page.Finish("Isobra");
+    }
+    const std::vector<Call>& calls = canvas_.RetainedCalls();
+    for (auto it = calls.begin(); it != calls.end();) {
+        if (it->op != RecordingCanvas::Op::Line) {
+            PdfCall(page, *it++, shift);
+            continue;
+        }
+        auto end = std::find_if(it, calls.end(), [&](const Call& c) {
+            return c.op != RecordingCanvas::Op::Line || c.colour != it->colour;
+        });
+        PdfLines(page, it, end, shift);
+        it = end;
+    }
+    return page.Finish("Isobra");
+}
+
+void VectorReplay::PdfLines(PdfPage& page, std::vector<Call>::const_iterator from, std::vector<Call>::const_iterator to,
+                            QPointF shift) const {
+    std::vector<std::pair<QPoint, QPoint>> segments;
+    segments.reserve(static_cast<std::size_t>(to - from));
+    for (auto it = from; it != to; ++it) segments.emplace_back(PixelPoint(it->x1, it->y1), PixelPoint(it->x2, it->y2));
+    const QColor colour = QImageCanvas::ToQColor(from->colour);
+    page.StrokeColour(colour);
+    std::vector<QPointF> line;
+    for (const Run& run : JoinSegments(segments)) {
+        if (run.size() == 1) {
+            page.FillColour(colour);
+            page.FillRect(run.front().x() + shift.x(), run.front().y() + shift.y(), 1, 1);
+            continue;
+        }
+        line.clear();
+        for (const QPoint& p : run) line.push_back(Centre(p) + shift);
+        page.Polyline(line.data(), line.size());
+    }
+}
+
+void VectorReplay::PdfCall(PdfPage& page, const Call& call, QPointF shift) const {
+    const QColor colour = QImageCanvas::ToQColor(call.colour);
+    const QPoint corner = PixelPoint(call.x1, call.y1);
+    switch (call.op) {
+        case RecordingCanvas::Op::Box: {
+            const QPoint other = PixelPoint(call.x2, call.y2);
+            page.FillColour(colour);
+            page.FillRect(std::min(corner.x(), other.x()) + shift.x(), std::min(corner.y(), other.y()) + shift.y(),
+                          std::abs(other.x() - corner.x()) + 1, std::abs(other.y() - corner.y()) + 1);
+            break;
+        }
+        case RecordingCanvas::Op::Circle:
+        case RecordingCanvas::Op::Arc: {
+            const double radius = std::min(static_cast<double>(call.x2), kLargestRadius);
+            if (!(radius >= 0.0)) break;
+            if (radius < 0.5) {  // the centre pixel alone
+                page.FillColour(colour);
+                page.FillRect(corner.x() + shift.x(), corner.y() + shift.y(), 1, 1);
+                break;
+            }
+            page.StrokeColour(colour);
+            const bool whole = call.op == RecordingCanvas::Op::Circle || IsFullTurn(call.start, call.end);
+            page.Arc(Centre(corner) + shift, radius, whole ? 0.0 : NormaliseAngle(call.start),
+                     whole ? 2 * std::numbers::pi : NormaliseAngle(static_cast<double>(call.end) - call.start));
+            break;
+        }
+        case RecordingCanvas::Op::Text: {
+            page.FillColour(colour);
+            PdfText(page, call.size == TextSize::Small ? canvas_.smallFont() : canvas_.font(), QPointF(corner) + shift,
+                    QString::fromStdString(Printable(call.text)));
+            break;
+        }
+        case RecordingCanvas::Op::Line:
+        case RecordingCanvas::Op::Clear:
+            break;  // lines go in runs; a clear empties the list
+    }
 }
 
 }  // namespace isobra

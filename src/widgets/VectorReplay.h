@@ -11,6 +11,7 @@ class QPainter;
 
 namespace isobra {
 
+class PdfPage;
 class QImageCanvas;
 
 // What a canvas shows, drawn again from its retained calls: the ground
@@ -47,6 +48,9 @@ private:
     void PaintLines(QPainter& painter, std::vector<Call>::const_iterator from,
                     std::vector<Call>::const_iterator to) const;
     void PaintCall(QPainter& painter, const Call& call) const;
+    void PdfLines(PdfPage& page, std::vector<Call>::const_iterator from, std::vector<Call>::const_iterator to,
+                  QPointF shift) const;
+    void PdfCall(PdfPage& page, const Call& call, QPointF shift) const;
 
     const QImageCanvas& canvas_;
 };

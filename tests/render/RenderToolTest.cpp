@@ -499,7 +499,8 @@ private slots:
         QString why;
         const QImage page = isobra::test::PdfPage(ReadAll(dir.filePath("m.pdf")), 72, &why);
         QVERIFY2(page.size() == QSize(isobra::kMapSize, isobra::kMapSize), qPrintable(why));
-        QVERIFY(qAbs(page.pixelColor(2, 2).red() - 255) < 5 && page.pixelColor(2, 2).green() < 5);  // JPEG inside
+        QVERIFY(qAbs(page.pixelColor(2, 2).red() - 255) < 5 &&
+                page.pixelColor(2, 2).green() < 5);  // the picture inside
         QCOMPARE(page.pixelColor(299, 99), QImage(dir.filePath("m.png")).pixelColor(299, 99));
     }
 };

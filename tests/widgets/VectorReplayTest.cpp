@@ -1,6 +1,7 @@
 // The canvas drawn again as vectors: lines as wide as a canvas pixel at four
 // times the size in SVG and PDF, and a canvas that let its calls go.
 #include <QPainter>
+#include <QProcess>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -21,6 +22,20 @@ QImage RenderSvg(const std::string& svg, double scale) {
     QPainter p(&image);
     renderer.render(&p);
     return image;
+}
+
+QString WithoutSpace(QString text) {
+    return text.remove(QRegularExpression(QStringLiteral("\\s"), QRegularExpression::UseUnicodePropertiesOption));
+}
+
+// What poppler's pdftotext reads from a PDF, white space taken out.
+QString PdfText(const std::string& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {"-", "-"});
+    p.write(pdf.data(), qint64(pdf.size()));
+    p.closeWriteChannel();
+    p.waitForFinished(60000);
+    return WithoutSpace(QString::fromUtf8(p.readAllStandardOutput()));
 }
 
 // Where a row (across) or column (down) of the image meets `colour`: first and last.
@@ -73,6 +88,28 @@ private slots:
         canvas.ClearCanvas();
         canvas.DrawLine(10, 20, 30, 20, MakeColour(0, 0, 255));
         QVERIFY(canvas.RetainedComplete() && canvas.RetainedCalls().size() == 1);
+    }
+
+    // More distinct characters than one PDF font holds, in both text
+    // sizes: every one drawn where the pixels have it, and read back as
+    // the same characters by a PDF reader.
+    void textsOfManyCharactersAreDrawnAndReadBack() {
+        QString kana;
+        for (char16_t c = u'ぁ'; c <= u'ゖ'; ++c) kana += QChar(c);
+        for (char16_t c = u'ァ'; c <= u'ヺ'; ++c) kana += QChar(c);
+        for (char c = '!'; c <= '~'; ++c) kana += QLatin1Char(c);
+        QStringList lines{QStringLiteral("高低台風前線　９８０")};
+        for (int i = 0; i < kana.size(); i += 40) lines += kana.mid(i, 40);  // each within the page
+        QImageCanvas canvas;
+        canvas.DrawCircle(300, 300, 40, MakeColour(0, 128, 0));
+        for (int i = 0; i < lines.size(); ++i)
+            canvas.DrawTextAt(5, 20 + 20 * i, lines[i].toStdString(), i % 2 ? TextSize::Small : TextSize::Canvas);
+        const std::string pdf = *VectorReplay(canvas).Pdf(kWhole);
+        QCOMPARE(PdfText(pdf), WithoutSpace(lines.join(QString())));
+        QString why;
+        const QImage page = test::PdfPage(QByteArray::fromStdString(pdf), 72, &why);
+        QVERIFY2(page.size() == kWhole.size(), qPrintable(why));
+        QVERIFY(test::ShareOfInkFound(canvas.Composite(), page) > 0.9);  // the reader smooths the glyphs' edges
     }
 
     // A text read from a file may hold any character: the SVG stays
