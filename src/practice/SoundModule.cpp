@@ -33,12 +33,16 @@ Result<SoundKit*> SoundModule::Kit() {
     if (kit_) return kit_;
     const QString file = file_.isEmpty() ? ModuleFile() : file_;
     const QString lead = QStringLiteral("読み上げに使う部品「%1」").arg(QDir::toNativeSeparators(file));
+    if (!QFileInfo::exists(file)) {
+        return Result<SoundKit*>::Fail(
+            ToUtf8(lead + QStringLiteral("が見つからないため、聞き取りの練習を始められません。")));
+    }
     // Not unloaded when `library` goes: a loaded module stays for the process.
     QLibrary library(file);
     if (!library.load()) {
-        return Result<SoundKit*>::Fail(
-            ToUtf8(lead + QStringLiteral("を読み込めないため、聞き取りの練習を始められません（%1）。")
-                              .arg(library.errorString())));
+        return Result<SoundKit*>::Fail(ToUtf8(
+            lead +
+            QStringLiteral("を読み込めないため、聞き取りの練習を始められません（%1）。").arg(library.errorString())));
     }
     const auto entry = reinterpret_cast<SoundKitEntry>(library.resolve(kSoundKitEntry));
     SoundKit* kit = entry ? entry(kSoundKitVersion) : nullptr;

@@ -252,9 +252,9 @@ private slots:
         QTest::mouseClick(Button("cmdStart"), Qt::LeftButton);
         QVERIFY(!prompts_->shown.empty());
         QCOMPARE(prompts_->shown.back().kind, test::ScriptedPrompts::Shown::Kind::Inform);
-        QVERIFY(prompts_->shown.back().text.startsWith(
-            QStringLiteral("読み上げに使う部品「%1」を読み込めないため、聞き取りの練習を始められません（")
-                .arg(module)));
+        QCOMPARE(
+            prompts_->shown.back().text,
+            QStringLiteral("読み上げに使う部品「%1」が見つからないため、聞き取りの練習を始められません。").arg(module));
         QCOMPARE(Player(), nullptr);
         QCOMPARE(state_->observations.land(3).pressure, 999);
         QVERIFY(Button("cmdStart")->isEnabled());
