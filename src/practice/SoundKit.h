@@ -24,8 +24,7 @@ public:
     virtual Result<int> SampleRate() = 0;
     // The voice of one sentence in kana, without a pause around it; any
     // thread may call. A stop request ends it early, as a failure.
-    virtual Result<std::vector<std::int16_t>> Speak(std::string_view kana, ReadingPace pace,
-                                                    std::stop_token stop) = 0;
+    virtual Result<std::vector<std::int16_t>> Speak(std::string_view kana, ReadingPace pace, std::stop_token stop) = 0;
     // The system's default sound device, not yet open.
     virtual std::unique_ptr<AudioOutput> MakeOutput() = 0;
 };
