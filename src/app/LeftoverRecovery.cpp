@@ -13,6 +13,11 @@ namespace {
 
 QString LockOf(const QString& path) { return path + QStringLiteral(".lock"); }
 
+// As a name filter "*<suffix>" takes it, without the regular expression a
+// name filter is compiled into (Qt's engine would be read into memory at
+// every start for it).
+bool EndsWith(const QString& name, const QString& suffix) { return name.endsWith(suffix, Qt::CaseInsensitive); }
+
 // The lock of a program that ended: a running program's own, or another
 // one's that is still held, cannot be taken.
 std::unique_ptr<QLockFile> TakeLock(const QString& lockPath) {
@@ -47,10 +52,12 @@ std::optional<LeftoverRecovery> LeftoverRecovery::FindNewest(const QString& fold
     const QDir dir(folder);
     // A program that ended with its data saved, or was stopped so, left its
     // lock alone: taken and let go at once, it is removed.
-    for (const QString& name : dir.entryList({QStringLiteral("*.dat.lock")}, QDir::Files | QDir::Hidden)) {
-        if (!QFileInfo::exists(dir.filePath(name.chopped(5)))) TakeLock(dir.filePath(name));
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
+        if (EndsWith(name, QStringLiteral(".dat.lock")) && !QFileInfo::exists(dir.filePath(name.chopped(5))))
+            TakeLock(dir.filePath(name));
     }
-    for (const QFileInfo& file : dir.entryInfoList({QStringLiteral("*.dat")}, QDir::Files, QDir::Time)) {
+    for (const QFileInfo& file : dir.entryInfoList(QDir::Files, QDir::Time)) {
+        if (!EndsWith(file.fileName(), QStringLiteral(".dat"))) continue;
         const QString lockPath = LockOf(file.filePath());
         auto lock = TakeLock(lockPath);
         // Another program starting at the same time may have dealt with it.

@@ -26,6 +26,7 @@ void PracticeCommands::ShowPracticeWindow() {
     if (!renshuu_) {
         renshuu_ = new Renshuu(state_, prompts_, *this, &map_.frame());
         if (outputs_) renshuu_->SetAudioOutputs(outputs_);
+        if (!soundModule_.isEmpty()) renshuu_->SetSoundModule(soundModule_);
     }
     ShowBesideMainWindow(renshuu_, &map_.frame());
 }
@@ -35,6 +36,11 @@ Renshuu* PracticeCommands::practiceWindow() const { return renshuu_.data(); }
 void PracticeCommands::SetAudioOutputs(AudioOutputFactory outputs) {
     outputs_ = std::move(outputs);
     if (renshuu_) renshuu_->SetAudioOutputs(outputs_);
+}
+
+void PracticeCommands::SetSoundModule(const QString& file) {
+    soundModule_ = file;
+    if (renshuu_) renshuu_->SetSoundModule(soundModule_);
 }
 
 bool PracticeCommands::MayReplaceObservations() { return unsaved_.MayReplaceObservations(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QString>
 
 #include "app/FilePrompts.h"
 #include "practice/AudioOutput.h"
@@ -30,6 +31,9 @@ public:
     // Where the voice of every practice from now on goes (the sound device
     // unless set).
     void SetAudioOutputs(AudioOutputFactory outputs);
+    // The sound module of every practice from now on is loaded from this
+    // file (beside the program unless set).
+    void SetSoundModule(const QString& file);
 
     // Unsaved observations are replaced only when the user agrees.
     bool MayReplaceObservations() override;
@@ -45,6 +49,7 @@ private:
     UnsavedGuard& unsaved_;
     FilePrompts files_;
     AudioOutputFactory outputs_;
+    QString soundModule_;
     QPointer<Renshuu> renshuu_;
 };
 

@@ -14,9 +14,9 @@
 #include <cmath>
 
 #include "practice/PracticeHost.h"
-#include "practice/QtAudioOutput.h"
 #include "practice/ReportPlayer.h"
 #include "practice/Saiten.h"
+#include "practice/SoundKit.h"
 #include "report/PracticeScore.h"
 #include "report/WaveFile.h"
 #include "widgets/Fonts.h"
@@ -36,12 +36,17 @@ const char* const kTitle = "聞き取りの練習";
 
 QString FileName(const QString& path) { return QFileInfo(path).fileName(); }
 
+// The kit lives as long as the process, so the stream may keep it.
+SpeechStream::Speak SpeakerOf(SoundKit& kit) {
+    return [&kit](std::string_view kana, ReadingPace pace, std::stop_token stop) {
+        return kit.Speak(kana, pace, std::move(stop));
+    };
+}
+
 }  // namespace
 
 Renshuu::Renshuu(const AppState& state, Prompts& prompts, PracticeHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), prompts_(prompts), host_(host), outputs_([] {
-          return std::make_unique<QtAudioOutput>();
-      }) {
+    : QWidget(parent, Qt::Window), state_(state), prompts_(prompts), host_(host) {
     setObjectName(QStringLiteral("Renshuu"));
     setWindowTitle(QString::fromUtf8(kTitle));
     setFont(GothicFont(12));
@@ -125,6 +130,8 @@ QPushButton* Renshuu::AddButton(const char* name, const QString& caption, void (
 
 void Renshuu::SetAudioOutputs(AudioOutputFactory outputs) { outputs_ = std::move(outputs); }
 
+void Renshuu::SetSoundModule(const QString& file) { sound_ = SoundModule(file); }
+
 ReadingPace Renshuu::pace() const {
     const int id = pace_->checkedId();
     return id >= 0 ? kReadingPaces[static_cast<std::size_t>(id)] : ReadingPace::Broadcast;
@@ -162,14 +169,19 @@ void Renshuu::Start() {
         prompts_.Inform(title, QStringLiteral("「%1」には読み上げるデータがありません。").arg(FileName(report_->path)));
         return;
     }
-    const Result<int> rate = ReportSpeech::SampleRate();
+    const Result<SoundKit*> kit = sound_.Kit();
+    if (!kit) {
+        prompts_.Inform(title, ToQ(kit.message()), Prompts::Icon::Warning);
+        return;
+    }
+    const Result<int> rate = (*kit)->SampleRate();
     if (!rate) {
         prompts_.Inform(title, ToQ(rate.message()), Prompts::Icon::Warning);
         return;
     }
-    std::unique_ptr<AudioOutput> output = outputs_();
+    std::unique_ptr<AudioOutput> output = outputs_ ? outputs_() : (*kit)->MakeOutput();
     if (!output || !output->Open(*rate)) {
-        OfferWave(*rate);
+        OfferWave(**kit, *rate);
         return;
     }
     if (!host_.MayReplaceObservations()) return;
@@ -180,7 +192,8 @@ void Renshuu::Start() {
     delete saiten_.data();
     practised_ = report_;
     delete player_;
-    player_ = new ReportPlayer(std::make_unique<SpeechStream>(report_->kana, pace(), *rate), std::move(output), this);
+    player_ = new ReportPlayer(std::make_unique<SpeechStream>(report_->kana, pace(), *rate, SpeakerOf(**kit)),
+                               std::move(output), this);
     connect(player_, &ReportPlayer::progressed, this, &Renshuu::OnProgress);
     connect(player_, &ReportPlayer::finished, this, &Renshuu::OnFinished);
     connect(player_, &ReportPlayer::failed, this, [this](const QString& reason) {
@@ -212,7 +225,7 @@ void Renshuu::Stop() {
     ShowState();
 }
 
-void Renshuu::OfferWave(int sampleRate) {
+void Renshuu::OfferWave(SoundKit& kit, int sampleRate) {
     const QString title = QString::fromUtf8(kTitle);
     if (!prompts_.AskYesNo(title, QStringLiteral("音を出す装置が見つかりません。\r\n"
                                                  "読み上げをWAVファイルに保存しますか？"))) {
@@ -222,7 +235,7 @@ void Renshuu::OfferWave(int sampleRate) {
         host_.AskSavePath(QStringLiteral("読み上げの保存"), QStringLiteral("*.wav"), ".WAV");
     if (!path) return;
     wavePath_ = *path;
-    wave_ = std::make_unique<SpeechStream>(report_->kana, pace(), sampleRate);
+    wave_ = std::make_unique<SpeechStream>(report_->kana, pace(), sampleRate, SpeakerOf(kit));
     waveTimer_.start();
     ShowState();
 }

@@ -8,8 +8,9 @@
 
 #include "practice/AudioOutput.h"
 #include "practice/PracticeData.h"
+#include "practice/SoundModule.h"
 #include "report/ReadingPace.h"
-#include "speech/SpeechStream.h"
+#include "report/SpeechStream.h"
 
 class QButtonGroup;
 class QLabel;
@@ -38,8 +39,11 @@ public:
     Renshuu(const AppState& state, Prompts& prompts, PracticeHost& host, QWidget* parent = nullptr);
     ~Renshuu() override;
 
-    // Where the voice goes: the sound device unless set otherwise.
+    // Where the voice goes: the sound module's device unless set otherwise.
     void SetAudioOutputs(AudioOutputFactory outputs);
+    // The sound module loaded from this file rather than from beside the
+    // program.
+    void SetSoundModule(const QString& file);
 
     void ChooseFile();  // "ﾌｧｲﾙ選択"
     // The report to be read: the file read whole, or (after telling the user
@@ -63,7 +67,7 @@ protected:
 
 private:
     // Where no sound device can be opened: the report as a WAV file instead.
-    void OfferWave(int sampleRate);
+    void OfferWave(SoundKit& kit, int sampleRate);
     void CheckWave();
     void OnProgress(double position);
     void OnFinished();
@@ -74,6 +78,7 @@ private:
     Prompts& prompts_;
     PracticeHost& host_;
     AudioOutputFactory outputs_;
+    SoundModule sound_;
 
     std::optional<PracticeReport> report_;     // the file chosen
     std::optional<PracticeReport> practised_;  // the report last read aloud

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "speech/SpeechStream.h"
+#include "report/SpeechStream.h"
 #include "widgets/QtText.h"
 
 namespace isobra {

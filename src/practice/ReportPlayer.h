@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "practice/AudioOutput.h"
-#include "speech/ReportSpeech.h"
+#include "report/SpokenReport.h"
 
 namespace isobra {
 

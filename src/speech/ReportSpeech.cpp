@@ -13,8 +13,6 @@ namespace {
 
 // Words a minute at the broadcast's pace; the others scale it.
 constexpr double kBroadcastRate = 190.0;
-constexpr double kSentencePause = 0.8;  // seconds, between stations
-constexpr double kPartPause = 2.0;      // seconds, before the ships and the fishery report
 
 // The engine's state is global: one lock for every call into it.
 std::mutex& EngineLock() {
@@ -52,13 +50,6 @@ Result<int> Started() {
 int RateFor(ReadingPace pace) { return static_cast<int>(std::lround(kBroadcastRate * PaceFactor(pace))); }
 
 }  // namespace
-
-int SpokenReport::SentenceAt(std::size_t sample) const {
-    const auto after = std::upper_bound(sentences.begin(), sentences.end(), sample,
-                                        [](std::size_t at, const SpokenSentence& s) { return at < s.next; });
-    if (sentences.empty()) return -1;
-    return static_cast<int>(std::min(after - sentences.begin(), static_cast<std::ptrdiff_t>(sentences.size()) - 1));
-}
 
 Result<std::vector<std::int16_t>> ReportSpeech::Speak(std::string_view kana, ReadingPace pace, std::stop_token stop) {
     const std::lock_guard lock(EngineLock());
@@ -104,10 +95,6 @@ Result<SpokenReport> ReportSpeech::SpeakScript(const std::vector<ScriptSentence>
 Result<int> ReportSpeech::SampleRate() {
     const std::lock_guard lock(EngineLock());
     return Started();
-}
-
-double ReportSpeech::PauseSeconds(bool partEnds, ReadingPace pace) {
-    return (partEnds ? kPartPause : kSentencePause) / PaceFactor(pace);
 }
 
 }  // namespace isobra

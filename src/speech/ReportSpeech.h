@@ -10,35 +10,17 @@
 #include "model/Result.h"
 #include "report/ReadingPace.h"
 #include "report/ReportScript.h"
+#include "report/SpokenReport.h"
 
 namespace isobra {
-
-// Where one sentence lies in the sound, in samples: the voice is
-// [begin, end), the pause after it [end, next).
-struct SpokenSentence {
-    std::size_t begin = 0;
-    std::size_t end = 0;
-    std::size_t next = 0;
-};
-
-// A whole script spoken: 16-bit mono PCM and one entry per sentence.
-struct SpokenReport {
-    int sampleRate = 0;
-    std::vector<std::int16_t> samples;
-    std::vector<SpokenSentence> sentences;
-    double Seconds() const { return sampleRate > 0 ? static_cast<double>(samples.size()) / sampleRate : 0.0; }
-    // The sentence whose voice or pause holds the sample (the last one past
-    // the end), for a player's progress; -1 when there are no sentences.
-    int SentenceAt(std::size_t sample) const;
-};
 
 // The report read aloud by eSpeak NG's Japanese voice, into memory (no
 // sound device is opened).
 //
 // At the broadcast's pace the voice reads about 135 words a minute (a land
-// station takes about 6 seconds) and pauses 0.8 seconds after each
-// sentence, 2 seconds before a new part of the report; the slow and the
-// fast pace scale both, speech and pauses.
+// station takes about 6 seconds) and pauses after each sentence as
+// PauseSeconds says; the slow and the fast pace scale both, speech and
+// pauses.
 //
 // The engine is not re-entrant: every call is serialised, so any thread
 // may call, one at a time getting through. A stop request ends the work
@@ -57,10 +39,6 @@ public:
     // Samples a second of what Speak gives (eSpeak NG's 22050), or a
     // failure when the engine or its Japanese voice cannot be started.
     static Result<int> SampleRate();
-
-    // The pause after a sentence: longer where the next one starts another
-    // part of the report (or the report ends).
-    static double PauseSeconds(bool partEnds, ReadingPace pace);
 };
 
 inline constexpr std::string_view kSpeechStopped = "読み上げを中止しました";

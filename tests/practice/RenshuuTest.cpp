@@ -108,6 +108,7 @@ private slots:
         speaker_ = std::make_unique<test::FakeSpeaker>();
         CreateWindowWithFolder();
         window_->commands().practice.SetAudioOutputs(speaker_->Outputs());
+        window_->commands().practice.SetSoundModule(QStringLiteral(ISOBRA_SOUND_MODULE));
         report_ = folder_->filePath(QStringLiteral("short.dat"));
         test::WriteAll(report_, QByteArray::fromStdString(*WriteObservationFile(ShortReport())));
     }
@@ -239,6 +240,24 @@ private slots:
         QCOMPARE(Tally(tallies, ScoreField::Pressure), QStringLiteral("1/0/1"));
         QCOMPARE(Tally(tallies, ScoreField::Weather), QStringLiteral("1/0/2"));
         QCOMPARE(Tally(tallies, ScoreField::ShipPosition), QStringLiteral("0/0/1"));
+    }
+
+    // Without its sound module the practice says which file it misses, and
+    // nothing is emptied or played.
+    void withoutTheSoundModuleThePracticeSaysSo() {
+        const QString module = folder_->filePath(QStringLiteral("gone/libisobra-sound.so"));
+        window_->commands().practice.SetSoundModule(module);
+        state_->observations.land(3).pressure = 999;
+        OpenWithReport();
+        QTest::mouseClick(Button("cmdStart"), Qt::LeftButton);
+        QVERIFY(!prompts_->shown.empty());
+        QCOMPARE(prompts_->shown.back().kind, test::ScriptedPrompts::Shown::Kind::Inform);
+        QCOMPARE(
+            prompts_->shown.back().text,
+            QStringLiteral("読み上げに使う部品「%1」が見つからないため、聞き取りの練習を始められません。").arg(module));
+        QCOMPARE(Player(), nullptr);
+        QCOMPARE(state_->observations.land(3).pressure, 999);
+        QVERIFY(Button("cmdStart")->isEnabled());
     }
 
     // With no sound device the report can be had as a WAV file instead;

@@ -7,7 +7,7 @@
 #include <mutex>
 
 #include "practice/ReportPlayer.h"
-#include "speech/SpeechStream.h"
+#include "report/SpeechStream.h"
 #include "support/FakeSpeaker.h"
 
 using namespace isobra;

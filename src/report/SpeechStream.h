@@ -13,25 +13,24 @@
 #include "model/Result.h"
 #include "report/ReadingPace.h"
 #include "report/ReportScript.h"
-#include "speech/ReportSpeech.h"
+#include "report/SpokenReport.h"
 
 namespace isobra {
 
 // A kana script spoken on a thread of its own, sentence by sentence, each
-// with its pause, as ReportSpeech::SpeakScript speaks it whole: what is done
-// can be played while the rest is still being made, so a report of several
-// minutes starts to sound within a sentence.
+// with its pause: what is done can be played while the rest is still being
+// made, so a report of several minutes starts to sound within a sentence.
 //
 // Any thread may ask what is ready. The worker starts at construction; the
 // destructor stops it at the engine's next block and waits for it.
 class SpeechStream {
 public:
-    // Speaks one sentence: ReportSpeech::Speak, or a stand-in in tests.
+    // Speaks one sentence, without a pause around it: the voice engine, or
+    // a stand-in in tests. Called on the stream's thread.
     using Speak =
         std::function<Result<std::vector<std::int16_t>>(std::string_view kana, ReadingPace pace, std::stop_token)>;
 
-    SpeechStream(std::vector<ScriptSentence> kana, ReadingPace pace, int sampleRate,
-                 Speak speak = &ReportSpeech::Speak);
+    SpeechStream(std::vector<ScriptSentence> kana, ReadingPace pace, int sampleRate, Speak speak);
     ~SpeechStream();
     SpeechStream(const SpeechStream&) = delete;
     SpeechStream& operator=(const SpeechStream&) = delete;

@@ -1,4 +1,4 @@
-#include "speech/SpeechStream.h"
+#include "report/SpeechStream.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,8 +32,7 @@ void SpeechStream::Run(const std::stop_token& stop) {
             return;
         }
         const bool partEnds = i + 1 == total || kana_[i + 1].part == ScriptPart::Heading;
-        const auto pause =
-            static_cast<std::size_t>(std::lround(ReportSpeech::PauseSeconds(partEnds, pace_) * sampleRate_));
+        const auto pause = static_cast<std::size_t>(std::lround(PauseSeconds(partEnds, pace_) * sampleRate_));
         const std::lock_guard lock(mutex_);
         SpokenSentence sentence;
         sentence.begin = report_.samples.size();

@@ -1,4 +1,4 @@
-#include "practice/QtAudioOutput.h"
+#include "sound/QtAudioOutput.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
