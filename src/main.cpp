@@ -23,10 +23,12 @@ int main(int argc, char* argv[]) {
     isobra::AppState state;
     isobra::QtPrompts prompts;
     try {
+        // The introduction comes before anything else can be done, and before
+        // the window is made: on the screen at once. Later boxes belong to
+        // the main window.
+        isobra::MainWindow::ShowIntroduction(prompts);
         isobra::MainWindow window(state, prompts);
         app.SetReporting(&prompts, [&window] { window.HidePleaseWait(); });
-        // The introduction comes before anything else can be done; later boxes
-        // belong to the main window.
         window.StartUp();
         window.commands().recovery.Offer();
         prompts.SetParent(&window);

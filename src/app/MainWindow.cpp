@@ -102,14 +102,15 @@ void MainWindow::Start() {
 
 void MainWindow::StartUp() {
     Start();
-    ShowIntroduction();
     // At the top left of the screen, so that the entry, correction and other
     // windows find room beside the map instead of over it.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->availableGeometry().topLeft());
     show();
 }
 
-void MainWindow::ShowIntroduction() { prompts_.Inform(IntroductionTitle(), IntroductionText(), Prompts::Icon::None); }
+void MainWindow::ShowIntroduction(Prompts& prompts) {
+    prompts.Inform(IntroductionTitle(), IntroductionText(), Prompts::Icon::None);
+}
 
 QAction* MainWindow::menuAction(const QString& controlName) const { return menus_->action(controlName); }
 

@@ -28,12 +28,12 @@ public:
     ~MainWindow() override;
 
     // Start-up: settings, colours, canvas, station table, coastline and the
-    // hidden entry forms, in that order. The introduction is separate so the
-    // caller can show it before the window appears.
+    // hidden entry forms, in that order.
     void Start();
-    void ShowIntroduction();
-    // The whole start of the program: Start(), the introduction, then the
-    // window itself.
+    // The introduction comes before the window is made, so that it is on the
+    // screen as soon as the program starts.
+    static void ShowIntroduction(Prompts& prompts);
+    // The window's start: Start(), then the window itself.
     void StartUp();
 
     Commands& commands() { return *commands_; }
