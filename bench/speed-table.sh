@@ -40,8 +40,12 @@ med() { median <"$WORK/$1"; }
 batch() {  # BUILD NAME COUNT OPTIONS...
     local build=$1 name=$2 count=$3
     shift 3
-    rm -rf "$WORK/out"
-    read -r wall cpu < <(timed "$build/isobra-render" --out-dir "$WORK/out" --jobs 1 --layers map,isobars "$@" \
+    # A new folder each time, the old ones left until the end: ext4 spends
+    # a good part of a map's CPU looking past the inodes of files deleted
+    # just before, which would measure the last round's clean-up.
+    local out
+    out=$(mktemp -d -p "$WORK")
+    read -r wall cpu < <(timed "$build/isobra-render" --out-dir "$out" --jobs 1 --layers map,isobars "$@" \
         "${maps[@]:0:$count}")
     record "$name.wall" "$(awk -v n="$wall" -v c="$count" 'BEGIN {printf "%.3f", n / c / 1e6}')"
     record "$name.cpu" "$(awk -v n="$cpu" -v c="$count" 'BEGIN {printf "%.3f", n / c / 1e6}')"
