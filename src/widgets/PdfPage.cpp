@@ -449,8 +449,16 @@ std::string PdfPage::Finish(const std::string& title) const {
 
     const std::string stamp =
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("'D:'yyyyMMddHHmmss'Z'")).toStdString();
+    // Any text, as UTF-16 with its byte order mark, in hexadecimal.
+    std::string name = "<FEFF";
+    for (const QChar unit : QString::fromStdString(title)) {
+        char hex[5];
+        std::snprintf(hex, sizeof hex, "%04X", static_cast<unsigned>(unit.unicode()));
+        name += hex;
+    }
+    name += '>';
     objects[static_cast<std::size_t>(info) - 1] =
-        "<< /Title (" + title + ") /Creator (" + title + ") /Producer (" + title + ") /CreationDate (" + stamp + ") >>";
+        "<< /Title " + name + " /Creator " + name + " /Producer " + name + " /CreationDate (" + stamp + ") >>";
     objects[static_cast<std::size_t>(catalog) - 1] = "<< /Type /Catalog /Pages " + ref(pages) + " >>";
     objects[static_cast<std::size_t>(pages) - 1] = "<< /Type /Pages /Kids [" + ref(page) + "] /Count 1 >>";
     objects[static_cast<std::size_t>(page) - 1] = "<< /Type /Page /Parent " + ref(pages) + " /MediaBox [0 0 " +
