@@ -84,13 +84,24 @@ public:
         return table;
     }
 
-    // The glyph's place in the table, made the first time it is asked for.
-    std::size_t Of(const QRawFont& font, quint32 glyph, char32_t text) {
+    static constexpr const char* kBoxes = "\x1f";
+
+    // What tells a font from the others, for the glyphs of a run.
+    static std::string FontKey(const QRawFont& font) {
+        // A character that no font has comes in a run of Qt's stand-in that
+        // draws boxes: it has no font file, and asking its family name
+        // crashes.
+        if (font.fontTable("head").isEmpty()) return kBoxes;
         std::string key = font.familyName().toStdString() + '\x1f' + font.styleName().toStdString() + '\x1f';
         AppendInt(key, font.weight());
         key += '\x1f';
         AppendInt(key, font.style());
-        key += '\x1f';
+        return key;
+    }
+
+    // The glyph's place in the table, made the first time it is asked for.
+    std::size_t Of(const QRawFont& font, const std::string& fontKey, quint32 glyph, char32_t text) {
+        std::string key = fontKey + '\x1f';
         AppendInt(key, glyph);
         const std::lock_guard lock(mutex_);
         if (const auto found = index_.find(key); found != index_.end()) return found->second;
@@ -345,14 +356,18 @@ void PdfPage::Glyphs(const QGlyphRun& run, QPointF offset, const QString& text) 
     const QList<quint32> glyphs = run.glyphIndexes();
     const QList<QPointF> positions = run.positions();
     if (glyphs.isEmpty() || positions.size() != glyphs.size()) return;
-    const std::vector<char32_t> characters = CharactersOf(run, text);
+    const std::string fontKey = GlyphTable::FontKey(run.rawFont());
+    // Boxes stand for any character: they are read as the replacement one.
+    const std::vector<char32_t> characters =
+        fontKey == GlyphTable::kBoxes ? std::vector<char32_t>(static_cast<std::size_t>(glyphs.size()), U'\uFFFD')
+                                      : CharactersOf(run, text);
     const double size = run.rawFont().pixelSize();
     GlyphTable& table = GlyphTable::Instance();
     content_ += "BT\n";
     int font = -1;
     for (qsizetype i = 0; i < glyphs.size(); ++i) {
         const auto [pageFont, code] =
-            CodeOf(table.Of(run.rawFont(), glyphs[i], characters[static_cast<std::size_t>(i)]));
+            CodeOf(table.Of(run.rawFont(), fontKey, glyphs[i], characters[static_cast<std::size_t>(i)]));
         if (pageFont != font) {
             font = pageFont;
             content_ += "/F";

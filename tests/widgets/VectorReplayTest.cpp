@@ -112,6 +112,17 @@ private slots:
         QVERIFY(test::ShareOfInkFound(canvas.Composite(), page) > 0.9);  // the reader smooths the glyphs' edges
     }
 
+    // A character that no font has is drawn by Qt as a box, from a font
+    // without a file (with the "@" its script carries on to): the PDF still
+    // comes, and the boxes are read as the replacement character.
+    void aCharacterNoFontHasLeavesThePdfWhole() {
+        QImageCanvas canvas;
+        canvas.DrawTextAt(5, 20, "k\xdc\x81@");  // U+0701, a Syriac mark
+        const Result<std::string> pdf = VectorReplay(canvas).Pdf(kWhole);
+        QVERIFY(pdf.ok());
+        QCOMPARE(PdfText(*pdf).remove(QChar(0xfffd)), QStringLiteral("k"));
+    }
+
     // A text read from a file may hold any character: the SVG stays
     // well-formed XML, with what XML can carry kept.
     void textsOfAnyCharacterGiveWellFormedSvg() {
