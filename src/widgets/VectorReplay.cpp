@@ -1,7 +1,6 @@
 #include "widgets/VectorReplay.h"
 
 #include <QBuffer>
-#include <QPageLayout>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSvgGenerator>
@@ -58,6 +57,13 @@ std::string Printable(const std::string& utf8) {
         out += static_cast<char>(c);
     }
     return out;
+}
+
+// A circle's radius as drawn, within the largest: none for one below zero
+// or no number at all.
+std::optional<double> DrawnRadius(float radius) {
+    const double drawn = std::min(static_cast<double>(radius), kLargestRadius);
+    return drawn >= 0.0 ? std::optional(drawn) : std::nullopt;
 }
 
 // A text laid out as the painter lays out a text drawn into a box from its
@@ -200,9 +206,9 @@ void VectorReplay::PaintCall(QPainter& painter, const Call& call) const {
         }
         case RecordingCanvas::Op::Circle:
         case RecordingCanvas::Op::Arc: {
-            const double radius = std::min(static_cast<double>(call.x2), kLargestRadius);
-            if (!(radius >= 0.0)) break;
-            if (radius < 0.5) {  // the centre pixel alone
+            const std::optional<double> radius = DrawnRadius(call.x2);
+            if (!radius) break;
+            if (*radius < 0.5) {  // the centre pixel alone
                 painter.fillRect(PixelSquare(corner), colour);
                 break;
             }
@@ -210,10 +216,10 @@ void VectorReplay::PaintCall(QPainter& painter, const Call& call) const {
             painter.setBrush(Qt::NoBrush);
             const QPointF centre = Centre(corner);
             if (call.op == RecordingCanvas::Op::Circle || IsFullTurn(call.start, call.end)) {
-                painter.drawEllipse(centre, radius, radius);
+                painter.drawEllipse(centre, *radius, *radius);
                 break;
             }
-            const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+            const QRectF box(centre.x() - *radius, centre.y() - *radius, 2 * *radius, 2 * *radius);
             const double start = NormaliseAngle(call.start) * 180.0 / std::numbers::pi;
             const double span = NormaliseAngle(static_cast<double>(call.end) - call.start) * 180.0 / std::numbers::pi;
             QPainterPath arc;
@@ -314,16 +320,16 @@ void VectorReplay::PdfCall(PdfPage& page, const Call& call, QPointF shift) const
         }
         case RecordingCanvas::Op::Circle:
         case RecordingCanvas::Op::Arc: {
-            const double radius = std::min(static_cast<double>(call.x2), kLargestRadius);
-            if (!(radius >= 0.0)) break;
-            if (radius < 0.5) {  // the centre pixel alone
+            const std::optional<double> radius = DrawnRadius(call.x2);
+            if (!radius) break;
+            if (*radius < 0.5) {  // the centre pixel alone
                 page.FillColour(colour);
                 page.FillRect(corner.x() + shift.x(), corner.y() + shift.y(), 1, 1);
                 break;
             }
             page.StrokeColour(colour);
             const bool whole = call.op == RecordingCanvas::Op::Circle || IsFullTurn(call.start, call.end);
-            page.Arc(Centre(corner) + shift, radius, whole ? 0.0 : NormaliseAngle(call.start),
+            page.Arc(Centre(corner) + shift, *radius, whole ? 0.0 : NormaliseAngle(call.start),
                      whole ? 2 * std::numbers::pi : NormaliseAngle(static_cast<double>(call.end) - call.start));
             break;
         }
