@@ -250,6 +250,7 @@ void PdfPage::Polyline(const QPointF* points, std::size_t count) {
 }
 
 void PdfPage::Arc(QPointF centre, double radius, double start, double span) {
+    if (!std::isfinite(start) || !std::isfinite(span) || !std::isfinite(radius)) return;  // no arc to draw
     // Pieces of at most a quarter turn, each a cubic whose handles are
     // 4/3 tan(angle/4) of the radius long: off the circle by 0.03 % at most.
     const int pieces = std::max(1, static_cast<int>(std::ceil(std::abs(span) / (std::numbers::pi / 2) - 1e-9)));

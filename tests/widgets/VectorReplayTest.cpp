@@ -5,6 +5,7 @@
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
 #include <QtTest>
+#include <limits>
 
 #include "support/VectorChecks.h"
 #include "widgets/QImageCanvas.h"
@@ -121,6 +122,25 @@ private slots:
         const Result<std::string> pdf = VectorReplay(canvas).Pdf(kWhole);
         QVERIFY(pdf.ok());
         QCOMPARE(PdfText(*pdf).remove(QChar(0xfffd)), QStringLiteral("k"));
+    }
+
+    // A drawing call may carry any number a file gave: the PDF stays whole
+    // and readable, with what can be drawn drawn.
+    void numbersOutOfRangeLeaveThePdfWhole() {
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        const float inf = std::numeric_limits<float>::infinity();
+        QImageCanvas canvas;
+        canvas.DrawArc(100, 100, 20, MakeColour(0, 0, 255), nan, 1);
+        canvas.DrawArc(100, 100, 20, MakeColour(0, 0, 255), 0, inf);
+        canvas.DrawCircle(nan, 100, inf, MakeColour(0, 0, 255));
+        canvas.DrawLine(10, 10, nan, inf, MakeColour(0, 0, 255));
+        canvas.DrawTextAt(-inf, nan, "x");
+        canvas.DrawBox(200, 200, 210, 210, MakeColour(255, 0, 0));
+        const Result<std::string> pdf = VectorReplay(canvas).Pdf(kWhole);
+        QVERIFY(pdf.ok() && pdf->find("nan") == std::string::npos && pdf->find("inf") == std::string::npos);
+        QString why;
+        const QImage page = test::PdfPage(QByteArray::fromStdString(*pdf), 72, &why);
+        QVERIFY2(page.pixelColor(205, 205) == QColor(Qt::red), qPrintable(why));
     }
 
     // A text read from a file may hold any character: the SVG stays
