@@ -26,8 +26,8 @@ Report Saved(Report r, NoReport noReport) {
 ObservationFileData WhatASaveKeeps(ObservationFileData d) {
     for (std::size_t k = 0; k < d.land.size(); ++k) {
         LandReport& r = d.land[k];
-        r = Saved(r, [](const LandReport& x) { return x.pressure <= 0 && x.windForce <= 0 && x.temperature == 0; });
         if (d.stationNames[k] == "富士山") r.pressure = 0;  // its pressure is never saved
+        r = Saved(r, [](const LandReport& x) { return x.pressure <= 0 && x.windForce <= 0 && x.temperature == 0; });
     }
     for (ShipReport& r : d.ships) r = Saved(r, [](const ShipReport& x) { return x.pressure <= 0 && x.windForce <= 0; });
     for (FisheryEntry& e : d.fishery) e.pressure = std::max(e.pressure, 0);

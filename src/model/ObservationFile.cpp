@@ -36,9 +36,14 @@ std::string DirectionText(std::int32_t direction, std::int32_t force) {
 
 std::string LandLine(const ObservationSet& set, int k) {
     const LandReport& r = set.land(k);
-    const std::string weather = HasReport(r) ? WeatherText(r.weather) : WeatherText(kWeatherUnknown);
-    // The pressure of 富士山 is never saved.
-    const std::string pressure = set.stationName(k) == kFujisan ? std::string(5, ' ') : FieldNumber(r.pressure, 5);
+    // The pressure of 富士山 is never saved, so it cannot be what makes its
+    // line a report either: the line reads back as it was written, and a
+    // second save writes it again alike.
+    const bool fujisan = set.stationName(k) == kFujisan;
+    LandReport saved = r;
+    if (fujisan) saved.pressure = 0;
+    const std::string weather = HasReport(saved) ? WeatherText(r.weather) : WeatherText(kWeatherUnknown);
+    const std::string pressure = fujisan ? std::string(5, ' ') : FieldNumber(r.pressure, 5);
     return PadRight(set.stationName(k), 10) + "," + PadRight(DirectionText(r.windDirection, r.windForce), 6) + "," +
            FieldNumber(r.windForce, 3) + " ," + PadRight(weather, 6) + "," + pressure + " ," +
            FieldNumber(r.temperature, 4);

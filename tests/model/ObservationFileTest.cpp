@@ -101,6 +101,20 @@ TEST(ObservationFile, MissingValueConventions) {
     EXPECT_EQ(back->ships[0], (ShipReport{30, 130, 0, 0, 10, 0}));
 }
 
+// 富士山's pressure is not written, so a line with nothing else is no
+// report: saving what was loaded gives the same bytes.
+TEST(ObservationFile, FujisanWithOnlyAPressureIsNoReport) {
+    ObservationSet set;
+    set.SetStationCount(1);
+    set.stationName(0) = "富士山";
+    set.land(0) = LandReport{0, 0, 6, 640, 0};
+    const std::string first = WriteObservationFile(set).value();
+    EXPECT_NE(Text(first).find("富士山       ,      ,  0 ,不明    ,      ,   0\r\n"), std::string::npos);
+    AppState state;
+    ApplyObservationFile(ParseObservationFile(first).value(), state.observations, state.field);
+    EXPECT_EQ(WriteObservationFile(state.observations).value(), first);
+}
+
 TEST(ObservationFile, RoundTripKeepsEverythingTheFileCanHold) {
     AppState state;
     ObservationSet& set = state.observations;
