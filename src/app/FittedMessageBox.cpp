@@ -108,8 +108,9 @@ void FittedMessageBox::Fit() {
     // QMessageBox widens itself for its title: that width stays, within the screen.
     const int widest = WidestBox();
     const int titled = std::min(width(), widest);
-    label->setWordWrap(false);
-    label->setText(text_);
+    // Set again only when changed: each new text is laid out anew.
+    if (label->wordWrap()) label->setWordWrap(false);
+    if (label->text() != text_) label->setText(text_);
     layout()->activate();
     QSize whole = layout()->totalMinimumSize();
     if (whole.width() > widest) {
