@@ -64,6 +64,9 @@ QList<int> Sorted(QList<int> values) {
 bool IsPlaced(const QWidget* window) { return window->property(kPlacedProperty).toBool(); }
 
 void PlaceBesideMainWindow(QWidget* window, const QWidget* mainWindow) {
+    // A window its layout sizes has its size only once shown: placed before,
+    // at the size it will have.
+    if (!window->testAttribute(Qt::WA_Resized)) window->adjustSize();
     const QRect main = mainWindow->frameGeometry();
     const QRect client = mainWindow->geometry();
     const QMargins frame(client.left() - main.left(), client.top() - main.top(), main.right() - client.right(),
