@@ -42,21 +42,15 @@ std::uint64_t KeyOf(const QPoint& p) {
 // The text without what an SVG or a PDF cannot carry and the canvas draws
 // as nothing anyway: control characters other than tab and line ends, and
 // the non-characters U+FFFE and U+FFFF (read from a file, a text may hold
-// any of them).
+// any of them). They are taken out of the decoded characters, not out of
+// the bytes: bytes taken out could join their neighbours into one.
 std::string Printable(const std::string& utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') continue;
-        if (c == 0xef && i + 2 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) == 0xbf &&
-            (static_cast<unsigned char>(utf8[i + 2]) & 0xfe) == 0xbe) {
-            i += 2;
-            continue;
-        }
-        out += static_cast<char>(c);
-    }
-    return out;
+    QString text = QString::fromStdString(utf8);
+    text.removeIf([](QChar c) {
+        const char16_t u = c.unicode();
+        return (u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || u == 0xfffe || u == 0xffff;
+    });
+    return text.toStdString();
 }
 
 // A circle's radius as drawn, within the largest: none for one below zero

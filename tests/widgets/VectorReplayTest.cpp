@@ -150,14 +150,18 @@ private slots:
         canvas.DrawTextAt(50, 60,
                           "a\x01<&\x1b\x7f\xef\xbf\xbe\xe9\xab\x98"
                           "b\xff");
+        // Bytes around a character taken out that would spell U+FFFF if it
+        // were taken out as bytes.
+        canvas.DrawTextAt(50, 90, "c\xef\xbf\xef\xbf\xbf\xbf\xef\xbf\x13\xbf");
         QXmlStreamReader xml(QByteArray::fromStdString(*VectorReplay(canvas).Svg(kWhole)));
         QString text;
         while (!xml.atEnd())
             if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
                 text += xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();  // a run a font
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-        QCOMPARE(text, QString::fromUtf8("a<&\x7f\xe9\xab\x98"
-                                         "b\xef\xbf\xbd"));
+        QCOMPARE(text.left(7), QString::fromUtf8("a<&\x7f\xe9\xab\x98"
+                                                 "b\xef\xbf\xbd"));
+        QCOMPARE(text.mid(7).remove(QChar(0xfffd)), QStringLiteral("c"));
     }
 };
 
