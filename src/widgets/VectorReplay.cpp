@@ -44,20 +44,40 @@ std::uint64_t KeyOf(const QPoint& p) {
 // the non-characters U+FFFE and U+FFFF (read from a file, a text may hold
 // any of them). They are taken out of the decoded characters, not out of
 // the bytes: bytes taken out could join their neighbours into one.
-std::string Printable(const std::string& utf8) {
+QString Printable(const std::string& utf8) {
     QString text = QString::fromStdString(utf8);
     text.removeIf([](QChar c) {
         const char16_t u = c.unicode();
         return (u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || u == 0xfffe || u == 0xffff;
     });
-    return text.toStdString();
+    return text;
 }
 
-// A circle's radius as drawn, within the largest: none for one below zero
-// or no number at all.
-std::optional<double> DrawnRadius(float radius) {
-    const double drawn = std::min(static_cast<double>(radius), kLargestRadius);
-    return drawn >= 0.0 ? std::optional(drawn) : std::nullopt;
+// The pixels a box call fills, its corners in either order.
+QRect BoxOf(const RecordingCanvas::Call& call) {
+    const QPoint a = PixelPoint(call.x1, call.y1);
+    const QPoint b = PixelPoint(call.x2, call.y2);
+    return {QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+            QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y()))};
+}
+
+// What a circle or arc call draws: a radius within the largest (below half
+// a pixel, the centre pixel alone), from `start` through `span` radians,
+// both normalised; a circle is a whole turn.
+struct DrawnArc {
+    double radius;
+    bool whole;
+    double start;
+    double span;
+};
+// None for a radius below zero or no number at all.
+std::optional<DrawnArc> ArcOf(const RecordingCanvas::Call& call) {
+    const double radius = std::min(static_cast<double>(call.x2), kLargestRadius);
+    if (!(radius >= 0.0)) return std::nullopt;
+    if (call.op == RecordingCanvas::Op::Circle || IsFullTurn(call.start, call.end))
+        return DrawnArc{radius, true, 0.0, 2 * std::numbers::pi};
+    return DrawnArc{radius, false, NormaliseAngle(call.start),
+                    NormaliseAngle(static_cast<double>(call.end) - call.start)};
 }
 
 // A text laid out as the painter lays out a text drawn into a box from its
@@ -192,39 +212,37 @@ void VectorReplay::PaintCall(QPainter& painter, const Call& call) const {
     const QPoint corner = PixelPoint(call.x1, call.y1);
     switch (call.op) {
         case RecordingCanvas::Op::Box: {
-            const QPoint other = PixelPoint(call.x2, call.y2);
-            const QRect box(QPoint(std::min(corner.x(), other.x()), std::min(corner.y(), other.y())),
-                            QPoint(std::max(corner.x(), other.x()), std::max(corner.y(), other.y())));
+            const QRect box = BoxOf(call);
             painter.fillRect(QRectF(box.topLeft(), QSizeF(box.width(), box.height())), colour);
             break;
         }
         case RecordingCanvas::Op::Circle:
         case RecordingCanvas::Op::Arc: {
-            const std::optional<double> radius = DrawnRadius(call.x2);
-            if (!radius) break;
-            if (*radius < 0.5) {  // the centre pixel alone
+            const std::optional<DrawnArc> arc = ArcOf(call);
+            if (!arc) break;
+            if (arc->radius < 0.5) {  // the centre pixel alone
                 painter.fillRect(PixelSquare(corner), colour);
                 break;
             }
             painter.setPen(LinePen(call.colour));
             painter.setBrush(Qt::NoBrush);
             const QPointF centre = Centre(corner);
-            if (call.op == RecordingCanvas::Op::Circle || IsFullTurn(call.start, call.end)) {
-                painter.drawEllipse(centre, *radius, *radius);
+            const double r = arc->radius;
+            if (arc->whole) {
+                painter.drawEllipse(centre, r, r);
                 break;
             }
-            const QRectF box(centre.x() - *radius, centre.y() - *radius, 2 * *radius, 2 * *radius);
-            const double start = NormaliseAngle(call.start) * 180.0 / std::numbers::pi;
-            const double span = NormaliseAngle(static_cast<double>(call.end) - call.start) * 180.0 / std::numbers::pi;
-            QPainterPath arc;
-            arc.arcMoveTo(box, start);
-            arc.arcTo(box, start, span);
-            painter.drawPath(arc);
+            const QRectF box(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
+            const double start = arc->start * 180.0 / std::numbers::pi;
+            QPainterPath path;
+            path.arcMoveTo(box, start);
+            path.arcTo(box, start, arc->span * 180.0 / std::numbers::pi);
+            painter.drawPath(path);
             break;
         }
         case RecordingCanvas::Op::Text: {
             painter.setPen(colour);
-            canvas_.PaintText(painter, corner, Printable(call.text), call.size);
+            canvas_.PaintText(painter, corner, Printable(call.text).toStdString(), call.size);
             break;
         }
         case RecordingCanvas::Op::Line:
@@ -306,31 +324,28 @@ void VectorReplay::PdfCall(PdfPage& page, const Call& call, QPointF shift) const
     const QPoint corner = PixelPoint(call.x1, call.y1);
     switch (call.op) {
         case RecordingCanvas::Op::Box: {
-            const QPoint other = PixelPoint(call.x2, call.y2);
+            const QRect box = BoxOf(call);
             page.FillColour(colour);
-            page.FillRect(std::min(corner.x(), other.x()) + shift.x(), std::min(corner.y(), other.y()) + shift.y(),
-                          std::abs(other.x() - corner.x()) + 1, std::abs(other.y() - corner.y()) + 1);
+            page.FillRect(box.x() + shift.x(), box.y() + shift.y(), box.width(), box.height());
             break;
         }
         case RecordingCanvas::Op::Circle:
         case RecordingCanvas::Op::Arc: {
-            const std::optional<double> radius = DrawnRadius(call.x2);
-            if (!radius) break;
-            if (*radius < 0.5) {  // the centre pixel alone
+            const std::optional<DrawnArc> arc = ArcOf(call);
+            if (!arc) break;
+            if (arc->radius < 0.5) {  // the centre pixel alone
                 page.FillColour(colour);
                 page.FillRect(corner.x() + shift.x(), corner.y() + shift.y(), 1, 1);
                 break;
             }
             page.StrokeColour(colour);
-            const bool whole = call.op == RecordingCanvas::Op::Circle || IsFullTurn(call.start, call.end);
-            page.Arc(Centre(corner) + shift, *radius, whole ? 0.0 : NormaliseAngle(call.start),
-                     whole ? 2 * std::numbers::pi : NormaliseAngle(static_cast<double>(call.end) - call.start));
+            page.Arc(Centre(corner) + shift, arc->radius, arc->start, arc->span);
             break;
         }
         case RecordingCanvas::Op::Text: {
             page.FillColour(colour);
             PdfText(page, call.size == TextSize::Small ? canvas_.smallFont() : canvas_.font(), QPointF(corner) + shift,
-                    QString::fromStdString(Printable(call.text)));
+                    Printable(call.text));
             break;
         }
         case RecordingCanvas::Op::Line:
