@@ -69,6 +69,12 @@ void AppendHex(std::string& out, unsigned value, int digits) {
     for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) out += kHex[(value >> shift) & 0xf];
 }
 
+// A text as UTF-16 code units in hexadecimal, as PDF strings and ToUnicode
+// maps take any character.
+void AppendUtf16Hex(std::string& out, const QString& text) {
+    for (const QChar unit : text) AppendHex(out, unit.unicode(), 4);
+}
+
 // One glyph's outline as a Type 3 glyph description, made once a process.
 struct GlyphOutline {
     std::string proc;  // deflated content stream
@@ -428,14 +434,7 @@ std::string PdfPage::Finish(const std::string& title) const {
             unicode += '<';
             AppendHex(unicode, static_cast<unsigned>(g + 1), 2);
             unicode += "> <";
-            for (const char32_t c : glyph.text) {
-                if (c > 0xffff) {
-                    AppendHex(unicode, 0xd800 + ((c - 0x10000) >> 10), 4);
-                    AppendHex(unicode, 0xdc00 + ((c - 0x10000) & 0x3ff), 4);
-                } else {
-                    AppendHex(unicode, c, 4);
-                }
-            }
+            AppendUtf16Hex(unicode, QString::fromUcs4(glyph.text.data(), static_cast<qsizetype>(glyph.text.size())));
             unicode += ">\n";
             ++mapped;
         }
@@ -465,13 +464,9 @@ std::string PdfPage::Finish(const std::string& title) const {
 
     const std::string stamp =
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("'D:'yyyyMMddHHmmss'Z'")).toStdString();
-    // Any text, as UTF-16 with its byte order mark, in hexadecimal.
+    // Any text, as UTF-16 with its byte order mark.
     std::string name = "<FEFF";
-    for (const QChar unit : QString::fromStdString(title)) {
-        char hex[5];
-        std::snprintf(hex, sizeof hex, "%04X", static_cast<unsigned>(unit.unicode()));
-        name += hex;
-    }
+    AppendUtf16Hex(name, QString::fromStdString(title));
     name += '>';
     objects[static_cast<std::size_t>(info) - 1] =
         "<< /Title " + name + " /Creator " + name + " /Producer " + name + " /CreationDate (" + stamp + ") >>";
